@@ -1,0 +1,72 @@
+// The nine display switches: in memory as the one global record, and their registry names.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zorvane::settings {
+
+// The host's 16-bit boolean (VARIANT_BOOL): true is -1, false is 0.
+using HostBool = std::int16_t;
+inline constexpr HostBool kHostTrue = -1;
+inline constexpr HostBool kHostFalse = 0;
+
+// Index of each switch in the record; the order is fixed (registry, dialog, visibility).
+enum SwitchIndex : std::size_t {
+  kShowAllMenu,
+  kTabHome,
+  kTabInsert,
+  kTabDesign,
+  kTabAnimations,
+  kTabSlideShow,
+  kTabReview,
+  kTabView,
+  kTabDeveloper,
+  kSwitchCount
+};
+
+// Registry value names, one per switch. The eight tab switches carry the idMso of the
+// built-in tab they govern, so the ribbon document uses these same names for the tabs.
+namespace name {
+inline constexpr char16_t kShowAllMenu[] = u"ShowAllMenu";
+inline constexpr char16_t kTabHome[] = u"TabHome";
+inline constexpr char16_t kTabInsert[] = u"TabInsert";
+inline constexpr char16_t kTabDesign[] = u"TabDesign";
+inline constexpr char16_t kTabAnimations[] = u"TabAnimations";
+inline constexpr char16_t kTabSlideShow[] = u"TabSlideShow";
+inline constexpr char16_t kTabReview[] = u"TabReview";
+inline constexpr char16_t kTabView[] = u"TabView";
+inline constexpr char16_t kTabDeveloper[] = u"TabDeveloper";
+}  // namespace name
+
+inline constexpr std::array<std::u16string_view, kSwitchCount> kSwitchNames = {
+    name::kShowAllMenu,    name::kTabHome,      name::kTabInsert,
+    name::kTabDesign,      name::kTabAnimations, name::kTabSlideShow,
+    name::kTabReview,      name::kTabView,      name::kTabDeveloper};
+
+// The key under HKEY_CURRENT_USER that holds the nine values; nothing else is stored there.
+inline constexpr char16_t kSettingsKeyPath[] = u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
+
+// The only two texts the add-in writes.
+inline constexpr char16_t kTextOn[] = u"1";
+inline constexpr char16_t kTextOff[] = u"0";
+
+struct DisplaySettingsRecord {
+  std::array<HostBool, kSwitchCount> switches{};         // all false before the first load
+  std::array<std::u16string, kSwitchCount> storedTexts;  // texts of the last load
+};
+
+// The process-wide record that the visibility callback answers from.
+extern DisplaySettingsRecord DisplaySettings;
+
+// A stored text turns into a switch by one rule: off only for exactly "0".
+constexpr HostBool SwitchFromText(std::u16string_view text) noexcept {
+  return text == kTextOff ? kHostFalse : kHostTrue;
+}
+
+constexpr const char16_t* TextFromSwitch(bool on) noexcept { return on ? kTextOn : kTextOff; }
+
+}  // namespace zorvane::settings

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Starts or stops the private Wine session of one test run: a fresh 32-bit prefix, a
+# persistent wineserver for it and an Xvfb display of our own. Only what this script
+# started is stopped: Xvfb by its recorded pid, the wineserver of our prefix by -k.
+#   wine-session.sh start STATE_DIR
+#   wine-session.sh stop  STATE_DIR
+set -euo pipefail
+cmd=${1:?start or stop}
+state=${2:?state directory}
+export WINEPREFIX="$state/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+here=$(cd "$(dirname "$0")" && pwd)
+
+stop() {
+  if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
+  if [ -f "$state/xvfb.pid" ]; then
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    rm -f "$state/xvfb.pid"
+  fi
+}
+
+start_xvfb() {
+  local n
+  for n in $(seq 90 189); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+    echo $! >"$state/xvfb.pid"
+    for _ in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && { echo ":$n" >"$state/display"; return 0; }
+      kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+  done
+  echo "wine-session: no free X display" >&2
+  return 1
+}
+
+case "$cmd" in
+  start)
+    stop
+    rm -rf "$state"
+    mkdir -p "$state"
+    start_xvfb
+    export DISPLAY
+    DISPLAY=$(cat "$state/display")
+    mkdir -p "$WINEPREFIX"
+    wineserver -p  # kept for the whole run, so each test starts in milliseconds
+    wineboot -i >/dev/null 2>&1
+    # Dialogs ask for a Chinese UI font by name; map it to the CJK font installed by setup.
+    iconv -f UTF-8 -t UTF-16LE "$here/fonts.reg" | { printf '\xff\xfe'; cat; } >"$state/fonts.reg"
+    wine regedit /S "$(winepath -w "$state/fonts.reg")"
+    ;;
+  stop)
+    stop
+    ;;
+  *) echo "usage: $0 start|stop STATE_DIR" >&2; exit 2 ;;
+esac
