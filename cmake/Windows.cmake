@@ -15,6 +15,8 @@ enable_testing()
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL SYSTEM)
 
+include(cmake/Widl.cmake)
+add_subdirectory(src/addin/office)
 add_subdirectory(src/ribbon)
 add_subdirectory(src/settings)
 add_subdirectory(src/dialogs)

@@ -24,7 +24,8 @@ class RegistryStore {
 };
 
 // Fills `record` from the settings key: all nine reads first, then "1" written for each
-// value read as empty, then the switches from the texts read.
+// value read as empty, then the switches from the texts read. Each load rebuilds the whole
+// record. An exception from `store` passes through and leaves `record` unchanged.
 void LoadDisplaySettings(RegistryStore& store, DisplaySettingsRecord& record = DisplaySettings);
 
 }  // namespace zorvane::settings

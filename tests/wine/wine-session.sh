@@ -22,7 +22,7 @@ start_xvfb() {
   local n
   for n in $(seq 90 189); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp </dev/null >"$state/xvfb.log" 2>&1 &
     echo $! >"$state/xvfb.pid"
     for _ in $(seq 1 100); do
       [ -e "/tmp/.X11-unix/X$n" ] && { echo ":$n" >"$state/display"; return 0; }
@@ -44,11 +44,14 @@ case "$cmd" in
     export DISPLAY
     DISPLAY=$(cat "$state/display")
     mkdir -p "$WINEPREFIX"
-    wineserver -p  # kept for the whole run, so each test starts in milliseconds
-    wineboot -i >/dev/null 2>&1
-    # Dialogs ask for a Chinese UI font by name; map it to the CJK font installed by setup.
-    iconv -f UTF-8 -t UTF-16LE "$here/fonts.reg" | { printf '\xff\xfe'; cat; } >"$state/fonts.reg"
-    wine regedit /S "$(winepath -w "$state/fonts.reg")"
+    # Everything started here outlives this script: keep it off our stdout, or a caller
+    # that waits for the output to end (ctest) would wait for the whole session.
+    wineserver -p </dev/null >/dev/null 2>&1  # kept for the run: each test starts in milliseconds
+    wineboot -i </dev/null >/dev/null 2>&1
+    # Prefix settings: the Chinese UI font that dialogs ask for mapped to the CJK font that
+    # setup installs, and no crash debugger.
+    iconv -f UTF-8 -t UTF-16LE "$here/session.reg" | { printf '\xff\xfe'; cat; } >"$state/session.reg"
+    wine regedit /S "$(winepath -w "$state/session.reg")" </dev/null >/dev/null 2>&1
     ;;
   stop)
     stop

@@ -1,0 +1,20 @@
+// Names under which the host and COM find the add-in.
+#pragma once
+
+#include <windows.h>
+
+namespace zorvane::addin {
+
+inline constexpr wchar_t kProgId[] = L"Zorvane.Connect";
+inline constexpr wchar_t kFriendlyName[] = L"Zorvane";
+inline constexpr wchar_t kDescriptionPrefix[] = L"Zorvane Code By ";
+inline constexpr wchar_t kTypeLibraryHelp[] = L"Sample AddIn Project";
+inline constexpr wchar_t kTypeLibraryVersion[] = L"1.0";
+inline constexpr wchar_t kConnectInterfaceName[] = L"_Connect";
+
+// The host's per-user list of add-ins; the add-in's entry is its subkey named by ProgID.
+#define ZV_HOST_ADDINS_KEY L"Software\\Microsoft\\Office\\PowerPoint\\Addins"
+inline constexpr wchar_t kHostAddinsKey[] = ZV_HOST_ADDINS_KEY;
+inline constexpr DWORD kLoadAtStartup = 3;  // LoadBehavior: loaded and connected at every start
+
+}  // namespace zorvane::addin

@@ -1,0 +1,135 @@
+#include "addin/connect.h"
+
+#include <new>
+
+#include "addin/bstr.h"
+#include "addin/com_util.h"
+#include "addin/control_properties.h"
+#include "addin/host_ribbon.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/custom_dialog.h"
+#include "ribbon/menu_contents.h"
+#include "ribbon/ribbon_document.h"
+#include "ribbon/visibility.h"
+#include "settings/advapi32_registry_store.h"
+
+namespace zorvane::addin {
+
+HRESULT Connect::Create(REFIID iid, void** object) noexcept {
+  if (object == nullptr) return E_POINTER;
+  *object = nullptr;
+  auto* connect = new (std::nothrow) Connect();
+  if (connect == nullptr) return E_OUTOFMEMORY;
+  const HRESULT hr = connect->QueryInterface(iid, object);
+  connect->Release();
+  return hr;
+}
+
+HRESULT Connect::QueryInterface(REFIID iid, void** object) noexcept {
+  if (object == nullptr) return E_POINTER;
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID__Connect)) {
+    *object = static_cast<_Connect*>(this);
+  } else if (IsEqualIID(iid, IID__IDTExtensibility2)) {
+    *object = static_cast<_IDTExtensibility2*>(this);
+  } else if (IsEqualIID(iid, IID_IRibbonExtensibility)) {
+    *object = static_cast<IRibbonExtensibility*>(this);
+  } else {
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  AddRef();
+  return S_OK;
+}
+
+ULONG Connect::AddRef() noexcept { return ++references_; }
+
+ULONG Connect::Release() noexcept {
+  const ULONG remaining = --references_;
+  if (remaining == 0) delete this;
+  return remaining;
+}
+
+// --- IDTExtensibility2 -------------------------------------------------------------------
+
+HRESULT Connect::OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*, SAFEARRAY**) noexcept {
+  return GuardComEntry([&]() -> HRESULT {
+    ZV_RETURN_HR_IF_NULL(E_POINTER, application);
+    // Only PowerPoint is served: an application without its interface is refused before any
+    // other state is touched.
+    Microsoft::WRL::ComPtr<_Application> powerPoint;
+    ZV_RETURN_IF_FAILED(application->QueryInterface(IID__Application, &powerPoint));
+    hostApplication_ = std::move(powerPoint);
+    hostWindow_ = GetForegroundWindow();
+    settings::LoadDisplaySettings();
+    return S_OK;
+  });
+}
+
+// The add-in keeps nothing to tear down: its objects go when the host releases them.
+HRESULT Connect::OnDisconnection(ext_DisconnectMode, SAFEARRAY**) noexcept { return S_OK; }
+HRESULT Connect::OnAddInsUpdate(SAFEARRAY**) noexcept { return S_OK; }
+HRESULT Connect::OnStartupComplete(SAFEARRAY**) noexcept { return S_OK; }
+HRESULT Connect::OnBeginShutdown(SAFEARRAY**) noexcept { return S_OK; }
+
+// --- Ribbon --------------------------------------------------------------------------------
+
+HRESULT Connect::GetCustomUI(BSTR, BSTR* ribbonXml) noexcept {
+  // One document for every ribbon the host names.
+  return GetRibbonXML(ribbonXml);
+}
+
+HRESULT Connect::GetRibbonXML(BSTR* ribbonXml) noexcept {
+  return CopyToBstr(ribbon::RibbonDocument(), ribbonXml);
+}
+
+HRESULT Connect::rxcustomUI_onLoad(IRibbonUI** ribbon) noexcept {
+  SetHostRibbon(ribbon != nullptr ? *ribbon : nullptr);
+  return S_OK;
+}
+
+HRESULT Connect::GetVisible(IRibbonControl** control, VARIANT_BOOL* visible) noexcept {
+  return VisibilityOf(control != nullptr ? *control : nullptr, visible);
+}
+
+HRESULT Connect::rxQuelby_get(IRibbonControl* control, BSTR* content) noexcept {
+  return ContentOf(control, content);
+}
+
+HRESULT Connect::VisibilityOf(IDispatch* control, VARIANT_BOOL* visible) noexcept {
+  if (visible == nullptr) return E_POINTER;
+  *visible = VARIANT_FALSE;
+  return GuardComEntry([&]() -> HRESULT {
+    UniqueBstr id;
+    ZV_RETURN_IF_FAILED(ReadControlProperty(control, ControlProperty::Id, id));
+    *visible = ribbon::ControlVisibility(id.view(), settings::DisplaySettings);
+    return S_OK;
+  });
+}
+
+HRESULT Connect::ContentOf(IDispatch* control, BSTR* content) noexcept {
+  if (content == nullptr) return E_POINTER;
+  *content = nullptr;
+  return GuardComEntry([&]() -> HRESULT {
+    Microsoft::WRL::ComPtr<IDispatch> keep(control);  // held for the whole call
+    UniqueBstr tag;
+    ZV_RETURN_IF_FAILED(ReadControlProperty(keep.Get(), ControlProperty::Tag, tag));
+    return CopyToBstr(ribbon::MenuContent(tag.view()), content);
+  });
+}
+
+// --- Commands ------------------------------------------------------------------------------
+
+template <typename Dialog>
+HRESULT Connect::ShowDialog() noexcept {
+  // A fresh dialog for every command; it lives only for this call.
+  Dialog dialog;
+  dialog.SetHostApplication(hostApplication_);
+  dialog.SetHostWindow(hostWindow_);
+  return dialog.ShowModal();
+}
+
+// The clicked button is not read: the callback's name alone says which command it is.
+HRESULT Connect::AboutMenu(IRibbonControl**) noexcept { return ShowDialog<dialogs::AboutDialog>(); }
+HRESULT Connect::CustomMenu(IRibbonControl**) noexcept { return ShowDialog<dialogs::CustomDialog>(); }
+
+}  // namespace zorvane::addin

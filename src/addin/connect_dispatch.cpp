@@ -1,0 +1,179 @@
+// _Connect's dispatch: the host binds every ribbon callback by name through it. Written by
+// hand rather than from the type library, so binding works whether or not an Office type
+// library is registered on the machine.
+#include <wrl/client.h>
+
+#include <array>
+#include <string_view>
+
+#include "addin/com_util.h"
+#include "addin/connect.h"
+#include "addin/dispatch_arguments.h"
+#include "addin/dispatch_ids.h"
+#include "addin/module.h"
+#include "ribbon/ribbon_names.h"
+
+namespace zorvane::addin {
+namespace {
+
+struct Member {
+  const char16_t* name;
+  DISPID id;
+  UINT argumentCount;
+  bool hasResult;
+};
+
+constexpr std::array<Member, 6> kMembers{{
+    {ribbon::callback::kAboutMenu, DISPID_CONNECT_ABOUTMENU, 1, false},
+    {ribbon::callback::kCustomMenu, DISPID_CONNECT_CUSTOMMENU, 1, false},
+    {ribbon::callback::kGetRibbonXml, DISPID_CONNECT_GETRIBBONXML, 0, true},
+    {ribbon::callback::kOnLoad, DISPID_CONNECT_ONLOAD, 1, false},
+    {ribbon::callback::kGetVisible, DISPID_CONNECT_GETVISIBLE, 1, true},
+    {ribbon::callback::kGetContent, DISPID_CONNECT_GETCONTENT, 1, true},
+}};
+
+const Member* FindMember(DISPID id) noexcept {
+  for (const Member& member : kMembers) {
+    if (member.id == id) return &member;
+  }
+  return nullptr;
+}
+
+// OLE Automation binds names without regard to case.
+const Member* FindMember(const OLECHAR* name) noexcept {
+  for (const Member& member : kMembers) {
+    if (CompareStringOrdinal(name, -1, reinterpret_cast<const wchar_t*>(member.name), -1, TRUE) == CSTR_EQUAL) {
+      return &member;
+    }
+  }
+  return nullptr;
+}
+
+template <typename Interface>
+HRESULT QueryArgument(IUnknown* object, Interface** typed, REFIID iid) noexcept {
+  *typed = nullptr;
+  if (object == nullptr) return S_OK;
+  return object->QueryInterface(iid, reinterpret_cast<void**>(typed));
+}
+
+}  // namespace
+
+HRESULT Connect::GetTypeInfoCount(UINT* count) noexcept {
+  if (count == nullptr) return E_POINTER;
+  *count = 1;
+  return S_OK;
+}
+
+HRESULT Connect::GetTypeInfo(UINT index, LCID, ITypeInfo** info) noexcept {
+  if (info == nullptr) return E_POINTER;
+  *info = nullptr;
+  if (index != 0) return DISP_E_BADINDEX;
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(ModuleHandle(), path, MAX_PATH);
+  if (length == 0 || length == MAX_PATH) return HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER);
+  Microsoft::WRL::ComPtr<ITypeLib> library;
+  ZV_RETURN_IF_FAILED(LoadTypeLibEx(path, REGKIND_NONE, &library));
+  return library->GetTypeInfoOfGuid(IID__Connect, info);
+}
+
+HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept {
+  if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+  if (count == 0) return S_OK;
+  if (names == nullptr || ids == nullptr) return E_POINTER;
+  for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+  if (names[0] == nullptr) return E_POINTER;
+  const Member* member = FindMember(names[0]);
+  if (member == nullptr) return DISP_E_UNKNOWNNAME;
+  ids[0] = member->id;
+  // Arguments are passed by position only; named ones are not offered.
+  return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
+}
+
+HRESULT Connect::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO*, UINT* argumentError) noexcept {
+  if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+  if (params == nullptr) return E_POINTER;
+  return GuardComEntry([&] { return InvokeMember(id, flags, *params, result, argumentError); });
+}
+
+HRESULT Connect::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result,
+                              UINT* argumentError) {
+  const Member* member = FindMember(id);
+  if (member == nullptr) return DISP_E_MEMBERNOTFOUND;
+  // Members are methods; a caller may also read one with a result as a property, as
+  // Automation clients do for [retval] methods.
+  const bool asMethod = (flags & DISPATCH_METHOD) != 0;
+  const bool asGet = (flags & DISPATCH_PROPERTYGET) != 0 && member->hasResult;
+  if (!asMethod && !asGet) return DISP_E_MEMBERNOTFOUND;
+  if (params.cNamedArgs != 0) return DISP_E_NONAMEDARGS;
+  if (params.cArgs != member->argumentCount) return DISP_E_BADPARAMCOUNT;
+  if (params.cArgs != 0 && params.rgvarg == nullptr) return E_POINTER;
+  if (result != nullptr) VariantInit(result);
+
+  IUnknown* argument = nullptr;
+  IDispatch* dispatchArgument = nullptr;
+  if (member->argumentCount == 1) {
+    const HRESULT hr = ObjectArgument(params.rgvarg[0], &argument, &dispatchArgument);
+    if (hr == DISP_E_TYPEMISMATCH && argumentError != nullptr) *argumentError = 0;
+    ZV_RETURN_IF_FAILED(hr);
+  }
+
+  switch (id) {
+    case DISPID_CONNECT_ABOUTMENU:
+    case DISPID_CONNECT_CUSTOMMENU: {
+      // The clicked control is not read, so any object (or none) will do.
+      IRibbonControl* control = nullptr;
+      return id == DISPID_CONNECT_ABOUTMENU ? AboutMenu(&control) : CustomMenu(&control);
+    }
+    case DISPID_CONNECT_GETRIBBONXML: {
+      BSTR xml = nullptr;
+      ZV_RETURN_IF_FAILED(GetRibbonXML(&xml));
+      if (result == nullptr) {
+        SysFreeString(xml);
+      } else {
+        V_VT(result) = VT_BSTR;
+        V_BSTR(result) = xml;
+      }
+      return S_OK;
+    }
+    case DISPID_CONNECT_ONLOAD: {
+      Microsoft::WRL::ComPtr<IRibbonUI> ribbon;
+      if (FAILED(QueryArgument(argument, ribbon.GetAddressOf(), IID_IRibbonUI))) {
+        if (argumentError != nullptr) *argumentError = 0;
+        return DISP_E_TYPEMISMATCH;
+      }
+      IRibbonUI* raw = ribbon.Get();
+      return rxcustomUI_onLoad(&raw);
+    }
+    case DISPID_CONNECT_GETVISIBLE:
+    case DISPID_CONNECT_GETCONTENT: {
+      Microsoft::WRL::ComPtr<IDispatch> control(dispatchArgument);
+      if (control == nullptr && FAILED(QueryArgument(argument, control.GetAddressOf(), IID_IDispatch))) {
+        if (argumentError != nullptr) *argumentError = 0;
+        return DISP_E_TYPEMISMATCH;
+      }
+      if (id == DISPID_CONNECT_GETVISIBLE) {
+        VARIANT_BOOL visible = VARIANT_FALSE;
+        const HRESULT hr = VisibilityOf(control.Get(), &visible);
+        if (result != nullptr) {
+          V_VT(result) = VT_BOOL;
+          V_BOOL(result) = visible;
+        }
+        return hr;
+      }
+      BSTR content = nullptr;
+      ZV_RETURN_IF_FAILED(ContentOf(control.Get(), &content));
+      if (result == nullptr) {
+        SysFreeString(content);
+      } else {
+        V_VT(result) = VT_BSTR;
+        V_BSTR(result) = content;
+      }
+      return S_OK;
+    }
+    default:
+      return DISP_E_MEMBERNOTFOUND;
+  }
+}
+
+}  // namespace zorvane::addin

@@ -1,0 +1,44 @@
+#include "addin/control_properties.h"
+
+#include <wrl/client.h>
+
+#include "addin/com_util.h"
+#include "office.h"
+
+namespace zorvane::addin {
+namespace {
+
+HRESULT ReadByName(IDispatch* control, ControlProperty property, UniqueBstr& value) noexcept {
+  wchar_t idName[] = L"Id";
+  wchar_t tagName[] = L"Tag";
+  LPOLESTR name = property == ControlProperty::Id ? idName : tagName;
+  DISPID dispid = DISPID_UNKNOWN;
+  ZV_RETURN_IF_FAILED(control->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &dispid));
+  DISPPARAMS none{};
+  VARIANT result;
+  VariantInit(&result);
+  HRESULT hr = control->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
+                               nullptr, nullptr);
+  if (SUCCEEDED(hr)) hr = VariantChangeType(&result, &result, 0, VT_BSTR);
+  if (SUCCEEDED(hr)) {
+    value.reset(result.bstrVal);  // ownership moves to `value`
+    return S_OK;
+  }
+  VariantClear(&result);
+  return hr;
+}
+
+}  // namespace
+
+HRESULT ReadControlProperty(IDispatch* control, ControlProperty property, UniqueBstr& value) noexcept {
+  value.reset();
+  ZV_RETURN_HR_IF_NULL(E_POINTER, control);
+  Microsoft::WRL::ComPtr<IRibbonControl> ribbonControl;
+  if (FAILED(control->QueryInterface(IID_IRibbonControl, &ribbonControl))) {
+    return ReadByName(control, property, value);
+  }
+  return property == ControlProperty::Id ? ribbonControl->get_Id(value.put())
+                                         : ribbonControl->get_Tag(value.put());
+}
+
+}  // namespace zorvane::addin

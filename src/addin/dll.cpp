@@ -1,0 +1,79 @@
+// The DLL's entry points: class objects from one table, unloading, and self-registration.
+#include <windows.h>
+
+#include <array>
+
+#include "Zorvane.h"
+#include "addin/class_factory.h"
+#include "addin/com_util.h"
+#include "addin/connect.h"
+#include "addin/host_ribbon.h"
+#include "addin/module.h"
+#include "addin/registration.h"
+
+namespace {
+
+using namespace zorvane::addin;
+
+struct ClassEntry {
+  const CLSID* clsid;
+  CreatorFunction create;
+};
+
+// Every class the module serves.
+const std::array<ClassEntry, 1> kClasses{{
+    {&CLSID_Connect, &zorvane::addin::Connect::Create},
+}};
+
+}  // namespace
+
+extern "C" {
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    DisableThreadLibraryCalls(instance);
+  } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+    // An orderly unload (FreeLibrary): the host is still alive, so its ribbon may be
+    // released. At process exit it is left alone, as the host may be gone already.
+    SetHostRibbon(nullptr);
+  }
+  return TRUE;
+}
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) noexcept {
+  if (object == nullptr) return E_POINTER;
+  *object = nullptr;
+  for (const ClassEntry& entry : kClasses) {
+    if (!IsEqualCLSID(clsid, *entry.clsid)) continue;
+    auto* factory = new (std::nothrow) ClassFactory(entry.create);
+    if (factory == nullptr) return E_OUTOFMEMORY;
+    const HRESULT hr = factory->QueryInterface(iid, object);
+    factory->Release();
+    return hr;
+  }
+  return CLASS_E_CLASSNOTAVAILABLE;
+}
+
+STDAPI DllCanUnloadNow() noexcept { return CanUnloadNow() ? S_OK : S_FALSE; }
+
+STDAPI DllRegisterServer() noexcept { return RegisterWithFallback(); }
+
+// Removes the registration wherever it was written: machine-wide, or per user after a
+// fallback for lack of rights.
+STDAPI DllUnregisterServer() noexcept {
+  const HRESULT machine = Unregister(ClassesScope::Machine);
+  const HRESULT user = Unregister(ClassesScope::User);
+  return FAILED(machine) ? machine : user;
+}
+
+// regsvr32 /n /i:user Zorvane.dll: per-user registration, for users without administrator
+// rights. Any other command line (or none) means the machine-wide layout.
+STDAPI DllInstall(BOOL install, LPCWSTR commandLine) noexcept {
+  const bool perUser = commandLine != nullptr && CompareStringOrdinal(commandLine, -1, L"user", -1, TRUE) == CSTR_EQUAL;
+  const bool machine = commandLine == nullptr || *commandLine == L'\0';
+  if (!perUser && !machine) return E_INVALIDARG;
+  if (install) return perUser ? Register(ClassesScope::User) : RegisterWithFallback();
+  return perUser ? Unregister(ClassesScope::User) : DllUnregisterServer();
+}
+
+}  // extern "C"

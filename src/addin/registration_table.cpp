@@ -1,0 +1,59 @@
+#include "addin/registration_table.h"
+
+#include <array>
+
+#include "addin/addin_names.h"
+
+namespace zorvane::addin {
+namespace {
+
+// Automation's standard marshaler (PSOAInterface) serves a dual interface from its type library.
+#define ZV_OLE_AUTOMATION_MARSHALER L"{00020424-0000-0000-C000-000000000046}"
+#define ZV_ADDIN_KEY ZV_HOST_ADDINS_KEY L"\\%PROGID%"
+
+constexpr std::array kEntries{
+    // The class.
+    RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%", L"", REG_SZ, L"%PROGID%", 0},
+    RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\InprocServer32", L"", REG_SZ, L"%MODULE%", 0},
+    RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\InprocServer32", L"ThreadingModel", REG_SZ, L"Apartment", 0},
+    RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\ProgID", L"", REG_SZ, L"%PROGID%", 0},
+    RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\TypeLib", L"", REG_SZ, L"%LIBID%", 0},
+    RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\VERSION", L"", REG_SZ, kTypeLibraryVersion, 0},
+    RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\Programmable", L"", REG_NONE, L"", 0},
+    // The ProgID.
+    RegistryEntry{Hive::Classes, L"%PROGID%", L"", REG_SZ, L"%PROGID%", 0},
+    RegistryEntry{Hive::Classes, L"%PROGID%\\CLSID", L"", REG_SZ, L"%CLSID%", 0},
+    // The type library, embedded in the DLL as resource 1.
+    RegistryEntry{Hive::Classes, L"TypeLib\\%LIBID%\\1.0", L"", REG_SZ, kTypeLibraryHelp, 0},
+    RegistryEntry{Hive::Classes, L"TypeLib\\%LIBID%\\1.0\\0\\%PLATFORM%", L"", REG_SZ, L"%MODULE%", 0},
+    RegistryEntry{Hive::Classes, L"TypeLib\\%LIBID%\\1.0\\FLAGS", L"", REG_SZ, L"0", 0},
+    RegistryEntry{Hive::Classes, L"TypeLib\\%LIBID%\\1.0\\HELPDIR", L"", REG_SZ, L"%MODULEDIR%", 0},
+    // The dual interface _Connect, marshaled from the type library.
+    RegistryEntry{Hive::Classes, L"Interface\\%IID%", L"", REG_SZ, kConnectInterfaceName, 0},
+    RegistryEntry{Hive::Classes, L"Interface\\%IID%\\ProxyStubClsid", L"", REG_SZ, ZV_OLE_AUTOMATION_MARSHALER, 0},
+    RegistryEntry{Hive::Classes, L"Interface\\%IID%\\ProxyStubClsid32", L"", REG_SZ, ZV_OLE_AUTOMATION_MARSHALER, 0},
+    RegistryEntry{Hive::Classes, L"Interface\\%IID%\\TypeLib", L"", REG_SZ, L"%LIBID%", 0},
+    RegistryEntry{Hive::Classes, L"Interface\\%IID%\\TypeLib", L"Version", REG_SZ, kTypeLibraryVersion, 0},
+    // The host's add-in entry, always per user: loaded and connected at every start, not
+    // marked safe for starts of the host from the command line.
+    RegistryEntry{Hive::CurrentUser, ZV_ADDIN_KEY, L"FriendlyName", REG_SZ, kFriendlyName, 0},
+    RegistryEntry{Hive::CurrentUser, ZV_ADDIN_KEY, L"Description", REG_SZ, L"%DESCRIPTION%", 0},
+    RegistryEntry{Hive::CurrentUser, ZV_ADDIN_KEY, L"LoadBehavior", REG_DWORD, L"", kLoadAtStartup},
+    RegistryEntry{Hive::CurrentUser, ZV_ADDIN_KEY, L"CommandLineSafe", REG_DWORD, L"", 0},
+};
+
+// Only keys named by the add-in's own identifiers; never a parent such as CLSID or Addins.
+constexpr std::array kOwnedKeys{
+    OwnedKey{Hive::Classes, L"CLSID\\%CLSID%"},
+    OwnedKey{Hive::Classes, L"%PROGID%"},
+    OwnedKey{Hive::Classes, L"TypeLib\\%LIBID%"},
+    OwnedKey{Hive::Classes, L"Interface\\%IID%"},
+    OwnedKey{Hive::CurrentUser, ZV_ADDIN_KEY},
+};
+
+}  // namespace
+
+std::span<const RegistryEntry> RegistrationEntries() noexcept { return kEntries; }
+std::span<const OwnedKey> OwnedKeys() noexcept { return kOwnedKeys; }
+
+}  // namespace zorvane::addin

@@ -1,0 +1,48 @@
+// The window of the About dialog "关于Quelby": the logo, the product's name, a short
+// description, the author, three contact lines, a link to the product's web page and the
+// button "确定", which (like Enter, Esc and the close box) closes it.
+#pragma once
+
+#include <windows.h>
+
+#include "dialogs/dialog_form.h"
+#include "dialogs/handles.h"
+#include "dialogs/resource_picture.h"
+
+namespace zorvane::dialogs {
+
+class AboutForm final : public DialogForm {
+ public:
+  AboutForm() noexcept = default;
+  AboutForm(const AboutForm&) = delete;
+  AboutForm& operator=(const AboutForm&) = delete;
+  ~AboutForm() override;
+
+  std::wstring_view Caption() const noexcept override;
+  TwipSize ClientSize() const noexcept override;
+  HRESULT CreateControls(HWND dialog, int dpi) noexcept override;
+  HFONT Font() const noexcept override { return font_.get(); }
+  HWND FirstFocus() const noexcept override { return ok_; }
+  std::optional<INT_PTR> OnMessage(ModalSession& session, HWND dialog, UINT message, WPARAM wParam,
+                                   LPARAM lParam) noexcept override;
+
+ private:
+  HRESULT MakeControls(HWND dialog);
+  void PaintLines(HWND dialog) const noexcept;
+  void DrawLogo(const DRAWITEMSTRUCT& item) const noexcept;
+
+  int dpi_ = USER_DEFAULT_SCREEN_DPI;
+  UniqueFont font_;         // 9 point: the dialog and most labels
+  UniqueFont description_;  // 10.5 point
+  UniqueFont title_;        // 18 point
+  UniqueFont link_;         // 9 point, underlined
+  UniqueCursor hand_;
+  ResourcePicture logo_;
+
+  HWND ok_ = nullptr;
+  HWND picture_ = nullptr;
+  HWND address_ = nullptr;
+  HWND productName_ = nullptr;
+};
+
+}  // namespace zorvane::dialogs

@@ -1,0 +1,58 @@
+// The part both dialogs share: the members their opener sets (HostApplication, HostWindow),
+// the owner link to the host's window, and the modal show with its load and unload steps.
+#pragma once
+
+#include <windows.h>
+#include <wrl/client.h>
+
+#include "dialogs/dialog_form.h"
+#include "powerpoint.h"
+
+namespace zorvane::dialogs {
+
+class ModalSession {
+ public:
+  ModalSession() noexcept = default;
+  ModalSession(const ModalSession&) = delete;
+  ModalSession& operator=(const ModalSession&) = delete;
+
+  // Held from here until the dialog unloads; the dialog makes no call on it.
+  void SetHostApplication(Microsoft::WRL::ComPtr<_Application> application) noexcept;
+
+  // The host's main window, 0 for none. It becomes the dialog's owner while the dialog is
+  // open, provided it is a window of this process.
+  void SetHostWindow(HWND window) noexcept;
+
+  // Creates the window of `form`, loads it, shows it and runs a modal loop on the calling
+  // thread until the dialog unloads; the owner is disabled meanwhile. Returns S_OK, or the
+  // status of a failure to create the window or its controls. Every way out unloads.
+  HRESULT ShowModal(DialogForm& form) noexcept;
+
+  // Unloads the dialog: the window's owner from before the load is given back and
+  // HostApplication is released. The window goes once the message being handled returns.
+  // Nothing cancels an unload; a second call does nothing.
+  void Unload() noexcept;
+
+  // Gives the dialog manager `result` as the result of the message being handled and
+  // returns the dialog procedure's "handled".
+  static INT_PTR Answer(HWND dialog, LRESULT result) noexcept;
+
+ private:
+  HRESULT Run(DialogForm& form);
+  void Load(DialogForm& form) noexcept;
+  void PumpUntilUnloaded() noexcept;
+  INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+  Microsoft::WRL::ComPtr<_Application> hostApplication_;
+  HWND hostWindow_ = nullptr;
+  HWND previousOwner_ = nullptr;
+
+  // State of the running show.
+  DialogForm* form_ = nullptr;
+  HWND window_ = nullptr;
+  bool unloaded_ = false;
+  bool windowGone_ = false;
+};
+
+}  // namespace zorvane::dialogs

@@ -1,0 +1,21 @@
+// The Help menu (tag "Help"): items in the order the user sees them. It ends with the
+// add-in's own two commands, the only items that call back into the add-in.
+#pragma once
+
+#include "ribbon/controls.h"
+#include "ribbon/ribbon_names.h"
+
+namespace zorvane::ribbon::menus {
+using namespace controls;
+
+inline constexpr auto kHelpMenu = MenuAnswer(
+    Control(u"Help"),
+    Separator(u"rxAuditMiscSeparator_HelpI"),
+    Control(u"ContactUs"),
+    Control(u"CheckForUpdates"),
+    Control(u"About"),
+    Separator(u"rxAuditMiscSeparator_HelpII"),
+    CommandButton(id::kCustomizeButton, u"自定义...", callback::kCustomMenu),  // three full stops
+    CommandButton(id::kAboutButton, u"关于Quelby", callback::kAboutMenu));
+
+}  // namespace zorvane::ribbon::menus

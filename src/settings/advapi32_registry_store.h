@@ -1,0 +1,42 @@
+// The settings' registry routines on advapi32's narrow interface, and the store of the
+// current user that the connection handler and the customization dialog use. Windows only.
+//
+// Every routine is silent: a failed read yields the empty text, a failed write leaves the
+// registry as it was, and no exception leaves them. No key handle is kept between calls.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "settings/registry_store.h"
+
+namespace zorvane::settings {
+
+// Text of value `valueName` of the open key `key`: a REG_SZ value's text up to its first
+// NUL, a REG_BINARY value's first two bytes as a 16-bit integer in decimal, and the empty
+// text for every other type and every failure.
+std::u16string QueryValueText(HKEY key, std::u16string_view valueName) noexcept;
+
+// Opens the existing key `root\path`, reads `valueName` with QueryValueText, closes it.
+std::u16string GetSettingText(HKEY root, std::u16string_view path, std::u16string_view valueName) noexcept;
+
+// Creates `root\path` (with any missing keys above it) or opens it, writes `text` under
+// `valueName` as a REG_SZ value with its terminating NUL, and closes it.
+void SaveSettingText(HKEY root, std::u16string_view path, std::u16string_view valueName,
+                     std::u16string_view text) noexcept;
+
+// The routines above with HKEY_CURRENT_USER as the root.
+class CurrentUserRegistryStore final : public RegistryStore {
+ public:
+  std::u16string GetSettingText(std::u16string_view path, std::u16string_view valueName) noexcept override;
+  void SaveSettingText(std::u16string_view path, std::u16string_view valueName,
+                       std::u16string_view text) noexcept override;
+};
+
+// Fills the global DisplaySettings from the current user's settings key, writing "1" for
+// every value that reads as empty.
+void LoadDisplaySettings() noexcept;
+
+}  // namespace zorvane::settings

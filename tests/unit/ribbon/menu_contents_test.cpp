@@ -1,0 +1,264 @@
+#include "ribbon/menu_contents.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ribbon/ribbon_names.h"
+#include "xml_support.h"
+
+namespace zorvane::ribbon {
+namespace {
+
+using namespace testing;
+using Names = std::vector<std::string>;
+
+std::vector<pugi::xml_node> ItemsOf(pugi::xml_node root) { return {root.children().begin(), root.children().end()}; }
+
+int CountIdMso(pugi::xml_node root, std::string_view idMso) {
+  int count = 0;
+  for (pugi::xml_node element : ElementsOf(root)) count += element.attribute("idMso").value() == idMso ? 1 : 0;
+  return count;
+}
+
+struct MenuShape {
+  std::u16string_view tag;
+  std::size_t items;
+  std::size_t separators;
+  const char* first;  // idMso of the first item
+  const char* last;   // id or idMso of the last item
+};
+
+// How each menu looks to the user: how many items and separators, what opens and ends it.
+constexpr MenuShape kShapes[] = {
+    {u"File", 24, 7, "FileNew", "FileExit"},
+    {u"Edit", 20, 4, "Undo", "ObjectEditDialog"},
+    {u"View", 22, 4, "ViewNormalViewPowerPoint", "FileProperties"},
+    {u"Insert", 21, 4, "SlideNewGallery", "HeaderFooterInsert"},
+    {u"Format", 28, 4, "FontDialogPowerPoint", "ObjectFormatDialog"},
+    {u"Tools", 16, 3, "Spelling", "ApplicationOptionsDialog"},
+    {u"Slide", 16, 3, "SlideShowFromBeginning", "SlideShowUsePresenterView"},
+    {u"Windows", 8, 2, "WindowNew", "WindowSwitchWindowsMenuPowerPoint"},
+    {u"Help", 8, 2, "Help", "AboutMe"}};
+
+void PrintTo(const MenuShape& shape, std::ostream* out) { *out << ToUtf8(shape.tag); }
+
+class MenuTest : public ::testing::TestWithParam<MenuShape> {
+ protected:
+  void SetUp() override {
+    text_ = MenuContent(GetParam().tag);
+    ASSERT_FALSE(text_.empty());
+    parsed_ = ParseStrict(text_);
+    ASSERT_TRUE(parsed_->result) << parsed_->result.description() << " at " << parsed_->result.offset;
+  }
+  pugi::xml_node Root() const { return parsed_->Root(); }
+
+  std::u16string_view text_;
+  std::unique_ptr<ParsedXml> parsed_;
+};
+
+TEST_P(MenuTest, IsOneMenuInTheCustomUiNamespaceWithNothingElse) {
+  EXPECT_TRUE(text_.starts_with(u"<menu xmlns=\""));
+  EXPECT_TRUE(text_.ends_with(u"</menu>"));
+  EXPECT_TRUE(NonElementNodesOf(parsed_->document).empty());
+  EXPECT_EQ(std::string(Root().name()), "menu");
+  EXPECT_EQ(AttributeNamesOf(Root()), Names{"xmlns"});
+  EXPECT_EQ(std::string(Root().attribute("xmlns").value()), ToUtf8(kCustomUiNamespace));
+  for (pugi::xml_node element : ElementsOf(Root())) {
+    if (element != Root()) {
+      EXPECT_FALSE(element.attribute("xmlns")) << StartTagOf(element);
+    }
+  }
+}
+
+TEST_P(MenuTest, EmptyElementsAreSelfClosed) {
+  int empty = 0;
+  for (pugi::xml_node element : ElementsOf(Root())) empty += element.first_child() ? 0 : 1;
+  EXPECT_EQ(CountOf(text_, u"/>"), static_cast<std::size_t>(empty));
+}
+
+TEST_P(MenuTest, HasItsItemsAndSeparators) {
+  const std::vector<pugi::xml_node> items = ItemsOf(Root());
+  EXPECT_EQ(items.size(), GetParam().items);
+  const auto separators = std::count_if(items.begin(), items.end(), [](pugi::xml_node item) {
+    return std::string_view(item.name()) == "menuSeparator";
+  });
+  EXPECT_EQ(static_cast<std::size_t>(separators), GetParam().separators);
+  ASSERT_FALSE(items.empty());
+  EXPECT_EQ(ControlIdOf(items.front()), GetParam().first);
+  EXPECT_EQ(ControlIdOf(items.back()), GetParam().last);
+  // A separator divides items: never first, last, or next to another.
+  EXPECT_STRNE(items.front().name(), "menuSeparator");
+  EXPECT_STRNE(items.back().name(), "menuSeparator");
+  for (std::size_t i = 1; i < items.size(); ++i) {
+    EXPECT_FALSE(std::string_view(items[i].name()) == "menuSeparator" &&
+                 std::string_view(items[i - 1].name()) == "menuSeparator") << i;
+  }
+}
+
+// Each kind of item carries a fixed set of attributes, in a fixed order.
+TEST_P(MenuTest, ItemsCarryTheAttributesOfTheirKind) {
+  for (pugi::xml_node item : ItemsOf(Root())) {
+    const std::string name = item.name();
+    const Names attributes = AttributeNamesOf(item);
+    if (name == "control" || name == "toggleButton" || name == "checkBox") {
+      EXPECT_EQ(attributes, Names{"idMso"}) << StartTagOf(item);
+    } else if (name == "menuSeparator") {
+      EXPECT_EQ(attributes, Names{"id"}) << StartTagOf(item);
+    } else if (name == "button") {
+      const bool own = item.attribute("onAction");
+      const bool labelled = !own && item.attribute("label");
+      const Names expected = own ? Names{"id", "label", "onAction"} : labelled ? Names{"idMso", "label"} : Names{"idMso"};
+      EXPECT_EQ(attributes, expected) << StartTagOf(item);
+    } else if (name == "menu" && item.attribute("idMso")) {
+      EXPECT_EQ(attributes, Names{"idMso"}) << StartTagOf(item);
+      EXPECT_FALSE(item.first_child()) << "a built-in menu is filled by the host";
+    } else if (name == "menu") {
+      const bool large = item.attribute("itemSize");
+      const Names expected = large ? Names{"id", "label", "itemSize"} : Names{"id", "label"};
+      EXPECT_EQ(attributes, expected) << StartTagOf(item);
+      if (large) {
+        EXPECT_STREQ(item.attribute("itemSize").value(), "large");
+      }
+      EXPECT_TRUE(item.first_child()) << StartTagOf(item);
+      for (pugi::xml_node sub : item.children()) {
+        EXPECT_TRUE(std::string_view(sub.name()) == "control" || std::string_view(sub.name()) == "button")
+            << StartTagOf(sub);
+        EXPECT_EQ(AttributeNamesOf(sub), Names{"idMso"}) << StartTagOf(sub);
+      }
+    } else {
+      ADD_FAILURE() << "unexpected item " << StartTagOf(item);
+    }
+  }
+}
+
+TEST_P(MenuTest, IdsAreDistinct) {
+  const Names ids = IdsOf(Root());
+  EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), ids.size());
+}
+
+TEST_P(MenuTest, EveryCallReturnsTheSameText) {
+  EXPECT_EQ(MenuContent(GetParam().tag).data(), text_.data());
+  EXPECT_EQ(text_.data()[text_.size()], u'\0');
+}
+
+TEST_P(MenuTest, OnlyTheHelpMenuCallsBack) {
+  int actions = 0;
+  for (pugi::xml_node element : ElementsOf(Root())) actions += element.attribute("onAction") ? 1 : 0;
+  EXPECT_EQ(actions, GetParam().tag == tag::kHelp ? 2 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllMenus, MenuTest, ::testing::ValuesIn(kShapes),
+                         [](const ::testing::TestParamInfo<MenuShape>& info) { return ToUtf8(info.param.tag); });
+
+TEST(MenuContentsTest, AnswersExactlyTheNineTags) {
+  const std::span<const std::u16string_view> tags = MenuTags();
+  ASSERT_EQ(tags.size(), std::size(kShapes));
+  for (std::size_t i = 0; i < tags.size(); ++i) {
+    EXPECT_EQ(tags[i], kShapes[i].tag) << i;
+    EXPECT_FALSE(MenuContent(tags[i]).empty()) << ToUtf8(tags[i]);
+  }
+  // Nine different menus, not one text under several names.
+  std::set<std::u16string_view> texts;
+  for (std::u16string_view tag : tags) texts.insert(MenuContent(tag));
+  EXPECT_EQ(texts.size(), tags.size());
+}
+
+TEST(MenuContentsTest, NearMissTagsAnswerNothing) {
+  using namespace std::string_view_literals;
+  for (const std::u16string_view tag :
+       {u"file"sv, u"FILE"sv, u" File"sv, u"File "sv, u"Fil"sv, u"Files"sv, u"Window"sv, u"windows"sv, u""sv,
+        u"Help\0"sv, u"rxMenu_wenjianI"sv, u"文件"sv}) {
+    EXPECT_TRUE(MenuContent(tag).empty()) << ToUtf8(tag) << " (" << tag.size() << " units)";
+  }
+}
+
+TEST(MenuContentsTest, IdsAreDistinctAcrossMenus) {
+  std::map<std::string, std::string> owner;
+  for (std::u16string_view tag : MenuTags()) {
+    auto parsed = ParseStrict(MenuContent(tag));
+    ASSERT_TRUE(parsed->result);
+    for (const std::string& id : IdsOf(parsed->Root())) {
+      const auto [it, inserted] = owner.emplace(id, ToUtf8(tag));
+      EXPECT_TRUE(inserted) << id << " in " << ToUtf8(tag) << " and " << it->second;
+    }
+  }
+}
+
+TEST(MenuContentsTest, RepeatedBuiltInControlsAreEmittedEachTime) {
+  auto insert = ParseStrict(MenuContent(tag::kInsert));
+  pugi::xml_node art = insert->Root().find_child_by_attribute("menu", "id", "RXArt");
+  ASSERT_TRUE(art);
+  EXPECT_EQ(CountIdMso(insert->Root(), "SmartArtInsert"), 2);
+  EXPECT_EQ(CountIdMso(art, "SmartArtInsert"), 1);
+  EXPECT_STREQ(art.next_sibling().attribute("idMso").value(), "SmartArtInsert");  // right after the sub-menu
+
+  auto tools = ParseStrict(MenuContent(tag::kTools));
+  pugi::xml_node activeX = tools->Root().find_child_by_attribute("menu", "id", "RXActiveX");
+  ASSERT_TRUE(activeX);
+  EXPECT_EQ(CountIdMso(activeX, "ActiveXSpinButton"), 2);
+  EXPECT_EQ(std::distance(activeX.children().begin(), activeX.children().end()), 15);
+
+  auto view = ParseStrict(MenuContent(tag::kView));
+  pugi::xml_node master = view->Root().find_child_by_attribute("menu", "id", "RXMaster");
+  ASSERT_TRUE(master);
+  EXPECT_EQ(CountIdMso(view->Root(), "ViewSlideSorterView"), 2);
+  EXPECT_STREQ(master.first_child().attribute("idMso").value(), "ViewSlideSorterView");
+  EXPECT_STREQ(view->Root().first_child().next_sibling().name(), "toggleButton");
+}
+
+TEST(MenuContentsTest, HelpEndsWithTheTwoOwnCommands) {
+  auto help = ParseStrict(MenuContent(tag::kHelp));
+  pugi::xml_node about = help->Root().last_child();
+  pugi::xml_node customize = about.previous_sibling();
+  EXPECT_EQ(StartTagOf(customize), "<button id=\"Dingzhi\" label=\"自定义...\" onAction=\"CustomMenu\"/>");
+  EXPECT_EQ(StartTagOf(about), "<button id=\"AboutMe\" label=\"关于Quelby\" onAction=\"AboutMenu\"/>");
+  // The ids and callbacks the COM layer binds are the ones written here.
+  EXPECT_EQ(ToUtf8(id::kCustomizeButton), customize.attribute("id").value());
+  EXPECT_EQ(ToUtf8(callback::kCustomMenu), customize.attribute("onAction").value());
+  EXPECT_EQ(ToUtf8(id::kAboutButton), about.attribute("id").value());
+  EXPECT_EQ(ToUtf8(callback::kAboutMenu), about.attribute("onAction").value());
+  // Three full stops, not one ellipsis character.
+  EXPECT_NE(MenuContent(tag::kHelp).find(u"自定义...\""), std::u16string_view::npos);
+  EXPECT_EQ(MenuContent(tag::kHelp).find(u'\u2026'), std::u16string_view::npos);
+}
+
+TEST(MenuContentsTest, SerializesSubMenusAndLabelledButtonsExactly) {
+  const std::u16string_view file = MenuContent(tag::kFile);
+  EXPECT_NE(file.find(u"<button idMso=\"FileSaveAsPowerPoint97_2003\" label=\"另存为Power Point97_2003工作薄\"/>"),
+            std::u16string_view::npos);
+  EXPECT_NE(file.find(u"<menu idMso=\"FilePrepareMenu\"/><menu id=\"RXSend\" label=\"发送\" itemSize=\"large\">"
+                      u"<button idMso=\"FileSendAsAttachment\"/><button idMso=\"ExchangeFolder\"/>"
+                      u"<button idMso=\"FileInternetFax\"/><button idMso=\"CreateHandoutsInWord\"/></menu>"
+                      u"<menu idMso=\"MenuPublish\"/>"),
+            std::u16string_view::npos);
+  EXPECT_NE(MenuContent(tag::kTools).find(u"<menu id=\"RXActiveX\" label=\"控件\"><control idMso=\"ActiveXLabel\"/>"),
+            std::u16string_view::npos);
+}
+
+TEST(MenuContentsTest, WindowMenuIsExact) {
+  EXPECT_EQ(MenuContent(u"Windows"),
+            u"<menu xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\">"
+            u"<control idMso=\"WindowNew\"/><control idMso=\"WindowsArrangeAll\"/><control idMso=\"WindowsCascade\"/>"
+            u"<menuSeparator id=\"rxAuditMiscSeparator_WindowI\"/>"
+            u"<control idMso=\"NextPane\"/><control idMso=\"WindowMoveSplit\"/>"
+            u"<menuSeparator id=\"rxAuditMiscSeparator_WindowII\"/>"
+            u"<control idMso=\"WindowSwitchWindowsMenuPowerPoint\"/></menu>");
+}
+
+TEST(MenuContentsTest, HelpMenuIsExact) {
+  EXPECT_EQ(MenuContent(u"Help"),
+            u"<menu xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\">"
+            u"<control idMso=\"Help\"/><menuSeparator id=\"rxAuditMiscSeparator_HelpI\"/>"
+            u"<control idMso=\"ContactUs\"/><control idMso=\"CheckForUpdates\"/><control idMso=\"About\"/>"
+            u"<menuSeparator id=\"rxAuditMiscSeparator_HelpII\"/>"
+            u"<button id=\"Dingzhi\" label=\"自定义...\" onAction=\"CustomMenu\"/>"
+            u"<button id=\"AboutMe\" label=\"关于Quelby\" onAction=\"AboutMenu\"/></menu>");
+}
+
+}  // namespace
+}  // namespace zorvane::ribbon

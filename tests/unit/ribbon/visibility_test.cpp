@@ -1,0 +1,103 @@
+#include "ribbon/visibility.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string_view>
+
+#include "ribbon/ribbon_names.h"
+#include "settings/display_settings.h"
+#include "xml_support.h"
+
+namespace zorvane::ribbon {
+namespace {
+
+using settings::DisplaySettingsRecord;
+using settings::HostBool;
+using settings::kHostFalse;
+using settings::kHostTrue;
+using namespace std::string_view_literals;
+
+DisplaySettingsRecord AllSwitches(HostBool value) {
+  DisplaySettingsRecord record;
+  record.switches.fill(value);
+  return record;
+}
+
+TEST(VisibilityTest, KnowsTheCombinedMenuItsGapAndEveryTabSwitch) {
+  const std::span<const std::u16string_view> ids = VisibilityIds();
+  const std::set<std::u16string_view> known(ids.begin(), ids.end());
+  EXPECT_EQ(ids.size(), 10u);
+  EXPECT_EQ(known.size(), ids.size());
+  EXPECT_TRUE(known.contains(id::kMenuAll));
+  EXPECT_TRUE(known.contains(id::kLabelAll));
+  // Each tab switch is named after the tab it governs.
+  for (std::size_t k = settings::kTabHome; k < settings::kSwitchCount; ++k) {
+    EXPECT_TRUE(known.contains(settings::kSwitchNames[k])) << testing::ToUtf8(settings::kSwitchNames[k]);
+  }
+  const DisplaySettingsRecord on = AllSwitches(kHostTrue);
+  for (std::u16string_view id : ids) EXPECT_EQ(ControlVisibility(id, on), kHostTrue) << testing::ToUtf8(id);
+}
+
+TEST(VisibilityTest, CombinedMenuAndItsGapFollowShowAllMenuTogether) {
+  for (const HostBool value : {kHostTrue, kHostFalse}) {
+    DisplaySettingsRecord record = AllSwitches(value == kHostTrue ? kHostFalse : kHostTrue);
+    record.switches[settings::kShowAllMenu] = value;
+    EXPECT_EQ(ControlVisibility(u"MenuAll", record), value);
+    EXPECT_EQ(ControlVisibility(u"rxlableAll", record), value);
+  }
+}
+
+TEST(VisibilityTest, EachTabReadsItsOwnSwitchOnly) {
+  for (std::size_t off = settings::kTabHome; off < settings::kSwitchCount; ++off) {
+    DisplaySettingsRecord record = AllSwitches(kHostTrue);
+    record.switches[off] = kHostFalse;
+    for (std::size_t tab = settings::kTabHome; tab < settings::kSwitchCount; ++tab) {
+      EXPECT_EQ(ControlVisibility(settings::kSwitchNames[tab], record), tab == off ? kHostFalse : kHostTrue)
+          << "tab " << tab << " with switch " << off << " off";
+    }
+    EXPECT_EQ(ControlVisibility(u"MenuAll", record), kHostTrue);
+  }
+}
+
+TEST(VisibilityTest, OnlyTabReviewOffHidesOnlyTheReviewTab) {
+  DisplaySettingsRecord record = AllSwitches(kHostTrue);
+  record.switches[settings::kTabReview] = kHostFalse;
+  EXPECT_EQ(ControlVisibility(u"TabReview", record), kHostFalse);
+  for (const std::u16string_view tab : {u"TabHome"sv, u"TabInsert"sv, u"TabDesign"sv, u"TabAnimations"sv,
+                                        u"TabSlideShow"sv, u"TabView"sv, u"TabDeveloper"sv}) {
+    EXPECT_EQ(ControlVisibility(tab, record), kHostTrue) << testing::ToUtf8(tab);
+  }
+}
+
+TEST(VisibilityTest, StoredValueIsPassedThroughUnchanged) {
+  DisplaySettingsRecord record;
+  for (std::size_t k = 0; k < settings::kSwitchCount; ++k) record.switches[k] = static_cast<HostBool>(100 + k);
+  EXPECT_EQ(ControlVisibility(u"MenuAll", record), 100);
+  EXPECT_EQ(ControlVisibility(u"rxlableAll", record), 100);
+  for (std::size_t k = settings::kTabHome; k < settings::kSwitchCount; ++k) {
+    EXPECT_EQ(ControlVisibility(settings::kSwitchNames[k], record), static_cast<HostBool>(100 + k));
+  }
+}
+
+TEST(VisibilityTest, NearMissAndUnknownIdsAreHidden) {
+  const DisplaySettingsRecord on = AllSwitches(kHostTrue);
+  for (const std::u16string_view id :
+       {u"tabhome"sv, u"TABHOME"sv, u"TabHome "sv, u" TabHome"sv, u"TabHom"sv, u"TabHome\0"sv, u"menuall"sv,
+        u"MenuAll "sv, u"rxlableall"sv, u"rxlabelAll"sv, u"rxlable1"sv, u"rxMenu_wenjianI"sv, u"ShowAllMenu"sv,
+        u"rxWordVBA"sv, u""sv}) {
+    EXPECT_EQ(ControlVisibility(id, on), kHostFalse) << testing::ToUtf8(id) << " (" << id.size() << " units)";
+  }
+}
+
+TEST(VisibilityTest, AnswersFromTheRecordAsItIsNow) {
+  DisplaySettingsRecord record = AllSwitches(kHostTrue);
+  EXPECT_EQ(ControlVisibility(u"TabDesign", record), kHostTrue);
+  record.switches[settings::kTabDesign] = kHostFalse;
+  EXPECT_EQ(ControlVisibility(u"TabDesign", record), kHostFalse);
+  record.switches[settings::kTabDesign] = kHostTrue;
+  EXPECT_EQ(ControlVisibility(u"TabDesign", record), kHostTrue);
+}
+
+}  // namespace
+}  // namespace zorvane::ribbon

@@ -1,0 +1,48 @@
+// Helpers for reading the ribbon markup in tests: UTF-16 to UTF-8 for pugixml, strict
+// parsing, and walks over the element tree.
+#pragma once
+
+#include <pugixml.hpp>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zorvane::ribbon::testing {
+
+// UTF-16 to UTF-8. Throws std::invalid_argument on an unpaired surrogate, so a broken
+// text fails the test that reads it instead of being patched over.
+std::string ToUtf8(std::u16string_view text);
+
+// Parses with every node kind kept (declarations, comments, processing instructions and
+// whitespace-only text), so that tests can see anything beyond plain elements.
+struct ParsedXml {
+  pugi::xml_document document;
+  pugi::xml_parse_result result;
+  pugi::xml_node Root() const { return document.document_element(); }
+};
+std::unique_ptr<ParsedXml> ParseStrict(std::u16string_view text);
+
+// All element nodes below and including `root`, in document order.
+std::vector<pugi::xml_node> ElementsOf(pugi::xml_node root);
+
+// All nodes of any kind below `root` that are not elements.
+std::vector<pugi::xml_node> NonElementNodesOf(pugi::xml_node root);
+
+// The attribute names of `element`, in the order written.
+std::vector<std::string> AttributeNamesOf(pugi::xml_node element);
+
+// The value of `id`, else of `idMso`: what the host reports as the control's Id.
+std::string ControlIdOf(pugi::xml_node element);
+
+// Every `id` value at or below `root`, in document order.
+std::vector<std::string> IdsOf(pugi::xml_node root);
+
+// How many times `part` occurs in `text` (non-overlapping).
+std::size_t CountOf(std::u16string_view text, std::u16string_view part);
+
+// The element's own start tag as the host reads it: `<name a="v" ...>` or `.../>`.
+std::string StartTagOf(pugi::xml_node element);
+
+}  // namespace zorvane::ribbon::testing

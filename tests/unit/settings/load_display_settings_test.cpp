@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <new>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "fake_registry_store.h"
+#include "settings/display_settings.h"
+#include "settings/registry_store.h"
+
+namespace zorvane::settings {
+namespace {
+
+using testing::FakeRegistryStore;
+using testing::StoreCall;
+
+StoreCall Read(std::size_t index) { return {StoreCall::kGet, kSettingsKeyPath, std::u16string(kSwitchNames[index]), {}}; }
+
+StoreCall WriteOne(std::size_t index) {
+  return {StoreCall::kSave, kSettingsKeyPath, std::u16string(kSwitchNames[index]), u"1"};
+}
+
+// The calls of one load: the nine reads in table order, then a "1" for each listed index.
+std::vector<StoreCall> LoadCalls(const std::vector<std::size_t>& written) {
+  std::vector<StoreCall> calls;
+  for (std::size_t i = 0; i < kSwitchCount; ++i) calls.push_back(Read(i));
+  for (const std::size_t i : written) calls.push_back(WriteOne(i));
+  return calls;
+}
+
+std::vector<std::size_t> AllIndicesBut(std::vector<std::size_t> skipped) {
+  std::vector<std::size_t> indices;
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    if (std::find(skipped.begin(), skipped.end(), i) == skipped.end()) indices.push_back(i);
+  }
+  return indices;
+}
+
+class LoadDisplaySettingsTest : public ::testing::Test {
+ protected:
+  void PutSetting(std::size_t index, std::u16string_view text) { store.Put(kSettingsKeyPath, kSwitchNames[index], text); }
+
+  std::u16string StoredSetting(std::size_t index) const {
+    return store.values.at({kSettingsKeyPath, std::u16string(kSwitchNames[index])});
+  }
+
+  FakeRegistryStore store;
+  DisplaySettingsRecord record;
+};
+
+// --- first use and missing values --------------------------------------------------------
+
+TEST_F(LoadDisplaySettingsTest, EmptyKeyWritesNineDefaultsAndTurnsAllOn) {
+  LoadDisplaySettings(store, record);
+
+  EXPECT_EQ(store.calls, LoadCalls(AllIndicesBut({})));
+  ASSERT_EQ(store.values.size(), kSwitchCount);
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    EXPECT_EQ(StoredSetting(i), u"1") << i;
+    EXPECT_EQ(record.switches[i], kHostTrue) << i;
+    // Only the registry receives the default; the record keeps what was read.
+    EXPECT_EQ(record.storedTexts[i], u"") << i;
+  }
+}
+
+TEST_F(LoadDisplaySettingsTest, OnlyTabReviewOffWritesTheOtherEightAndKeepsItOff) {
+  PutSetting(kTabReview, u"0");
+
+  LoadDisplaySettings(store, record);
+
+  EXPECT_EQ(store.calls, LoadCalls(AllIndicesBut({kTabReview})));
+  EXPECT_EQ(StoredSetting(kTabReview), u"0");
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    if (i == kTabReview) {
+      EXPECT_EQ(record.switches[i], kHostFalse);
+      EXPECT_EQ(record.storedTexts[i], u"0");
+    } else {
+      EXPECT_EQ(StoredSetting(i), u"1") << i;
+      EXPECT_EQ(record.switches[i], kHostTrue) << i;
+      EXPECT_EQ(record.storedTexts[i], u"") << i;
+    }
+  }
+}
+
+TEST_F(LoadDisplaySettingsTest, ExistingEmptyValueIsRewrittenWithOne) {
+  for (std::size_t i = 0; i < kSwitchCount; ++i) PutSetting(i, u"0");
+  PutSetting(kTabHome, u"");
+
+  LoadDisplaySettings(store, record);
+
+  EXPECT_EQ(store.calls, LoadCalls({kTabHome}));
+  EXPECT_EQ(StoredSetting(kTabHome), u"1");
+  EXPECT_EQ(record.switches[kTabHome], kHostTrue);
+  EXPECT_EQ(record.storedTexts[kTabHome], u"");
+  EXPECT_EQ(record.switches[kTabInsert], kHostFalse);
+}
+
+TEST_F(LoadDisplaySettingsTest, EveryReadComesBeforeAnyWrite) {
+  // Missing values scattered through the table, including the first and the last.
+  for (const std::size_t i : {kTabHome, kTabDesign, kTabSlideShow, kTabView}) PutSetting(i, u"1");
+
+  LoadDisplaySettings(store, record);
+
+  EXPECT_EQ(store.calls, LoadCalls({kShowAllMenu, kTabInsert, kTabAnimations, kTabReview, kTabDeveloper}));
+}
+
+// --- from text to switch -------------------------------------------------------------------
+
+struct TextCase {
+  std::u16string text;
+  HostBool expected;
+  const char* label;
+};
+
+void PrintTo(const TextCase& textCase, std::ostream* out) { *out << textCase.label; }
+
+class LoadDisplaySettingsTextTest : public LoadDisplaySettingsTest, public ::testing::WithParamInterface<TextCase> {};
+
+TEST_P(LoadDisplaySettingsTextTest, StoredTextDecidesEverySwitchAndIsKept) {
+  const TextCase& param = GetParam();
+  for (std::size_t i = 0; i < kSwitchCount; ++i) PutSetting(i, param.text);
+
+  LoadDisplaySettings(store, record);
+
+  EXPECT_EQ(store.calls, LoadCalls({})) << "a non-empty text is never rewritten";
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    EXPECT_EQ(record.switches[i], param.expected) << i;
+    EXPECT_EQ(record.storedTexts[i], param.text) << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LoadDisplaySettingsTextTest,
+    ::testing::Values(TextCase{u"0", kHostFalse, "Zero"}, TextCase{u"1", kHostTrue, "One"},
+                      TextCase{u"2", kHostTrue, "Two"}, TextCase{u"00", kHostTrue, "DoubleZero"},
+                      TextCase{u" 0", kHostTrue, "BlankThenZero"}, TextCase{u"0 ", kHostTrue, "ZeroThenBlank"},
+                      TextCase{u" ", kHostTrue, "Blank"}, TextCase{u"false", kHostTrue, "False"},
+                      TextCase{u"off", kHostTrue, "Off"}, TextCase{u"\uFF10", kHostTrue, "FullwidthZero"},
+                      TextCase{std::u16string(u"0\0", 2), kHostTrue, "ZeroThenNul"}),
+    [](const ::testing::TestParamInfo<TextCase>& info) { return std::string(info.param.label); });
+
+// --- failures ---------------------------------------------------------------------------------
+
+TEST_F(LoadDisplaySettingsTest, DeniedKeyTurnsAllOnAndChangesNothing) {
+  for (std::size_t i = 0; i < kSwitchCount; ++i) PutSetting(i, u"0");
+  const FakeRegistryStore::Values before = store.values;
+  store.denied = true;
+
+  LoadDisplaySettings(store, record);
+
+  // Every read failed, so every default was attempted; none of them landed.
+  EXPECT_EQ(store.calls, LoadCalls(AllIndicesBut({})));
+  EXPECT_EQ(store.values, before);
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    EXPECT_EQ(record.switches[i], kHostTrue) << i;
+    EXPECT_EQ(record.storedTexts[i], u"") << i;
+  }
+}
+
+class ThrowingStore final : public RegistryStore {
+ public:
+  explicit ThrowingStore(int readsBeforeThrow) : readsLeft_(readsBeforeThrow) {}
+  std::u16string GetSettingText(std::u16string_view, std::u16string_view) override {
+    if (readsLeft_-- == 0) throw std::bad_alloc();
+    return u"0";
+  }
+  void SaveSettingText(std::u16string_view, std::u16string_view, std::u16string_view) override {}
+
+ private:
+  int readsLeft_;
+};
+
+TEST_F(LoadDisplaySettingsTest, StoreThatThrowsLeavesTheRecordAsItWas) {
+  record.switches.fill(kHostTrue);
+  record.storedTexts.fill(u"earlier");
+  ThrowingStore throwing(4);
+
+  EXPECT_THROW(LoadDisplaySettings(throwing, record), std::bad_alloc);
+
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    EXPECT_EQ(record.switches[i], kHostTrue) << i;
+    EXPECT_EQ(record.storedTexts[i], u"earlier") << i;
+  }
+}
+
+// --- reloading ----------------------------------------------------------------------------------
+
+TEST_F(LoadDisplaySettingsTest, SecondLoadRebuildsTheWholeRecord) {
+  PutSetting(kTabHome, u"0");
+  PutSetting(kTabView, u"custom");
+  LoadDisplaySettings(store, record);
+  ASSERT_EQ(record.switches[kTabHome], kHostFalse);
+  ASSERT_EQ(record.storedTexts[kTabView], u"custom");
+
+  // Another process changes the key between the two loads.
+  PutSetting(kTabHome, u"1");
+  store.values.erase({kSettingsKeyPath, std::u16string(kSwitchNames[kTabView])});
+  PutSetting(kTabDeveloper, u"0");
+  store.calls.clear();
+
+  LoadDisplaySettings(store, record);
+
+  EXPECT_EQ(store.calls, LoadCalls({kTabView}));
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    // The first load wrote "1" for every value it found missing.
+    const std::u16string expectedText = i == kTabDeveloper ? u"0" : i == kTabView ? u"" : u"1";
+    EXPECT_EQ(record.storedTexts[i], expectedText) << i;
+    EXPECT_EQ(record.switches[i], i == kTabDeveloper ? kHostFalse : kHostTrue) << i;
+  }
+}
+
+// --- the global record ------------------------------------------------------------------------
+
+class LoadGlobalDisplaySettingsTest : public LoadDisplaySettingsTest {
+ protected:
+  void SetUp() override { saved_ = DisplaySettings; }
+  void TearDown() override { DisplaySettings = saved_; }
+
+ private:
+  DisplaySettingsRecord saved_;
+};
+
+TEST_F(LoadGlobalDisplaySettingsTest, LoadsIntoTheGlobalRecordByDefault) {
+  PutSetting(kShowAllMenu, u"0");
+  DisplaySettings.switches.fill(kHostFalse);
+
+  LoadDisplaySettings(store);
+
+  EXPECT_EQ(DisplaySettings.switches[kShowAllMenu], kHostFalse);
+  EXPECT_EQ(DisplaySettings.storedTexts[kShowAllMenu], u"0");
+  for (std::size_t i = kTabHome; i < kSwitchCount; ++i) EXPECT_EQ(DisplaySettings.switches[i], kHostTrue) << i;
+}
+
+}  // namespace
+}  // namespace zorvane::settings

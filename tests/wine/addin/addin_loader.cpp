@@ -1,0 +1,73 @@
+#include "addin_loader.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "support/proc_address.h"
+#include "support/test_paths.h"
+
+namespace zorvane::test {
+
+namespace {
+// The published class identifier, written out here so that a wrong one in the DLL shows.
+const CLSID kConnectClsid = {0xBAC75E0D, 0x0684, 0x4250, {0xB6, 0x4C, 0x5E, 0x74, 0xA3, 0x65, 0xF9, 0x70}};
+}  // namespace
+
+AddinModule& AddinModule::Instance() {
+  static AddinModule module;
+  return module;
+}
+
+AddinModule::AddinModule() {
+  CoInitialize(nullptr);
+  module_ = LoadLibraryW(ZorvaneDllPath().c_str());
+}
+
+Microsoft::WRL::ComPtr<IClassFactory> AddinModule::ClassFactory() {
+  Microsoft::WRL::ComPtr<IClassFactory> factory;
+  if (module_ == nullptr) return factory;
+  auto get = ProcAddress<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(module_, "DllGetClassObject");
+  if (get != nullptr) get(kConnectClsid, IID_IClassFactory, reinterpret_cast<void**>(factory.GetAddressOf()));
+  return factory;
+}
+
+Microsoft::WRL::ComPtr<IDispatch> AddinModule::CreateObject() {
+  Microsoft::WRL::ComPtr<IDispatch> object;
+  auto factory = ClassFactory();
+  if (factory) factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(object.GetAddressOf()));
+  return object;
+}
+
+HRESULT AddinModule::CanUnloadNow() {
+  auto canUnload = ProcAddress<HRESULT(WINAPI*)()>(module_, "DllCanUnloadNow");
+  return canUnload != nullptr ? canUnload() : E_FAIL;
+}
+
+DISPID DispIdOf(IDispatch* object, const wchar_t* name) {
+  DISPID id = DISPID_UNKNOWN;
+  std::wstring copy = name;
+  LPOLESTR names[] = {copy.data()};
+  object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+  return id;
+}
+
+void InvokeByName(IDispatch* object, const wchar_t* name, std::initializer_list<VARIANT> arguments,
+                  InvokeResult& result) {
+  // The host passes arguments in reverse order.
+  std::vector<VARIANT> reversed(arguments.begin(), arguments.end());
+  std::reverse(reversed.begin(), reversed.end());
+  DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+  VariantClear(&result.value);
+  result.hr = object->Invoke(DispIdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                             &result.value, nullptr, nullptr);
+}
+
+VARIANT DispatchArgument(IDispatch* value) {
+  VARIANT argument;
+  VariantInit(&argument);
+  V_VT(&argument) = VT_DISPATCH;
+  V_DISPATCH(&argument) = value;
+  return argument;
+}
+
+}  // namespace zorvane::test

@@ -1,0 +1,44 @@
+// Loads the real Zorvane.dll into the test process and creates add-in objects from it, the
+// way COM would for an in-process server, without needing a registration.
+#pragma once
+
+#include <windows.h>
+#include <wrl/client.h>
+
+#include <string>
+
+#include "addin_designer.h"
+#include "office.h"
+
+namespace zorvane::test {
+
+class AddinModule {
+ public:
+  static AddinModule& Instance();  // loaded once per test program
+
+  Microsoft::WRL::ComPtr<IDispatch> CreateObject();
+  HRESULT CanUnloadNow();
+  Microsoft::WRL::ComPtr<IClassFactory> ClassFactory();
+
+ private:
+  AddinModule();
+  HMODULE module_ = nullptr;
+};
+
+// Calls a callback the way the host does: its DISPID by name, then Invoke as a method.
+struct InvokeResult {
+  HRESULT hr = E_FAIL;
+  VARIANT value{};
+  ~InvokeResult() { VariantClear(&value); }
+  std::wstring Text() const {
+    return V_VT(&value) == VT_BSTR && V_BSTR(&value) != nullptr ? std::wstring(V_BSTR(&value), SysStringLen(V_BSTR(&value)))
+                                                                  : std::wstring();
+  }
+};
+
+DISPID DispIdOf(IDispatch* object, const wchar_t* name);
+void InvokeByName(IDispatch* object, const wchar_t* name, std::initializer_list<VARIANT> arguments,
+                  InvokeResult& result);
+VARIANT DispatchArgument(IDispatch* value);
+
+}  // namespace zorvane::test

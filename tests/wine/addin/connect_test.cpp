@@ -1,0 +1,166 @@
+// The add-in object through its typed interfaces: connection, document request, ribbon load,
+// and the module's lifetime.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <wrl/client.h>
+
+#include <string>
+
+#include "addin_loader.h"
+#include "ribbon/ribbon_document.h"
+#include "support/host_standins.h"
+#include "support/registry_snapshot.h"
+
+namespace {
+
+using Microsoft::WRL::ComPtr;
+using namespace zorvane::test;
+
+const std::wstring kSettingsKey = L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
+
+std::wstring DocumentText() {
+  const auto document = zorvane::ribbon::RibbonDocument();
+  return std::wstring(reinterpret_cast<const wchar_t*>(document.data()), document.size());
+}
+
+class ConnectObject : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
+    object_ = AddinModule::Instance().CreateObject();
+    ASSERT_TRUE(object_) << "could not create the add-in object from Zorvane.dll";
+    ASSERT_EQ(object_.As(&extensibility_), S_OK);
+    ASSERT_EQ(object_.As(&ribbon_), S_OK);
+  }
+  void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey); }
+
+  HRESULT Connect(IDispatch* application) {
+    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+    const HRESULT hr = extensibility_->OnConnection(application, ext_cm_Startup, nullptr, &custom);
+    SafeArrayDestroy(custom);
+    return hr;
+  }
+
+  ComPtr<IDispatch> object_;
+  ComPtr<_IDTExtensibility2> extensibility_;
+  ComPtr<IRibbonExtensibility> ribbon_;
+};
+
+TEST_F(ConnectObject, AnswersItsInterfacesAndNoOthers) {
+  ComPtr<IUnknown> unknown;
+  EXPECT_EQ(object_.As(&unknown), S_OK);
+  const IID connectIid = {0x19F6CF44, 0x89FE, 0x4C2C, {0x80, 0xAB, 0x21, 0xEE, 0xCC, 0x07, 0x61, 0x3E}};
+  ComPtr<IUnknown> connect;
+  EXPECT_EQ(object_->QueryInterface(connectIid, reinterpret_cast<void**>(connect.GetAddressOf())), S_OK);
+  ComPtr<IClassFactory> notOffered;
+  EXPECT_EQ(object_.As(&notOffered), E_NOINTERFACE);
+  EXPECT_EQ(notOffered, nullptr);
+}
+
+TEST_F(ConnectObject, ConnectionKeepsTheApplicationAndLoadsTheSettings) {
+  StandInApplication application;
+  ASSERT_EQ(Connect(&application), S_OK);
+  EXPECT_EQ(application.Outstanding(), 1) << "the add-in keeps one reference to the application";
+  // First start: the key is created with the nine defaults.
+  for (const wchar_t* name : {L"ShowAllMenu", L"TabHome", L"TabInsert", L"TabDesign", L"TabAnimations",
+                              L"TabSlideShow", L"TabReview", L"TabView", L"TabDeveloper"}) {
+    EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kSettingsKey, name), L"1") << name;
+  }
+  object_.Reset();
+  extensibility_.Reset();
+  ribbon_.Reset();
+  EXPECT_EQ(application.Outstanding(), 0) << "released with the add-in object";
+}
+
+TEST_F(ConnectObject, ConnectionRefusesAHostThatIsNotPowerPoint) {
+  StandInApplication notPowerPoint(false);
+  EXPECT_EQ(Connect(&notPowerPoint), E_NOINTERFACE);
+  EXPECT_EQ(notPowerPoint.Outstanding(), 0);
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettingsKey)) << "settings must not be loaded by a failed connection";
+  EXPECT_EQ(Connect(nullptr), E_POINTER);
+}
+
+TEST_F(ConnectObject, OtherConnectionEventsSucceedAndChangeNothing) {
+  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+  EXPECT_EQ(extensibility_->OnStartupComplete(&custom), S_OK);
+  EXPECT_EQ(extensibility_->OnAddInsUpdate(&custom), S_OK);
+  EXPECT_EQ(extensibility_->OnBeginShutdown(&custom), S_OK);
+  EXPECT_EQ(extensibility_->OnDisconnection(ext_dm_HostShutdown, &custom), S_OK);
+  SafeArrayDestroy(custom);
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettingsKey));
+}
+
+TEST_F(ConnectObject, DocumentIsTheSameForEveryRibbon) {
+  const std::wstring expected = DocumentText();
+  ASSERT_FALSE(expected.empty());
+  for (const wchar_t* id : {L"Microsoft.PowerPoint.Presentation", L"", L"anything else"}) {
+    BSTR ribbonId = SysAllocString(id);
+    BSTR xml = nullptr;
+    ASSERT_EQ(ribbon_->GetCustomUI(ribbonId, &xml), S_OK);
+    EXPECT_EQ(std::wstring(xml, SysStringLen(xml)), expected) << id;
+    SysFreeString(xml);
+    SysFreeString(ribbonId);
+  }
+  BSTR xml = nullptr;
+  EXPECT_EQ(ribbon_->GetCustomUI(nullptr, &xml), S_OK) << "a null identifier is the empty one";
+  SysFreeString(xml);
+  EXPECT_EQ(ribbon_->GetCustomUI(nullptr, nullptr), E_POINTER);
+}
+
+TEST_F(ConnectObject, SecondRibbonLoadReleasesTheFirstAndDisconnectionKeepsIt) {
+  StandInRibbon first;
+  StandInRibbon second;
+  InvokeResult result;
+  InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&first)}, result);
+  ASSERT_EQ(result.hr, S_OK);
+  EXPECT_EQ(first.Outstanding(), 1);
+  InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&second)}, result);
+  ASSERT_EQ(result.hr, S_OK);
+  EXPECT_EQ(first.Outstanding(), 0) << "the replaced ribbon is released";
+  EXPECT_EQ(second.Outstanding(), 1);
+  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+  extensibility_->OnDisconnection(ext_dm_HostShutdown, &custom);
+  SafeArrayDestroy(custom);
+  object_.Reset();
+  extensibility_.Reset();
+  ribbon_.Reset();
+  EXPECT_EQ(second.Outstanding(), 1) << "the ribbon lives as long as the module";
+  // Leave no reference to a stack object behind for the next tests.
+  StandInRibbon last;
+  auto another = AddinModule::Instance().CreateObject();
+  InvokeByName(another.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&last)}, result);
+  EXPECT_EQ(second.Outstanding(), 0);
+  VARIANT none;
+  VariantInit(&none);
+  V_VT(&none) = VT_DISPATCH;
+  V_DISPATCH(&none) = nullptr;
+  InvokeByName(another.Get(), L"rxcustomUI_onLoad", {none}, result);
+  EXPECT_EQ(last.Outstanding(), 0);
+}
+
+TEST_F(ConnectObject, ModuleStaysLoadedWhileObjectsOrLocksLive) {
+  // This fixture holds one object.
+  EXPECT_EQ(AddinModule::Instance().CanUnloadNow(), S_FALSE);
+  object_.Reset();
+  extensibility_.Reset();
+  ribbon_.Reset();
+  EXPECT_EQ(AddinModule::Instance().CanUnloadNow(), S_OK);
+  auto factory = AddinModule::Instance().ClassFactory();
+  ASSERT_TRUE(factory);
+  EXPECT_EQ(AddinModule::Instance().CanUnloadNow(), S_FALSE) << "a class factory held counts";
+  factory->LockServer(TRUE);
+  IClassFactory* raw = factory.Detach();
+  raw->Release();
+  EXPECT_EQ(AddinModule::Instance().CanUnloadNow(), S_FALSE) << "a lock counts";
+  auto again = AddinModule::Instance().ClassFactory();
+  again->LockServer(FALSE);
+  StandInApplication outer;
+  ComPtr<IUnknown> aggregated;
+  EXPECT_EQ(again->CreateInstance(&outer, IID_IUnknown, reinterpret_cast<void**>(aggregated.GetAddressOf())),
+            CLASS_E_NOAGGREGATION);
+  EXPECT_EQ(aggregated, nullptr);
+  again.Reset();
+  EXPECT_EQ(AddinModule::Instance().CanUnloadNow(), S_OK);
+}
+
+}  // namespace

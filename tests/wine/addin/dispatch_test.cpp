@@ -1,0 +1,161 @@
+// The callbacks as the host calls them: names bound through GetIDsOfNames, arguments in the
+// forms a host may pass, results in pVarResult, and every kind of bad call answered with
+// the right status.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <wrl/client.h>
+
+#include <set>
+#include <string>
+
+#include "addin_loader.h"
+#include "support/host_standins.h"
+
+namespace {
+
+using Microsoft::WRL::ComPtr;
+using namespace zorvane::test;
+
+class Dispatch : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    object_ = AddinModule::Instance().CreateObject();
+    ASSERT_TRUE(object_);
+  }
+  ComPtr<IDispatch> object_;
+};
+
+TEST_F(Dispatch, BindsTheSixNamesWithoutRegardToCase) {
+  std::set<DISPID> ids;
+  for (const wchar_t* name :
+       {L"AboutMenu", L"CustomMenu", L"GetRibbonXML", L"rxcustomUI_onLoad", L"GetVisible", L"rxQuelby_get"}) {
+    const DISPID exact = DispIdOf(object_.Get(), name);
+    EXPECT_NE(exact, DISPID_UNKNOWN) << name;
+    std::wstring upper = name;
+    for (auto& c : upper) c = static_cast<wchar_t>(towupper(c));
+    EXPECT_EQ(DispIdOf(object_.Get(), upper.c_str()), exact) << upper;
+    ids.insert(exact);
+  }
+  EXPECT_EQ(ids.size(), 6u);
+}
+
+TEST_F(Dispatch, UnknownNamesAndBadCallsAreRefused) {
+  wchar_t unknown[] = L"GetVisibleX";
+  LPOLESTR names[] = {unknown};
+  DISPID id = 0;
+  EXPECT_EQ(object_->GetIDsOfNames(IID_NULL, names, 1, 0, &id), DISP_E_UNKNOWNNAME);
+  EXPECT_EQ(id, DISPID_UNKNOWN);
+  EXPECT_EQ(object_->GetIDsOfNames(IID_NULL, nullptr, 1, 0, &id), E_POINTER);
+  EXPECT_EQ(object_->GetIDsOfNames(IID_NULL, names, 1, 0, nullptr), E_POINTER);
+  const IID other = {1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
+  EXPECT_EQ(object_->GetIDsOfNames(other, names, 1, 0, &id), DISP_E_UNKNOWNINTERFACE);
+
+  const DISPID visible = DispIdOf(object_.Get(), L"GetVisible");
+  VARIANT result;
+  VariantInit(&result);
+  EXPECT_EQ(object_->Invoke(visible, IID_NULL, 0, DISPATCH_METHOD, nullptr, &result, nullptr, nullptr), E_POINTER);
+  DISPPARAMS none{nullptr, nullptr, 0, 0};
+  EXPECT_EQ(object_->Invoke(visible, IID_NULL, 0, DISPATCH_METHOD, &none, &result, nullptr, nullptr),
+            DISP_E_BADPARAMCOUNT);
+  EXPECT_EQ(object_->Invoke(12345, IID_NULL, 0, DISPATCH_METHOD, &none, &result, nullptr, nullptr),
+            DISP_E_MEMBERNOTFOUND);
+  VARIANT number;
+  VariantInit(&number);
+  V_VT(&number) = VT_I4;
+  V_I4(&number) = 1;
+  DISPPARAMS wrongType{&number, nullptr, 1, 0};
+  UINT badArgument = 99;
+  EXPECT_EQ(object_->Invoke(visible, IID_NULL, 0, DISPATCH_METHOD, &wrongType, &result, nullptr, &badArgument),
+            DISP_E_TYPEMISMATCH);
+  EXPECT_EQ(badArgument, 0u);
+  DISPPARAMS missingArray{nullptr, nullptr, 1, 0};
+  EXPECT_EQ(object_->Invoke(visible, IID_NULL, 0, DISPATCH_METHOD, &missingArray, &result, nullptr, nullptr),
+            E_POINTER);
+  const DISPID xml = DispIdOf(object_.Get(), L"GetRibbonXML");
+  EXPECT_EQ(object_->Invoke(xml, IID_NULL, 0, DISPATCH_PROPERTYPUT, &none, &result, nullptr, nullptr),
+            DISP_E_MEMBERNOTFOUND);
+  EXPECT_EQ(object_->Invoke(xml, other, 0, DISPATCH_METHOD, &none, &result, nullptr, nullptr),
+            DISP_E_UNKNOWNINTERFACE);
+  VariantClear(&result);
+}
+
+TEST_F(Dispatch, AcceptsTheControlByValueByReferenceAndInsideAVariant) {
+  StandInControl control(L"rxlableAll", L"");
+  IDispatch* pointer = &control;
+  VARIANT byValue = DispatchArgument(&control);
+  VARIANT byReference;
+  VariantInit(&byReference);
+  V_VT(&byReference) = VT_BYREF | VT_DISPATCH;
+  V_DISPATCHREF(&byReference) = &pointer;
+  VARIANT inner = DispatchArgument(&control);
+  VARIANT variantReference;
+  VariantInit(&variantReference);
+  V_VT(&variantReference) = VT_BYREF | VT_VARIANT;
+  V_VARIANTREF(&variantReference) = &inner;
+  for (const VARIANT& argument : {byValue, byReference, variantReference}) {
+    InvokeResult result;
+    InvokeByName(object_.Get(), L"GetVisible", {argument}, result);
+    EXPECT_EQ(result.hr, S_OK) << "variant type " << V_VT(&argument);
+    EXPECT_EQ(V_VT(&result.value), VT_BOOL);
+  }
+  EXPECT_EQ(control.idReads.load(), 3);
+  EXPECT_EQ(control.Outstanding(), 0) << "no reference to the control is kept";
+}
+
+TEST_F(Dispatch, ContentCallbackAnswersEachTagAndNothingElse) {
+  for (const wchar_t* tag : {L"File", L"Edit", L"View", L"Insert", L"Format", L"Tools", L"Slide", L"Windows", L"Help"}) {
+    StandInControl control(L"rxMenu_any", tag);
+    InvokeResult result;
+    InvokeByName(object_.Get(), L"rxQuelby_get", {DispatchArgument(&control)}, result);
+    ASSERT_EQ(result.hr, S_OK) << tag;
+    ASSERT_EQ(V_VT(&result.value), VT_BSTR);
+    EXPECT_EQ(result.Text().rfind(L"<menu xmlns=", 0), 0u) << tag;
+    EXPECT_EQ(control.idReads.load(), 0) << "only the tag is read";
+  }
+  for (const wchar_t* tag : {L"file", L"Window", L" File", L""}) {
+    StandInControl control(L"rxMenu_any", tag);
+    InvokeResult result;
+    InvokeByName(object_.Get(), L"rxQuelby_get", {DispatchArgument(&control)}, result);
+    EXPECT_EQ(result.hr, S_OK) << tag;
+    EXPECT_EQ(V_VT(&result.value), VT_BSTR);
+    EXPECT_EQ(result.Text(), L"") << tag;
+  }
+}
+
+TEST_F(Dispatch, FailingControlReadsAreReturnedWithNoResult) {
+  StandInControl control(L"TabHome", L"File");
+  control.idResult = E_ACCESSDENIED;
+  control.tagResult = RPC_E_DISCONNECTED;
+  InvokeResult visible;
+  InvokeByName(object_.Get(), L"GetVisible", {DispatchArgument(&control)}, visible);
+  EXPECT_EQ(visible.hr, E_ACCESSDENIED);
+  EXPECT_EQ(V_VT(&visible.value), VT_BOOL);
+  EXPECT_EQ(V_BOOL(&visible.value), VARIANT_FALSE);
+  InvokeResult content;
+  InvokeByName(object_.Get(), L"rxQuelby_get", {DispatchArgument(&control)}, content);
+  EXPECT_EQ(content.hr, RPC_E_DISCONNECTED);
+  EXPECT_EQ(V_VT(&content.value), VT_EMPTY);
+  EXPECT_EQ(control.Outstanding(), 0);
+}
+
+TEST_F(Dispatch, DocumentRequestThroughDispatchMatchesTheTypedOne) {
+  InvokeResult result;
+  InvokeByName(object_.Get(), L"GetRibbonXML", {}, result);
+  ASSERT_EQ(result.hr, S_OK);
+  ComPtr<IRibbonExtensibility> ribbon;
+  ASSERT_EQ(object_.As(&ribbon), S_OK);
+  BSTR xml = nullptr;
+  ASSERT_EQ(ribbon->GetCustomUI(nullptr, &xml), S_OK);
+  EXPECT_EQ(result.Text(), std::wstring(xml, SysStringLen(xml)));
+  SysFreeString(xml);
+}
+
+TEST_F(Dispatch, RibbonLoadRefusesAnObjectThatIsNoRibbon) {
+  StandInControl notARibbon(L"x", L"y");
+  InvokeResult result;
+  InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&notARibbon)}, result);
+  EXPECT_EQ(result.hr, DISP_E_TYPEMISMATCH);
+  EXPECT_EQ(notARibbon.Outstanding(), 0);
+}
+
+}  // namespace

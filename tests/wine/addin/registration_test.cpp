@@ -1,0 +1,283 @@
+// Registration through Wine's own regsvr32: what is written, where, and that removing it
+// leaves everything else as it was, Office's keys above all.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <ole2.h>
+#include <sddl.h>
+
+#include <string>
+#include <vector>
+
+#include "support/child_process.h"
+#include "support/registry_snapshot.h"
+#include "support/test_paths.h"
+
+namespace {
+
+using namespace zorvane::test;
+
+const std::wstring kClsid = L"{BAC75E0D-0684-4250-B64C-5E74A365F970}";
+const std::wstring kLibid = L"{4C1639D9-252B-49D7-B854-7B773BE363E0}";
+const std::wstring kIid = L"{19F6CF44-89FE-4C2C-80AB-21EECC07613E}";
+const std::wstring kProgId = L"Zorvane.Connect";
+const std::wstring kMachineClasses = L"Software\\Classes\\";
+const std::wstring kUserClasses = L"Software\\Classes\\";
+const std::wstring kAddinKey = L"Software\\Microsoft\\Office\\PowerPoint\\Addins\\Zorvane.Connect";
+
+// Keys of Office's own interfaces and libraries, as an installed Office would have them.
+const std::vector<std::wstring> kOfficeKeys = {
+    L"Interface\\{000C0396-0000-0000-C000-000000000046}",  // IRibbonExtensibility
+    L"Interface\\{000C0395-0000-0000-C000-000000000046}",  // IRibbonControl
+    L"Interface\\{000C03A7-0000-0000-C000-000000000046}",  // IRibbonUI
+    L"Interface\\{B65AD801-ABAF-11D0-BB8B-00A0C90F2744}",  // _IDTExtensibility2
+    L"TypeLib\\{2DF8D04C-5BFA-101B-BDE5-00AA0044DE52}",    // Office 12 library
+    L"TypeLib\\{AC0714F2-3D04-11D1-AE7D-00A0C90F26F4}",    // add-in designer library
+    L"TypeLib\\{91493440-5A91-11CF-8700-00AA0060263B}",    // PowerPoint 12 library
+};
+
+GUID GuidFromString(const std::wstring& text) {
+  GUID guid{};
+  CLSIDFromString(text.c_str(), &guid);
+  return guid;
+}
+
+ProcessResult Regsvr32(const std::wstring& options) {
+  return RunProcess(L"regsvr32 /s " + options + L" \"" + ZorvaneDllPath() + L"\"");
+}
+
+void RemoveEverything() {
+  for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+    for (const std::wstring& key : {L"CLSID\\" + kClsid, kProgId, L"TypeLib\\" + kLibid, L"Interface\\" + kIid}) {
+      DeleteKeyTree(root, L"Software\\Classes\\" + key);
+    }
+  }
+  DeleteKeyTree(HKEY_CURRENT_USER, kAddinKey);
+}
+
+// Installs fake Office keys so that the tests can see whether anything touches them.
+void InstallFakeOffice() {
+  for (const std::wstring& key : kOfficeKeys) {
+    SetRawValue(HKEY_LOCAL_MACHINE, kMachineClasses + key, L"", REG_SZ,
+                {'O', 0, 'f', 0, 'f', 0, 'i', 0, 'c', 0, 'e', 0, 0, 0});
+    SetRawValue(HKEY_LOCAL_MACHINE, kMachineClasses + key + L"\\TypeLib", L"Version", REG_SZ, {'2', 0, 0, 0});
+  }
+}
+
+std::wstring OfficeSnapshot() {
+  std::wstring all;
+  for (const std::wstring& key : kOfficeKeys) {
+    all += SnapshotKey(HKEY_LOCAL_MACHINE, kMachineClasses + key);
+    all += SnapshotKey(HKEY_CURRENT_USER, kUserClasses + key);
+  }
+  return all;
+}
+
+class Registration : public ::testing::Test {
+ protected:
+  void SetUp() override { RemoveEverything(); }
+  void TearDown() override { RemoveEverything(); }
+};
+
+void ExpectClassesLayout(HKEY root) {
+  const std::wstring classes = L"Software\\Classes\\";
+  EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + kClsid + L"\\InprocServer32", L""), ZorvaneDllPath());
+  EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + kClsid + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
+  EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + kClsid + L"\\ProgID", L""), kProgId);
+  EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + kClsid + L"\\TypeLib", L""), kLibid);
+  EXPECT_EQ(StringValue(root, classes + kProgId + L"\\CLSID", L""), kClsid);
+  EXPECT_EQ(StringValue(root, classes + L"TypeLib\\" + kLibid + L"\\1.0", L""), L"Sample AddIn Project");
+  EXPECT_EQ(StringValue(root, classes + L"TypeLib\\" + kLibid + L"\\1.0\\0\\win32", L""), ZorvaneDllPath());
+  EXPECT_EQ(StringValue(root, classes + L"Interface\\" + kIid, L""), L"_Connect");
+  EXPECT_EQ(StringValue(root, classes + L"Interface\\" + kIid + L"\\ProxyStubClsid32", L""),
+            L"{00020424-0000-0000-C000-000000000046}");
+  EXPECT_EQ(StringValue(root, classes + L"Interface\\" + kIid + L"\\TypeLib", L""), kLibid);
+}
+
+void ExpectAddinEntry() {
+  EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kAddinKey, L"FriendlyName"), L"Zorvane");
+  EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kAddinKey, L"Description").rfind(L"Zorvane Code By ", 0), 0u);
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  ASSERT_TRUE(GetRawValue(HKEY_CURRENT_USER, kAddinKey, L"LoadBehavior", type, data));
+  EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+  ASSERT_EQ(data.size(), sizeof(DWORD));
+  EXPECT_EQ(*reinterpret_cast<const DWORD*>(data.data()), 3u);
+}
+
+TEST_F(Registration, MachineWideWritesClassesAndTheUsersAddinEntry) {
+  const auto result = Regsvr32(L"");
+  ASSERT_EQ(result.exitCode, 0u) << result.output;
+  ExpectClassesLayout(HKEY_LOCAL_MACHINE);
+  ExpectAddinEntry();
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"CLSID\\" + kClsid));
+}
+
+TEST_F(Registration, PerUserWritesOnlyUnderTheCurrentUser) {
+  const auto result = Regsvr32(L"/n /i:user");
+  ASSERT_EQ(result.exitCode, 0u) << result.output;
+  ExpectClassesLayout(HKEY_CURRENT_USER);
+  ExpectAddinEntry();
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + kClsid));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"TypeLib\\" + kLibid));
+}
+
+TEST_F(Registration, UnregisteringRestoresTheRegistryExactly) {
+  InstallFakeOffice();
+  // The parents that registration writes into, with a neighbour add-in in the host's list.
+  SetRawValue(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\PowerPoint\\Addins\\Other.Addin", L"LoadBehavior",
+              REG_DWORD, {3, 0, 0, 0});
+  // The per-user classes as a user profile has them: registration adds below these parents
+  // and leaves the parents themselves alone.
+  for (const wchar_t* parent : {L"CLSID", L"TypeLib", L"Interface"}) {
+    SetRawValue(HKEY_CURRENT_USER, kUserClasses + parent, L"", REG_NONE, {});
+  }
+  const std::wstring officeBefore = OfficeSnapshot();
+  const std::wstring hostBefore = SnapshotKey(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office");
+  const std::wstring machineBefore = SnapshotKey(HKEY_LOCAL_MACHINE, L"Software\\Classes\\TypeLib");
+  const std::wstring userBefore = SnapshotKey(HKEY_CURRENT_USER, L"Software\\Classes");
+
+  for (const std::wstring& mode : {std::wstring(L""), std::wstring(L"/n /i:user")}) {
+    SCOPED_TRACE(mode);
+    ASSERT_EQ(Regsvr32(mode).exitCode, 0u);
+    EXPECT_EQ(OfficeSnapshot(), officeBefore) << "registration touched Office's keys";
+    ASSERT_EQ(Regsvr32(L"/u " + mode).exitCode, 0u);
+    EXPECT_EQ(OfficeSnapshot(), officeBefore) << "unregistration touched Office's keys";
+    EXPECT_EQ(SnapshotKey(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office"), hostBefore);
+    EXPECT_EQ(SnapshotKey(HKEY_LOCAL_MACHINE, L"Software\\Classes\\TypeLib"), machineBefore);
+    EXPECT_EQ(SnapshotKey(HKEY_CURRENT_USER, L"Software\\Classes"), userBefore);
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + kClsid));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + kProgId));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"Interface\\" + kIid));
+  }
+  for (const std::wstring& key : kOfficeKeys) DeleteKeyTree(HKEY_LOCAL_MACHINE, kMachineClasses + key);
+  DeleteKeyTree(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\PowerPoint\\Addins\\Other.Addin");
+}
+
+TEST_F(Registration, PlainUnregisterAlsoRemovesAPerUserRegistration) {
+  ASSERT_EQ(Regsvr32(L"/n /i:user").exitCode, 0u);
+  ASSERT_EQ(Regsvr32(L"/u").exitCode, 0u);
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"CLSID\\" + kClsid));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
+}
+
+TEST_F(Registration, UnknownInstallCommandLineIsRefused) {
+  EXPECT_NE(Regsvr32(L"/n /i:everyone").exitCode, 0u);
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
+}
+
+// Takes write access to the machine-wide classes away from everyone, as for a user without
+// administrator rights, and gives it back when it goes out of scope.
+class MachineClassesReadOnly {
+ public:
+  MachineClassesReadOnly() {
+    RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes", 0, READ_CONTROL | WRITE_DAC, &key_);
+    DWORD size = 0;
+    RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, nullptr, &size);
+    original_.resize(size);
+    RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, original_.data(), &size);
+    PSECURITY_DESCRIPTOR readOnly = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KRRCWD;;;WD)", SDDL_REVISION_1, &readOnly, nullptr);
+    applied_ = RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, readOnly) == ERROR_SUCCESS;
+    LocalFree(readOnly);
+  }
+  ~MachineClassesReadOnly() {
+    RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, original_.data());
+    RegCloseKey(key_);
+  }
+  bool applied() const { return applied_; }
+
+ private:
+  HKEY key_ = nullptr;
+  std::vector<BYTE> original_;
+  bool applied_ = false;
+};
+
+TEST_F(Registration, FallsBackToPerUserWhenMachineWideIsRefused) {
+  {
+    MachineClassesReadOnly noRights;
+    ASSERT_TRUE(noRights.applied());
+    const auto result = Regsvr32(L"");
+    ASSERT_EQ(result.exitCode, 0u) << result.output;
+  }
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + kClsid));
+  ExpectClassesLayout(HKEY_CURRENT_USER);
+  ExpectAddinEntry();
+  // Removing it as the same user finds it where it was written.
+  {
+    MachineClassesReadOnly noRights;
+    ASSERT_EQ(Regsvr32(L"/u").exitCode, 0u);
+  }
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"CLSID\\" + kClsid));
+  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
+}
+
+TEST_F(Registration, MachineWideRegistrationCreatesTheObjectByProgId) {
+  ASSERT_EQ(Regsvr32(L"").exitCode, 0u);
+  ASSERT_EQ(CoInitialize(nullptr), S_OK);
+  {
+    CLSID clsid{};
+    ASSERT_EQ(CLSIDFromProgID(kProgId.c_str(), &clsid), S_OK);
+    IDispatch* object = nullptr;
+    ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&object)),
+              S_OK);
+    // The registered type library describes _Connect.
+    ITypeInfo* info = nullptr;
+    ASSERT_EQ(object->GetTypeInfo(0, 0, &info), S_OK);
+    BSTR name = nullptr;
+    ASSERT_EQ(info->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr), S_OK);
+    EXPECT_STREQ(name, L"_Connect");
+    SysFreeString(name);
+    info->Release();
+    object->Release();
+    ITypeLib* library = nullptr;
+    ASSERT_EQ(LoadRegTypeLib(GuidFromString(kLibid), 1, 0, 0, &library), S_OK);
+    // Only our own types: Office's interfaces are referenced, never defined here.
+    EXPECT_EQ(library->GetTypeInfoCount(), 2u);
+    ITypeInfo* connectInfo = nullptr;
+    EXPECT_EQ(library->GetTypeInfoOfGuid(GuidFromString(kClsid), &connectInfo), S_OK);
+    if (connectInfo != nullptr) connectInfo->Release();
+    library->Release();
+  }
+  CoUninitialize();
+}
+
+// With an Office library registered, our library's references lead into it: the coclass's
+// second interface and the callbacks' control parameters are Office's own types.
+TEST_F(Registration, TypeLibraryReferencesOfficesInterfacesInOfficesLibrary) {
+  ASSERT_EQ(CoInitialize(nullptr), S_OK);
+  ITypeLib* office = nullptr;
+  ASSERT_EQ(LoadTypeLibEx(BuildPath(L"idl/office.tlb").c_str(), REGKIND_REGISTER, &office), S_OK);
+  ASSERT_EQ(Regsvr32(L"").exitCode, 0u);
+  ITypeLib* library = nullptr;
+  ASSERT_EQ(LoadRegTypeLib(GuidFromString(kLibid), 1, 0, 0, &library), S_OK);
+  auto libraryOf = [](ITypeInfo* info) {
+    ITypeLib* containing = nullptr;
+    UINT index = 0;
+    BSTR name = nullptr;
+    info->GetContainingTypeLib(&containing, &index);
+    containing->GetDocumentation(-1, &name, nullptr, nullptr, nullptr);
+    std::wstring text = name;
+    SysFreeString(name);
+    containing->Release();
+    return text;
+  };
+  ITypeInfo* coclass = nullptr;
+  ASSERT_EQ(library->GetTypeInfoOfGuid(GuidFromString(kClsid), &coclass), S_OK);
+  HREFTYPE ref = 0;
+  ITypeInfo* second = nullptr;
+  ASSERT_EQ(coclass->GetRefTypeOfImplType(1, &ref), S_OK);
+  ASSERT_EQ(coclass->GetRefTypeInfo(ref, &second), S_OK);
+  BSTR name = nullptr;
+  second->GetDocumentation(MEMBERID_NIL, &name, nullptr, nullptr, nullptr);
+  EXPECT_STREQ(name, L"IRibbonExtensibility");
+  SysFreeString(name);
+  EXPECT_EQ(libraryOf(second), L"Office");
+  second->Release();
+  coclass->Release();
+  library->Release();
+  UnRegisterTypeLib(GuidFromString(L"{2DF8D04C-5BFA-101B-BDE5-00AA0044DE52}"), 2, 4, 0, SYS_WIN32);
+  office->Release();
+  CoUninitialize();
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+#include "child_process.h"
+
+#include "dialog_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zorvane::dialogs::test {
+
+ChildProcess::ChildProcess(std::wstring commandLine) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+  line.push_back(L'\0');
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+    if (started.hThread != nullptr) CloseHandle(started.hThread);
+    started_ = true;
+    process_ = started.hProcess;
+    id_ = started.dwProcessId;
+  } else {
+    ADD_FAILURE() << "cannot start " << Utf8(commandLine) << ": error "
+                  << GetLastError();
+  }
+}
+
+ChildProcess::~ChildProcess() {
+  if (process_ == nullptr) return;
+  if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 1);
+  CloseHandle(process_);
+}
+
+DWORD ChildProcess::Wait(std::chrono::milliseconds timeout) {
+  if (process_ == nullptr) return STILL_ACTIVE;
+  if (WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return STILL_ACTIVE;
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process_, &code);
+  return code;
+}
+
+std::wstring SiblingProgram(const std::wstring& fileName) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring path(self);
+  path.erase(path.find_last_of(L"\\/") + 1);
+  return L"\"" + path + fileName + L"\"";
+}
+
+std::wstring WindowsPathOfUnixPath(const std::string& unixPath) {
+  std::wstring path = L"Z:";
+  for (const char c : unixPath) path.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c)));
+  return path;
+}
+
+}  // namespace zorvane::dialogs::test

@@ -1,0 +1,523 @@
+// The customization dialog "自定义", driven as a user would while the test's thread is
+// inside ShowModal: what it shows, what OK, Cancel and the close box do to the registry,
+// the switches in memory and the ribbon, and how it behaves towards its owner and the host.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <wrl/client.h>
+
+#include <array>
+#include <atomic>
+#include <string>
+
+#include "addin/host_ribbon.h"
+#include "child_process.h"
+#include "dialog_driver.h"
+#include "dialogs/custom_dialog.h"
+#include "dpi_run.h"
+#include "layout_checks.h"
+#include "owner_probe.h"
+#include "screenshot.h"
+#include "settings/display_settings.h"
+#include "settings_registry.h"
+#include "stand_ins.h"
+
+namespace zorvane::dialogs::test {
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+constexpr wchar_t kCaption[] = L"自定义";
+constexpr wchar_t kCheckAllCaption[] = L" 显示“全部”菜单";
+
+const std::array<std::wstring, 8> kItemTexts = {
+    L"显示开始选项卡", L"显示插入选项卡", L"显示设计选项卡",     L"显示动画选项卡",
+    L"显示幻灯片放映选项卡", L"显示审阅选项卡", L"显示视图选项卡", L"显示开发工具选项卡",
+};
+
+struct CustomControls {
+  HWND checkAll;
+  HWND ok;
+  HWND cancel;
+  HWND showCustomFrame;
+  HWND list;
+  HWND checkAllItems;
+  HWND unCheckAllItems;
+  HWND buildinTabsFrame;
+};
+
+CustomControls FindCustomControls(HWND dialog) {
+  return {FindControl(dialog, L"Button", kCheckAllCaption),   FindControl(dialog, L"Button", L"确定"),
+          FindControl(dialog, L"Button", L"取消"),             FindControl(dialog, L"Button", L"请选择"),
+          FindControl(dialog, WC_LISTVIEWW, L""),             FindControl(dialog, L"Button", L"全选"),
+          FindControl(dialog, L"Button", L"全不选"), FindControl(dialog, L"Button", L"请选择需显示的内置选项卡")};
+}
+
+bool IsChecked(HWND checkBox) { return Send(checkBox, BM_GETCHECK) == BST_CHECKED; }
+
+int ItemCount(HWND list) { return static_cast<int>(Send(list, LVM_GETITEMCOUNT)); }
+
+bool ItemChecked(HWND list, int item) {
+  const auto state = static_cast<UINT>(Send(list, LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK));
+  return (state & LVIS_STATEIMAGEMASK) == INDEXTOSTATEIMAGEMASK(2);
+}
+
+std::array<bool, 8> ItemChecks(HWND list) {
+  std::array<bool, 8> checks{};
+  for (int item = 0; item < 8; ++item) checks[item] = ItemChecked(list, item);
+  return checks;
+}
+
+std::wstring ItemText(HWND list, int item) {
+  wchar_t text[64] = {};
+  LVITEMW query{};
+  query.pszText = text;
+  query.cchTextMax = static_cast<int>(std::size(text));
+  Send(list, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&query));
+  return text;
+}
+
+// Real input: a click on the check box in front of `item`, found by asking the list where
+// its state icon is.
+void ClickItemCheckBox(HWND list, int item) {
+  Send(list, LVM_ENSUREVISIBLE, item, FALSE);
+  RECT bounds{};
+  bounds.left = LVIR_BOUNDS;
+  ASSERT_TRUE(Send(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&bounds)));
+  const int y = (bounds.top + bounds.bottom) / 2;
+  int first = -1;
+  int last = -1;
+  for (int x = bounds.left; x < bounds.left + 48; ++x) {
+    LVHITTESTINFO hit{};
+    hit.pt = {x, y};
+    Send(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    if (hit.iItem == item && (hit.flags & LVHT_ONITEMSTATEICON) != 0) {
+      if (first < 0) first = x;
+      last = x;
+    }
+  }
+  ASSERT_GE(first, 0) << "no check box found for item " << item;
+  POINT point{(first + last) / 2, y};
+  ClientToScreen(list, &point);
+  ClickAt(point);
+}
+
+std::array<std::optional<StoredValue>, 9> Stored(const std::array<const wchar_t*, 9>& texts) {
+  std::array<std::optional<StoredValue>, 9> values;
+  for (std::size_t i = 0; i < texts.size(); ++i) values[i] = StoredValue{REG_SZ, texts[i]};
+  return values;
+}
+
+void WriteSettings(const std::array<const wchar_t*, 9>& texts) {
+  for (std::size_t i = 0; i < texts.size(); ++i) WriteSetting(kValueNames[i], texts[i]);
+}
+
+std::array<settings::HostBool, 9> Switches(const std::array<bool, 9>& on) {
+  std::array<settings::HostBool, 9> switches{};
+  for (std::size_t i = 0; i < on.size(); ++i) switches[i] = on[i] ? settings::kHostTrue : settings::kHostFalse;
+  return switches;
+}
+
+constexpr std::array<const wchar_t*, 9> kAllOn = {L"1", L"1", L"1", L"1", L"1", L"1", L"1", L"1", L"1"};
+constexpr std::array<const wchar_t*, 9> kAllOff = {L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0"};
+
+class CustomDialogTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    DeleteSettingsKey();
+    settings::DisplaySettings = {};
+    addin::SetHostRibbon(&ribbon_);
+  }
+
+  void TearDown() override {
+    addin::SetHostRibbon(nullptr);
+    CoUninitialize();
+  }
+
+  // A fresh dialog, as the add-in's command makes one per opening.
+  HRESULT Show(const std::function<void(HWND)>& drive, HWND hostWindow = nullptr) {
+    CustomDialog dialog;
+    dialog.SetHostApplication(ComPtr<_Application>(&application_));
+    dialog.SetHostWindow(hostWindow);
+    return ShowAndDrive(kCaption, [&] { return dialog.ShowModal(); }, drive);
+  }
+
+  StandInApplication application_;
+  StandInRibbon ribbon_;
+};
+
+TEST_F(CustomDialogTest, FirstOpeningWithoutKeyWritesNineOnesAndShowsEverythingChecked) {
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    ASSERT_NE(controls.list, nullptr);
+    EXPECT_TRUE(IsChecked(controls.checkAll));
+    ASSERT_EQ(ItemCount(controls.list), 8);
+    for (int item = 0; item < 8; ++item) {
+      EXPECT_EQ(ItemText(controls.list, item), kItemTexts[item]) << item;
+      EXPECT_TRUE(ItemChecked(controls.list, item)) << item;
+    }
+    // Opening is itself a load: the defaults are in the registry before any button is pressed.
+    EXPECT_EQ(ReadAllSettings(), Stored(kAllOn));
+    EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    for (const std::u16string& text : settings::DisplaySettings.storedTexts) EXPECT_TRUE(text.empty());
+    PressButton(controls.cancel);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ReadAllSettings(), Stored(kAllOn));
+  EXPECT_EQ(ribbon_.Invalidations(), 0);
+}
+
+TEST_F(CustomDialogTest, StoredTextsOtherThanZeroShowCheckedAndOkRewritesThemAsOne) {
+  WriteSettings({L"00", L"2", L"0", L" 0", L"1", L"0 ", L"1", L"1", L"false"});
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    ASSERT_NE(controls.list, nullptr);
+    EXPECT_TRUE(IsChecked(controls.checkAll));
+    EXPECT_EQ(ItemChecks(controls.list), (std::array<bool, 8>{true, false, true, true, true, true, true, true}));
+    PressButton(controls.ok);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ReadAllSettings(), Stored({L"1", L"1", L"0", L"1", L"1", L"1", L"1", L"1", L"1"}));
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 0, 1, 1, 1, 1, 1, 1}));
+  EXPECT_EQ(ribbon_.Invalidations(), 1);
+}
+
+TEST_F(CustomDialogTest, OkWithoutChangeWritesAllNineValuesAndInvalidatesTheRibbonOnce) {
+  // "2" reads as on, so every value that OK writes back turns into "1".
+  WriteSettings({L"2", L"2", L"2", L"2", L"2", L"2", L"0", L"2", L"2"});
+  const ULONG ribbonReferences = ribbon_.References();
+  const HRESULT shown = Show([&](HWND dialog) { PressButton(FindCustomControls(dialog).ok); });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ReadAllSettings(), Stored({L"1", L"1", L"1", L"1", L"1", L"1", L"0", L"1", L"1"}));
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 1, 1, 1, 1, 0, 1, 1}));
+  // StoredTexts keeps what the load read; only the next load refreshes it.
+  EXPECT_EQ(settings::DisplaySettings.storedTexts[0], u"2");
+  EXPECT_EQ(ribbon_.Invalidations(), 1);
+  EXPECT_EQ(ribbon_.References(), ribbonReferences);
+}
+
+TEST_F(CustomDialogTest, EverythingUncheckedThenOkStoresNineZeros) {
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    ClickCentre(controls.checkAll);
+    EXPECT_TRUE(WaitUntil([&] { return !IsChecked(controls.checkAll); }));
+    PressButton(controls.unCheckAllItems);
+    EXPECT_EQ(ItemChecks(controls.list), (std::array<bool, 8>{}));
+    ClickCentre(controls.ok);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ReadAllSettings(), Stored(kAllOff));
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(ribbon_.Invalidations(), 1);
+}
+
+TEST_F(CustomDialogTest, ClickingAnItemsCheckBoxTogglesThatItemOnly) {
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    ClickItemCheckBox(controls.list, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !ItemChecked(controls.list, 0); }));
+    ClickItemCheckBox(controls.list, 7);  // below the visible rows at first
+    EXPECT_TRUE(WaitUntil([&] { return !ItemChecked(controls.list, 7); }));
+    EXPECT_EQ(ItemChecks(controls.list), (std::array<bool, 8>{false, true, true, true, true, true, true, false}));
+    EXPECT_TRUE(IsChecked(controls.checkAll));
+    PressButton(controls.ok);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ReadAllSettings(), Stored({L"1", L"0", L"1", L"1", L"1", L"1", L"1", L"1", L"0"}));
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 0, 1, 1, 1, 1, 1, 1, 0}));
+}
+
+TEST_F(CustomDialogTest, CheckAllItemsAndUncheckAllItemsActOnTheListOnlyAndCancelChangesNothing) {
+  constexpr std::array<const wchar_t*, 9> kMixed = {L"1", L"0", L"1", L"0", L"1", L"0", L"1", L"0", L"1"};
+  WriteSettings(kMixed);
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    EXPECT_EQ(ItemChecks(controls.list), (std::array<bool, 8>{false, true, false, true, false, true, false, true}));
+    PressButton(controls.unCheckAllItems);
+    EXPECT_EQ(ItemChecks(controls.list), (std::array<bool, 8>{}));
+    EXPECT_TRUE(IsChecked(controls.checkAll));
+    PressButton(controls.checkAllItems);
+    EXPECT_EQ(ItemChecks(controls.list), (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
+    EXPECT_TRUE(IsChecked(controls.checkAll));
+    PressButton(controls.cancel);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ReadAllSettings(), Stored(kMixed));
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 0, 1, 0, 1, 0, 1, 0, 1}));
+  EXPECT_EQ(ribbon_.Invalidations(), 0);
+}
+
+TEST_F(CustomDialogTest, TheCloseBoxDiscardsTheEdits) {
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    PressButton(controls.unCheckAllItems);
+    POINT closeBox{};
+    ASSERT_TRUE(FindCloseBox(dialog, closeBox));
+    ClickAt(closeBox);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ReadAllSettings(), Stored(kAllOn));
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 1, 1, 1, 1, 1, 1, 1}));
+  EXPECT_EQ(ribbon_.Invalidations(), 0);
+}
+
+TEST_F(CustomDialogTest, TheSystemCloseCommandDiscardsTheEdits) {
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    Send(controls.checkAll, BM_CLICK);
+    PressButton(controls.unCheckAllItems);
+    Send(dialog, WM_SYSCOMMAND, SC_CLOSE);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ReadAllSettings(), Stored(kAllOn));
+  EXPECT_EQ(ribbon_.Invalidations(), 0);
+}
+
+TEST_F(CustomDialogTest, EnterAndEscapeHaveNoMeaningOfTheirOwn) {
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    ASSERT_TRUE(MakeForeground(dialog));
+    EXPECT_EQ(FocusOfThread(dialog), controls.checkAll);
+    PressKey(VK_ESCAPE);
+    PressKey(VK_RETURN);
+    Pause(500ms);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "Enter or Esc closed the dialog";
+    EXPECT_TRUE(IsChecked(controls.checkAll));
+    EXPECT_EQ(ribbon_.Invalidations(), 0);
+    PressButton(controls.cancel);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ribbon_.Invalidations(), 0);
+}
+
+TEST_F(CustomDialogTest, WindowControlsAndFontsFollowTheLayoutAtTheWindowsDpi) {
+  HostWindow host;
+  const HRESULT shown = Show(
+      [&](HWND dialog) {
+        EXPECT_EQ(WindowText(dialog), kCaption);
+        const auto style = static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE));
+        const auto exStyle = static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE));
+        EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) != 0);
+        EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+        EXPECT_NE(exStyle & WS_EX_DLGMODALFRAME, 0u);
+        // No taskbar button: owned, and not asking for one.
+        EXPECT_EQ(exStyle & WS_EX_APPWINDOW, 0u);
+        EXPECT_NE(GetWindow(dialog, GW_OWNER), nullptr);
+
+        RECT client{};
+        GetClientRect(dialog, &client);
+        EXPECT_EQ(client.right, Px(3705));
+        EXPECT_EQ(client.bottom, Px(3255));
+
+        const CustomControls c = FindCustomControls(dialog);
+        ExpectTwipRect(dialog, c.showCustomFrame, 120, 120, 3495, 735, "Frame_ShowCustom");
+        ExpectTwipRect(dialog, c.checkAll, 720, 360, 2175, 375, "CheckAll");
+        ExpectTwipRect(dialog, c.buildinTabsFrame, 120, 1080, 3495, 1575, "Frame_BuildinTabs");
+        ExpectTwipRect(dialog, c.list, 240, 1560, 2295, 915, "List_Buildin");
+        ExpectTwipRect(dialog, c.checkAllItems, 2640, 1560, 855, 375, "Command_CheckAll");
+        ExpectTwipRect(dialog, c.unCheckAllItems, 2640, 2040, 855, 375, "Command_UnCheckAll");
+        ExpectTwipRect(dialog, c.ok, 240, 2760, 885, 375, "Command_OK");
+        ExpectTwipRect(dialog, c.cancel, 2640, 2760, 885, 375, "Command_Cancel");
+
+        EXPECT_EQ(GetWindowLongW(c.checkAll, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+        EXPECT_EQ(GetWindowLongW(c.showCustomFrame, GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
+        EXPECT_EQ(GetWindowLongW(c.buildinTabsFrame, GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
+        EXPECT_NE(Send(c.list, LVM_GETEXTENDEDLISTVIEWSTYLE) & LVS_EX_CHECKBOXES, 0);
+        EXPECT_EQ(GetWindowLongW(c.list, GWL_STYLE) & (LVS_SORTASCENDING | LVS_SORTDESCENDING), 0);
+
+        ExpectDialogFont(dialog, 90, false, "dialog");
+        for (HWND control : {c.checkAll, c.ok, c.cancel, c.showCustomFrame, c.list, c.checkAllItems,
+                             c.unCheckAllItems, c.buildinTabsFrame}) {
+          ExpectDialogFont(control, 90, false, Utf8(WindowText(control)).c_str());
+        }
+
+        // Neither button is the default: the dialog's default identifier names no control,
+        // and none of its push buttons is drawn as the default while the check box has the
+        // focus.
+        const auto defaultId = static_cast<DWORD>(Send(dialog, DM_GETDEFID));
+        if (HIWORD(defaultId) == DC_HASDEFID) {
+          EXPECT_EQ(GetDlgItem(dialog, LOWORD(defaultId)), nullptr);
+        }
+        for (HWND button : {c.ok, c.cancel, c.checkAllItems, c.unCheckAllItems}) {
+          EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+        }
+
+        // Centred over its owner.
+        RECT own{};
+        RECT owner{};
+        GetWindowRect(dialog, &own);
+        GetWindowRect(host.get(), &owner);
+        EXPECT_NEAR((own.left + own.right) / 2, (owner.left + owner.right) / 2, 1);
+        EXPECT_NEAR((own.top + own.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
+
+        // The tab order, as the user meets it with the Tab key from the initial focus.
+        ASSERT_TRUE(MakeForeground(dialog));
+        EXPECT_EQ(FocusOfThread(dialog), c.checkAll);
+        for (HWND next : {c.ok, c.cancel, c.list, c.checkAllItems, c.unCheckAllItems, c.checkAll}) {
+          PressKey(VK_TAB);
+          EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(dialog) == next; }))
+              << "expected the focus on " << Utf8(WindowText(next));
+        }
+
+        Pause(500ms);  // let the display show the last repaint
+        std::string error;
+        const std::string saved = SaveWindowScreenshot(dialog, "custom-dialog", error);
+        EXPECT_FALSE(saved.empty()) << error;
+        PressButton(c.cancel);
+      },
+      host.get());
+  EXPECT_EQ(shown, S_OK);
+}
+
+TEST_F(CustomDialogTest, TheLayoutScalesWithTheDisplaysDpi) {
+  EXPECT_TRUE(RunTestsAtDpi(144, L"CustomDialogTest.WindowControlsAndFontsFollowTheLayoutAtTheWindowsDpi"));
+}
+
+TEST_F(CustomDialogTest, WithoutHostWindowTheOwnerIsNeverChanged) {
+  HostWindow host;
+  HWND ownerWhileOpen = nullptr;
+  OwnerAtDestroyProbe probe(kCaption);
+  const HRESULT shown = Show([&](HWND dialog) {
+    ownerWhileOpen = GetWindow(dialog, GW_OWNER);
+    EXPECT_NE(ownerWhileOpen, host.get());
+    EXPECT_TRUE(IsWindowEnabled(host.get()));
+    PressButton(FindCustomControls(dialog).cancel);
+  });
+  EXPECT_EQ(shown, S_OK);
+  ASSERT_TRUE(probe.Seen());
+  EXPECT_EQ(probe.Owner(), ownerWhileOpen);
+  EXPECT_TRUE(IsWindowEnabled(host.get()));
+}
+
+TEST_F(CustomDialogTest, HostWindowOfThisProcessOwnsTheDialogWhileOpenAndIsGivenBackAfter) {
+  HostWindow host;
+  OwnerAtDestroyProbe probe(kCaption);
+  const HRESULT shown = Show(
+      [&](HWND dialog) {
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), host.get());
+        EXPECT_FALSE(IsWindowEnabled(host.get())) << "the owner takes input while the modal dialog is open";
+        PressButton(FindCustomControls(dialog).ok);
+      },
+      host.get());
+  EXPECT_EQ(shown, S_OK);
+  ASSERT_TRUE(probe.Seen());
+  EXPECT_NE(probe.Owner(), host.get()) << "the previous owner was not restored at unload";
+  EXPECT_NE(probe.Owner(), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(host.get()));
+}
+
+TEST_F(CustomDialogTest, HostWindowOfAnotherProcessIsNoOwner) {
+  const std::wstring title = L"Zorvane 其他进程的窗口";
+  ChildProcess foreign(SiblingProgram(L"foreign_window.exe") + L" \"" + title + L"\"");
+  ASSERT_TRUE(foreign.Started());
+  HWND foreignWindow = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (foreignWindow = FindWindowW(nullptr, title.c_str())) != nullptr; }, kOpenTimeout));
+
+  const HRESULT shown = Show(
+      [&](HWND dialog) {
+        EXPECT_NE(GetWindow(dialog, GW_OWNER), foreignWindow);
+        EXPECT_TRUE(IsWindowEnabled(foreignWindow));
+        PressButton(FindCustomControls(dialog).cancel);
+      },
+      foreignWindow);
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_TRUE(IsWindowEnabled(foreignWindow));
+  PostMessageW(foreignWindow, WM_CLOSE, 0, 0);
+  EXPECT_EQ(foreign.Wait(std::chrono::seconds(10)), 0u);
+}
+
+TEST_F(CustomDialogTest, FailingInvalidateStillSavesAndCloses) {
+  StandInRibbon failing(E_FAIL);
+  addin::SetHostRibbon(&failing);
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    PressButton(controls.unCheckAllItems);
+    PressButton(controls.ok);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(failing.Invalidations(), 1);
+  EXPECT_EQ(ReadAllSettings(), Stored({L"1", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0"}));
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 0, 0, 0, 0, 0, 0, 0, 0}));
+  addin::SetHostRibbon(nullptr);
+}
+
+TEST_F(CustomDialogTest, WithoutRibbonOkStillSaves) {
+  addin::SetHostRibbon(nullptr);
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    Send(controls.checkAll, BM_CLICK);
+    PressButton(controls.ok);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ReadAllSettings(), Stored({L"0", L"1", L"1", L"1", L"1", L"1", L"1", L"1", L"1"}));
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({0, 1, 1, 1, 1, 1, 1, 1, 1}));
+}
+
+TEST_F(CustomDialogTest, TheHostApplicationIsHeldWhileOpenAndReleasedOnEveryWayOut) {
+  const std::function<void(HWND)> ways[] = {
+      [](HWND dialog) { PressButton(FindCustomControls(dialog).ok); },
+      [](HWND dialog) { PressButton(FindCustomControls(dialog).cancel); },
+      // Sent, not posted: no input follows that would wake the dialog's loop by chance.
+      [](HWND dialog) { Send(dialog, WM_SYSCOMMAND, SC_CLOSE); },
+  };
+  for (const auto& closeIt : ways) {
+    SCOPED_TRACE(testing::Message() << "way out " << (&closeIt - ways));
+    ULONG whileOpen = 0;
+    const HRESULT shown = Show([&](HWND dialog) {
+      whileOpen = application_.References();
+      closeIt(dialog);
+    });
+    EXPECT_EQ(shown, S_OK);
+    EXPECT_EQ(whileOpen, 1u);
+    EXPECT_EQ(application_.References(), 0u);
+    EXPECT_EQ(application_.Calls(), 0) << "the dialog called the application object";
+  }
+}
+
+TEST_F(CustomDialogTest, EachOpeningLoadsTheRegistryAfresh) {
+  EXPECT_EQ(Show([&](HWND dialog) { PressButton(FindCustomControls(dialog).cancel); }), S_OK);
+  // Another process changes a value while the host runs.
+  WriteSetting(L"TabView", L"0");
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    EXPECT_EQ(ItemChecks(controls.list), (std::array<bool, 8>{true, true, true, true, true, true, false, true}));
+    PressButton(controls.cancel);
+  });
+  EXPECT_EQ(shown, S_OK);
+  // That opening's load put the change into the switches, although it was cancelled.
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 1, 1, 1, 1, 1, 0, 1}));
+  EXPECT_EQ(ribbon_.Invalidations(), 0);
+}
+
+namespace timer_ticks {
+std::atomic<int> count{0};
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) { ++count; }
+}  // namespace timer_ticks
+
+TEST_F(CustomDialogTest, TheThreadsOtherMessagesAreDispatchedWhileOpen) {
+  timer_ticks::count = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 30, &timer_ticks::Tick);
+  ASSERT_NE(timer, 0u);
+  const HRESULT shown = Show([&](HWND dialog) {
+    EXPECT_TRUE(WaitUntil([] { return timer_ticks::count >= 3; }));
+    PressButton(FindCustomControls(dialog).cancel);
+  });
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(shown, S_OK);
+}
+
+TEST_F(CustomDialogTest, AQuitRequestClosesTheDialogAndIsPassedOn) {
+  const HRESULT shown = Show([&](HWND dialog) {
+    PostThreadMessageW(GetWindowThreadProcessId(dialog, nullptr), WM_QUIT, 7, 0);
+  });
+  EXPECT_EQ(shown, S_OK);
+  MSG message{};
+  ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(message.wParam, 7u);
+  EXPECT_EQ(ReadAllSettings(), Stored(kAllOn));
+}
+
+}  // namespace
+}  // namespace zorvane::dialogs::test

@@ -1,0 +1,34 @@
+// What the tests measure on an open dialog: positions in twips at the display's DPI, fonts,
+// the keyboard focus and pixels on the screen.
+#pragma once
+
+#include <windows.h>
+
+namespace zorvane::dialogs::test {
+
+// The DPI of the display (Wine's, here); checked against the DPI that a run at another DPI
+// asks for.
+int DisplayDpi();
+
+// Twips to pixels at the display's DPI.
+int Px(int twips);
+
+// The control's rectangle in the client coordinates of its dialog.
+RECT RectInClient(HWND dialog, HWND control);
+
+// Left, top, width and height of `control` equal the twip values at the display's DPI.
+void ExpectTwipRect(HWND dialog, HWND control, int left, int top, int width, int height, const char* name);
+
+// The font that `window` draws with (WM_GETFONT); zeroed when it has none.
+LOGFONTW FontOf(HWND window);
+
+// "微软雅黑", regular weight, GB2312, at `tenthsOfPoint` (scaled to the display's DPI).
+void ExpectDialogFont(HWND window, int tenthsOfPoint, bool underline, const char* name);
+
+// The window that has the keyboard focus in the thread of `window`.
+HWND FocusOfThread(HWND window);
+
+// The colour of a client pixel of `window` as it is on the screen.
+COLORREF ClientPixel(HWND window, int x, int y);
+
+}  // namespace zorvane::dialogs::test

@@ -1,0 +1,99 @@
+// The host's own COM objects: their reference counts, their interfaces, late binding.
+#include <gtest/gtest.h>
+
+#include <wrl/client.h>
+
+#include "stand_in_application.h"
+#include "stand_in_control.h"
+#include "stand_in_ribbon.h"
+#include "unique_bstr.h"
+#include "unique_variant.h"
+
+using Microsoft::WRL::ComPtr;
+using namespace zorvane::standin;
+
+namespace {
+
+DISPID IdOf(IDispatch* object, const wchar_t* name) {
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  DISPID id = DISPID_UNKNOWN;
+  EXPECT_EQ(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), S_OK) << name;
+  return id;
+}
+
+TEST(StandInObjects, StartWithTheCreatorsReferenceOnly) {
+  EXPECT_EQ(StandInApplication::Create()->references(), 1u);
+  EXPECT_EQ(StandInRibbon::Create()->references(), 1u);
+  EXPECT_EQ(StandInControl::Create(L"a", L"b")->references(), 1u);
+  EXPECT_EQ(StandInAddInInstance::Create(L"X.Y", L"d")->references(), 1u);
+}
+
+TEST(StandInObjects, ApplicationAnswersForPowerPointsInterfaceAndCountsHolders) {
+  ComPtr<StandInApplication> application = StandInApplication::Create();
+  ComPtr<IDispatch> asPowerPoint;
+  ASSERT_EQ(application->QueryInterface(IID__Application, reinterpret_cast<void**>(asPowerPoint.GetAddressOf())), S_OK);
+  ComPtr<IUnknown> asUnknown;
+  ASSERT_EQ(application.As(&asUnknown), S_OK);
+  EXPECT_EQ(application->references(), 3u);
+  asPowerPoint.Reset();
+  asUnknown.Reset();
+  EXPECT_EQ(application->references(), 1u);
+  ComPtr<IRibbonUI> notARibbon;
+  EXPECT_EQ(application->QueryInterface(IID_IRibbonUI, reinterpret_cast<void**>(notARibbon.GetAddressOf())),
+            E_NOINTERFACE);
+  EXPECT_EQ(notARibbon, nullptr);
+}
+
+TEST(StandInObjects, ControlReportsIdAndTagThroughItsInterfaceAndByName) {
+  ComPtr<IRibbonControl> control = StandInControl::Create(L"rxMenu_wenjianI", L"File");
+  UniqueBstr id;
+  UniqueBstr tag;
+  ASSERT_EQ(control->get_Id(id.put()), S_OK);
+  ASSERT_EQ(control->get_Tag(tag.put()), S_OK);
+  EXPECT_EQ(id.view(), L"rxMenu_wenjianI");
+  EXPECT_EQ(tag.view(), L"File");
+  ComPtr<IDispatch> context;
+  EXPECT_EQ(control->get_Context(context.GetAddressOf()), S_OK);
+  EXPECT_EQ(context, nullptr);
+
+  DISPPARAMS none{nullptr, nullptr, 0, 0};
+  UniqueVariant result;
+  ASSERT_EQ(control->Invoke(IdOf(control.Get(), L"tag"), IID_NULL, 0, DISPATCH_PROPERTYGET, &none, result.get(),
+                            nullptr, nullptr),
+            S_OK);
+  ASSERT_EQ(result.type(), VT_BSTR);
+  EXPECT_STREQ(V_BSTR(result.get()), L"File");
+  LPOLESTR unknown[] = {const_cast<LPOLESTR>(L"Label")};
+  DISPID id2 = 0;
+  EXPECT_EQ(control->GetIDsOfNames(IID_NULL, unknown, 1, 0, &id2), DISP_E_UNKNOWNNAME);
+  EXPECT_EQ(id2, DISPID_UNKNOWN);
+}
+
+TEST(StandInObjects, RibbonCountsInvalidationsFromEitherBinding) {
+  ComPtr<StandInRibbon> ribbon = StandInRibbon::Create();
+  EXPECT_EQ(ribbon->generation(), 0u);
+  ASSERT_EQ(ribbon->Invalidate(), S_OK);
+  DISPPARAMS none{nullptr, nullptr, 0, 0};
+  ASSERT_EQ(ribbon->Invoke(IdOf(ribbon.Get(), L"INVALIDATE"), IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr,
+                           nullptr),
+            S_OK);
+  EXPECT_EQ(ribbon->invalidateCalls(), 2u);
+
+  UniqueBstr controlId(L"TabHome");
+  VARIANTARG argument;
+  VariantInit(&argument);
+  V_VT(&argument) = VT_BSTR;
+  V_BSTR(&argument) = controlId.get();
+  DISPPARAMS one{&argument, nullptr, 1, 0};
+  ASSERT_EQ(ribbon->Invoke(IdOf(ribbon.Get(), L"InvalidateControl"), IID_NULL, 0, DISPATCH_METHOD, &one, nullptr,
+                           nullptr, nullptr),
+            S_OK);
+  ASSERT_EQ(ribbon->invalidatedControls().size(), 1u);
+  EXPECT_EQ(ribbon->invalidatedControls()[0], L"TabHome");
+  EXPECT_EQ(ribbon->generation(), 3u);
+  EXPECT_EQ(ribbon->Invoke(IdOf(ribbon.Get(), L"Invalidate"), IID_NULL, 0, DISPATCH_METHOD, &one, nullptr, nullptr,
+                           nullptr),
+            DISP_E_BADPARAMCOUNT);
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+// Looking at the host's printout in tests.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace standin_test {
+
+// The lines of `text`, without their line ends.
+inline std::vector<std::wstring> Lines(const std::wstring& text) {
+  std::vector<std::wstring> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(L'\n', start);
+    if (end == std::wstring::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+inline bool HasLine(const std::wstring& text, const std::wstring& line) {
+  for (const std::wstring& candidate : Lines(text)) {
+    if (candidate == line) return true;
+  }
+  return false;
+}
+
+// UTF-8, for failure messages.
+inline std::string Narrow(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                       nullptr);
+  std::string out(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+}  // namespace standin_test

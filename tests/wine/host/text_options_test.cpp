@@ -1,0 +1,130 @@
+// The host's text encoding and layout helpers, its command line and its HRESULT texts.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "hresult_text.h"
+#include "options.h"
+#include "report.h"
+#include "text.h"
+#include "text_sink.h"
+
+using namespace zorvane::standin;
+
+namespace {
+
+ParsedOptions Parse(std::vector<std::wstring> args) { return ParseOptions(args); }
+
+TEST(Utf8, EncodesChineseAndSurrogatePairsAndReplacesLoneSurrogates) {
+  EXPECT_EQ(ToUtf8(L"全部"), "\xE5\x85\xA8\xE9\x83\xA8");
+  EXPECT_EQ(ToUtf8(L"a\u00E9"), "a\xC3\xA9");
+  EXPECT_EQ(ToUtf8(L"\xD83D\xDE00"), "\xF0\x9F\x98\x80");  // U+1F600 from its surrogate pair
+  EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800)) + L"x"), "\xEF\xBF\xBDx");
+  EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xDC00))), "\xEF\xBF\xBD");
+  EXPECT_EQ(ToUtf8(L""), "");
+}
+
+TEST(DisplayWidth, CountsWideCharactersTwice) {
+  EXPECT_EQ(DisplayWidth(L"File"), 4u);
+  EXPECT_EQ(DisplayWidth(L"全部"), 4u);
+  EXPECT_EQ(DisplayWidth(L"幻灯片放映"), 10u);
+  EXPECT_EQ(DisplayWidth(L"自定义..."), 9u);
+  EXPECT_EQ(DisplayWidth(L"   "), 3u);
+  EXPECT_EQ(DisplayWidth(L"e\u0301"), 1u);  // a combining accent takes no column
+}
+
+TEST(PadToWidth, PadsByColumnsAndKeepsAMinimumGap) {
+  EXPECT_EQ(PadToWidth(L"ab", 6), L"ab    ");
+  EXPECT_EQ(PadToWidth(L"全部", 6), L"全部  ");
+  EXPECT_EQ(PadToWidth(L"全部全部", 6), L"全部全部  ");
+  EXPECT_EQ(PadToWidth(L"abcd", 5, 1), L"abcd ");
+}
+
+TEST(Options, DefaultsWhenEmpty) {
+  const ParsedOptions parsed = Parse({});
+  EXPECT_TRUE(parsed.error.empty());
+  EXPECT_FALSE(parsed.options.help);
+  EXPECT_FALSE(parsed.options.allMenus);
+  EXPECT_FALSE(parsed.options.controlByReference);
+  EXPECT_EQ(parsed.options.dialogAnswer, DialogAnswer::kWait);
+  EXPECT_EQ(parsed.options.dialogDelayMs, 500u);
+}
+
+TEST(Options, ReadsEveryOptionWithSeparateOrInlineValues) {
+  const ParsedOptions parsed = Parse({L"--menus", L"--menu", L"文件", L"--menu=Help", L"--click", L"AboutMe",
+                                      L"--dismiss=close", L"--dismiss-delay", L"250", L"--progid=Zorvane.Connect",
+                                      L"--byref", L"--dump-xml", L"--trace"});
+  ASSERT_TRUE(parsed.error.empty()) << std::string(parsed.error.begin(), parsed.error.end());
+  const Options& options = parsed.options;
+  EXPECT_TRUE(options.allMenus);
+  EXPECT_EQ(options.menuNames, (std::vector<std::wstring>{L"文件", L"Help"}));
+  EXPECT_EQ(options.click, L"AboutMe");
+  EXPECT_EQ(options.dialogAnswer, DialogAnswer::kClose);
+  EXPECT_EQ(options.dialogDelayMs, 250u);
+  EXPECT_EQ(options.progId, L"Zorvane.Connect");
+  EXPECT_TRUE(options.controlByReference);
+  EXPECT_TRUE(options.dumpXml);
+  EXPECT_TRUE(options.trace);
+  EXPECT_EQ(Parse({L"--click", L"Dingzhi", L"--dismiss", L"ok"}).options.dialogAnswer, DialogAnswer::kDefaultButton);
+  const ParsedOptions press = Parse({L"--click", L"Dingzhi", L"--dismiss", L"确定"});
+  EXPECT_EQ(press.options.dialogAnswer, DialogAnswer::kPressButton);
+  EXPECT_EQ(press.options.dialogButton, L"确定");
+  EXPECT_TRUE(Parse({L"--help"}).options.help);
+}
+
+TEST(Options, RejectsBadCommandLines) {
+  EXPECT_FALSE(Parse({L"--nonsense"}).error.empty());
+  EXPECT_FALSE(Parse({L"menus"}).error.empty());
+  EXPECT_FALSE(Parse({L"--click"}).error.empty());            // value missing
+  EXPECT_FALSE(Parse({L"--click="}).error.empty());           // empty id
+  EXPECT_FALSE(Parse({L"--progid"}).error.empty());
+  EXPECT_FALSE(Parse({L"--menus=yes"}).error.empty());        // a flag takes no value
+  EXPECT_FALSE(Parse({L"--click", L"X", L"--dismiss="}).error.empty());
+  EXPECT_FALSE(Parse({L"--dismiss", L"ok"}).error.empty());   // only with --click
+  EXPECT_FALSE(Parse({L"--dismiss-delay", L"-1"}).error.empty());
+  EXPECT_FALSE(Parse({L"--dismiss-delay", L"600001"}).error.empty());
+  EXPECT_TRUE(Parse({L"--dismiss-delay", L"600000"}).error.empty());
+}
+
+TEST(Options, HelpDocumentsEveryOptionAndExitCode) {
+  const std::wstring help = HelpText();
+  for (const wchar_t* option : {L"--menus", L"--menu NAME", L"--click ID", L"--dismiss ANSWER", L"--dismiss-delay",
+                                L"--progid", L"--byref", L"--dump-xml", L"--trace", L"--help"}) {
+    EXPECT_NE(help.find(option), std::wstring::npos) << std::string(option, option + wcslen(option));
+  }
+  for (int code = 0; code <= static_cast<int>(ExitCode::kAddinCrashed); ++code) {
+    EXPECT_NE(help.find(L"\n  " + std::to_wstring(code) + L" "), std::wstring::npos) << code;
+  }
+}
+
+TEST(HresultText, NamesKnownCodesAndPrintsOthersInHex) {
+  EXPECT_EQ(HresultText(REGDB_E_CLASSNOTREG), L"0x80040154 (REGDB_E_CLASSNOTREG)");
+  EXPECT_EQ(HresultText(CO_E_CLASSSTRING), L"0x800401F3 (CO_E_CLASSSTRING)");
+  EXPECT_EQ(HresultText(DISP_E_UNKNOWNNAME), L"0x80020006 (DISP_E_UNKNOWNNAME)");
+  EXPECT_EQ(HresultText(S_OK), L"0x00000000 (S_OK)");
+  EXPECT_EQ(HresultText(static_cast<HRESULT>(0x8ABC0001)), L"0x8ABC0001");
+}
+
+TEST(Report, KeepsTheFirstProblemsCodeAndSeparatesStreams) {
+  StringSink out;
+  StringSink errors;
+  Report report(out, errors, false);
+  EXPECT_EQ(report.code(), ExitCode::kSuccess);
+  report.Line(L"view");
+  report.Trace(L"hidden without --trace");
+  report.Problem(ExitCode::kNotRegistered, L"first");
+  report.Problem(ExitCode::kConnectFailed, L"second");
+  report.Warning(L"careful");
+  EXPECT_EQ(report.code(), ExitCode::kNotRegistered);
+  EXPECT_EQ(out.text(), L"view\n");
+  EXPECT_EQ(errors.text(),
+            L"standin_host: error: first\nstandin_host: error: second\nstandin_host: warning: careful\n");
+
+  StringSink tracedOut;
+  Report traced(tracedOut, errors, true);
+  traced.Trace(L"call");
+  EXPECT_EQ(tracedOut.text(), L"trace: call\n");
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include "zorvane_fixture.h"
+
+#include "settings/display_settings.h"
+
+namespace standin_test {
+
+std::wstring SettingsKeyPath() {
+  const std::u16string_view path = zorvane::settings::kSettingsKeyPath;
+  return std::wstring(path.begin(), path.end());
+}
+
+std::wstring ZorvaneDllPath() { return BuildPath(ZORVANE_DLL_PATH); }
+
+DWORD Regsvr32(const std::wstring& dll, bool unregister) {
+  std::vector<std::wstring> arguments;
+  if (unregister) arguments.push_back(L"/u");
+  arguments.push_back(L"/s");
+  arguments.push_back(dll);
+  const ChildResult result = RunChild(L"regsvr32.exe", arguments);
+  return result.started && !result.timedOut ? result.exitCode : 0xFFFFFFFFu;
+}
+
+void ZorvaneTest::SetUpTestSuite() {
+  registered_ = FileExists(ZorvaneDllPath()) && Regsvr32(ZorvaneDllPath(), false) == 0;
+}
+
+void ZorvaneTest::TearDownTestSuite() {
+  if (registered_) Regsvr32(ZorvaneDllPath(), true);
+  registered_ = false;
+}
+
+void ZorvaneTest::SetUp() {
+  ASSERT_TRUE(FileExists(HostPath())) << Narrow(HostPath());
+  ASSERT_TRUE(FileExists(ZorvaneDllPath())) << Narrow(ZorvaneDllPath());
+  ASSERT_TRUE(registered_) << "regsvr32 could not register " << Narrow(ZorvaneDllPath());
+  ASSERT_TRUE(AddinEntryExists(kZorvaneProgId)) << "registration wrote no add-in entry";
+  addins_.emplace(kAddinsKey);
+  settings_.emplace(SettingsKeyPath());
+}
+
+void ZorvaneTest::TearDown() {
+  settings_.reset();
+  addins_.reset();
+}
+
+ChildResult ZorvaneTest::Run(const std::vector<std::wstring>& arguments) {
+  ChildResult result = RunHost(arguments);
+  EXPECT_TRUE(result.started);
+  EXPECT_FALSE(result.timedOut);
+  last_ = result.out + L"\n--- stderr ---\n" + result.errors;
+  return result;
+}
+
+bool ZorvaneTest::SetSetting(const std::wstring& name, const std::wstring& value) {
+  return SetString(SettingsKeyPath(), name, value);
+}
+
+}  // namespace standin_test

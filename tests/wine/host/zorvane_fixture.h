@@ -1,0 +1,44 @@
+// Tests of the host against the real add-in: Zorvane.dll is registered once with regsvr32,
+// as a user installs it, and unregistered at the end. Each test gets the add-in list and
+// the add-in's settings back as they were.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host_run.h"
+#include "test_registry.h"
+#include "test_text.h"
+
+namespace standin_test {
+
+inline constexpr wchar_t kZorvaneProgId[] = L"Zorvane.Connect";
+
+// The add-in's settings key under HKCU, from the settings library.
+std::wstring SettingsKeyPath();
+std::wstring ZorvaneDllPath();
+// regsvr32 [/u] /s <dll>; its exit code.
+DWORD Regsvr32(const std::wstring& dll, bool unregister);
+
+class ZorvaneTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+  void SetUp() override;
+  void TearDown() override;
+
+  ChildResult Run(const std::vector<std::wstring>& arguments);
+  std::string Output() const { return Narrow(last_); }
+  static bool SetSetting(const std::wstring& name, const std::wstring& value);
+
+ private:
+  static inline bool registered_ = false;
+  std::optional<KeySnapshot> addins_;
+  std::optional<KeySnapshot> settings_;
+  std::wstring last_;
+};
+
+}  // namespace standin_test

@@ -1,0 +1,175 @@
+// The real add-in in the stand-in host: the tab, its menu bar and toolbars, the eighteen
+// menus, the raw document, and the failures around it.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+
+#include "ribbon/ribbon_document.h"
+#include "zorvane_fixture.h"
+
+namespace standin_test {
+namespace {
+
+const std::map<std::wstring, int> kMenuSizes = {{L"File", 24},  {L"Edit", 20},  {L"View", 22},
+                                                {L"Insert", 21}, {L"Format", 28}, {L"Tools", 16},
+                                                {L"Slide", 16},  {L"Windows", 8}, {L"Help", 8}};
+
+// The summary lines of the dynamic menus: tag and number of items, in order.
+std::vector<std::pair<std::wstring, int>> MenuSummary(const std::wstring& out) {
+  std::vector<std::pair<std::wstring, int>> menus;
+  const std::wregex line(L"^  .*tag (\\w+) +(\\d+) items.*$");
+  bool inSummary = false;
+  for (const std::wstring& text : Lines(out)) {
+    if (text == L"Dynamic menus, each opened as the host does (getContent):") {
+      inSummary = true;
+      continue;
+    }
+    std::wsmatch match;
+    if (!inSummary || text.starts_with(L"trace: ")) continue;
+    if (!std::regex_match(text, match, line)) break;
+    menus.emplace_back(match[1].str(), std::stoi(match[2].str()));
+  }
+  return menus;
+}
+
+TEST_F(ZorvaneTest, ShowsTheQuelbyTabBeforeHome) {
+  const ChildResult result = Run({});
+  EXPECT_EQ(result.exitCode, 0u) << Output();
+  EXPECT_EQ(result.errors, L"") << Output();
+  const std::vector<std::wstring> lines = Lines(result.out);
+  const auto entry = std::find_if(lines.begin(), lines.end(), [](const std::wstring& line) {
+    return line.starts_with(L"  Zorvane.Connect \"Zorvane\" (Zorvane Code By ");
+  });
+  ASSERT_NE(entry, lines.end()) << Output();
+  EXPECT_TRUE(entry->ends_with(L": LoadBehavior 3, connected")) << Output();
+  const auto strip = std::find(lines.begin(), lines.end(), L"Ribbon tabs, left to right:");
+  ASSERT_NE(strip, lines.end()) << Output();
+  const std::vector<std::wstring> expected = {
+      L"  Quelby          rxWordVBA, tab of Zorvane.Connect",
+      L"  Home            TabHome",
+      L"  Insert          TabInsert",
+      L"  Design          TabDesign",
+      L"  Animations      TabAnimations",
+      L"  Slide Show      TabSlideShow",
+      L"  Review          TabReview",
+      L"  View            TabView",
+      L"  Developer       TabDeveloper"};
+  ASSERT_GE(lines.end() - strip, 10);
+  EXPECT_EQ(std::vector<std::wstring>(strip + 1, strip + 10), expected) << Output();
+}
+
+TEST_F(ZorvaneTest, MenuBarHoldsTheCombinedMenuAndTheNineMenus) {
+  const ChildResult result = Run({});
+  EXPECT_TRUE(HasLine(result.out, L"Tab Quelby (rxWordVBA) of Zorvane.Connect:")) << Output();
+  EXPECT_TRUE(HasLine(result.out, L"  Group \" \" (rxDemo):")) << Output();
+  EXPECT_TRUE(HasLine(result.out, L"      [全部 ▾]   [文件 ▾]   [编辑 ▾]   [视图 ▾]   [插入 ▾]   [格式 ▾]   [工具 ▾]   "
+                                  L"[幻灯片放映 ▾]   [窗口 ▾]   [帮助 ▾]")) << Output();
+  EXPECT_TRUE(HasLine(result.out, L"        全部 ▾ (MenuAll, \"全部菜单\"): 文件 ▸, 编辑 ▸, 视图 ▸, 插入 ▸, 格式 ▸, "
+                                  L"工具 ▸, 幻灯片放映 ▸, 窗口 ▸, 帮助 ▸")) << Output();
+}
+
+TEST_F(ZorvaneTest, ToolbarsShowTheBuiltInButtonsAndSmallMenus) {
+  const ChildResult result = Run({});
+  for (const wchar_t* line : {
+           L"    Box Quelby_toolsI:",
+           L"      [FileNew | FileOpen | FileSave | FileSaveAsPowerPoint97_2003]",
+           L"      [FilePermissionRestrictMenu | FileSendAsAttachment]",
+           L"      [Cut | Copy | PasteMenu | FormatPainter]",
+           L"      [VisualBasic | ViewDisplayInGrayscale ▾]",
+           L"        ViewDisplayInGrayscale ▾ (RXColorII, \"颜色和灰度\"): ViewDisplayInColor, ViewDisplayInGrayscale, "
+           L"ViewDisplayInPureBlackAndWhite",
+           L"      [SlideNew | SlideLayoutGallery | SlideThemesGallery ▾]",
+           L"      [ReviewNewComment ▾ | ZoomClassic | Help]",
+           L"    Box Quelby_toolsII:",
+           L"      [Font]",
+           L"      [FontSize]",
+           L"      [Bold | Italic | Underline | Shadow | ChangeCaseGallery]",
+           L"      [ShapeQuickStylesHome | ShapeFillColorPicker | ShapeOutlineColorPicker | ShapeEffectsMenu]",
+       }) {
+    EXPECT_TRUE(HasLine(result.out, line)) << Narrow(line) << "\n" << Output();
+  }
+}
+
+TEST_F(ZorvaneTest, AllEighteenMenusOpenWithTheRightNumberOfItems) {
+  const ChildResult result = Run({});
+  const auto menus = MenuSummary(result.out);
+  ASSERT_EQ(menus.size(), 18u) << Output();
+  std::map<std::wstring, int> copies;
+  for (const auto& [tag, items] : menus) {
+    ASSERT_TRUE(kMenuSizes.contains(tag)) << Narrow(tag);
+    EXPECT_EQ(items, kMenuSizes.at(tag)) << Narrow(tag);
+    ++copies[tag];
+  }
+  for (const auto& [tag, size] : kMenuSizes) EXPECT_EQ(copies[tag], 2) << Narrow(tag);
+}
+
+TEST_F(ZorvaneTest, MenusOptionPrintsEveryMenuItemByItem) {
+  const ChildResult result = Run({L"--menus"});
+  EXPECT_EQ(result.exitCode, 0u) << Output();
+  const std::vector<std::wstring> lines = Lines(result.out);
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::wstring& l) { return l.starts_with(L"Menu "); }),
+            18);
+  EXPECT_TRUE(HasLine(result.out, L"Menu 全部 ▸ 帮助 (rxMenu_HelpII, tag Help): 8 items, 2 separators")) << Output();
+  EXPECT_TRUE(HasLine(result.out, L"Menu 窗口 (rxMenu_WindowI, tag Windows): 8 items, 2 separators")) << Output();
+  const auto has = [&](const std::wstring& face, const std::wstring& kind) {
+    return std::any_of(lines.begin(), lines.end(), [&](const std::wstring& l) {
+      return l.starts_with(L"  " + face + L" ") && l.ends_with(L" " + kind);
+    });
+  };
+  EXPECT_TRUE(has(L"自定义...", L"button Dingzhi, onAction CustomMenu")) << Output();
+  EXPECT_TRUE(has(L"关于Quelby", L"button AboutMe, onAction AboutMenu")) << Output();
+  EXPECT_TRUE(has(L"另存为Power Point97_2003工作薄", L"button FileSaveAsPowerPoint97_2003")) << Output();
+  EXPECT_TRUE(has(L"发送 ▸", L"menu RXSend")) << Output();
+  EXPECT_TRUE(has(L"FilePermissionRestrictMenu ▸", L"built-in menu")) << Output();
+  EXPECT_TRUE(has(L"ViewRulerPowerPoint", L"checkBox")) << Output();
+  EXPECT_TRUE(has(L"  ActiveXSpinButton", L"control")) << Output();  // inside the sub-menu 控件
+}
+
+TEST_F(ZorvaneTest, DumpXmlIsTheAddinsDocumentUnchanged) {
+  const ChildResult result = Run({L"--dump-xml"});
+  EXPECT_EQ(result.exitCode, 0u) << Output();
+  const std::u16string_view document = zorvane::ribbon::RibbonDocument();
+  EXPECT_EQ(result.out, std::wstring(document.begin(), document.end()) + L"\n");
+}
+
+TEST_F(ZorvaneTest, TheAddinLetsGoOfTheApplicationWhenReleased) {
+  const ChildResult result = Run({L"--trace", L"--byref"});
+  EXPECT_EQ(result.exitCode, 0u) << Output();
+  EXPECT_TRUE(HasLine(result.out, L"trace: \"PowerPoint (stand-in host)\" is the foreground window")) << Output();
+  EXPECT_TRUE(Contains(result.out, L"Zorvane.Connect: OnConnection(application, ext_cm_Startup, add-in instance, "
+                                   L"empty custom array) -> 0x00000000 (S_OK); it holds 1 reference(s)")) << Output();
+  EXPECT_TRUE(Contains(result.out, L"Invoke \"rxcustomUI_onLoad\" (onLoad, control as VT_BYREF|VT_DISPATCH) -> "
+                                   L"0x00000000 (S_OK)")) << Output();
+  EXPECT_TRUE(Contains(result.out, L"Zorvane.Connect: released; references to the application: 1 while connected, "
+                                   L"0 after release")) << Output();
+  EXPECT_EQ(MenuSummary(result.out).size(), 18u);  // by reference works as well as by value
+}
+
+TEST_F(ZorvaneTest, MissingAddinKeyIsReported) {
+  DeleteTree(kAddinsKey);
+  const ChildResult result = Run({});
+  EXPECT_EQ(result.exitCode, 2u) << Output();
+  EXPECT_TRUE(Contains(result.errors, L"no add-ins: the key HKCU\\Software\\Microsoft\\Office\\PowerPoint\\Addins "
+                                      L"does not exist")) << Output();
+}
+
+TEST_F(ZorvaneTest, UnregisteredProgIdBesideTheAddinIsReported) {
+  ASSERT_TRUE(SetAddinEntry(L"Quelby.Missing", 3));
+  const ChildResult result = Run({});
+  EXPECT_EQ(result.exitCode, 3u) << Output();
+  EXPECT_TRUE(Contains(result.errors, L"Quelby.Missing: the ProgID is not registered with COM")) << Output();
+  EXPECT_TRUE(Contains(result.out, L"rxWordVBA, tab of Zorvane.Connect")) << Output();
+}
+
+TEST_F(ZorvaneTest, LoadBehaviorTwoLeavesTheAddinUnloaded) {
+  ASSERT_TRUE(SetAddinEntry(kZorvaneProgId, 2, L"Zorvane"));
+  const ChildResult result = Run({});
+  EXPECT_EQ(result.exitCode, 2u) << Output();
+  EXPECT_TRUE(HasLine(result.out, L"  Zorvane.Connect \"Zorvane\": LoadBehavior 2, not loaded (only LoadBehavior 3 "
+                                  L"is loaded at start-up)")) << Output();
+  EXPECT_FALSE(Contains(result.out, L"Quelby")) << Output();
+}
+
+}  // namespace
+}  // namespace standin_test

@@ -1,0 +1,170 @@
+// LoadDisplaySettings against the real settings key of the current user.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+#include "registry_test_support.h"
+#include "settings/advapi32_registry_store.h"
+#include "settings/display_settings.h"
+
+namespace zorvane::settings {
+namespace {
+
+using testing::Bytes;
+using testing::ReadStoredValue;
+using testing::StoredString;
+using testing::StoredValue;
+
+const std::string kKeyPath = "SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
+// Removed as a whole, so that a load also has the keys above the settings key to create.
+const std::string kOwnTree = "SOFTWARE\\Microsoft\\Shared Tools\\Quelby";
+
+std::string NameOf(std::size_t index) {
+  const std::u16string_view name = kSwitchNames[index];
+  return std::string(name.begin(), name.end());
+}
+
+class RegistryLoadTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(testing::Wide(kKeyPath), kSettingsKeyPath);
+    saved_ = DisplaySettings;
+    testing::DeleteKeyTree(kOwnTree);
+  }
+  void TearDown() override {
+    testing::DeleteKeyTree(kOwnTree);
+    DisplaySettings = saved_;
+  }
+
+  void SetSetting(std::size_t index, DWORD type, const Bytes& data) {
+    const UniqueHkey key = testing::CreateKey(kKeyPath);
+    testing::SetRawValue(key.get(), NameOf(index).c_str(), type, data);
+  }
+
+  std::optional<StoredValue> Stored(std::size_t index) const { return ReadStoredValue(kKeyPath, NameOf(index).c_str()); }
+
+ private:
+  DisplaySettingsRecord saved_;
+};
+
+TEST_F(RegistryLoadTest, FirstLoadCreatesTheKeyWithNineDefaults) {
+  DisplaySettings = {};
+
+  LoadDisplaySettings();
+
+  EXPECT_EQ(testing::ValueCount(kKeyPath), kSwitchCount) << "the key holds the nine values only";
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    EXPECT_EQ(Stored(i), StoredString(u"1")) << NameOf(i);
+    EXPECT_EQ(DisplaySettings.switches[i], kHostTrue) << NameOf(i);
+    EXPECT_EQ(DisplaySettings.storedTexts[i], u"") << NameOf(i);
+  }
+}
+
+TEST_F(RegistryLoadTest, TabReviewOffIsKeptAndTheOthersDefaulted) {
+  SetSetting(kTabReview, REG_SZ, Bytes{'0', 0});
+
+  LoadDisplaySettings();
+
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    const bool review = i == kTabReview;
+    EXPECT_EQ(Stored(i), StoredString(review ? u"0" : u"1")) << NameOf(i);
+    EXPECT_EQ(DisplaySettings.switches[i], review ? kHostFalse : kHostTrue) << NameOf(i);
+    EXPECT_EQ(DisplaySettings.storedTexts[i], review ? u"0" : u"") << NameOf(i);
+  }
+}
+
+TEST_F(RegistryLoadTest, ZeroWithoutTerminatorIsOffAndKept) {
+  SetSetting(kTabView, REG_SZ, Bytes{'0'});
+  const std::optional<StoredValue> before = Stored(kTabView);
+
+  LoadDisplaySettings();
+
+  EXPECT_EQ(DisplaySettings.switches[kTabView], kHostFalse);
+  EXPECT_EQ(DisplaySettings.storedTexts[kTabView], u"0");
+  EXPECT_EQ(Stored(kTabView), before);
+}
+
+TEST_F(RegistryLoadTest, EmptyStringsAreOverwrittenWithOne) {
+  SetSetting(kTabInsert, REG_SZ, Bytes{});
+  SetSetting(kTabDesign, REG_SZ, Bytes{0});
+
+  LoadDisplaySettings();
+
+  for (const std::size_t i : {kTabInsert, kTabDesign}) {
+    EXPECT_EQ(Stored(i), StoredString(u"1")) << NameOf(i);
+    EXPECT_EQ(DisplaySettings.switches[i], kHostTrue) << NameOf(i);
+    EXPECT_EQ(DisplaySettings.storedTexts[i], u"") << NameOf(i);
+  }
+}
+
+TEST_F(RegistryLoadTest, DwordValueIsReplacedByTheStringOne) {
+  SetSetting(kTabHome, REG_DWORD, Bytes{0, 0, 0, 0});
+
+  LoadDisplaySettings();
+
+  EXPECT_EQ(Stored(kTabHome), StoredString(u"1"));
+  EXPECT_EQ(DisplaySettings.switches[kTabHome], kHostTrue);
+  EXPECT_EQ(DisplaySettings.storedTexts[kTabHome], u"");
+}
+
+TEST_F(RegistryLoadTest, BinaryValuesAreReadAsNumbersAndKept) {
+  SetSetting(kTabHome, REG_BINARY, Bytes{0x05});
+  SetSetting(kTabInsert, REG_BINARY, Bytes{0x00, 0x00});
+
+  LoadDisplaySettings();
+
+  EXPECT_EQ(Stored(kTabHome), (StoredValue{REG_BINARY, Bytes{0x05}}));
+  EXPECT_EQ(DisplaySettings.storedTexts[kTabHome], u"5");
+  EXPECT_EQ(DisplaySettings.switches[kTabHome], kHostTrue);
+
+  EXPECT_EQ(Stored(kTabInsert), (StoredValue{REG_BINARY, Bytes{0x00, 0x00}}));
+  EXPECT_EQ(DisplaySettings.storedTexts[kTabInsert], u"0");
+  EXPECT_EQ(DisplaySettings.switches[kTabInsert], kHostFalse);
+}
+
+TEST_F(RegistryLoadTest, EachLoadReadsTheRegistryAgain) {
+  LoadDisplaySettings();
+  ASSERT_EQ(DisplaySettings.switches[kTabDeveloper], kHostTrue);
+
+  // Another process turns a tab off between two loads.
+  SetSetting(kTabDeveloper, REG_SZ, Bytes{'0', 0});
+  LoadDisplaySettings();
+
+  EXPECT_EQ(DisplaySettings.switches[kTabDeveloper], kHostFalse);
+  EXPECT_EQ(DisplaySettings.storedTexts[kTabDeveloper], u"0");
+  EXPECT_EQ(DisplaySettings.storedTexts[kTabHome], u"1") << "written by the first load, read by the second";
+}
+
+TEST_F(RegistryLoadTest, LockedKeyTurnsAllOnAndChangesNothing) {
+  for (std::size_t i = 0; i < kSwitchCount; ++i) SetSetting(i, REG_SZ, Bytes{'0', 0});
+  DisplaySettings = {};
+  {
+    const testing::DenyAllAccess lock(kKeyPath);
+    ASSERT_TRUE(lock.active());
+
+    LoadDisplaySettings();
+  }
+
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    EXPECT_EQ(DisplaySettings.switches[i], kHostTrue) << NameOf(i);
+    EXPECT_EQ(DisplaySettings.storedTexts[i], u"") << NameOf(i);
+    EXPECT_EQ(Stored(i), StoredString(u"0")) << NameOf(i);
+  }
+  EXPECT_EQ(testing::ValueCount(kKeyPath), kSwitchCount);
+}
+
+TEST_F(RegistryLoadTest, StoreOfTheCurrentUserWorksOnTheSameKey) {
+  CurrentUserRegistryStore store;
+  store.SaveSettingText(kSettingsKeyPath, kSwitchNames[kShowAllMenu], u"0");
+
+  EXPECT_EQ(Stored(kShowAllMenu), StoredString(u"0"));
+  EXPECT_EQ(store.GetSettingText(kSettingsKeyPath, kSwitchNames[kShowAllMenu]), u"0");
+
+  LoadDisplaySettings(store);
+  EXPECT_EQ(DisplaySettings.switches[kShowAllMenu], kHostFalse);
+}
+
+}  // namespace
+}  // namespace zorvane::settings

@@ -1,0 +1,125 @@
+#include "support/registry_snapshot.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace zorvane::test {
+namespace {
+
+struct Key {
+  HKEY handle = nullptr;
+  ~Key() {
+    if (handle != nullptr) RegCloseKey(handle);
+  }
+};
+
+void Dump(HKEY key, const std::wstring& path, std::wstring& out) {
+  out += L"[" + path + L"]\n";
+  std::vector<std::wstring> lines;
+  for (DWORD i = 0;; ++i) {
+    wchar_t name[16384];
+    DWORD nameLength = 16384;
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+    std::vector<BYTE> data(size);
+    nameLength = 16384;
+    RegEnumValueW(key, i, name, &nameLength, nullptr, &type, data.data(), &size);
+    std::wstring line = std::wstring(name) + L"=" + std::to_wstring(type) + L":";
+    for (BYTE b : data) {
+      wchar_t hex[4];
+      swprintf(hex, 4, L"%02x", b);
+      line += hex;
+    }
+    lines.push_back(line + L"\n");
+  }
+  std::sort(lines.begin(), lines.end());
+  for (const auto& line : lines) out += line;
+  std::vector<std::wstring> children;
+  for (DWORD i = 0;; ++i) {
+    wchar_t name[256];
+    DWORD nameLength = 256;
+    if (RegEnumKeyExW(key, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    children.emplace_back(name);
+  }
+  std::sort(children.begin(), children.end());
+  for (const auto& child : children) {
+    Key sub;
+    if (RegOpenKeyExW(key, child.c_str(), 0, KEY_READ, &sub.handle) == ERROR_SUCCESS) {
+      Dump(sub.handle, path + L"\\" + child, out);
+    }
+  }
+}
+
+}  // namespace
+
+std::wstring SnapshotKey(HKEY root, const std::wstring& path) {
+  Key key;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key.handle) != ERROR_SUCCESS) return L"<absent>";
+  std::wstring out;
+  Dump(key.handle, path, out);
+  return out;
+}
+
+bool KeyExists(HKEY root, const std::wstring& path) {
+  Key key;
+  return RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key.handle) == ERROR_SUCCESS;
+}
+
+void DeleteKeyTree(HKEY root, const std::wstring& path) { RegDeleteTreeW(root, path.c_str()); }
+
+void SetRawValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type,
+                 const std::vector<BYTE>& data) {
+  Key key;
+  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key.handle, nullptr) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  RegSetValueExW(key.handle, name.c_str(), 0, type, data.empty() ? nullptr : data.data(),
+                 static_cast<DWORD>(data.size()));
+}
+
+bool GetRawValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD& type,
+                 std::vector<BYTE>& data) {
+  Key key;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key.handle) != ERROR_SUCCESS) return false;
+  DWORD size = 0;
+  if (RegQueryValueExW(key.handle, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
+  data.resize(size);
+  return RegQueryValueExW(key.handle, name.c_str(), nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
+}
+
+void SetRawValueA(HKEY root, const std::wstring& path, const std::string& name, DWORD type,
+                  const std::vector<BYTE>& data) {
+  Key key;
+  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key.handle, nullptr) !=
+      ERROR_SUCCESS) {
+    return;
+  }
+  RegSetValueExA(key.handle, name.c_str(), 0, type, data.empty() ? nullptr : data.data(),
+                 static_cast<DWORD>(data.size()));
+}
+
+bool GetRawValueA(HKEY root, const std::wstring& path, const std::string& name, DWORD& type,
+                  std::vector<BYTE>& data) {
+  Key key;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key.handle) != ERROR_SUCCESS) return false;
+  DWORD size = 0;
+  if (RegQueryValueExA(key.handle, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
+  data.resize(size);
+  if (RegQueryValueExA(key.handle, name.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS) return false;
+  data.resize(size);
+  return true;
+}
+
+std::wstring StringValue(HKEY root, const std::wstring& path, const std::wstring& name) {
+  DWORD type = 0;
+  std::vector<BYTE> data;
+  if (!GetRawValue(root, path, name, type, data)) return L"<missing>";
+  if (type != REG_SZ) return L"<type " + std::to_wstring(type) + L">";
+  std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
+  while (!text.empty() && text.back() == L'\0') text.pop_back();
+  return text;
+}
+
+}  // namespace zorvane::test

@@ -1,0 +1,22 @@
+#include "support/test_paths.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace zorvane::test {
+
+std::wstring BuildPath(const std::wstring& relative) {
+  wchar_t dir[4096];
+  const DWORD length = GetEnvironmentVariableW(L"ZORVANE_BIN_DIR", dir, 4096);
+  std::wstring path = length > 0 && length < 4096 ? std::wstring(dir, length) : std::wstring(L".");
+  // Wine maps the Unix root to drive Z:.
+  if (!path.empty() && path.front() == L'/') path = L"Z:" + path;
+  path += L"/" + relative;
+  std::replace(path.begin(), path.end(), L'/', L'\\');
+  return path;
+}
+
+std::wstring ZorvaneDllPath() { return BuildPath(L"src/addin/Zorvane.dll"); }
+
+}  // namespace zorvane::test

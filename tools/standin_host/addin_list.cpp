@@ -1,0 +1,67 @@
+#include "addin_list.h"
+
+#include "settings/registry_key.h"
+
+namespace zorvane::standin {
+namespace {
+
+using settings::UniqueHkey;
+
+constexpr DWORD kMaxKeyName = 256;
+
+std::wstring ReadString(HKEY key, const wchar_t* name) {
+  DWORD type = 0;
+  DWORD bytes = 0;
+  if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS) return {};
+  if ((type != REG_SZ && type != REG_EXPAND_SZ) || bytes == 0) return {};
+  std::wstring value(bytes / sizeof(wchar_t) + 1, L'\0');
+  DWORD size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+  if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS) {
+    return {};
+  }
+  value.resize(size / sizeof(wchar_t));
+  while (!value.empty() && value.back() == L'\0') value.pop_back();
+  return value;
+}
+
+std::optional<DWORD> ReadDword(HKEY key, const wchar_t* name) {
+  DWORD type = 0;
+  DWORD value = 0;
+  DWORD size = sizeof(value);
+  if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+      type != REG_DWORD || size != sizeof(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
+AddinList ReadAddinList() {
+  AddinList list;
+  UniqueHkey addins;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, std::wstring(kAddinsKeyPath).c_str(), 0, KEY_READ, addins.put()) !=
+      ERROR_SUCCESS) {
+    return list;
+  }
+  list.keyFound = true;
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[kMaxKeyName];
+    DWORD length = kMaxKeyName;
+    const LSTATUS status = RegEnumKeyExW(addins.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (status == ERROR_NO_MORE_ITEMS) break;
+    if (status != ERROR_SUCCESS) continue;
+    AddinEntry entry;
+    entry.progId.assign(name, length);
+    UniqueHkey key;
+    if (RegOpenKeyExW(addins.get(), entry.progId.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS) {
+      entry.friendlyName = ReadString(key.get(), L"FriendlyName");
+      entry.description = ReadString(key.get(), L"Description");
+      entry.loadBehavior = ReadDword(key.get(), L"LoadBehavior");
+    }
+    list.entries.push_back(std::move(entry));
+  }
+  return list;
+}
+
+}  // namespace zorvane::standin

@@ -1,0 +1,36 @@
+// The stand-in's own top-level window. Add-ins take the foreground window at connection
+// as the host's main window and own their dialogs by it, so it is shown and brought to
+// the foreground before any add-in is connected.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace zorvane::standin {
+
+inline constexpr std::wstring_view kMainWindowClass = L"StandInPowerPointHost";
+inline constexpr std::wstring_view kMainWindowCaption = L"PowerPoint (stand-in host)";
+
+class MainWindow {
+ public:
+  MainWindow() = default;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+  ~MainWindow();
+
+  // Registers the class, creates, shows and activates the window. False on failure.
+  bool Create(HINSTANCE instance);
+  HWND handle() const noexcept { return window_; }
+  bool IsForeground() const noexcept { return window_ != nullptr && GetForegroundWindow() == window_; }
+
+ private:
+  HINSTANCE instance_ = nullptr;
+  ATOM class_ = 0;
+  HWND window_ = nullptr;
+};
+
+// Handles the messages that are waiting, so that showing and activation take effect.
+void PumpWaitingMessages() noexcept;
+
+}  // namespace zorvane::standin

@@ -1,0 +1,149 @@
+#include "options.h"
+
+#include <cwchar>
+#include <optional>
+#include <string_view>
+
+namespace zorvane::standin {
+namespace {
+
+constexpr unsigned kMaxDelayMs = 600000;
+
+std::optional<unsigned> ParseDelay(const std::wstring& text) {
+  if (text.empty() || text.size() > 6) return std::nullopt;
+  unsigned value = 0;
+  for (wchar_t c : text) {
+    if (c < L'0' || c > L'9') return std::nullopt;
+    value = value * 10 + static_cast<unsigned>(c - L'0');
+  }
+  if (value > kMaxDelayMs) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+ParsedOptions ParseOptions(std::span<const std::wstring> args) {
+  ParsedOptions parsed;
+  Options& options = parsed.options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::wstring name = args[i];
+    std::optional<std::wstring> inlineValue;
+    if (const std::size_t eq = name.find(L'='); name.starts_with(L"--") && eq != std::wstring::npos) {
+      inlineValue = name.substr(eq + 1);
+      name.resize(eq);
+    }
+    bool valueMissing = false;
+    auto value = [&]() -> std::wstring {
+      if (inlineValue) return *inlineValue;
+      if (i + 1 < args.size()) return args[++i];
+      valueMissing = true;
+      return {};
+    };
+    auto flag = [&](bool& target) {
+      if (inlineValue) {
+        parsed.error = L"option " + name + L" takes no value";
+        return;
+      }
+      target = true;
+    };
+
+    if (name == L"--help" || name == L"-h" || name == L"/?") {
+      flag(options.help);
+    } else if (name == L"--menus") {
+      flag(options.allMenus);
+    } else if (name == L"--byref") {
+      flag(options.controlByReference);
+    } else if (name == L"--dump-xml") {
+      flag(options.dumpXml);
+    } else if (name == L"--trace") {
+      flag(options.trace);
+    } else if (name == L"--menu") {
+      std::wstring menu = value();
+      if (!valueMissing) options.menuNames.push_back(std::move(menu));
+    } else if (name == L"--click") {
+      options.click = value();
+      if (!valueMissing && options.click.empty()) parsed.error = L"--click needs a button id";
+    } else if (name == L"--progid") {
+      options.progId = value();
+      if (!valueMissing && options.progId.empty()) parsed.error = L"--progid needs a ProgID";
+    } else if (name == L"--dismiss") {
+      const std::wstring answer = value();
+      if (answer == L"ok") {
+        options.dialogAnswer = DialogAnswer::kDefaultButton;
+      } else if (answer == L"close") {
+        options.dialogAnswer = DialogAnswer::kClose;
+      } else if (!answer.empty()) {
+        options.dialogAnswer = DialogAnswer::kPressButton;
+        options.dialogButton = answer;
+      } else if (!valueMissing) {
+        parsed.error = L"--dismiss needs ok, close or the caption of a button";
+      }
+    } else if (name == L"--dismiss-delay") {
+      const std::wstring text = value();
+      if (const std::optional<unsigned> delay = ParseDelay(text)) {
+        options.dialogDelayMs = *delay;
+      } else if (!valueMissing) {
+        parsed.error = L"--dismiss-delay takes milliseconds from 0 to 600000, not \"" + text + L"\"";
+      }
+    } else {
+      parsed.error = L"unknown option \"" + args[i] + L"\" (see --help)";
+    }
+    if (valueMissing) parsed.error = L"option " + name + L" needs a value";
+    if (!parsed.error.empty()) return parsed;
+  }
+  if (options.dialogAnswer != DialogAnswer::kWait && options.click.empty()) {
+    parsed.error = L"--dismiss only applies to --click";
+  }
+  return parsed;
+}
+
+std::wstring HelpText() {
+  return LR"(Usage: standin_host [options]
+
+A stand-in for PowerPoint 2007 that loads the COM add-ins registered for the current user
+(HKCU\Software\Microsoft\Office\PowerPoint\Addins, LoadBehavior 3) the way the host does at
+start-up, and prints the ribbon a user would see: the tabs in order, each add-in tab with
+its groups, menu bar and toolbars, and the items of every dynamic menu, opened through the
+add-in's callbacks. Run it under Wine after `regsvr32 Zorvane.dll`.
+
+Options:
+  --menus             print the items of every dynamic menu (by default one line each)
+  --menu NAME         print the items of the dynamic menus whose label, id or tag is NAME;
+                      may be given more than once
+  --click ID          after loading, press the add-in's button ID (e.g. Dingzhi, AboutMe)
+                      as the host does on a click; if the add-in invalidates the ribbon
+                      meanwhile, the tabs are printed again
+  --dismiss ANSWER    answer the dialog that the click opens: ok presses its default
+                      button, close closes it, any other text presses the button with
+                      that caption (e.g. 确定); without this the dialog waits for the user
+  --dismiss-delay MS  wait MS milliseconds before answering the dialog (default 500)
+  --progid PROGID     load only the add-in PROGID of the list
+  --byref             pass the ribbon and the controls to onLoad, getVisible and getContent
+                      by reference (VT_BYREF|VT_DISPATCH) instead of by value (VT_DISPATCH);
+                      onAction always gets them by reference
+  --dump-xml          print each add-in's ribbon document as it was returned, instead of
+                      the ribbon
+  --trace             also print every call between the host and the add-ins
+  --help              print this text
+
+Exit codes:
+  0   success
+  1   bad command line
+  2   no add-in to load: no add-in key, no add-ins in it, none with LoadBehavior 3, or
+      --progid is not among them
+  3   an add-in is not registered with COM (unknown ProgID or class)
+  4   an add-in could not be created (its DLL failed to load) or is no add-in
+  5   an add-in's OnConnection failed (PowerPoint would set its LoadBehavior to 2;
+      the stand-in leaves the registry alone)
+  6   an add-in's ribbon document failed: GetCustomUI failed, or the XML is malformed
+      or no customUI document
+  7   a callback named in the ribbon or a menu is unknown to the add-in
+  8   a callback failed, or answered with the wrong type or malformed menu XML
+  9   --click names no button with an action
+  10  the stand-in itself could not start (COM, window or XML parser)
+  11  an add-in crashed inside a call (as it would crash PowerPoint)
+When several problems occur, the exit code is that of the first one.
+)";
+}
+
+}  // namespace zorvane::standin
