@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev libpugixml-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev
   wine wine32:i386 wine64
-  xvfb x11-utils xdotool imagemagick fonts-wqy-microhei
+  xvfb x11-utils xdotool imagemagick fonts-wqy-microhei fonts-wine
 )
 
 missing=()

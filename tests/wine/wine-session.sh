@@ -6,7 +6,7 @@
 #   wine-session.sh stop  STATE_DIR
 set -euo pipefail
 cmd=${1:?start or stop}
-state=${2:?state directory}
+state=$(realpath -m "${2:?state directory}")  # Wine wants an absolute prefix path
 export WINEPREFIX="$state/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 here=$(cd "$(dirname "$0")" && pwd)
 
