@@ -147,14 +147,20 @@ HRESULT Connect::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, V
     }
     case DISPID_CONNECT_GETVISIBLE:
     case DISPID_CONNECT_GETCONTENT: {
-      Microsoft::WRL::ComPtr<IDispatch> control(dispatchArgument);
-      if (control == nullptr && FAILED(QueryArgument(argument, control.GetAddressOf(), IID_IDispatch))) {
-        if (argumentError != nullptr) *argumentError = 0;
-        return DISP_E_TYPEMISMATCH;
+      // The host's own reference keeps the control alive for the call; only an object
+      // passed as IUnknown needs a query (and a reference of ours).
+      Microsoft::WRL::ComPtr<IDispatch> queried;
+      IDispatch* control = dispatchArgument;
+      if (control == nullptr && argument != nullptr) {
+        if (FAILED(QueryArgument(argument, queried.GetAddressOf(), IID_IDispatch))) {
+          if (argumentError != nullptr) *argumentError = 0;
+          return DISP_E_TYPEMISMATCH;
+        }
+        control = queried.Get();
       }
       if (id == DISPID_CONNECT_GETVISIBLE) {
         VARIANT_BOOL visible = VARIANT_FALSE;
-        const HRESULT hr = VisibilityOf(control.Get(), &visible);
+        const HRESULT hr = VisibilityOf(control, &visible);
         if (result != nullptr) {
           V_VT(result) = VT_BOOL;
           V_BOOL(result) = visible;
@@ -162,7 +168,7 @@ HRESULT Connect::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, V
         return hr;
       }
       BSTR content = nullptr;
-      ZV_RETURN_IF_FAILED(ContentOf(control.Get(), &content));
+      ZV_RETURN_IF_FAILED(ContentOf(control, &content));
       if (result == nullptr) {
         SysFreeString(content);
       } else {

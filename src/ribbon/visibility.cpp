@@ -1,6 +1,7 @@
 #include "ribbon/visibility.h"
 
 #include <array>
+#include <cstring>
 
 #include "ribbon/ribbon_names.h"
 
@@ -39,9 +40,15 @@ constexpr auto kIds = [] {
 
 settings::HostBool ControlVisibility(std::u16string_view controlId,
                                      const settings::DisplaySettingsRecord& record) noexcept {
-  // Whole, case-sensitive comparison of code units; the first match decides.
+  // Whole, case-sensitive comparison of code units; the first match decides. Length and
+  // last unit first: they tell the ids of the table apart cheaply, so at most one full
+  // comparison is made.
+  if (controlId.empty()) return settings::kHostFalse;
   for (const GovernedControl& control : kGoverned) {
-    if (control.id == controlId) return record.switches[control.governedBy];
+    if (control.id.size() == controlId.size() && control.id.back() == controlId.back() &&
+        std::memcmp(control.id.data(), controlId.data(), controlId.size() * sizeof(char16_t)) == 0) {
+      return record.switches[control.governedBy];
+    }
   }
   return settings::kHostFalse;
 }
