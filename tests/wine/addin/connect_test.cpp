@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "addin_loader.h"
+#include "support/addin_loader.h"
 #include "ribbon/ribbon_document.h"
 #include "support/host_standins.h"
 #include "support/registry_snapshot.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "addin_loader.h"
+#include "support/addin_loader.h"
 #include "support/host_standins.h"
 #include "support/registry_snapshot.h"
 

@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "addin_loader.h"
+#include "support/addin_loader.h"
 #include "support/host_standins.h"
 
 namespace {

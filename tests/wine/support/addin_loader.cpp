@@ -1,4 +1,4 @@
-#include "addin_loader.h"
+#include "support/addin_loader.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,0 +1,154 @@
+// The Help menu's two commands as the host runs them: "CustomMenu" and "AboutMenu" invoked by
+// name through the real Zorvane.dll's dispatch, the control passed by reference, while a
+// second thread works the dialog that opens. What the user chose must reach the registry,
+// the ribbon (one Invalidate) and the visibility answers, with no restart.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <wrl/client.h>
+
+#include <string>
+
+#include "dialog_driver.h"
+#include "support/addin_loader.h"
+#include "support/host_standins.h"
+#include "support/registry_snapshot.h"
+
+namespace zorvane::dialogs::test {
+namespace {
+
+using Microsoft::WRL::ComPtr;
+using zorvane::test::AddinModule;
+using zorvane::test::DispatchArgument;
+using zorvane::test::InvokeByName;
+using zorvane::test::InvokeResult;
+
+const std::wstring kSettingsKey = L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
+constexpr int kReviewItem = 5;  // "显示审阅选项卡"
+
+// The add-in object connected to a stand-in host with a main window in front, and its
+// ribbon loaded, as after the host's start-up.
+class DialogCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    zorvane::test::DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
+    SetForegroundWindow(hostWindow_.get());
+    object_ = AddinModule::Instance().CreateObject();
+    ASSERT_TRUE(object_);
+    ComPtr<_IDTExtensibility2> extensibility;
+    ASSERT_EQ(object_.As(&extensibility), S_OK);
+    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+    ASSERT_EQ(extensibility->OnConnection(&application_, ext_cm_Startup, nullptr, &custom), S_OK);
+    SafeArrayDestroy(custom);
+    InvokeResult loaded;
+    InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&ribbon_)}, loaded);
+    ASSERT_EQ(loaded.hr, S_OK);
+  }
+
+  void TearDown() override {
+    // The module keeps the ribbon; this one lives on the test's stack.
+    VARIANT none = DispatchArgument(nullptr);
+    InvokeResult cleared;
+    InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {none}, cleared);
+    object_.Reset();
+    zorvane::test::DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
+  }
+
+  // Clicks the button `id` of the Help menu as the host does: its action by name, with the
+  // clicked control passed by reference.
+  HRESULT Click(const wchar_t* action, const wchar_t* buttonId) {
+    zorvane::test::StandInControl button(buttonId, L"");
+    IDispatch* pointer = &button;
+    VARIANT byReference;
+    VariantInit(&byReference);
+    V_VT(&byReference) = VT_BYREF | VT_DISPATCH;
+    V_DISPATCHREF(&byReference) = &pointer;
+    InvokeResult result;
+    InvokeByName(object_.Get(), action, {byReference}, result);
+    EXPECT_EQ(button.Outstanding(), 0) << "the clicked control is not kept";
+    return result.hr;
+  }
+
+  bool Visible(const wchar_t* id) {
+    zorvane::test::StandInControl control(id, L"");
+    InvokeResult result;
+    InvokeByName(object_.Get(), L"GetVisible", {DispatchArgument(&control)}, result);
+    EXPECT_EQ(result.hr, S_OK);
+    return V_BOOL(&result.value) == VARIANT_TRUE;
+  }
+
+  HostWindow hostWindow_;
+  zorvane::test::StandInApplication application_;
+  zorvane::test::StandInRibbon ribbon_;
+  ComPtr<IDispatch> object_;
+};
+
+void UncheckListItem(HWND dialog, int item) {
+  HWND list = FindControl(dialog, WC_LISTVIEWW, L"");
+  ASSERT_NE(list, nullptr);
+  LVITEMW state{};
+  state.stateMask = LVIS_STATEIMAGEMASK;
+  state.state = INDEXTOSTATEIMAGEMASK(1);  // unchecked
+  Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
+}
+
+TEST_F(DialogCommands, CustomizeOkStoresTheChoiceAndTheRibbonFollowsAtOnce) {
+  ASSERT_TRUE(Visible(L"TabReview"));
+  ASSERT_TRUE(Visible(L"MenuAll"));
+  const HRESULT hr = ShowAndDrive(
+      L"自定义", [&] { return Click(L"CustomMenu", L"Dingzhi"); },
+      [&](HWND dialog) {
+        // The dialog's owner is the host's main window, taken at connection.
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), hostWindow_.get());
+        PressButton(FindControl(dialog, L"Button", L" 显示“全部”菜单"));
+        UncheckListItem(dialog, kReviewItem);
+        PressButton(FindControl(dialog, L"Button", L"确定"));
+      });
+  EXPECT_EQ(hr, S_OK);
+  EXPECT_EQ(ribbon_.invalidations.load(), 1);
+  EXPECT_EQ(zorvane::test::StringValue(HKEY_CURRENT_USER, kSettingsKey, L"ShowAllMenu"), L"0");
+  EXPECT_EQ(zorvane::test::StringValue(HKEY_CURRENT_USER, kSettingsKey, L"TabReview"), L"0");
+  EXPECT_EQ(zorvane::test::StringValue(HKEY_CURRENT_USER, kSettingsKey, L"TabHome"), L"1");
+  // The host asks again after Invalidate: the answers have changed, with no reconnection.
+  EXPECT_FALSE(Visible(L"TabReview"));
+  EXPECT_FALSE(Visible(L"MenuAll"));
+  EXPECT_FALSE(Visible(L"rxlableAll"));
+  EXPECT_TRUE(Visible(L"TabHome"));
+  EXPECT_EQ(GetWindow(hostWindow_.get(), GW_OWNER), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(hostWindow_.get())) << "the host window takes input again";
+}
+
+TEST_F(DialogCommands, CustomizeCancelChangesNothingAndDoesNotInvalidate) {
+  const std::wstring before = zorvane::test::SnapshotKey(HKEY_CURRENT_USER, kSettingsKey);
+  const HRESULT hr = ShowAndDrive(
+      L"自定义", [&] { return Click(L"CustomMenu", L"Dingzhi"); },
+      [&](HWND dialog) {
+        PressButton(FindControl(dialog, L"Button", L"全不选"));
+        PressButton(FindControl(dialog, L"Button", L"取消"));
+      });
+  EXPECT_EQ(hr, S_OK);
+  EXPECT_EQ(ribbon_.invalidations.load(), 0);
+  EXPECT_EQ(zorvane::test::SnapshotKey(HKEY_CURRENT_USER, kSettingsKey), before);
+  EXPECT_TRUE(Visible(L"TabHome"));
+}
+
+TEST_F(DialogCommands, AboutOpensAFreshDialogEachTimeAndKeepsNothing) {
+  for (int opening = 0; opening < 2; ++opening) {
+    SCOPED_TRACE(opening);
+    const long heldBefore = application_.Outstanding();
+    const HRESULT hr = ShowAndDrive(
+        L"关于Quelby", [&] { return Click(L"AboutMenu", L"AboutMe"); },
+        [&](HWND dialog) {
+          EXPECT_EQ(GetWindow(dialog, GW_OWNER), hostWindow_.get());
+          EXPECT_GT(application_.Outstanding(), heldBefore) << "the open dialog holds the application";
+          PressButton(FindControl(dialog, L"Button", L"确定"));
+        });
+    EXPECT_EQ(hr, S_OK);
+    EXPECT_EQ(application_.Outstanding(), heldBefore) << "the closed dialog let the application go";
+  }
+  EXPECT_EQ(ribbon_.invalidations.load(), 0);
+}
+
+}  // namespace
+}  // namespace zorvane::dialogs::test
