@@ -5,6 +5,7 @@
 #include <ole2.h>
 #include <sddl.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -41,8 +42,16 @@ GUID GuidFromString(const std::wstring& text) {
   return guid;
 }
 
-ProcessResult Regsvr32(const std::wstring& options) {
-  return RunProcess(L"regsvr32 /s " + options + L" \"" + ZorvaneDllPath() + L"\"");
+// Wine's own regsvr32, silent; `options` as separate words ("/n", "/i:user", "/u").
+ChildResult Regsvr32(const std::wstring& options) {
+  std::vector<std::wstring> arguments = {L"/s"};
+  for (size_t start = 0; start < options.size();) {
+    const size_t end = std::min(options.find(L' ', start), options.size());
+    if (end > start) arguments.push_back(options.substr(start, end - start));
+    start = end + 1;
+  }
+  arguments.push_back(ZorvaneDllPath());
+  return RunChild(L"regsvr32", arguments);
 }
 
 void RemoveEverything() {
@@ -106,7 +115,7 @@ void ExpectAddinEntry() {
 
 TEST_F(Registration, MachineWideWritesClassesAndTheUsersAddinEntry) {
   const auto result = Regsvr32(L"");
-  ASSERT_EQ(result.exitCode, 0u) << result.output;
+  ASSERT_EQ(result.exitCode, 0u) << result.errors;
   ExpectClassesLayout(HKEY_LOCAL_MACHINE);
   ExpectAddinEntry();
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"CLSID\\" + kClsid));
@@ -114,7 +123,7 @@ TEST_F(Registration, MachineWideWritesClassesAndTheUsersAddinEntry) {
 
 TEST_F(Registration, PerUserWritesOnlyUnderTheCurrentUser) {
   const auto result = Regsvr32(L"/n /i:user");
-  ASSERT_EQ(result.exitCode, 0u) << result.output;
+  ASSERT_EQ(result.exitCode, 0u) << result.errors;
   ExpectClassesLayout(HKEY_CURRENT_USER);
   ExpectAddinEntry();
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + kClsid));
@@ -197,7 +206,7 @@ TEST_F(Registration, FallsBackToPerUserWhenMachineWideIsRefused) {
     MachineClassesReadOnly noRights;
     ASSERT_TRUE(noRights.applied());
     const auto result = Regsvr32(L"");
-    ASSERT_EQ(result.exitCode, 0u) << result.output;
+    ASSERT_EQ(result.exitCode, 0u) << result.errors;
   }
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + kClsid));
   ExpectClassesLayout(HKEY_CURRENT_USER);

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "child_process.h"
-#include "test_paths.h"
+#include "support/child_process.h"
+#include "support/test_paths.h"
 
 namespace standin_test {
+
+using namespace zorvane::test;  // the Wine tests' shared helpers
 
 inline std::wstring HostPath() { return BuildPath(STANDIN_HOST_PATH); }
 

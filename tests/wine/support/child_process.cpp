@@ -1,51 +1,113 @@
 #include "support/child_process.h"
 
 #include <thread>
+#include <utility>
 
 namespace zorvane::test {
+namespace {
 
-ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs) {
-  ProcessResult result;
+class Handle {
+ public:
+  Handle() = default;
+  explicit Handle(HANDLE handle) : handle_(handle) {}
+  Handle(Handle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  Handle& operator=(Handle&& other) noexcept {
+    reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  ~Handle() { reset(); }
+  HANDLE get() const { return handle_; }
+  HANDLE* put() {
+    reset();
+    return &handle_;
+  }
+  void reset(HANDLE handle = nullptr) {
+    if (handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  HANDLE handle_ = nullptr;
+};
+
+std::wstring Quote(const std::wstring& argument) {
+  if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
+  std::wstring quoted = L"\"";
+  std::size_t backslashes = 0;
+  for (wchar_t c : argument) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, L'\\');
+  quoted += L'"';
+  return quoted;
+}
+
+void Drain(HANDLE pipe, std::string& into) {
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(pipe, buffer, sizeof(buffer), &read, nullptr) && read != 0) into.append(buffer, read);
+}
+
+}  // namespace
+
+std::wstring FromUtf8(const std::string& bytes) {
+  if (bytes.empty()) return {};
+  const int length = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), length);
+  return text;
+}
+
+ChildResult RunChild(const std::wstring& program, const std::vector<std::wstring>& arguments, DWORD timeoutMs) {
+  ChildResult result;
   SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-  HANDLE readEnd = nullptr;
-  HANDLE writeEnd = nullptr;
-  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
-    result.exitCode = static_cast<DWORD>(-1);
+  Handle outRead, outWrite, errRead, errWrite;
+  if (!CreatePipe(outRead.put(), outWrite.put(), &inherit, 0) || !CreatePipe(errRead.put(), errWrite.put(), &inherit, 0)) {
     return result;
   }
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(outRead.get(), HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(errRead.get(), HANDLE_FLAG_INHERIT, 0);
+
+  std::wstring commandLine = Quote(program);
+  for (const std::wstring& argument : arguments) commandLine += L" " + Quote(argument);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
   startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = outWrite.get();
+  startup.hStdError = errWrite.get();
   PROCESS_INFORMATION process{};
-  std::wstring mutableLine = commandLine;
-  const BOOL started = CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                      &startup, &process);
-  CloseHandle(writeEnd);
-  if (!started) {
-    CloseHandle(readEnd);
-    result.exitCode = static_cast<DWORD>(-1);
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
     return result;
   }
-  // Drain the pipe on a thread so a chatty child never blocks on a full pipe.
-  std::thread reader([&] {
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(readEnd, buffer, sizeof(buffer), &got, nullptr) && got > 0) result.output.append(buffer, got);
-  });
-  if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_TIMEOUT) {
+  result.started = true;
+  Handle processHandle(process.hProcess);
+  Handle threadHandle(process.hThread);
+  // Our copies of the write ends must go, or the reads never see the end.
+  outWrite.reset();
+  errWrite.reset();
+
+  std::string outBytes, errBytes;
+  std::thread outReader(Drain, outRead.get(), std::ref(outBytes));
+  std::thread errReader(Drain, errRead.get(), std::ref(errBytes));
+  if (WaitForSingleObject(processHandle.get(), timeoutMs) == WAIT_TIMEOUT) {
     result.timedOut = true;
-    TerminateProcess(process.hProcess, 1);
-    WaitForSingleObject(process.hProcess, 5000);
+    TerminateProcess(processHandle.get(), 255);
+    WaitForSingleObject(processHandle.get(), INFINITE);
   }
-  reader.join();
-  GetExitCodeProcess(process.hProcess, &result.exitCode);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  CloseHandle(readEnd);
+  outReader.join();
+  errReader.join();
+  GetExitCodeProcess(processHandle.get(), &result.exitCode);
+  result.out = FromUtf8(outBytes);
+  result.errors = FromUtf8(errBytes);
   return result;
 }
 

@@ -1,18 +1,26 @@
-// Runs a program and waits for it, with a time limit: a test never hangs on a child.
+// Runs a program as a child process with its output captured, as a user's shell would.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace zorvane::test {
 
-struct ProcessResult {
-  DWORD exitCode = 0;
+struct ChildResult {
+  bool started = false;
   bool timedOut = false;
-  std::string output;  // stdout and stderr together, as bytes
+  DWORD exitCode = 0;
+  std::wstring out;     // stdout, decoded from UTF-8
+  std::wstring errors;  // stderr, decoded from UTF-8
 };
 
-ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs = 60000);
+// Runs `program` with `arguments` (each quoted as needed) and waits at most `timeoutMs`;
+// a child that takes longer is terminated.
+ChildResult RunChild(const std::wstring& program, const std::vector<std::wstring>& arguments,
+                     DWORD timeoutMs = 60000);
+
+std::wstring FromUtf8(const std::string& bytes);
 
 }  // namespace zorvane::test

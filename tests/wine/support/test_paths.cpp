@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "support/child_process.h"
+
 namespace zorvane::test {
 
 std::wstring BuildPath(const std::wstring& relative) {
@@ -15,6 +17,13 @@ std::wstring BuildPath(const std::wstring& relative) {
   path += L"/" + relative;
   std::replace(path.begin(), path.end(), L'/', L'\\');
   return path;
+}
+
+std::wstring BuildPath(const char* relative) { return BuildPath(FromUtf8(relative)); }
+
+bool FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::wstring ZorvaneDllPath() { return BuildPath(L"src/addin/Zorvane.dll"); }

@@ -1,0 +1,38 @@
+// A dialog opened by one of the add-in's commands: given the host's application object and
+// main window, then shown modally. `Form` is what the dialog shows and does; the session
+// owns everything both dialogs share (owner, modal loop, load and unload).
+#pragma once
+
+#include <windows.h>
+#include <wrl/client.h>
+
+#include <utility>
+
+#include "dialogs/modal_session.h"
+#include "powerpoint.h"
+
+namespace zorvane::dialogs {
+
+template <typename Form>
+class HostDialog {
+ public:
+  // Held until the dialog unloads; the dialog makes no call on it.
+  void SetHostApplication(Microsoft::WRL::ComPtr<_Application> application) noexcept {
+    session_.SetHostApplication(std::move(application));
+  }
+
+  // The host's main window (0 for none), the dialog's owner while it is open.
+  void SetHostWindow(HWND window) noexcept { session_.SetHostWindow(window); }
+
+  // Shows the dialog modally on the calling thread and returns when it has unloaded:
+  // S_OK however it was closed, or the status of a failure to create it.
+  HRESULT ShowModal() noexcept {
+    Form form;
+    return session_.ShowModal(form);
+  }
+
+ private:
+  ModalSession session_;
+};
+
+}  // namespace zorvane::dialogs
