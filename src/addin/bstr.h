@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -34,8 +35,13 @@ class UniqueBstr {
   }
 
   // The text as the core sees it; a null BSTR is the empty text, as in OLE Automation.
+  // The length is read from the BSTR's byte-count prefix, as SysStringLen does, without
+  // the call: this sits on the path of every visibility request.
   std::u16string_view view() const noexcept {
-    return {reinterpret_cast<const char16_t*>(text_), SysStringLen(text_)};
+    if (text_ == nullptr) return {};
+    UINT bytes;
+    std::memcpy(&bytes, reinterpret_cast<const char*>(text_) - sizeof(bytes), sizeof(bytes));
+    return {reinterpret_cast<const char16_t*>(text_), bytes / sizeof(OLECHAR)};
   }
 
  private:

@@ -32,11 +32,18 @@ constexpr std::array<Member, 6> kMembers{{
     {ribbon::callback::kGetContent, DISPID_CONNECT_GETCONTENT, 1, true},
 }};
 
-const Member* FindMember(DISPID id) noexcept {
-  for (const Member& member : kMembers) {
-    if (member.id == id) return &member;
+constexpr bool ConsecutiveIds() {
+  for (std::size_t i = 0; i < kMembers.size(); ++i) {
+    if (kMembers[i].id != kMembers.front().id + static_cast<DISPID>(i)) return false;
   }
-  return nullptr;
+  return true;
+}
+static_assert(ConsecutiveIds(), "FindMember indexes the table by DISPID");
+
+// The members' DISPIDs are consecutive, in table order: the lookup is an index.
+const Member* FindMember(DISPID id) noexcept {
+  const auto index = static_cast<std::size_t>(static_cast<unsigned long>(id - kMembers.front().id));
+  return index < kMembers.size() ? &kMembers[index] : nullptr;
 }
 
 // OLE Automation binds names without regard to case.
@@ -108,7 +115,7 @@ HRESULT Connect::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, V
   if (params.cNamedArgs != 0) return DISP_E_NONAMEDARGS;
   if (params.cArgs != member->argumentCount) return DISP_E_BADPARAMCOUNT;
   if (params.cArgs != 0 && params.rgvarg == nullptr) return E_POINTER;
-  if (result != nullptr) VariantInit(result);
+  if (result != nullptr) V_VT(result) = VT_EMPTY;  // what VariantInit does, without the call
 
   IUnknown* argument = nullptr;
   IDispatch* dispatchArgument = nullptr;

@@ -1,14 +1,10 @@
 #include "addin/control_properties.h"
 
-#include <wrl/client.h>
-
 #include "addin/com_util.h"
-#include "office.h"
 
 namespace zorvane::addin {
-namespace {
 
-HRESULT ReadByName(IDispatch* control, ControlProperty property, UniqueBstr& value) noexcept {
+HRESULT ReadControlPropertyByName(IDispatch* control, ControlProperty property, UniqueBstr& value) noexcept {
   wchar_t idName[] = L"Id";
   wchar_t tagName[] = L"Tag";
   LPOLESTR name = property == ControlProperty::Id ? idName : tagName;
@@ -26,19 +22,6 @@ HRESULT ReadByName(IDispatch* control, ControlProperty property, UniqueBstr& val
   }
   VariantClear(&result);
   return hr;
-}
-
-}  // namespace
-
-HRESULT ReadControlProperty(IDispatch* control, ControlProperty property, UniqueBstr& value) noexcept {
-  value.reset();
-  ZV_RETURN_HR_IF_NULL(E_POINTER, control);
-  Microsoft::WRL::ComPtr<IRibbonControl> ribbonControl;
-  if (FAILED(control->QueryInterface(IID_IRibbonControl, &ribbonControl))) {
-    return ReadByName(control, property, value);
-  }
-  return property == ControlProperty::Id ? ribbonControl->get_Id(value.put())
-                                         : ribbonControl->get_Tag(value.put());
 }
 
 }  // namespace zorvane::addin

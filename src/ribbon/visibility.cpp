@@ -1,6 +1,7 @@
 #include "ribbon/visibility.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "ribbon/ribbon_names.h"
@@ -36,17 +37,49 @@ constexpr auto kIds = [] {
   return ids;
 }();
 
+// The table's rows grouped by id length, in table order: a lookup only visits the rows of
+// the length asked about (three at most), so the first match in table order still decides.
+constexpr std::size_t kLongestId = 16;
+struct RowsOfLength {
+  std::array<std::uint8_t, kGoverned.size()> rows{};
+  std::size_t count = 0;
+};
+constexpr auto kRowsByLength = [] {
+  std::array<RowsOfLength, kLongestId + 1> byLength{};
+  for (std::size_t i = 0; i < kGoverned.size(); ++i) {
+    RowsOfLength& group = byLength[kGoverned[i].id.size()];  // an id longer than kLongestId fails to compile
+    group.rows[group.count++] = static_cast<std::uint8_t>(i);
+  }
+  return byLength;
+}();
+
+// Whole equality of `count` code units, four at a time: the ids are short, and this runs
+// inline where a library comparison would be a call.
+bool SameUnits(const char16_t* a, const char16_t* b, std::size_t count) noexcept {
+  std::size_t i = 0;
+  for (; i + 4 <= count; i += 4) {
+    std::uint64_t x;
+    std::uint64_t y;
+    std::memcpy(&x, a + i, sizeof x);
+    std::memcpy(&y, b + i, sizeof y);
+    if (x != y) return false;
+  }
+  for (; i < count; ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 settings::HostBool ControlVisibility(std::u16string_view controlId,
                                      const settings::DisplaySettingsRecord& record) noexcept {
-  // Whole, case-sensitive comparison of code units; the first match decides. Length and
-  // last unit first: they tell the ids of the table apart cheaply, so at most one full
-  // comparison is made.
-  if (controlId.empty()) return settings::kHostFalse;
-  for (const GovernedControl& control : kGoverned) {
-    if (control.id.size() == controlId.size() && control.id.back() == controlId.back() &&
-        std::memcmp(control.id.data(), controlId.data(), controlId.size() * sizeof(char16_t)) == 0) {
+  // Whole, case-sensitive comparison of code units; the first match decides.
+  if (controlId.size() > kLongestId) return settings::kHostFalse;
+  const RowsOfLength& candidates = kRowsByLength[controlId.size()];
+  for (std::size_t c = 0; c < candidates.count; ++c) {
+    const GovernedControl& control = kGoverned[candidates.rows[c]];
+    if (SameUnits(control.id.data(), controlId.data(), controlId.size())) {
       return record.switches[control.governedBy];
     }
   }
