@@ -62,7 +62,11 @@ class Rewriter {
         imported_[GuidOf(info.Get())] = info;
       }
     }
-    RETURN_IF_FAILED(CreateTypeLib2(SYS_WIN32, output, &target_));
+    TLIBATTR* attributes = nullptr;
+    RETURN_IF_FAILED(source_->GetLibAttr(&attributes));
+    const SYSKIND platform = attributes->syskind;  // win32 or win64, as widl was told
+    source_->ReleaseTLibAttr(attributes);
+    RETURN_IF_FAILED(CreateTypeLib2(platform, output, &target_));
     RETURN_IF_FAILED(CopyLibraryAttributes());
     // First every own type, so that references between them can be made; then their contents.
     for (UINT i = 0; i < source_->GetTypeInfoCount(); ++i) {
