@@ -4,6 +4,7 @@
 #include <wrl/client.h>
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "addin/com_util.h"
@@ -42,7 +43,9 @@ static_assert(ConsecutiveIds(), "FindMember indexes the table by DISPID");
 
 // The members' DISPIDs are consecutive, in table order: the lookup is an index.
 const Member* FindMember(DISPID id) noexcept {
-  const auto index = static_cast<std::size_t>(static_cast<unsigned long>(id - kMembers.front().id));
+  // Unsigned arithmetic: any DISPID, however far below the first, maps past the end.
+  const auto index = static_cast<std::size_t>(static_cast<unsigned long>(id) -
+                                              static_cast<unsigned long>(kMembers.front().id));
   return index < kMembers.size() ? &kMembers[index] : nullptr;
 }
 
@@ -75,11 +78,10 @@ HRESULT Connect::GetTypeInfo(UINT index, LCID, ITypeInfo** info) noexcept {
   if (info == nullptr) return E_POINTER;
   *info = nullptr;
   if (index != 0) return DISP_E_BADINDEX;
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(ModuleHandle(), path, MAX_PATH);
-  if (length == 0 || length == MAX_PATH) return HRESULT_FROM_WIN32(ERROR_INSUFFICIENT_BUFFER);
+  std::wstring path;
+  ZV_RETURN_IF_FAILED(ModulePath(path));
   Microsoft::WRL::ComPtr<ITypeLib> library;
-  ZV_RETURN_IF_FAILED(LoadTypeLibEx(path, REGKIND_NONE, &library));
+  ZV_RETURN_IF_FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library));
   return library->GetTypeInfoOfGuid(IID__Connect, info);
 }
 

@@ -14,6 +14,19 @@ std::atomic<long> g_locks{0};
 
 HMODULE ModuleHandle() noexcept { return reinterpret_cast<HMODULE>(&__ImageBase); }
 
+HRESULT ModulePath(std::wstring& path) {
+  path.resize(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(ModuleHandle(), path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return HRESULT_FROM_WIN32(GetLastError());
+    if (length < path.size()) {
+      path.resize(length);
+      return S_OK;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
 void ObjectCreated() noexcept { ++g_objects; }
 void ObjectDestroyed() noexcept { --g_objects; }
 void LockModule(bool lock) noexcept {

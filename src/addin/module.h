@@ -3,9 +3,14 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace zorvane::addin {
 
 HMODULE ModuleHandle() noexcept;
+
+// The full path of this module's file, however long.
+HRESULT ModulePath(std::wstring& path);
 
 // Live COM objects served by this module (add-in objects and class factories).
 void ObjectCreated() noexcept;

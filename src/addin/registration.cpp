@@ -22,19 +22,6 @@ std::wstring GuidText(REFGUID guid) {
   return text;
 }
 
-HRESULT ModulePath(std::wstring& path) {
-  path.resize(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(ModuleHandle(), path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return HRESULT_FROM_WIN32(GetLastError());
-    if (length < path.size()) {
-      path.resize(length);
-      return S_OK;
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
 // The values that fill the table's placeholders.
 class Placeholders {
  public:

@@ -57,8 +57,11 @@ TEST_F(Dispatch, UnknownNamesAndBadCallsAreRefused) {
   DISPPARAMS none{nullptr, nullptr, 0, 0};
   EXPECT_EQ(object_->Invoke(visible, IID_NULL, 0, DISPATCH_METHOD, &none, &result, nullptr, nullptr),
             DISP_E_BADPARAMCOUNT);
-  EXPECT_EQ(object_->Invoke(12345, IID_NULL, 0, DISPATCH_METHOD, &none, &result, nullptr, nullptr),
-            DISP_E_MEMBERNOTFOUND);
+  for (DISPID unknownId : {DISPID{12345}, DISPID{DISPID_UNKNOWN}, DISPID{0x7FFFFFFF}, DISPID{-0x7FFFFFFF - 1}}) {
+    EXPECT_EQ(object_->Invoke(unknownId, IID_NULL, 0, DISPATCH_METHOD, &none, &result, nullptr, nullptr),
+              DISP_E_MEMBERNOTFOUND)
+        << unknownId;
+  }
   VARIANT number;
   VariantInit(&number);
   V_VT(&number) = VT_I4;
