@@ -78,11 +78,13 @@ HRESULT Connect::GetTypeInfo(UINT index, LCID, ITypeInfo** info) noexcept {
   if (info == nullptr) return E_POINTER;
   *info = nullptr;
   if (index != 0) return DISP_E_BADINDEX;
-  std::wstring path;
-  ZV_RETURN_IF_FAILED(ModulePath(path));
-  Microsoft::WRL::ComPtr<ITypeLib> library;
-  ZV_RETURN_IF_FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library));
-  return library->GetTypeInfoOfGuid(IID__Connect, info);
+  return GuardComEntry([&]() -> HRESULT {
+    std::wstring path;
+    ZV_RETURN_IF_FAILED(ModulePath(path));
+    Microsoft::WRL::ComPtr<ITypeLib> library;
+    ZV_RETURN_IF_FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library));
+    return library->GetTypeInfoOfGuid(IID__Connect, info);
+  });
 }
 
 HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept {

@@ -29,14 +29,8 @@ const std::array<ClassEntry, 1> kClasses{{
 
 extern "C" {
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    DisableThreadLibraryCalls(instance);
-  } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
-    // An orderly unload (FreeLibrary): the host is still alive, so its ribbon may be
-    // released. At process exit it is left alone, as the host may be gone already.
-    SetHostRibbon(nullptr);
-  }
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(instance);
   return TRUE;
 }
 
@@ -54,7 +48,15 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) noexcept {
   return CLASS_E_CLASSNOTAVAILABLE;
 }
 
-STDAPI DllCanUnloadNow() noexcept { return CanUnloadNow() ? S_OK : S_FALSE; }
+// The host's ribbon is let go here, when COM is about to unload the module and no add-in
+// object is left to need it, rather than in DllMain: calling into the host under the
+// loader lock could deadlock or meet an object already torn down. At process exit it is
+// simply left, as the host is going too.
+STDAPI DllCanUnloadNow() noexcept {
+  if (!CanUnloadNow()) return S_FALSE;
+  SetHostRibbon(nullptr);
+  return S_OK;
+}
 
 STDAPI DllRegisterServer() noexcept { return RegisterWithFallback(); }
 

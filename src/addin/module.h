@@ -20,13 +20,13 @@ void LockModule(bool lock) noexcept;
 
 bool CanUnloadNow() noexcept;
 
-// Base that counts an object for the module for as long as it lives.
+// Counts as a live object of the module for as long as it lives: the base of every COM
+// object served, and held by anything else that keeps running our code (a dialog's loop,
+// during which the host may release the add-in object).
 class ModuleObject {
- protected:
+ public:
   ModuleObject() noexcept { ObjectCreated(); }
   ~ModuleObject() { ObjectDestroyed(); }
-
- public:
   ModuleObject(const ModuleObject&) = delete;
   ModuleObject& operator=(const ModuleObject&) = delete;
 };

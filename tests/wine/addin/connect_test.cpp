@@ -138,6 +138,21 @@ TEST_F(ConnectObject, SecondRibbonLoadReleasesTheFirstAndDisconnectionKeepsIt) {
   EXPECT_EQ(last.Outstanding(), 0);
 }
 
+TEST_F(ConnectObject, TheRibbonIsLetGoWhenTheModuleMayUnload) {
+  StandInRibbon ribbon;
+  InvokeResult result;
+  InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&ribbon)}, result);
+  ASSERT_EQ(result.hr, S_OK);
+  EXPECT_EQ(AddinModule::Instance().CanUnloadNow(), S_FALSE);
+  EXPECT_EQ(ribbon.Outstanding(), 1) << "kept while an add-in object lives";
+  object_.Reset();
+  extensibility_.Reset();
+  ribbon_.Reset();
+  EXPECT_EQ(ribbon.Outstanding(), 1) << "kept after the object is gone, until the module unloads";
+  EXPECT_EQ(AddinModule::Instance().CanUnloadNow(), S_OK);
+  EXPECT_EQ(ribbon.Outstanding(), 0) << "released once COM may unload the module";
+}
+
 TEST_F(ConnectObject, ModuleStaysLoadedWhileObjectsOrLocksLive) {
   // This fixture holds one object.
   EXPECT_EQ(AddinModule::Instance().CanUnloadNow(), S_FALSE);

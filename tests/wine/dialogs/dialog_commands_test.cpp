@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 #include <wrl/client.h>
 
+#include <atomic>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "dialog_driver.h"
 #include "support/addin_loader.h"
@@ -148,6 +151,66 @@ TEST_F(DialogCommands, AboutOpensAFreshDialogEachTimeAndKeepsNothing) {
     EXPECT_EQ(application_.Outstanding(), heldBefore) << "the closed dialog let the application go";
   }
   EXPECT_EQ(ribbon_.invalidations.load(), 0);
+}
+
+// A window of the host's own thread: a message posted to it runs `action` there, as a host
+// command would run while one of our dialogs' loops is dispatching the thread's messages.
+class HostThreadWindow {
+ public:
+  explicit HostThreadWindow(std::function<void()> action) : action_(std::move(action)) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &HostThreadWindow::Procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"ZorvaneTestHostThreadWindow";
+    RegisterClassW(&windowClass);
+    window_ = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              windowClass.hInstance, this);
+  }
+  ~HostThreadWindow() { DestroyWindow(window_); }
+  HostThreadWindow(const HostThreadWindow&) = delete;
+  HostThreadWindow& operator=(const HostThreadWindow&) = delete;
+
+  void Post() const { PostMessageW(window_, WM_APP, 0, 0); }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+      auto* self = static_cast<HostThreadWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+      SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else if (message == WM_APP) {
+      reinterpret_cast<HostThreadWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA))->action_();
+      return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+
+  std::function<void()> action_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(DialogCommands, ACommandArrivingWhileADialogIsOpenOpensNoSecondDialog) {
+  std::atomic<bool> nestedDone{false};
+  HRESULT nestedResult = E_FAIL;
+  HostThreadWindow hostThread([&] {
+    nestedResult = Click(L"AboutMenu", L"AboutMe");
+    nestedDone = true;
+  });
+  const HRESULT hr = ShowAndDrive(
+      L"自定义", [&] { return Click(L"CustomMenu", L"Dingzhi"); },
+      [&](HWND dialog) {
+        hostThread.Post();
+        EXPECT_TRUE(WaitUntil([&] { return nestedDone.load(); })) << "the nested command did not return";
+        EXPECT_TRUE(FindDialogs(L"关于Quelby").empty()) << "a second dialog opened inside the first";
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        PressButton(FindControl(dialog, L"Button", L"取消"));
+      });
+  EXPECT_EQ(hr, S_OK);
+  EXPECT_EQ(nestedResult, S_OK);
+  // Once the first has closed, the command opens its dialog again.
+  const HRESULT again = ShowAndDrive(
+      L"关于Quelby", [&] { return Click(L"AboutMenu", L"AboutMe"); },
+      [&](HWND dialog) { PressButton(FindControl(dialog, L"Button", L"确定")); });
+  EXPECT_EQ(again, S_OK);
 }
 
 }  // namespace
