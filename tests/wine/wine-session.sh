@@ -48,6 +48,11 @@ case "$cmd" in
     # that waits for the output to end (ctest) would wait for the whole session.
     wineserver -p </dev/null >/dev/null 2>&1  # kept for the run: each test starts in milliseconds
     wineboot -i </dev/null >/dev/null 2>&1
+    # Wine's Marlett draws the title bar's buttons; this Wine does not find it by itself.
+    # (Only Marlett: Wine's Tahoma, as caption font, would lack the Chinese glyphs.)
+    if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+      cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    fi
     # Prefix settings: the Chinese UI font that dialogs ask for mapped to the CJK font that
     # setup installs, and no crash debugger.
     iconv -f UTF-8 -t UTF-16LE "$here/session.reg" | { printf '\xff\xfe'; cat; } >"$state/session.reg"
