@@ -101,7 +101,7 @@ HRESULT Connect::VisibilityOf(IDispatch* control, VARIANT_BOOL* visible) noexcep
   return GuardComEntry([&]() -> HRESULT {
     UniqueBstr id;
     ZV_RETURN_IF_FAILED(ReadControlProperty(control, ControlProperty::Id, id));
-    *visible = ribbon::ControlVisibility(id.view(), settings::DisplaySettings);
+    *visible = ribbon::ControlVisibility(TextOf(id.get()), settings::DisplaySettings);
     return S_OK;
   });
 }
@@ -113,7 +113,7 @@ HRESULT Connect::ContentOf(IDispatch* control, BSTR* content) noexcept {
     Microsoft::WRL::ComPtr<IDispatch> keep(control);  // held for the whole call
     UniqueBstr tag;
     ZV_RETURN_IF_FAILED(ReadControlProperty(keep.Get(), ControlProperty::Tag, tag));
-    return CopyToBstr(ribbon::MenuContent(tag.view()), content);
+    return CopyToBstr(ribbon::MenuContent(TextOf(tag.get())), content);
   });
 }
 

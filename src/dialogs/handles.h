@@ -3,38 +3,9 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "common/unique_handle.h"
 
 namespace zorvane::dialogs {
-
-template <typename Handle, typename Release>
-class UniqueHandle {
- public:
-  UniqueHandle() noexcept = default;
-  explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    reset(std::exchange(other.handle_, nullptr));
-    return *this;
-  }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-  ~UniqueHandle() { reset(); }
-
-  Handle get() const noexcept { return handle_; }
-  explicit operator bool() const noexcept { return handle_ != nullptr; }
-
-  void reset(Handle handle = nullptr) noexcept {
-    if (handle_ != nullptr) Release{}(handle_);
-    handle_ = handle;
-  }
-
-  // Gives the handle up without releasing it (for a window that Windows has destroyed).
-  Handle release() noexcept { return std::exchange(handle_, nullptr); }
-
- private:
-  Handle handle_ = nullptr;
-};
 
 struct WindowRelease {
   void operator()(HWND window) const noexcept { DestroyWindow(window); }
