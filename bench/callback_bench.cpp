@@ -113,6 +113,14 @@ DISPID IdOf(IDispatch* object, const wchar_t* name) {
   return id;
 }
 
+VARIANT DispatchArgument(IDispatch* object) {
+  VARIANT argument;
+  VariantInit(&argument);
+  V_VT(&argument) = VT_DISPATCH;
+  V_DISPATCH(&argument) = object;
+  return argument;
+}
+
 void Report(const char* what, double measured, double floor) {
   std::printf("%-44s %9.1f ns   floor %9.1f ns   ratio %5.2f\n", what, measured, floor, measured / floor);
 }
@@ -172,6 +180,7 @@ int wmain(int argc, wchar_t** argv) {
         VARIANT result;
         VariantInit(&result);
         noOp.Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &noArguments, &result, nullptr, nullptr);
+        FreeResult(result);  // the host clears every result, as it does the callbacks' below
       },
       rounds);
 
@@ -189,69 +198,42 @@ int wmain(int argc, wchar_t** argv) {
                                          },
                                          rounds),
          documentFloor);
-  const DISPID getXml = IdOf(addin.Get(), L"GetRibbonXML");
-  Report("GetRibbonXML through Invoke", NanosecondsPerCall(
-                                            [&] {
-                                              VARIANT result;
-                                              VariantInit(&result);
-                                              addin->Invoke(getXml, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
-                                                            &noArguments, &result, nullptr, nullptr);
-                                              FreeResult(result);
-                                            },
-                                            rounds),
-         documentFloor + invokeFloor);
+  // A callback called as the host does: bound by name, then Invoke with `params`.
+  auto invokeCost = [&](const wchar_t* name, DISPPARAMS& params) {
+    const DISPID id = IdOf(addin.Get(), name);
+    return NanosecondsPerCall(
+        [&] {
+          VARIANT result;
+          VariantInit(&result);
+          addin->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, &result, nullptr, nullptr);
+          FreeResult(result);
+        },
+        rounds);
+  };
+  // What the host pays for its own string of a control property: part of a callback's floor.
+  auto propertyFloor = [&](auto read) {
+    return NanosecondsPerCall(
+        [&] {
+          BSTR text = nullptr;
+          read(&text);
+          SysFreeString(text);
+        },
+        rounds);
+  };
+
+  Report("GetRibbonXML through Invoke", invokeCost(L"GetRibbonXML", noArguments), documentFloor + invokeFloor);
 
   BenchControl menuControl(L"rxMenu_FormatI", largestTag);
-  VARIANT menuArgument;
-  VariantInit(&menuArgument);
-  V_VT(&menuArgument) = VT_DISPATCH;
-  V_DISPATCH(&menuArgument) = &menuControl;
+  VARIANT menuArgument = DispatchArgument(&menuControl);
   DISPPARAMS menuParams{&menuArgument, nullptr, 1, 0};
-  const DISPID getContent = IdOf(addin.Get(), L"rxQuelby_get");
-  // The floor of a content call also pays for the host's own tag string.
-  const double tagFloor = NanosecondsPerCall(
-      [&] {
-        BSTR tag = nullptr;
-        menuControl.get_Tag(&tag);
-        SysFreeString(tag);
-      },
-      rounds);
-  Report("rxQuelby_get, largest menu, through Invoke", NanosecondsPerCall(
-                                                          [&] {
-                                                            VARIANT result;
-                                                            VariantInit(&result);
-                                                            addin->Invoke(getContent, IID_NULL, LOCALE_USER_DEFAULT,
-                                                                          DISPATCH_METHOD, &menuParams, &result,
-                                                                          nullptr, nullptr);
-                                                            FreeResult(result);
-                                                          },
-                                                          rounds),
-         allocFloor(largest) + invokeFloor + tagFloor);
+  Report("rxQuelby_get, largest menu, through Invoke", invokeCost(L"rxQuelby_get", menuParams),
+         allocFloor(largest) + invokeFloor + propertyFloor([&](BSTR* tag) { menuControl.get_Tag(tag); }));
 
   BenchControl tabControl(L"TabDeveloper", L"");
-  VARIANT tabArgument;
-  VariantInit(&tabArgument);
-  V_VT(&tabArgument) = VT_DISPATCH;
-  V_DISPATCH(&tabArgument) = &tabControl;
+  VARIANT tabArgument = DispatchArgument(&tabControl);
   DISPPARAMS tabParams{&tabArgument, nullptr, 1, 0};
-  const DISPID getVisible = IdOf(addin.Get(), L"GetVisible");
-  const double idFloor = NanosecondsPerCall(
-      [&] {
-        BSTR id = nullptr;
-        tabControl.get_Id(&id);
-        SysFreeString(id);
-      },
-      rounds);
-  Report("GetVisible, last id of the table, via Invoke", NanosecondsPerCall(
-                                                             [&] {
-                                                               VARIANT result;
-                                                               VariantInit(&result);
-                                                               addin->Invoke(getVisible, IID_NULL,
-                                                                             LOCALE_USER_DEFAULT, DISPATCH_METHOD,
-                                                                             &tabParams, &result, nullptr, nullptr);
-                                                             },
-                                                             rounds),
-         invokeFloor + idFloor);
+  Report("GetVisible, last id of the table, via Invoke", invokeCost(L"GetVisible", tabParams),
+         invokeFloor + propertyFloor([&](BSTR* id) { tabControl.get_Id(id); }));
   std::printf("\nFloors: text calls = SysAllocStringLen+SysFreeString of the same length (+ the no-op Invoke and\n"
               "the control's own Id/Tag string where the call goes through dispatch). Goal: ratio within 1.5.\n");
   SysFreeString(ribbonId);
