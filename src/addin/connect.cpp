@@ -119,27 +119,15 @@ HRESULT Connect::ContentOf(IDispatch* control, BSTR* content) noexcept {
 
 // --- Commands ------------------------------------------------------------------------------
 
-namespace {
-// Whether one of the add-in's dialogs is open on this (the host's only UI) thread.
-bool g_dialogOpen = false;
-}  // namespace
-
 template <typename Dialog>
 HRESULT Connect::ShowDialog() noexcept {
-  // The open dialog disables the host window, but when it could not (no host window, or
-  // none of this process) the host's commands still reach us from inside the dialog's
-  // loop: a second dialog there would freeze the first one behind it. Its command is
-  // answered by the dialog already open.
-  if (g_dialogOpen) return S_OK;
-  g_dialogOpen = true;
   const ModuleObject inUse;
-  // A fresh dialog for every command; it lives only for this call.
+  // A fresh dialog for every command; it lives only for this call. While another is open,
+  // showing brings that one to the front instead.
   Dialog dialog;
   dialog.SetHostApplication(hostApplication_);
   dialog.SetHostWindow(hostWindow_);
-  const HRESULT hr = dialog.ShowModal();
-  g_dialogOpen = false;
-  return hr;
+  return dialog.ShowModal();
 }
 
 // The clicked button is not read: the callback's name alone says which command it is.

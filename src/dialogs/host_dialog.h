@@ -21,11 +21,13 @@ class HostDialog {
     session_.SetHostApplication(std::move(application));
   }
 
-  // The host's main window (0 for none), the dialog's owner while it is open.
+  // The host's main window as taken at connection (0 for none); see ModalSession for the
+  // window that owns the dialog while it is open.
   void SetHostWindow(HWND window) noexcept { session_.SetHostWindow(window); }
 
   // Shows the dialog modally on the calling thread and returns when it has unloaded:
-  // S_OK however it was closed, or the status of a failure to create it.
+  // S_OK however it was closed, or the status of a failure to create it. While another of
+  // the add-in's dialogs is open, brings that one to the front and returns S_OK.
   HRESULT ShowModal() noexcept {
     Form form;
     return session_.ShowModal(form);

@@ -13,6 +13,12 @@
 #include "dialogs/window_placement.h"
 
 namespace zorvane::dialogs {
+namespace {
+
+// The session whose dialog is open: all of it runs on the host's one user-interface thread.
+ModalSession* g_openSession = nullptr;
+
+}  // namespace
 
 void ModalSession::SetHostApplication(Microsoft::WRL::ComPtr<_Application> application) noexcept {
   hostApplication_ = std::move(application);
@@ -21,6 +27,15 @@ void ModalSession::SetHostApplication(Microsoft::WRL::ComPtr<_Application> appli
 void ModalSession::SetHostWindow(HWND window) noexcept { hostWindow_ = window; }
 
 HRESULT ModalSession::ShowModal(DialogForm& form) noexcept {
+  if (g_openSession != nullptr) {
+    // A command can reach us while a dialog is open (from the host's other windows, or from
+    // automation). A second dialog in the first one's loop would freeze the first behind it;
+    // the user is shown the open one instead.
+    g_openSession->BringToFront();
+    Unload();
+    return S_OK;
+  }
+  g_openSession = this;
   HRESULT result = E_UNEXPECTED;
   try {
     result = Run(form);
@@ -30,6 +45,7 @@ HRESULT ModalSession::ShowModal(DialogForm& form) noexcept {
     result = E_UNEXPECTED;
   }
   Unload();  // also when the window could not be made
+  g_openSession = nullptr;
   form_ = nullptr;
   window_ = nullptr;
   return result;
@@ -41,7 +57,7 @@ HRESULT ModalSession::Run(DialogForm& form) {
   windowGone_ = false;
 
   // The dialog is created owned by a hidden window of its own: an owned window has no
-  // taskbar button, also when no host window takes the ownership over at load.
+  // taskbar button, also when no window of the host takes the ownership over at load.
   UniqueWindow parking(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ThisModule(), nullptr));
   if (!parking) return LastErrorResult();
 
@@ -61,8 +77,8 @@ HRESULT ModalSession::Run(DialogForm& form) {
 
   // As a modal dialog does: the owner takes no input while the dialog is open.
   const HWND owner = GetWindow(window_, GW_OWNER);
-  const bool disabledOwner = owner != nullptr && owner != parking.get() && IsWindowEnabled(owner);
-  if (disabledOwner) EnableWindow(owner, FALSE);
+  const HWND disabledOwner = owner != nullptr && owner != parking.get() && IsWindowEnabled(owner) ? owner : nullptr;
+  if (disabledOwner != nullptr) EnableWindow(disabledOwner, FALSE);
 
   ShowWindow(window_, SW_SHOWNORMAL);
   if (const HWND focus = form.FirstFocus(); focus != nullptr && !unloaded_) {
@@ -70,26 +86,50 @@ HRESULT ModalSession::Run(DialogForm& form) {
   }
 
   PumpUntilUnloaded();
-
-  // Enabled again before the dialog hides, so that activation returns to the owner and not
-  // to some other application's window.
-  if (disabledOwner && IsWindow(owner)) EnableWindow(owner, TRUE);
-  if (windowGone_) {
-    dialog.release();
-  } else {
-    const bool wasActive = GetActiveWindow() == window_;
-    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
-                 SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (wasActive && disabledOwner && IsWindow(owner)) SetForegroundWindow(owner);
-  }
+  Close(disabledOwner);
+  if (windowGone_) dialog.release();
   return S_OK;
 }
 
 void ModalSession::Load(DialogForm& form) noexcept {
-  if (hostWindow_ != nullptr && IsWindowOfThisProcess(hostWindow_)) {
-    previousOwner_ = ReplaceOwner(window_, hostWindow_);
-  }
+  if (const HWND owner = ChooseOwner(hostWindow_); owner != nullptr) previousOwner_ = ReplaceOwner(window_, owner);
   form.Load();
+}
+
+void ModalSession::Close(HWND disabledOwner) noexcept {
+  // In this order, so that the activation goes back to the owner and never to another
+  // program: the owner takes input again, then the dialog hides while still owned by it
+  // (the system activates the owner of an active window that hides), and only then the
+  // dialog gets its previous owner back.
+  if (disabledOwner != nullptr && IsWindow(disabledOwner)) EnableWindow(disabledOwner, TRUE);
+  if (windowGone_) return;
+  const bool wasActive = GetActiveWindow() == window_;
+  SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (wasActive && disabledOwner != nullptr && IsWindow(disabledOwner) && GetForegroundWindow() != disabledOwner) {
+    SetForegroundWindow(disabledOwner);
+  }
+  if (previousOwner_ != nullptr) ReplaceOwner(window_, previousOwner_);
+}
+
+void ModalSession::BringToFront() const noexcept {
+  if (window_ == nullptr || unloaded_ || windowGone_) return;
+  // A minimised owner hides the dialog with it.
+  const HWND root = GetAncestor(window_, GA_ROOTOWNER);
+  if (root != window_ && IsIconic(root)) ShowWindow(root, SW_SHOWNOACTIVATE);
+  if (IsIconic(window_)) {
+    ShowWindow(window_, SW_RESTORE);
+  } else if (!IsWindowVisible(window_)) {
+    ShowWindow(window_, SW_SHOWNA);
+  }
+  if (SetForegroundWindow(window_) && GetForegroundWindow() == window_) return;
+  // The system keeps the foreground from a program that is not in front: the dialog and
+  // the task-bar button of the window that owns it flash until the user comes to them.
+  FLASHWINFO flash{sizeof(flash), window_, FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
+  FlashWindowEx(&flash);
+  if (root != window_ && IsWindowVisible(root)) {
+    flash.hwnd = root;
+    FlashWindowEx(&flash);
+  }
 }
 
 void ModalSession::PumpUntilUnloaded() noexcept {
@@ -117,7 +157,6 @@ void ModalSession::PumpUntilUnloaded() noexcept {
 void ModalSession::Unload() noexcept {
   if (unloaded_) return;
   unloaded_ = true;
-  if (previousOwner_ != nullptr && window_ != nullptr && !windowGone_) ReplaceOwner(window_, previousOwner_);
   hostApplication_.Reset();
   // An unload from a sent message (WM_SYSCOMMAND, a call from another thread) runs inside
   // GetMessage, which would go on waiting for a posted message: post one to end the loop.

@@ -19,18 +19,22 @@ class ModalSession {
   // Held from here until the dialog unloads; the dialog makes no call on it.
   void SetHostApplication(Microsoft::WRL::ComPtr<_Application> application) noexcept;
 
-  // The host's main window, 0 for none. It becomes the dialog's owner while the dialog is
-  // open, provided it is a window of this process.
+  // The window that was in front when the host connected, taken as its main window; 0 for
+  // none. It owns the dialog while the dialog is open when it is a visible window of this
+  // thread; otherwise the thread's active window does (see ChooseOwner).
   void SetHostWindow(HWND window) noexcept;
 
   // Creates the window of `form`, loads it, shows it and runs a modal loop on the calling
   // thread until the dialog unloads; the owner is disabled meanwhile. Returns S_OK, or the
   // status of a failure to create the window or its controls. Every way out unloads.
+  //
+  // One of the add-in's dialogs at a time: while one is open, the call brings that one to
+  // the front instead, opens nothing and returns S_OK.
   HRESULT ShowModal(DialogForm& form) noexcept;
 
-  // Unloads the dialog: the window's owner from before the load is given back and
-  // HostApplication is released. The window goes once the message being handled returns.
-  // Nothing cancels an unload; a second call does nothing.
+  // Unloads the dialog: HostApplication is released and the modal loop ends; the loop's
+  // caller then enables the owner, hides the window and gives it back the owner it had
+  // before the load. Nothing cancels an unload; a second call does nothing.
   void Unload() noexcept;
 
   // Gives the dialog manager `result` as the result of the message being handled and
@@ -41,6 +45,8 @@ class ModalSession {
   HRESULT Run(DialogForm& form);
   void Load(DialogForm& form) noexcept;
   void PumpUntilUnloaded() noexcept;
+  void Close(HWND disabledOwner) noexcept;
+  void BringToFront() const noexcept;
   INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 

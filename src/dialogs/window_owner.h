@@ -1,5 +1,5 @@
-// The owner link of a dialog's top-level window: made to the host's main window when the
-// dialog loads and given back when it unloads.
+// The owner link of a dialog's top-level window: made when the dialog loads and given back
+// when it unloads.
 #pragma once
 
 #include <windows.h>
@@ -10,9 +10,14 @@ namespace zorvane::dialogs {
 // it had before.
 HWND ReplaceOwner(HWND window, HWND owner) noexcept;
 
-// Whether `window` is a window of the calling process. A window of another process is no
-// safe owner: owning would tie the two processes' input together and leave our dialog at
-// the mercy of a process we do not control.
-bool IsWindowOfThisProcess(HWND window) noexcept;
+// The window that is to own a dialog opened now on the calling thread. `hostWindow`, the
+// window that was in front when the host connected, when it is a visible window of this
+// thread. Otherwise (it was a splash screen, another program's window, or is gone) the
+// thread's active window, or failing that its topmost visible one, each taken at its
+// outermost visible owner. Null when the thread shows no window.
+//
+// Only a window of this thread will do: owning joins the two windows' input, and a window
+// of another thread or program could hang or vanish under the dialog.
+HWND ChooseOwner(HWND hostWindow) noexcept;
 
 }  // namespace zorvane::dialogs

@@ -312,59 +312,32 @@ TEST_F(AboutDialogTest, EscapeEnterTheButtonAndTheCloseBoxEachCloseItAndReleaseT
   EXPECT_EQ(application_.Calls(), 0) << "the dialog called the application object";
 }
 
-TEST_F(AboutDialogTest, WithoutHostWindowTheOwnerIsNeverChanged) {
-  HostWindow host;
-  HWND ownerWhileOpen = nullptr;
-  OwnerAtDestroyProbe probe(kCaption);
-  const HRESULT shown = Show([&](HWND dialog) {
-    ownerWhileOpen = GetWindow(dialog, GW_OWNER);
-    EXPECT_NE(ownerWhileOpen, host.get());
-    EXPECT_TRUE(IsWindowEnabled(host.get()));
-    PressButton(FindAboutControls(dialog).ok);
-  });
-  EXPECT_EQ(shown, S_OK);
-  ASSERT_TRUE(probe.Seen());
-  EXPECT_EQ(probe.Owner(), ownerWhileOpen);
-}
-
-TEST_F(AboutDialogTest, HostWindowOfThisProcessOwnsTheDialogWhileOpenAndIsGivenBackAfter) {
-  HostWindow host;
-  OwnerAtDestroyProbe probe(kCaption);
-  const HRESULT shown = Show(
-      [&](HWND dialog) {
-        EXPECT_EQ(GetWindow(dialog, GW_OWNER), host.get());
-        EXPECT_FALSE(IsWindowEnabled(host.get()));
-        PressButton(FindAboutControls(dialog).ok);
-      },
-      host.get());
-  EXPECT_EQ(shown, S_OK);
-  ASSERT_TRUE(probe.Seen());
-  EXPECT_NE(probe.Owner(), host.get()) << "the previous owner was not restored at unload";
-  EXPECT_TRUE(IsWindowEnabled(host.get()));
-  EXPECT_EQ(GetForegroundWindow(), host.get()) << "the owner did not get the activation back";
-}
-
 TEST_F(AboutDialogTest, TwoOpeningsAreTwoSeparateDialogs) {
   HostWindow host;
   HWND first = nullptr;
   EXPECT_EQ(Show(
                 [&](HWND dialog) {
                   first = dialog;
-                  EXPECT_EQ(GetWindow(dialog, GW_OWNER), host.get());
                   PressButton(FindAboutControls(dialog).ok);
                 },
                 host.get()),
             S_OK);
   EXPECT_FALSE(IsWindow(first));
-  // The second dialog starts afresh: with no host window given, nothing of the first
-  // opening's owner is carried over.
-  EXPECT_EQ(Show([&](HWND dialog) {
-              EXPECT_NE(dialog, first);
-              EXPECT_NE(GetWindow(dialog, GW_OWNER), host.get());
-              EXPECT_EQ(FindDialogs(kCaption).size(), 1u);
-              PressButton(FindAboutControls(dialog).ok);
-            }),
+  // The second starts afresh: nothing of the first opening's owner is carried over, so the
+  // owner it gives back is its own and not the host.
+  OwnerProbe probe(kCaption);
+  EXPECT_EQ(Show(
+                [&](HWND dialog) {
+                  EXPECT_NE(dialog, first);
+                  EXPECT_EQ(GetWindow(dialog, GW_OWNER), host.get());
+                  EXPECT_EQ(FindDialogs(kCaption).size(), 1u);
+                  PressButton(FindAboutControls(dialog).ok);
+                },
+                host.get()),
             S_OK);
+  ASSERT_TRUE(probe.Seen());
+  EXPECT_NE(probe.Owner(), host.get());
+  EXPECT_NE(probe.Owner(), nullptr);
 }
 
 TEST_F(AboutDialogTest, EachClickOnTheLinkAsksTheShellOnceToOpenTheAddressAndTheDialogStaysOpen) {

@@ -39,6 +39,19 @@ DWORD ChildProcess::Wait(std::chrono::milliseconds timeout) {
   return code;
 }
 
+ForeignWindow::ForeignWindow(const std::wstring& title)
+    : process_(SiblingProgram(L"foreign_window.exe") + L" \"" + title + L"\"") {
+  if (!process_.Started()) return;
+  if (!WaitUntil([&] { return (window_ = FindWindowW(nullptr, title.c_str())) != nullptr; }, kOpenTimeout)) {
+    ADD_FAILURE() << "the window \"" << Utf8(title) << "\" of another process did not open";
+  }
+}
+
+ForeignWindow::~ForeignWindow() {
+  if (window_ != nullptr) PostMessageW(window_, WM_CLOSE, 0, 0);
+  process_.Wait(std::chrono::seconds(10));
+}
+
 std::wstring SiblingProgram(const std::wstring& fileName) {
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);

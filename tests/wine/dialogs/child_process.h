@@ -29,6 +29,21 @@ class ChildProcess {
   DWORD id_ = 0;
 };
 
+// A top-level window of another process (foreign_window.exe) titled `title`, shown without
+// the activation; closed, and its process ended, with the object.
+class ForeignWindow {
+ public:
+  explicit ForeignWindow(const std::wstring& title);
+  ForeignWindow(const ForeignWindow&) = delete;
+  ForeignWindow& operator=(const ForeignWindow&) = delete;
+  ~ForeignWindow();
+  HWND get() const noexcept { return window_; }
+
+ private:
+  ChildProcess process_;
+  HWND window_ = nullptr;
+};
+
 // A program next to the test program (helpers built with it), quoted for a command line.
 std::wstring SiblingProgram(const std::wstring& fileName);
 

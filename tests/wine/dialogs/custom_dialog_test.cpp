@@ -1,6 +1,6 @@
 // The customization dialog "自定义", driven as a user would while the test's thread is
 // inside ShowModal: what it shows, what OK, Cancel and the close box do to the registry,
-// the switches in memory and the ribbon, and how it behaves towards its owner and the host.
+// the switches in memory and the ribbon, and how it behaves towards the host.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -12,12 +12,10 @@
 #include <string>
 
 #include "addin/host_ribbon.h"
-#include "child_process.h"
 #include "dialog_driver.h"
 #include "dialogs/custom_dialog.h"
 #include "dpi_run.h"
 #include "layout_checks.h"
-#include "owner_probe.h"
 #include "screenshot.h"
 #include "settings/display_settings.h"
 #include "settings_registry.h"
@@ -373,59 +371,6 @@ TEST_F(CustomDialogTest, WindowControlsAndFontsFollowTheLayoutAtTheWindowsDpi) {
 
 TEST_F(CustomDialogTest, TheLayoutScalesWithTheDisplaysDpi) {
   EXPECT_TRUE(RunTestsAtDpi(144, L"CustomDialogTest.WindowControlsAndFontsFollowTheLayoutAtTheWindowsDpi"));
-}
-
-TEST_F(CustomDialogTest, WithoutHostWindowTheOwnerIsNeverChanged) {
-  HostWindow host;
-  HWND ownerWhileOpen = nullptr;
-  OwnerAtDestroyProbe probe(kCaption);
-  const HRESULT shown = Show([&](HWND dialog) {
-    ownerWhileOpen = GetWindow(dialog, GW_OWNER);
-    EXPECT_NE(ownerWhileOpen, host.get());
-    EXPECT_TRUE(IsWindowEnabled(host.get()));
-    PressButton(FindCustomControls(dialog).cancel);
-  });
-  EXPECT_EQ(shown, S_OK);
-  ASSERT_TRUE(probe.Seen());
-  EXPECT_EQ(probe.Owner(), ownerWhileOpen);
-  EXPECT_TRUE(IsWindowEnabled(host.get()));
-}
-
-TEST_F(CustomDialogTest, HostWindowOfThisProcessOwnsTheDialogWhileOpenAndIsGivenBackAfter) {
-  HostWindow host;
-  OwnerAtDestroyProbe probe(kCaption);
-  const HRESULT shown = Show(
-      [&](HWND dialog) {
-        EXPECT_EQ(GetWindow(dialog, GW_OWNER), host.get());
-        EXPECT_FALSE(IsWindowEnabled(host.get())) << "the owner takes input while the modal dialog is open";
-        PressButton(FindCustomControls(dialog).ok);
-      },
-      host.get());
-  EXPECT_EQ(shown, S_OK);
-  ASSERT_TRUE(probe.Seen());
-  EXPECT_NE(probe.Owner(), host.get()) << "the previous owner was not restored at unload";
-  EXPECT_NE(probe.Owner(), nullptr);
-  EXPECT_TRUE(IsWindowEnabled(host.get()));
-}
-
-TEST_F(CustomDialogTest, HostWindowOfAnotherProcessIsNoOwner) {
-  const std::wstring title = L"Zorvane 其他进程的窗口";
-  ChildProcess foreign(SiblingProgram(L"foreign_window.exe") + L" \"" + title + L"\"");
-  ASSERT_TRUE(foreign.Started());
-  HWND foreignWindow = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (foreignWindow = FindWindowW(nullptr, title.c_str())) != nullptr; }, kOpenTimeout));
-
-  const HRESULT shown = Show(
-      [&](HWND dialog) {
-        EXPECT_NE(GetWindow(dialog, GW_OWNER), foreignWindow);
-        EXPECT_TRUE(IsWindowEnabled(foreignWindow));
-        PressButton(FindCustomControls(dialog).cancel);
-      },
-      foreignWindow);
-  EXPECT_EQ(shown, S_OK);
-  EXPECT_TRUE(IsWindowEnabled(foreignWindow));
-  PostMessageW(foreignWindow, WM_CLOSE, 0, 0);
-  EXPECT_EQ(foreign.Wait(std::chrono::seconds(10)), 0u);
 }
 
 TEST_F(CustomDialogTest, FailingInvalidateStillSavesAndCloses) {

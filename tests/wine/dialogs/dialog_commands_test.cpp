@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "child_process.h"
 #include "dialog_driver.h"
 #include "support/addin_loader.h"
 #include "support/host_standins.h"
@@ -39,11 +40,7 @@ class DialogCommands : public ::testing::Test {
     SetForegroundWindow(hostWindow_.get());
     object_ = AddinModule::Instance().CreateObject();
     ASSERT_TRUE(object_);
-    ComPtr<_IDTExtensibility2> extensibility;
-    ASSERT_EQ(object_.As(&extensibility), S_OK);
-    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-    ASSERT_EQ(extensibility->OnConnection(&application_, ext_cm_Startup, nullptr, &custom), S_OK);
-    SafeArrayDestroy(custom);
+    ConnectToHost();
     InvokeResult loaded;
     InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&ribbon_)}, loaded);
     ASSERT_EQ(loaded.hr, S_OK);
@@ -56,6 +53,15 @@ class DialogCommands : public ::testing::Test {
     InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {none}, cleared);
     object_.Reset();
     zorvane::test::DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
+  }
+
+  // The host's connection call, which takes the window in front as the host's main window.
+  void ConnectToHost() {
+    ComPtr<_IDTExtensibility2> extensibility;
+    ASSERT_EQ(object_.As(&extensibility), S_OK);
+    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+    ASSERT_EQ(extensibility->OnConnection(&application_, ext_cm_Startup, nullptr, &custom), S_OK);
+    SafeArrayDestroy(custom);
   }
 
   // Clicks the button `id` of the Help menu as the host does: its action by name, with the
@@ -188,29 +194,95 @@ class HostThreadWindow {
   HWND window_ = nullptr;
 };
 
-TEST_F(DialogCommands, ACommandArrivingWhileADialogIsOpenOpensNoSecondDialog) {
-  std::atomic<bool> nestedDone{false};
-  HRESULT nestedResult = E_FAIL;
+struct Command {
+  const char* name;
+  const wchar_t* action;
+  const wchar_t* buttonId;
+  const wchar_t* caption;
+  const wchar_t* dismiss;
+};
+const Command kCustomMenu{"CustomMenu", L"CustomMenu", L"Dingzhi", L"自定义", L"取消"};
+const Command kAboutMenu{"AboutMenu", L"AboutMenu", L"AboutMe", L"关于Quelby", L"确定"};
+
+class SecondCommand : public DialogCommands,
+                      public testing::WithParamInterface<std::pair<const Command*, const Command*>> {};
+
+// The open dialog disables the host's main window, but a command can still come while it is
+// open (from the host's other windows, or from automation): it brings the open dialog back
+// to the user rather than opening another.
+TEST_P(SecondCommand, WhileADialogIsOpenBringsThatDialogToTheFrontAndOpensNoOther) {
+  const auto [open, second] = GetParam();
+  std::atomic<bool> secondDone{false};
+  HRESULT secondResult = E_FAIL;
   HostThreadWindow hostThread([&] {
-    nestedResult = Click(L"AboutMenu", L"AboutMe");
-    nestedDone = true;
+    secondResult = Click(second->action, second->buttonId);
+    secondDone = true;
   });
+  const auto runSecond = [&] {
+    secondDone = false;
+    secondResult = E_FAIL;
+    hostThread.Post();
+    const bool returned = WaitUntil([&] { return secondDone.load(); });
+    EXPECT_TRUE(returned) << "the second command did not return";
+    return returned && secondResult == S_OK;
+  };
+  ForeignWindow foreign(L"Zorvane 前台的其他程序");
+  const HRESULT hr = ShowAndDrive(
+      open->caption, [&] { return Click(open->action, open->buttonId); },
+      [&](HWND dialog) {
+        ShowWindowAsync(dialog, SW_MINIMIZE);
+        ASSERT_TRUE(WaitUntil([&] { return IsIconic(dialog) != FALSE; }));
+        EXPECT_TRUE(runSecond());
+        EXPECT_FALSE(IsIconic(dialog)) << "the minimised dialog was not restored";
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; })) << "not brought to the front";
+
+        // With the host minimised, the dialog is hidden with it.
+        ShowWindowAsync(hostWindow_.get(), SW_MINIMIZE);
+        ASSERT_TRUE(WaitUntil([&] { return IsIconic(hostWindow_.get()) != FALSE; }));
+        EXPECT_TRUE(runSecond());
+        EXPECT_FALSE(IsIconic(hostWindow_.get())) << "the minimised host was not restored";
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; })) << "not brought to the front";
+
+        ASSERT_TRUE(MakeForeground(foreign.get()));
+        EXPECT_TRUE(runSecond());
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; })) << "still behind another program";
+
+        EXPECT_EQ(FindDialogs(open->caption).size(), 1u);
+        EXPECT_EQ(FindDialogs(second->caption).size(), second == open ? 1u : 0u) << "a second dialog opened";
+        PressButton(FindControl(dialog, L"Button", open->dismiss));
+      });
+  EXPECT_EQ(hr, S_OK);
+  // Once the first has closed, the command opens its dialog again.
+  const HRESULT again = ShowAndDrive(
+      second->caption, [&] { return Click(second->action, second->buttonId); },
+      [&](HWND dialog) { PressButton(FindControl(dialog, L"Button", second->dismiss)); });
+  EXPECT_EQ(again, S_OK);
+}
+
+INSTANTIATE_TEST_SUITE_P(OpenThenSecond, SecondCommand,
+                         testing::Values(std::pair{&kCustomMenu, &kCustomMenu}, std::pair{&kAboutMenu, &kCustomMenu}),
+                         [](const auto& info) {
+                           return std::string(info.param.first->name) + "Then" + info.param.second->name;
+                         });
+
+// At start-up the window in front may be another program's (or a splash screen, or a window
+// already gone): the host's own window still owns the dialog and gets the activation back.
+TEST_F(DialogCommands, ConnectedWhileAnotherProgramWasInFrontTheHostStillOwnsTheDialog) {
+  ForeignWindow foreign(L"Zorvane 启动时在前的其他程序");
+  ASSERT_TRUE(MakeForeground(foreign.get()));
+  ConnectToHost();
   const HRESULT hr = ShowAndDrive(
       L"自定义", [&] { return Click(L"CustomMenu", L"Dingzhi"); },
       [&](HWND dialog) {
-        hostThread.Post();
-        EXPECT_TRUE(WaitUntil([&] { return nestedDone.load(); })) << "the nested command did not return";
-        EXPECT_TRUE(FindDialogs(L"关于Quelby").empty()) << "a second dialog opened inside the first";
-        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), hostWindow_.get());
+        EXPECT_FALSE(IsWindowEnabled(hostWindow_.get()));
+        EXPECT_TRUE(IsWindowEnabled(foreign.get()));
         PressButton(FindControl(dialog, L"Button", L"取消"));
       });
   EXPECT_EQ(hr, S_OK);
-  EXPECT_EQ(nestedResult, S_OK);
-  // Once the first has closed, the command opens its dialog again.
-  const HRESULT again = ShowAndDrive(
-      L"关于Quelby", [&] { return Click(L"AboutMenu", L"AboutMe"); },
-      [&](HWND dialog) { PressButton(FindControl(dialog, L"Button", L"确定")); });
-  EXPECT_EQ(again, S_OK);
+  EXPECT_TRUE(IsWindowEnabled(hostWindow_.get()));
+  EXPECT_EQ(GetForegroundWindow(), hostWindow_.get());
 }
 
 }  // namespace

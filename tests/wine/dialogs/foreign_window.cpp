@@ -1,5 +1,6 @@
 // A window of another process, for the dialogs' tests: shows a top-level window titled by
-// its argument until the window is closed, for at most one minute.
+// its argument until the window is closed, for at most one minute. It shows without taking
+// the activation: a test brings it to the front when it needs it there.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -8,9 +9,10 @@ int main() {
   int count = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   const wchar_t* title = arguments != nullptr && count > 1 ? arguments[1] : L"Zorvane foreign window";
-  const HWND window = CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 600, 400,
-                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const HWND window = CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW, 300, 200, 600, 400, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) return 1;
+  ShowWindow(window, SW_SHOWNOACTIVATE);
   const ULONGLONG deadline = GetTickCount64() + 60000;
   while (IsWindow(window) && GetTickCount64() < deadline) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);

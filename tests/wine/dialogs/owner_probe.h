@@ -1,6 +1,5 @@
-// Sees the owner that a dialog's window has at the moment it is destroyed, that is after
-// its unload steps have run: a hook on the calling thread, which must be the thread that
-// shows the dialog.
+// A hook on the thread that shows a dialog, which sees what happens to the dialog's owner
+// as the dialog closes.
 #pragma once
 
 #include <windows.h>
@@ -9,14 +8,20 @@
 
 namespace zorvane::dialogs::test {
 
-class OwnerAtDestroyProbe {
+// Sees a dialog's owner as the dialog hides (and whether that owner takes input by then),
+// and as it is destroyed, that is after its unload steps have run.
+class OwnerProbe {
  public:
-  explicit OwnerAtDestroyProbe(std::wstring caption);
-  OwnerAtDestroyProbe(const OwnerAtDestroyProbe&) = delete;
-  OwnerAtDestroyProbe& operator=(const OwnerAtDestroyProbe&) = delete;
-  ~OwnerAtDestroyProbe();
+  explicit OwnerProbe(std::wstring caption);
+  OwnerProbe(const OwnerProbe&) = delete;
+  OwnerProbe& operator=(const OwnerProbe&) = delete;
+  ~OwnerProbe();
 
-  bool Seen() const noexcept { return seen_; }
+  bool Hidden() const noexcept { return hidden_; }
+  HWND OwnerWhenHidden() const noexcept { return ownerWhenHidden_; }
+  bool OwnerEnabledWhenHidden() const noexcept { return ownerEnabledWhenHidden_; }
+
+  bool Seen() const noexcept { return seen_; }  // destroyed
   HWND Owner() const noexcept { return owner_; }
 
  private:
@@ -24,6 +29,9 @@ class OwnerAtDestroyProbe {
 
   std::wstring caption_;
   HHOOK hook_ = nullptr;
+  bool hidden_ = false;
+  HWND ownerWhenHidden_ = nullptr;
+  bool ownerEnabledWhenHidden_ = false;
   bool seen_ = false;
   HWND owner_ = nullptr;
 };
