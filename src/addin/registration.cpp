@@ -1,7 +1,11 @@
 #include "addin/registration.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "Zorvane.h"
 #include "addin/addin_names.h"
@@ -15,6 +19,11 @@ namespace zorvane::addin {
 namespace {
 
 using settings::UniqueHkey;
+
+// MinGW's HRESULT_FROM_WIN32 is a macro that evaluates its argument twice: a registry call
+// inside it would run twice, and a key would be reported as opened when the first call had
+// just created it.
+HRESULT Win32Result(LSTATUS status) { return HRESULT_FROM_WIN32(status); }
 
 std::wstring GuidText(REFGUID guid) {
   wchar_t text[39];
@@ -76,30 +85,111 @@ enum class Access { Write, Delete };
 HRESULT OpenHive(Hive hive, ClassesScope scope, Access access, UniqueHkey& root) {
   const REGSAM rights = access == Access::Write ? KEY_ALL_ACCESS : MAXIMUM_ALLOWED;
   if (hive == Hive::CurrentUser) {
-    return HRESULT_FROM_WIN32(RegOpenKeyExW(HKEY_CURRENT_USER, nullptr, 0, rights, root.put()));
+    return Win32Result(RegOpenKeyExW(HKEY_CURRENT_USER, nullptr, 0, rights, root.put()));
   }
   const HKEY base = scope == ClassesScope::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-  return HRESULT_FROM_WIN32(
+  return Win32Result(
       RegCreateKeyExW(base, L"Software\\Classes", 0, nullptr, 0, rights, nullptr, root.put(), nullptr));
 }
 
-HRESULT WriteEntry(HKEY root, const RegistryEntry& entry, const Placeholders& placeholders) {
+// What one registration run created or changed, in order, so that a failure undoes exactly
+// that and leaves an earlier registration, and everything else, as it was.
+class UndoLog {
+ public:
+  UndoLog() = default;
+  UndoLog(const UndoLog&) = delete;
+  UndoLog& operator=(const UndoLog&) = delete;
+  ~UndoLog() { Undo(); }
+
+  // Opens root\path for writing, creating it and any missing key above it; each key that
+  // did not exist before is noted.
+  HRESULT CreateKey(HKEY root, const std::wstring& path, UniqueHkey& key) {
+    for (size_t end = path.find(L'\\');; end = path.find(L'\\', end + 1)) {
+      const std::wstring prefix = path.substr(0, end);
+      UniqueHkey opened;
+      DWORD disposition = 0;
+      ZV_RETURN_IF_FAILED(Win32Result(RegCreateKeyExW(root, prefix.c_str(), 0, nullptr, 0, kKeyRights, nullptr,
+                                                             opened.put(), &disposition)));
+      if (disposition == REG_CREATED_NEW_KEY) steps_.push_back({root, prefix, std::nullopt});
+      if (end == std::wstring::npos) {
+        key = std::move(opened);
+        return S_OK;
+      }
+    }
+  }
+
+  // Notes the value's present type and data (or its absence), then writes it.
+  HRESULT SetValue(HKEY root, const std::wstring& path, HKEY key, const std::wstring& name, DWORD type,
+                   const BYTE* data, DWORD size) {
+    ValueState before;
+    before.name = name;
+    DWORD beforeSize = 0;
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &before.type, nullptr, &beforeSize) == ERROR_SUCCESS) {
+      before.data.resize(beforeSize);
+      ZV_RETURN_IF_FAILED(Win32Result(
+          RegQueryValueExW(key, name.c_str(), nullptr, &before.type, before.data.data(), &beforeSize)));
+      before.data.resize(beforeSize);
+      before.existed = true;
+    }
+    steps_.push_back({root, path, std::move(before)});
+    return Win32Result(RegSetValueExW(key, name.c_str(), 0, type, data, size));
+  }
+
+  // Keeps everything written so far.
+  void Commit() noexcept { steps_.clear(); }
+
+  // Best effort, newest first: values restored or removed, then the keys this run created.
+  // Unless committed, this happens when the log goes out of scope, also on an exception.
+  void Undo() noexcept {
+    for (auto step = steps_.rbegin(); step != steps_.rend(); ++step) {
+      if (!step->value) {
+        RegDeleteKeyW(step->root, step->path.c_str());
+        continue;
+      }
+      UniqueHkey key;
+      if (RegOpenKeyExW(step->root, step->path.c_str(), 0, KEY_SET_VALUE, key.put()) != ERROR_SUCCESS) continue;
+      const ValueState& before = *step->value;
+      if (before.existed) {
+        RegSetValueExW(key.get(), before.name.c_str(), 0, before.type, before.data.data(),
+                       static_cast<DWORD>(before.data.size()));
+      } else {
+        RegDeleteValueW(key.get(), before.name.c_str());
+      }
+    }
+    steps_.clear();
+  }
+
+ private:
+  static constexpr REGSAM kKeyRights = KEY_CREATE_SUB_KEY | KEY_QUERY_VALUE | KEY_SET_VALUE;
+
+  struct ValueState {
+    std::wstring name;
+    bool existed = false;
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+  };
+  struct Step {
+    HKEY root;
+    std::wstring path;
+    std::optional<ValueState> value;  // none: the key was created
+  };
+  std::vector<Step> steps_;
+};
+
+HRESULT WriteEntry(HKEY root, const RegistryEntry& entry, const Placeholders& placeholders, UndoLog& log) {
   UniqueHkey key;
   const std::wstring path = placeholders.Expand(entry.key);
-  ZV_RETURN_IF_FAILED(HRESULT_FROM_WIN32(
-      RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr)));
-  const std::wstring valueName(entry.valueName);
-  const wchar_t* name = valueName.empty() ? nullptr : valueName.c_str();
+  ZV_RETURN_IF_FAILED(log.CreateKey(root, path, key));
+  const std::wstring name(entry.valueName);  // empty: the key's default value
   switch (entry.type) {
     case REG_SZ: {
       const std::wstring text = placeholders.Expand(entry.text);
       const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-      return HRESULT_FROM_WIN32(
-          RegSetValueExW(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes));
+      return log.SetValue(root, path, key.get(), name, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
     }
     case REG_DWORD:
-      return HRESULT_FROM_WIN32(RegSetValueExW(key.get(), name, 0, REG_DWORD,
-                                               reinterpret_cast<const BYTE*>(&entry.number), sizeof(DWORD)));
+      return log.SetValue(root, path, key.get(), name, REG_DWORD, reinterpret_cast<const BYTE*>(&entry.number),
+                          sizeof(DWORD));
     default:
       return S_OK;  // the key alone
   }
@@ -117,7 +207,7 @@ HRESULT DeleteOwnedKeys(ClassesScope scope, const Placeholders& placeholders) {
     const std::wstring path = placeholders.Expand(owned.key);
     const LSTATUS status = RegDeleteTreeW(root.get(), path.c_str());
     if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND && SUCCEEDED(result)) {
-      result = HRESULT_FROM_WIN32(status);
+      result = Win32Result(status);
     }
   }
   return result;
@@ -129,15 +219,15 @@ HRESULT Register(ClassesScope scope) noexcept {
   return GuardComEntry([&]() -> HRESULT {
     Placeholders placeholders;
     ZV_RETURN_IF_FAILED(placeholders.Init());
-    for (const RegistryEntry& entry : RegistrationEntries()) {
-      UniqueHkey root;
-      HRESULT hr = OpenHive(entry.hive, scope, Access::Write, root);
-      if (SUCCEEDED(hr)) hr = WriteEntry(root.get(), entry, placeholders);
-      if (FAILED(hr)) {
-        DeleteOwnedKeys(scope, placeholders);  // leave nothing half-written
-        return hr;
-      }
+    std::array<UniqueHkey, kHiveCount> roots;
+    for (size_t hive = 0; hive < kHiveCount; ++hive) {
+      ZV_RETURN_IF_FAILED(OpenHive(static_cast<Hive>(hive), scope, Access::Write, roots[hive]));
     }
+    UndoLog log;
+    for (const RegistryEntry& entry : RegistrationEntries()) {
+      ZV_RETURN_IF_FAILED(WriteEntry(roots[static_cast<size_t>(entry.hive)].get(), entry, placeholders, log));
+    }
+    log.Commit();
     return S_OK;
   });
 }

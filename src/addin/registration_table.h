@@ -11,6 +11,7 @@ namespace zorvane::addin {
 // Where an entry lives: the classes root of the chosen scope (HKLM\Software\Classes or
 // HKCU\Software\Classes), or the current user's own hive.
 enum class Hive { Classes, CurrentUser };
+inline constexpr size_t kHiveCount = 2;
 
 // One registry value; the key is created with it. Key and text may hold placeholders that
 // are filled in at registration: %CLSID%, %LIBID%, %IID%, %PROGID%, %MODULE%, %MODULEDIR%,

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/child_process.h"
+#include "support/proc_address.h"
 #include "support/registry_snapshot.h"
 #include "support/test_paths.h"
 
@@ -218,6 +219,72 @@ TEST_F(Registration, FallsBackToPerUserWhenMachineWideIsRefused) {
   }
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"CLSID\\" + kClsid));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
+}
+
+// Everything a registration could touch: its keys among the machine-wide classes, the
+// per-user classes and the host's keys.
+std::wstring RegistrySnapshot() {
+  std::wstring all = SnapshotKey(HKEY_CURRENT_USER, L"Software\\Classes") +
+                     SnapshotKey(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office");
+  for (const std::wstring& key : {L"CLSID\\" + kClsid, kProgId, L"TypeLib\\" + kLibid, L"Interface\\" + kIid}) {
+    all += SnapshotKey(HKEY_LOCAL_MACHINE, kMachineClasses + key);
+  }
+  return all;
+}
+
+// Replaces the host's add-in list by a registry link to a key that does not exist, so that
+// creating the add-in entry below it fails; removes the link when it goes out of scope.
+class BrokenAddinList {
+ public:
+  BrokenAddinList() {
+    DeleteKeyTree(HKEY_CURRENT_USER, kAddins);
+    HKEY link = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kAddins, 0, nullptr, REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS, nullptr,
+                        &link, nullptr) != ERROR_SUCCESS) {
+      return;
+    }
+    const std::wstring target = L"\\Registry\\Machine\\Software\\ZorvaneMissing\\Target";
+    applied_ = RegSetValueExW(link, L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target.data()),
+                              static_cast<DWORD>(target.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
+    RegCloseKey(link);
+  }
+  ~BrokenAddinList() {
+    HKEY link = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kAddins, REG_OPTION_OPEN_LINK, DELETE, &link) == ERROR_SUCCESS) {
+      using NtDeleteKeyFn = LONG(WINAPI*)(HANDLE);
+      const auto ntDeleteKey = ProcAddress<NtDeleteKeyFn>(GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey");
+      if (ntDeleteKey != nullptr) ntDeleteKey(link);
+      RegCloseKey(link);
+    }
+  }
+  bool applied() const { return applied_; }
+
+ private:
+  static constexpr const wchar_t* kAddins = L"Software\\Microsoft\\Office\\PowerPoint\\Addins";
+  bool applied_ = false;
+};
+
+TEST_F(Registration, FailedRegistrationKeepsTheEarlierOneIntact) {
+  ASSERT_EQ(Regsvr32(L"").exitCode, 0u);
+  {
+    BrokenAddinList broken;
+    ASSERT_TRUE(broken.applied());
+    const std::wstring before = RegistrySnapshot();
+    EXPECT_NE(Regsvr32(L"").exitCode, 0u);
+    EXPECT_EQ(RegistrySnapshot(), before);
+  }
+  ExpectClassesLayout(HKEY_LOCAL_MACHINE);
+}
+
+TEST_F(Registration, FailedFirstRegistrationLeavesTheRegistryAsBefore) {
+  BrokenAddinList broken;
+  ASSERT_TRUE(broken.applied());
+  const std::wstring before = RegistrySnapshot();
+  for (const std::wstring& mode : {std::wstring(L""), std::wstring(L"/n /i:user")}) {
+    SCOPED_TRACE(mode);
+    EXPECT_NE(Regsvr32(mode).exitCode, 0u);
+    EXPECT_EQ(RegistrySnapshot(), before);
+  }
 }
 
 TEST_F(Registration, MachineWideRegistrationCreatesTheObjectByProgId) {
