@@ -195,9 +195,31 @@ HRESULT WriteEntry(HKEY root, const RegistryEntry& entry, const Placeholders& pl
   }
 }
 
+// Whether any bitness registers the class in the classes of `scope`.
+bool AnyPlatformRegistered(ClassesScope scope, const Placeholders& placeholders) {
+  UniqueHkey root;
+  UniqueHkey platforms;
+  DWORD count = 0;
+  return SUCCEEDED(OpenHive(Hive::Classes, scope, Access::Delete, root)) &&
+         RegOpenKeyExW(root.get(), placeholders.Expand(RegisteredPlatformsKey()).c_str(), 0, KEY_QUERY_VALUE,
+                       platforms.put()) == ERROR_SUCCESS &&
+         RegQueryInfoKeyW(platforms.get(), nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
+                          nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+         count > 0;
+}
+
+// Whether a key shared by the bitnesses is still used after this bitness's own keys went.
+// The user's hive serves a registration in either classes root, so both are asked.
+bool StillUsed(Hive hive, ClassesScope scope, const Placeholders& placeholders) {
+  if (hive == Hive::Classes) return AnyPlatformRegistered(scope, placeholders);
+  return AnyPlatformRegistered(ClassesScope::Machine, placeholders) ||
+         AnyPlatformRegistered(ClassesScope::User, placeholders);
+}
+
 HRESULT DeleteOwnedKeys(ClassesScope scope, const Placeholders& placeholders) {
   HRESULT result = S_OK;
   for (const OwnedKey& owned : OwnedKeys()) {
+    if (owned.sharing == Sharing::AllBitnesses && StillUsed(owned.hive, scope, placeholders)) continue;
     UniqueHkey root;
     const HRESULT opened = OpenHive(owned.hive, scope, Access::Delete, root);
     if (FAILED(opened)) {

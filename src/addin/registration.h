@@ -9,14 +9,16 @@ namespace zorvane::addin {
 
 enum class ClassesScope { Machine, User };
 
-// Writes every entry. On failure nothing of it is left behind and the failure is returned.
+// Writes every entry. On failure, what this call created or changed is undone (an earlier
+// registration stays as it was) and the failure is returned.
 HRESULT Register(ClassesScope scope) noexcept;
 
 // Machine-wide where allowed; for a user without the rights, per user instead.
 HRESULT RegisterWithFallback() noexcept;
 
-// Removes every key that registration adds to `scope` and the add-in entry, and nothing
-// else. Keys already absent are no error.
+// Removes this bitness's keys from `scope`, and the keys both bitnesses share (ProgID, type
+// library, add-in entry) once no bitness registers any more; nothing else. Keys already
+// absent are no error.
 HRESULT Unregister(ClassesScope scope) noexcept;
 
 }  // namespace zorvane::addin

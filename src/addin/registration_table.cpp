@@ -10,6 +10,8 @@ namespace {
 // Automation's standard marshaler (PSOAInterface) serves a dual interface from its type library.
 #define ZV_OLE_AUTOMATION_MARSHALER L"{00020424-0000-0000-C000-000000000046}"
 #define ZV_ADDIN_KEY ZV_HOST_ADDINS_KEY L"\\%PROGID%"
+#define ZV_TYPELIB_KEY L"TypeLib\\%LIBID%\\1.0"
+#define ZV_PLATFORMS_KEY ZV_TYPELIB_KEY L"\\0"
 
 constexpr std::array kEntries{
     // The class.
@@ -24,10 +26,10 @@ constexpr std::array kEntries{
     RegistryEntry{Hive::Classes, L"%PROGID%", L"", REG_SZ, L"%PROGID%", 0},
     RegistryEntry{Hive::Classes, L"%PROGID%\\CLSID", L"", REG_SZ, L"%CLSID%", 0},
     // The type library, embedded in the DLL as resource 1.
-    RegistryEntry{Hive::Classes, L"TypeLib\\%LIBID%\\1.0", L"", REG_SZ, kTypeLibraryHelp, 0},
-    RegistryEntry{Hive::Classes, L"TypeLib\\%LIBID%\\1.0\\0\\%PLATFORM%", L"", REG_SZ, L"%MODULE%", 0},
-    RegistryEntry{Hive::Classes, L"TypeLib\\%LIBID%\\1.0\\FLAGS", L"", REG_SZ, L"0", 0},
-    RegistryEntry{Hive::Classes, L"TypeLib\\%LIBID%\\1.0\\HELPDIR", L"", REG_SZ, L"%MODULEDIR%", 0},
+    RegistryEntry{Hive::Classes, ZV_TYPELIB_KEY, L"", REG_SZ, kTypeLibraryHelp, 0},
+    RegistryEntry{Hive::Classes, ZV_PLATFORMS_KEY L"\\%PLATFORM%", L"", REG_SZ, L"%MODULE%", 0},
+    RegistryEntry{Hive::Classes, ZV_TYPELIB_KEY L"\\FLAGS", L"", REG_SZ, L"0", 0},
+    RegistryEntry{Hive::Classes, ZV_TYPELIB_KEY L"\\HELPDIR", L"", REG_SZ, L"%MODULEDIR%", 0},
     // The dual interface _Connect, marshaled from the type library.
     RegistryEntry{Hive::Classes, L"Interface\\%IID%", L"", REG_SZ, kConnectInterfaceName, 0},
     RegistryEntry{Hive::Classes, L"Interface\\%IID%\\ProxyStubClsid", L"", REG_SZ, ZV_OLE_AUTOMATION_MARSHALER, 0},
@@ -44,16 +46,18 @@ constexpr std::array kEntries{
 
 // Only keys named by the add-in's own identifiers; never a parent such as CLSID or Addins.
 constexpr std::array kOwnedKeys{
-    OwnedKey{Hive::Classes, L"CLSID\\%CLSID%"},
-    OwnedKey{Hive::Classes, L"%PROGID%"},
-    OwnedKey{Hive::Classes, L"TypeLib\\%LIBID%"},
-    OwnedKey{Hive::Classes, L"Interface\\%IID%"},
-    OwnedKey{Hive::CurrentUser, ZV_ADDIN_KEY},
+    OwnedKey{Hive::Classes, L"CLSID\\%CLSID%", Sharing::ThisBitness},
+    OwnedKey{Hive::Classes, L"Interface\\%IID%", Sharing::ThisBitness},
+    OwnedKey{Hive::Classes, ZV_PLATFORMS_KEY L"\\%PLATFORM%", Sharing::ThisBitness},
+    OwnedKey{Hive::Classes, L"%PROGID%", Sharing::AllBitnesses},
+    OwnedKey{Hive::Classes, L"TypeLib\\%LIBID%", Sharing::AllBitnesses},
+    OwnedKey{Hive::CurrentUser, ZV_ADDIN_KEY, Sharing::AllBitnesses},
 };
 
 }  // namespace
 
 std::span<const RegistryEntry> RegistrationEntries() noexcept { return kEntries; }
 std::span<const OwnedKey> OwnedKeys() noexcept { return kOwnedKeys; }
+std::wstring_view RegisteredPlatformsKey() noexcept { return ZV_PLATFORMS_KEY; }
 
 }  // namespace zorvane::addin

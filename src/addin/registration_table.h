@@ -25,13 +25,27 @@ struct RegistryEntry {
   DWORD number;                 // for REG_DWORD
 };
 
+// Who uses a key. On 64-bit Windows each bitness has its own view of the classes' CLSID and
+// Interface keys, while the ProgID, the type library and the user's add-in entry are one
+// key seen by both; the 32-bit and 64-bit add-ins may be registered side by side.
+enum class Sharing {
+  ThisBitness,   // removed whenever this bitness unregisters
+  AllBitnesses,  // removed only when no bitness registers any more
+};
+
 // A key that belongs to the add-in alone: unregistering deletes it with everything below.
 struct OwnedKey {
   Hive hive;
   std::wstring_view key;
+  Sharing sharing;
 };
 
 std::span<const RegistryEntry> RegistrationEntries() noexcept;
+// In this order: a bitness's own keys come first, so that what remains tells whether another
+// bitness still registers.
 std::span<const OwnedKey> OwnedKeys() noexcept;
+
+// The classes key whose subkeys (win32, win64) name each bitness that registers the class.
+std::wstring_view RegisteredPlatformsKey() noexcept;
 
 }  // namespace zorvane::addin

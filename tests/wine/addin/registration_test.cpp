@@ -287,6 +287,45 @@ TEST_F(Registration, FailedFirstRegistrationLeavesTheRegistryAsBefore) {
   }
 }
 
+std::vector<std::wstring> SubkeyNames(HKEY root, const std::wstring& path) {
+  std::vector<std::wstring> names;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+  wchar_t name[256];
+  for (DWORD i = 0, length = 256; RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) == 0;
+       ++i, length = 256) {
+    names.emplace_back(name);
+  }
+  RegCloseKey(key);
+  return names;
+}
+
+// The other bitness's registration, as far as this one can see it: its platform entry in the
+// shared type library (its class and interface keys live in its own view of the registry).
+TEST_F(Registration, UnregisteringOneBitnessKeepsWhatTheOtherStillUses) {
+  HKEY addins = nullptr;  // the host's list, which registration adds to and never removes
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\PowerPoint\\Addins", 0, nullptr, 0,
+                            KEY_READ, nullptr, &addins, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(addins);
+  const std::wstring before = RegistrySnapshot();
+  const std::wstring typeLib = kMachineClasses + L"TypeLib\\" + kLibid + L"\\1.0";
+  ASSERT_EQ(Regsvr32(L"").exitCode, 0u);
+  SetRawValue(HKEY_LOCAL_MACHINE, typeLib + L"\\0\\win64", L"", REG_SZ, {'x', 0, 0, 0});
+
+  ASSERT_EQ(Regsvr32(L"/u").exitCode, 0u);
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + kClsid));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"Interface\\" + kIid));
+  EXPECT_EQ(SubkeyNames(HKEY_LOCAL_MACHINE, typeLib + L"\\0"), std::vector<std::wstring>{L"win64"});
+  EXPECT_EQ(StringValue(HKEY_LOCAL_MACHINE, typeLib, L""), L"Sample AddIn Project");
+  EXPECT_EQ(StringValue(HKEY_LOCAL_MACHINE, kMachineClasses + kProgId + L"\\CLSID", L""), kClsid);
+  ExpectAddinEntry();
+
+  DeleteKeyTree(HKEY_LOCAL_MACHINE, typeLib + L"\\0\\win64");
+  ASSERT_EQ(Regsvr32(L"/u").exitCode, 0u);
+  EXPECT_EQ(RegistrySnapshot(), before);
+}
+
 TEST_F(Registration, MachineWideRegistrationCreatesTheObjectByProgId) {
   ASSERT_EQ(Regsvr32(L"").exitCode, 0u);
   ASSERT_EQ(CoInitialize(nullptr), S_OK);
