@@ -17,6 +17,9 @@ include(GoogleTest)
 add_subdirectory(src/ribbon)
 add_subdirectory(src/settings)
 add_subdirectory(tests/unit)
+if(NOT ZORVANE_SANITIZE)
+  add_subdirectory(tests/fuzz)  # sanitizers of its own
+endif()
 
 if(ZORVANE_WINDOWS)
   include(ExternalProject)

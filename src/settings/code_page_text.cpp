@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <climits>
+#include "settings/two_call_conversion.h"
 
 namespace zorvane::settings {
 
@@ -11,27 +11,19 @@ namespace zorvane::settings {
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "the Windows wide character is UTF-16");
 
 std::optional<std::string> CodePageFromWide(std::u16string_view text) {
-  if (text.empty()) return std::string();
-  if (text.size() > INT_MAX) return std::nullopt;
   const std::wstring wide(text.begin(), text.end());
-  const int units = static_cast<int>(wide.size());
-  const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), units, nullptr, 0, nullptr, nullptr);
-  if (length <= 0) return std::nullopt;
-  std::string narrow(static_cast<std::size_t>(length), '\0');
-  if (WideCharToMultiByte(CP_ACP, 0, wide.data(), units, narrow.data(), length, nullptr, nullptr) != length) {
-    return std::nullopt;
-  }
-  return narrow;
+  return ConvertInTwoCalls<char>(wide.size(), [&](char* buffer, int capacity) {
+    return WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), buffer, capacity, nullptr,
+                               nullptr);
+  });
 }
 
 std::u16string WideFromCodePage(std::string_view text) {
-  if (text.empty() || text.size() > INT_MAX) return {};
-  const int bytes = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  if (MultiByteToWideChar(CP_ACP, 0, text.data(), bytes, wide.data(), length) != length) return {};
-  return std::u16string(wide.begin(), wide.end());
+  const std::optional<std::wstring> wide = ConvertInTwoCalls<wchar_t>(text.size(), [&](wchar_t* buffer, int capacity) {
+    return MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), buffer, capacity);
+  });
+  if (!wide) return {};
+  return std::u16string(wide->begin(), wide->end());
 }
 
 }  // namespace zorvane::settings
