@@ -88,8 +88,7 @@ HRESULT OpenHive(Hive hive, ClassesScope scope, Access access, UniqueHkey& root)
     return Win32Result(RegOpenKeyExW(HKEY_CURRENT_USER, nullptr, 0, rights, root.put()));
   }
   const HKEY base = scope == ClassesScope::Machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-  return Win32Result(
-      RegCreateKeyExW(base, L"Software\\Classes", 0, nullptr, 0, rights, nullptr, root.put(), nullptr));
+  return Win32Result(RegCreateKeyExW(base, L"Software\\Classes", 0, nullptr, 0, rights, nullptr, root.put(), nullptr));
 }
 
 // What one registration run created or changed, in order, so that a failure undoes exactly
@@ -108,8 +107,8 @@ class UndoLog {
       const std::wstring prefix = path.substr(0, end);
       UniqueHkey opened;
       DWORD disposition = 0;
-      ZV_RETURN_IF_FAILED(Win32Result(RegCreateKeyExW(root, prefix.c_str(), 0, nullptr, 0, kKeyRights, nullptr,
-                                                             opened.put(), &disposition)));
+      ZV_RETURN_IF_FAILED(Win32Result(
+          RegCreateKeyExW(root, prefix.c_str(), 0, nullptr, 0, kKeyRights, nullptr, opened.put(), &disposition)));
       if (disposition == REG_CREATED_NEW_KEY) steps_.push_back({root, prefix, std::nullopt});
       if (end == std::wstring::npos) {
         key = std::move(opened);
