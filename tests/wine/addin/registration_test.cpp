@@ -266,6 +266,14 @@ class BrokenAddinList {
 
 TEST_F(Registration, FailedRegistrationKeepsTheEarlierOneIntact) {
   ASSERT_EQ(Regsvr32(L"").exitCode, 0u);
+  // The earlier registration differs a little, as one from another folder or version would:
+  // a value that this run changes, and one that it adds.
+  const std::wstring server = kMachineClasses + L"CLSID\\" + kClsid + L"\\InprocServer32";
+  SetRawValue(HKEY_LOCAL_MACHINE, server, L"", REG_SZ, {'C', 0, ':', 0, '\\', 0, 'z', 0, 0, 0});
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, server.c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+  RegDeleteValueW(key, L"ThreadingModel");
+  RegCloseKey(key);
   {
     BrokenAddinList broken;
     ASSERT_TRUE(broken.applied());
@@ -273,7 +281,8 @@ TEST_F(Registration, FailedRegistrationKeepsTheEarlierOneIntact) {
     EXPECT_NE(Regsvr32(L"").exitCode, 0u);
     EXPECT_EQ(RegistrySnapshot(), before);
   }
-  ExpectClassesLayout(HKEY_LOCAL_MACHINE);
+  EXPECT_EQ(StringValue(HKEY_LOCAL_MACHINE, server, L""), L"C:\\z");
+  EXPECT_EQ(StringValue(HKEY_LOCAL_MACHINE, kMachineClasses + kProgId + L"\\CLSID", L""), kClsid);
 }
 
 TEST_F(Registration, FailedFirstRegistrationLeavesTheRegistryAsBefore) {
