@@ -1,6 +1,7 @@
 #include "addin/connect.h"
 
 #include <new>
+#include <utility>
 
 #include "addin/bstr.h"
 #include "addin/com_util.h"
@@ -119,19 +120,23 @@ HRESULT Connect::ContentOf(IDispatch* control, BSTR* content) noexcept {
 
 // --- Commands ------------------------------------------------------------------------------
 
-template <typename Dialog>
-HRESULT Connect::ShowDialog() noexcept {
+template <typename Dialog, typename... FormInputs>
+HRESULT Connect::ShowDialog(FormInputs&&... formInputs) noexcept {
   const ModuleObject inUse;
   // A fresh dialog for every command; it lives only for this call. While another is open,
   // showing brings that one to the front instead.
   Dialog dialog;
   dialog.SetHostApplication(hostApplication_);
   dialog.SetHostWindow(hostWindow_);
-  return dialog.ShowModal();
+  return dialog.ShowModal(std::forward<FormInputs>(formInputs)...);
 }
 
 // The clicked button is not read: the callback's name alone says which command it is.
 HRESULT Connect::AboutMenu(IRibbonControl**) noexcept { return ShowDialog<dialogs::AboutDialog>(); }
-HRESULT Connect::CustomMenu(IRibbonControl**) noexcept { return ShowDialog<dialogs::CustomDialog>(); }
+// The dialog holds its own reference to the ribbon it refreshes: the host may replace the kept
+// one while the dialog is open.
+HRESULT Connect::CustomMenu(IRibbonControl**) noexcept {
+  return ShowDialog<dialogs::CustomDialog>(Microsoft::WRL::ComPtr<IRibbonUI>(HostRibbon()));
+}
 
 }  // namespace zorvane::addin

@@ -58,9 +58,10 @@ class Connect final : public _Connect,
   Connect() noexcept = default;
   ~Connect() = default;
 
-  // Opens one of the two dialogs modally with what this object keeps of the host.
-  template <typename Dialog>
-  HRESULT ShowDialog() noexcept;
+  // Opens one of the two dialogs modally with what this object keeps of the host;
+  // `formInputs` go to the dialog's form.
+  template <typename Dialog, typename... FormInputs>
+  HRESULT ShowDialog(FormInputs&&... formInputs) noexcept;
 
   // The callbacks' bodies, shared by the typed interface and the dispatch path.
   HRESULT VisibilityOf(IDispatch* control, VARIANT_BOOL* visible) noexcept;

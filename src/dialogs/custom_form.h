@@ -1,20 +1,28 @@
 // The window of the customization dialog "自定义": a check box for the combined menu, a
-// list of the eight built-in tabs with a check box each, and OK / Cancel. OK saves all nine
-// switches, sets them in memory and has the host's ribbon asked again.
+// list of the eight built-in tabs with a check box each, and OK / Cancel. OK saves the nine
+// switches, sets them in memory and has the host's ribbon asked again. A switch that policy
+// sets shows the policy's state, greyed out and fixed, and OK leaves its user value alone.
 #pragma once
 
 #include <windows.h>
+#include <wrl/client.h>
 
-#include <array>
-#include <cstddef>
+#include <commctrl.h>
+
+#include <utility>
 
 #include "dialogs/dialog_form.h"
 #include "dialogs/handles.h"
+#include "office.h"
+#include "settings/display_settings.h"
 
 namespace zorvane::dialogs {
 
 class CustomForm final : public DialogForm {
  public:
+  // `ribbon` is what OK invalidates; none, and OK only saves.
+  explicit CustomForm(Microsoft::WRL::ComPtr<IRibbonUI> ribbon = nullptr) noexcept : ribbon_(std::move(ribbon)) {}
+
   std::wstring_view Caption() const noexcept override;
   TwipSize ClientSize() const noexcept override;
   HRESULT CreateControls(HWND dialog, int dpi) noexcept override;
@@ -26,9 +34,15 @@ class CustomForm final : public DialogForm {
 
  private:
   void FillList() noexcept;
+  void ShowLocks(const settings::PolicySettings& policies) noexcept;
+  bool ItemLocked(int item) const noexcept;
   void CheckAllItems(bool checked) noexcept;
   void SaveChoices() noexcept;
+  std::optional<INT_PTR> OnListNotify(HWND dialog, NMHDR& header) const noexcept;
 
+  Microsoft::WRL::ComPtr<IRibbonUI> ribbon_;
+  settings::PolicySettings locked_{};  // what policy set at this opening's load
+  int dpi_ = USER_DEFAULT_SCREEN_DPI;
   UniqueFont font_;
   HWND checkAll_ = nullptr;
   HWND list_ = nullptr;

@@ -16,6 +16,9 @@ struct GdiObjectRelease {
 struct CursorRelease {
   void operator()(HCURSOR cursor) const noexcept { DestroyCursor(cursor); }
 };
+struct DeviceContextDelete {
+  void operator()(HDC dc) const noexcept { DeleteDC(dc); }
+};
 struct GlobalMemoryRelease {
   void operator()(HGLOBAL memory) const noexcept { GlobalFree(memory); }
 };
@@ -23,6 +26,8 @@ struct GlobalMemoryRelease {
 using UniqueWindow = UniqueHandle<HWND, WindowRelease>;
 using UniqueFont = UniqueHandle<HFONT, GdiObjectRelease>;
 using UniquePen = UniqueHandle<HPEN, GdiObjectRelease>;
+using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectRelease>;
+using UniqueMemoryDc = UniqueHandle<HDC, DeviceContextDelete>;
 using UniqueCursor = UniqueHandle<HCURSOR, CursorRelease>;
 using UniqueGlobalMemory = UniqueHandle<HGLOBAL, GlobalMemoryRelease>;
 

@@ -28,8 +28,11 @@ class HostDialog {
   // Shows the dialog modally on the calling thread and returns when it has unloaded:
   // S_OK however it was closed, or the status of a failure to create it. While another of
   // the add-in's dialogs is open, brings that one to the front and returns S_OK.
-  HRESULT ShowModal() noexcept {
-    Form form;
+  // `formInputs` are what the form is made with (the customization dialog: the ribbon it
+  // refreshes).
+  template <typename... FormInputs>
+  HRESULT ShowModal(FormInputs&&... formInputs) noexcept {
+    Form form(std::forward<FormInputs>(formInputs)...);
     return session_.ShowModal(form);
   }
 

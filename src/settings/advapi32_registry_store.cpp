@@ -95,10 +95,16 @@ void CurrentUserRegistryStore::SaveSettingText(std::u16string_view path, std::u1
   settings::SaveSettingText(HKEY_CURRENT_USER, path, valueName, text);
 }
 
+std::u16string LocalMachineRegistryReader::GetSettingText(std::u16string_view path,
+                                                          std::u16string_view valueName) noexcept {
+  return settings::GetSettingText(HKEY_LOCAL_MACHINE, path, valueName);
+}
+
 void LoadDisplaySettings() noexcept {
   try {
-    CurrentUserRegistryStore store;
-    LoadDisplaySettings(store, DisplaySettings);
+    CurrentUserRegistryStore user;
+    LocalMachineRegistryReader machine;
+    LoadDisplaySettingsFrom(user, DisplaySettings, ReadPolicySettings(machine, user));
   } catch (...) {
     // The store itself never throws; nothing else in a load can fail.
   }

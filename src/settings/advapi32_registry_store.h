@@ -1,5 +1,6 @@
-// The settings' registry routines on advapi32's narrow interface, and the store of the
-// current user that the connection handler and the customization dialog use. Windows only.
+// The settings' registry routines on advapi32's narrow interface, the store of the current
+// user and the reader of the machine's policy, and the loader that the connection handler
+// and the customization dialog call. Windows only.
 //
 // Every routine is silent: a failed read yields the empty text, a failed write leaves the
 // registry as it was, and no exception leaves them. No key handle is kept between calls.
@@ -35,8 +36,15 @@ class CurrentUserRegistryStore final : public RegistryStore {
                        std::u16string_view text) noexcept override;
 };
 
-// Fills the global DisplaySettings from the current user's settings key, writing "1" for
-// every value that reads as empty.
+// The machine's policy values: GetSettingText with HKEY_LOCAL_MACHINE as the root. Read only.
+class LocalMachineRegistryReader final : public RegistryReader {
+ public:
+  std::u16string GetSettingText(std::u16string_view path, std::u16string_view valueName) noexcept override;
+};
+
+// The add-in's loader: fills the global DisplaySettings from the current user's settings key,
+// writing "1" for every value that reads as empty, with the switches that machine or user
+// policy sets taken from policy.
 void LoadDisplaySettings() noexcept;
 
 }  // namespace zorvane::settings

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,13 +51,23 @@ inline constexpr std::array<std::u16string_view, kSwitchCount> kSwitchNames = {
 // The key under HKEY_CURRENT_USER that holds the nine values; nothing else is stored there.
 inline constexpr char16_t kSettingsKeyPath[] = u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
 
+// The keys where an administrator's policy may set the nine values, under the same names and
+// with the same texts: under HKEY_LOCAL_MACHINE (machine policy, which wins) and under
+// HKEY_CURRENT_USER (user policy). The add-in only reads them.
+inline constexpr char16_t kPolicyKeyPath[] = u"SOFTWARE\\Policies\\Quelby\\PowerPoint";
+
 // The only two texts the add-in writes.
 inline constexpr char16_t kTextOn[] = u"1";
 inline constexpr char16_t kTextOff[] = u"0";
 
+// What policy says of one switch: nothing (the user decides), or on or off, locked.
+using PolicySetting = std::optional<bool>;
+using PolicySettings = std::array<PolicySetting, kSwitchCount>;
+
 struct DisplaySettingsRecord {
   std::array<HostBool, kSwitchCount> switches{};         // all false before the first load
-  std::array<std::u16string, kSwitchCount> storedTexts;  // texts of the last load
+  std::array<std::u16string, kSwitchCount> storedTexts;  // the user's own texts of the last load
+  PolicySettings policies{};                             // what policy set at the last load
 };
 
 // The process-wide record that the visibility callback answers from.

@@ -5,9 +5,21 @@
 
 namespace zorvane::settings {
 
-void LoadDisplaySettings(RegistryStore& store, DisplaySettingsRecord& record) {
+PolicySettings ReadPolicySettings(RegistryReader& machine, RegistryReader& user) {
+  PolicySettings policies{};
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    // An empty text is a value that is missing or could not be read: it sets nothing.
+    std::u16string text = machine.GetSettingText(kPolicyKeyPath, kSwitchNames[i]);
+    if (text.empty()) text = user.GetSettingText(kPolicyKeyPath, kSwitchNames[i]);
+    if (!text.empty()) policies[i] = SwitchFromText(text) == kHostTrue;
+  }
+  return policies;
+}
+
+void LoadDisplaySettingsFrom(RegistryStore& store, DisplaySettingsRecord& record, const PolicySettings& policies) {
   // Built aside and swapped in at the end, so a store that throws leaves `record` as it was.
   DisplaySettingsRecord loaded;
+  loaded.policies = policies;
 
   // All nine reads come before any write.
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
@@ -21,7 +33,8 @@ void LoadDisplaySettings(RegistryStore& store, DisplaySettingsRecord& record) {
   }
 
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
-    loaded.switches[i] = SwitchFromText(loaded.storedTexts[i]);
+    const PolicySetting& policy = policies[i];
+    loaded.switches[i] = policy ? (*policy ? kHostTrue : kHostFalse) : SwitchFromText(loaded.storedTexts[i]);
   }
 
   std::swap(record, loaded);

@@ -1,5 +1,6 @@
-// The settings' view of the registry: two routines on values below one root key.
-// The Windows layer implements it on advapi32; tests implement it in memory.
+// The settings' view of the registry: values below one root key, read through a reader and,
+// where the add-in may write, through a store. The Windows layer implements both on
+// advapi32; tests implement them in memory.
 #pragma once
 
 #include <string>
@@ -9,23 +10,35 @@
 
 namespace zorvane::settings {
 
-class RegistryStore {
+class RegistryReader {
  public:
-  virtual ~RegistryStore() = default;
+  virtual ~RegistryReader() = default;
 
-  // Text of value `valueName` of key `path` below the store's root. Every failure
+  // Text of value `valueName` of key `path` below the reader's root. Every failure
   // (key missing or not openable, value missing, unsupported type) yields the empty text.
   virtual std::u16string GetSettingText(std::u16string_view path, std::u16string_view valueName) = 0;
+};
 
+class RegistryStore : public RegistryReader {
+ public:
   // Creates or opens `path` and writes `text` as a string value. Failures are silent and
   // leave the registry as it was.
   virtual void SaveSettingText(std::u16string_view path, std::u16string_view valueName,
                                std::u16string_view text) = 0;
 };
 
-// Fills `record` from the settings key: all nine reads first, then "1" written for each
-// value read as empty, then the switches from the texts read. Each load rebuilds the whole
-// record. An exception from `store` passes through and leaves `record` unchanged.
-void LoadDisplaySettings(RegistryStore& store, DisplaySettingsRecord& record = DisplaySettings);
+// What policy sets for each switch, read from the policy key through `machine` (the machine's
+// root) and `user` (the user's root): the machine's value where it reads as non-empty, else
+// the user policy's, else nothing. A text turns into on or off by the user values' rule.
+// Readers only: policy is never written.
+PolicySettings ReadPolicySettings(RegistryReader& machine, RegistryReader& user);
+
+// Fills `record` from the settings key of `store`: all nine reads first, then "1" written for
+// each value read as empty, then the switches from the texts read, except where `policies`
+// sets one. The user's values are read and defaulted whatever policy says. Each load
+// rebuilds the whole record. An exception from `store` passes through and leaves `record`
+// unchanged.
+void LoadDisplaySettingsFrom(RegistryStore& store, DisplaySettingsRecord& record = DisplaySettings,
+                             const PolicySettings& policies = {});
 
 }  // namespace zorvane::settings

@@ -54,7 +54,7 @@ class LoadDisplaySettingsTest : public ::testing::Test {
 // --- first use and missing values --------------------------------------------------------
 
 TEST_F(LoadDisplaySettingsTest, EmptyKeyWritesNineDefaultsAndTurnsAllOn) {
-  LoadDisplaySettings(store, record);
+  LoadDisplaySettingsFrom(store, record);
 
   EXPECT_EQ(store.calls, LoadCalls(AllIndicesBut({})));
   ASSERT_EQ(store.values.size(), kSwitchCount);
@@ -69,7 +69,7 @@ TEST_F(LoadDisplaySettingsTest, EmptyKeyWritesNineDefaultsAndTurnsAllOn) {
 TEST_F(LoadDisplaySettingsTest, OnlyTabReviewOffWritesTheOtherEightAndKeepsItOff) {
   PutSetting(kTabReview, u"0");
 
-  LoadDisplaySettings(store, record);
+  LoadDisplaySettingsFrom(store, record);
 
   EXPECT_EQ(store.calls, LoadCalls(AllIndicesBut({kTabReview})));
   EXPECT_EQ(StoredSetting(kTabReview), u"0");
@@ -89,7 +89,7 @@ TEST_F(LoadDisplaySettingsTest, ExistingEmptyValueIsRewrittenWithOne) {
   for (std::size_t i = 0; i < kSwitchCount; ++i) PutSetting(i, u"0");
   PutSetting(kTabHome, u"");
 
-  LoadDisplaySettings(store, record);
+  LoadDisplaySettingsFrom(store, record);
 
   EXPECT_EQ(store.calls, LoadCalls({kTabHome}));
   EXPECT_EQ(StoredSetting(kTabHome), u"1");
@@ -102,7 +102,7 @@ TEST_F(LoadDisplaySettingsTest, EveryReadComesBeforeAnyWrite) {
   // Missing values scattered through the table, including the first and the last.
   for (const std::size_t i : {kTabHome, kTabDesign, kTabSlideShow, kTabView}) PutSetting(i, u"1");
 
-  LoadDisplaySettings(store, record);
+  LoadDisplaySettingsFrom(store, record);
 
   EXPECT_EQ(store.calls, LoadCalls({kShowAllMenu, kTabInsert, kTabAnimations, kTabReview, kTabDeveloper}));
 }
@@ -123,7 +123,7 @@ TEST_P(LoadDisplaySettingsTextTest, StoredTextDecidesEverySwitchAndIsKept) {
   const TextCase& param = GetParam();
   for (std::size_t i = 0; i < kSwitchCount; ++i) PutSetting(i, param.text);
 
-  LoadDisplaySettings(store, record);
+  LoadDisplaySettingsFrom(store, record);
 
   EXPECT_EQ(store.calls, LoadCalls({})) << "a non-empty text is never rewritten";
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
@@ -149,7 +149,7 @@ TEST_F(LoadDisplaySettingsTest, DeniedKeyTurnsAllOnAndChangesNothing) {
   const FakeRegistryStore::Values before = store.values;
   store.denied = true;
 
-  LoadDisplaySettings(store, record);
+  LoadDisplaySettingsFrom(store, record);
 
   // Every read failed, so every default was attempted; none of them landed.
   EXPECT_EQ(store.calls, LoadCalls(AllIndicesBut({})));
@@ -178,7 +178,7 @@ TEST_F(LoadDisplaySettingsTest, StoreThatThrowsLeavesTheRecordAsItWas) {
   record.storedTexts.fill(u"earlier");
   ThrowingStore throwing(4);
 
-  EXPECT_THROW(LoadDisplaySettings(throwing, record), std::bad_alloc);
+  EXPECT_THROW(LoadDisplaySettingsFrom(throwing, record), std::bad_alloc);
 
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
     EXPECT_EQ(record.switches[i], kHostTrue) << i;
@@ -191,7 +191,7 @@ TEST_F(LoadDisplaySettingsTest, StoreThatThrowsLeavesTheRecordAsItWas) {
 TEST_F(LoadDisplaySettingsTest, SecondLoadRebuildsTheWholeRecord) {
   PutSetting(kTabHome, u"0");
   PutSetting(kTabView, u"custom");
-  LoadDisplaySettings(store, record);
+  LoadDisplaySettingsFrom(store, record);
   ASSERT_EQ(record.switches[kTabHome], kHostFalse);
   ASSERT_EQ(record.storedTexts[kTabView], u"custom");
 
@@ -201,7 +201,7 @@ TEST_F(LoadDisplaySettingsTest, SecondLoadRebuildsTheWholeRecord) {
   PutSetting(kTabDeveloper, u"0");
   store.calls.clear();
 
-  LoadDisplaySettings(store, record);
+  LoadDisplaySettingsFrom(store, record);
 
   EXPECT_EQ(store.calls, LoadCalls({kTabView}));
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
@@ -227,7 +227,7 @@ TEST_F(LoadGlobalDisplaySettingsTest, LoadsIntoTheGlobalRecordByDefault) {
   PutSetting(kShowAllMenu, u"0");
   DisplaySettings.switches.fill(kHostFalse);
 
-  LoadDisplaySettings(store);
+  LoadDisplaySettingsFrom(store);
 
   EXPECT_EQ(DisplaySettings.switches[kShowAllMenu], kHostFalse);
   EXPECT_EQ(DisplaySettings.storedTexts[kShowAllMenu], u"0");

@@ -11,7 +11,6 @@
 #include <atomic>
 #include <string>
 
-#include "addin/host_ribbon.h"
 #include "dialog_driver.h"
 #include "dialogs/custom_dialog.h"
 #include "dpi_run.h"
@@ -125,25 +124,24 @@ class CustomDialogTest : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     DeleteSettingsKey();
+    DeletePolicyKey(HKEY_LOCAL_MACHINE);
+    DeletePolicyKey(HKEY_CURRENT_USER);
     settings::DisplaySettings = {};
-    addin::SetHostRibbon(&ribbon_);
   }
 
-  void TearDown() override {
-    addin::SetHostRibbon(nullptr);
-    CoUninitialize();
-  }
+  void TearDown() override { CoUninitialize(); }
 
   // A fresh dialog, as the add-in's command makes one per opening.
   HRESULT Show(const std::function<void(HWND)>& drive, HWND hostWindow = nullptr) {
     CustomDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     dialog.SetHostWindow(hostWindow);
-    return ShowAndDrive(kCaption, [&] { return dialog.ShowModal(); }, drive);
+    return ShowAndDrive(kCaption, [&] { return dialog.ShowModal(ComPtr<IRibbonUI>(givenRibbon_)); }, drive);
   }
 
   StandInApplication application_;
   StandInRibbon ribbon_;
+  IRibbonUI* givenRibbon_ = &ribbon_;  // what the command gives the dialog to refresh
 };
 
 TEST_F(CustomDialogTest, FirstOpeningWithoutKeyWritesNineOnesAndShowsEverythingChecked) {
@@ -375,7 +373,7 @@ TEST_F(CustomDialogTest, TheLayoutScalesWithTheDisplaysDpi) {
 
 TEST_F(CustomDialogTest, FailingInvalidateStillSavesAndCloses) {
   StandInRibbon failing(E_FAIL);
-  addin::SetHostRibbon(&failing);
+  givenRibbon_ = &failing;
   const HRESULT shown = Show([&](HWND dialog) {
     const CustomControls controls = FindCustomControls(dialog);
     PressButton(controls.unCheckAllItems);
@@ -385,11 +383,10 @@ TEST_F(CustomDialogTest, FailingInvalidateStillSavesAndCloses) {
   EXPECT_EQ(failing.Invalidations(), 1);
   EXPECT_EQ(ReadAllSettings(), Stored({L"1", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0"}));
   EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 0, 0, 0, 0, 0, 0, 0, 0}));
-  addin::SetHostRibbon(nullptr);
 }
 
 TEST_F(CustomDialogTest, WithoutRibbonOkStillSaves) {
-  addin::SetHostRibbon(nullptr);
+  givenRibbon_ = nullptr;
   const HRESULT shown = Show([&](HWND dialog) {
     const CustomControls controls = FindCustomControls(dialog);
     Send(controls.checkAll, BM_CLICK);
@@ -434,6 +431,103 @@ TEST_F(CustomDialogTest, EachOpeningLoadsTheRegistryAfresh) {
   // That opening's load put the change into the switches, although it was cancelled.
   EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 1, 1, 1, 1, 1, 0, 1}));
   EXPECT_EQ(ribbon_.Invalidations(), 0);
+}
+
+// The list's state image of `item`: 1 and 2 are the plain check box, 3 and 4 the greyed one.
+UINT StateImage(HWND list, int item) {
+  return (static_cast<UINT>(Send(list, LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK)) & LVIS_STATEIMAGEMASK) >> 12;
+}
+
+TEST_F(CustomDialogTest, MachinePolicyLocksASwitchOverUserPolicyAndLeavesTheUsersValue) {
+  // The user wants the Developer tab ("2" reads as on, and OK would rewrite it as "1");
+  // user policy shows it, machine policy hides it. User policy alone shows the Home tab,
+  // which the user has hidden.
+  WriteSettings({L"1", L"0", L"1", L"1", L"1", L"1", L"1", L"1", L"2"});
+  WritePolicy(HKEY_CURRENT_USER, L"TabDeveloper", L"1");
+  WritePolicy(HKEY_LOCAL_MACHINE, L"TabDeveloper", L"0");
+  WritePolicy(HKEY_CURRENT_USER, L"TabHome", L"1");
+  constexpr int kHome = 0;
+  constexpr int kDeveloper = 7;
+
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    ASSERT_NE(controls.list, nullptr);
+    EXPECT_EQ(settings::DisplaySettings.switches[settings::kTabDeveloper], settings::kHostFalse);
+    EXPECT_EQ(StateImage(controls.list, kDeveloper), 3u) << "not shown greyed and unchecked";
+    EXPECT_EQ(StateImage(controls.list, kHome), 4u) << "not shown greyed and checked";
+    for (int item = kHome + 1; item < kDeveloper; ++item) EXPECT_EQ(StateImage(controls.list, item), 2u) << item;
+    EXPECT_TRUE(IsWindowEnabled(controls.checkAll));
+
+    // The note sits between the frame's caption and the list, clear of both.
+    const HWND note = FindControl(dialog, L"Static", L"部分项目已由管理员设置。");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(IsWindowVisible(note));
+    ExpectTwipRect(dialog, note, 240, 1320, 3255, 240, "policy note");
+    TEXTMETRICW metrics{};
+    {
+      const HDC dc = GetDC(dialog);
+      const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(Send(dialog, WM_GETFONT)));
+      GetTextMetricsW(dc, &metrics);
+      SelectObject(dc, previous);
+      ReleaseDC(dialog, dc);
+    }
+    RECT frame{};
+    RECT noteRect{};
+    RECT list{};
+    GetWindowRect(controls.buildinTabsFrame, &frame);
+    GetWindowRect(note, &noteRect);
+    GetWindowRect(controls.list, &list);
+    EXPECT_GE(noteRect.top, frame.top + metrics.tmHeight) << "over the frame's caption";
+    EXPECT_LE(noteRect.bottom, list.top);
+    std::string error;
+    Pause(300ms);
+    EXPECT_FALSE(SaveWindowScreenshot(dialog, "custom-dialog-policy-top", error).empty()) << error;
+
+    // Neither a click on its check box nor "全选" checks it.
+    ClickItemCheckBox(controls.list, kDeveloper);
+    PressButton(controls.checkAllItems);
+    Pause(300ms);
+    EXPECT_EQ(StateImage(controls.list, kDeveloper), 3u);
+    PressButton(controls.unCheckAllItems);
+    EXPECT_EQ(StateImage(controls.list, kDeveloper), 3u);
+    EXPECT_EQ(StateImage(controls.list, kHome), 4u);
+    for (int item = kHome + 1; item < kDeveloper; ++item) EXPECT_EQ(StateImage(controls.list, item), 1u) << item;
+
+    EXPECT_FALSE(SaveWindowScreenshot(dialog, "custom-dialog-policy-bottom", error).empty()) << error;
+    PressButton(controls.ok);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ReadAllSettings(), Stored({L"1", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"2"}));
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(ribbon_.Invalidations(), 1);
+
+  // Policy lifted: the next load gives the user's own choice back, as a plain item.
+  DeletePolicyKey(HKEY_LOCAL_MACHINE);
+  DeletePolicyKey(HKEY_CURRENT_USER);
+  EXPECT_EQ(Show([&](HWND dialog) {
+              const CustomControls controls = FindCustomControls(dialog);
+              EXPECT_EQ(StateImage(controls.list, kDeveloper), 2u);
+              EXPECT_EQ(StateImage(controls.list, kHome), 1u);
+              EXPECT_EQ(FindControl(dialog, L"Static", L"部分项目已由管理员设置。"), nullptr);
+              PressButton(controls.cancel);
+            }),
+            S_OK);
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 0, 0, 0, 0, 0, 0, 0, 1}));
+  EXPECT_EQ(ReadSetting(L"TabDeveloper"), (StoredValue{REG_SZ, L"2"}));
+}
+
+TEST_F(CustomDialogTest, PolicyOnTheCombinedMenuDisablesItsCheckBox) {
+  WriteSettings(kAllOff);
+  WritePolicy(HKEY_CURRENT_USER, L"ShowAllMenu", L"1");
+  const HRESULT shown = Show([&](HWND dialog) {
+    const CustomControls controls = FindCustomControls(dialog);
+    EXPECT_TRUE(IsChecked(controls.checkAll));
+    EXPECT_FALSE(IsWindowEnabled(controls.checkAll));
+    PressButton(controls.ok);
+  });
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(ReadAllSettings(), Stored(kAllOff));
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 namespace timer_ticks {

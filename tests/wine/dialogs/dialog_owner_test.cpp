@@ -13,7 +13,6 @@
 #include <thread>
 #include <tuple>
 
-#include "addin/host_ribbon.h"
 #include "child_process.h"
 #include "dialog_driver.h"
 #include "dialogs/about_dialog.h"
@@ -56,11 +55,9 @@ class DialogOwnerTest : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     DeleteSettingsKey();
-    addin::SetHostRibbon(&ribbon_);
   }
 
   void TearDown() override {
-    addin::SetHostRibbon(nullptr);
     DeleteSettingsKey();
     CoUninitialize();
   }
@@ -70,7 +67,6 @@ class DialogOwnerTest : public testing::Test {
   }
 
   StandInApplication application_;
-  StandInRibbon ribbon_;
 };
 
 // Closes the dialog with the button captioned `button`, or with a click on its close box.

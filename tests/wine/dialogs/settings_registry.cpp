@@ -8,19 +8,34 @@
 
 namespace zorvane::dialogs::test {
 
-void DeleteSettingsKey() {
-  const LSTATUS status = RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
+namespace {
+
+void DeleteKey(HKEY root, const wchar_t* path) {
+  const LSTATUS status = RegDeleteKeyW(root, path);
   ASSERT_TRUE(status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND) << status;
 }
 
-void WriteSetting(const std::wstring& name, const std::wstring& text) {
+void WriteText(HKEY root, const wchar_t* path, const std::wstring& name, const std::wstring& text) {
   HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
+  ASSERT_EQ(RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr), ERROR_SUCCESS);
   const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
   EXPECT_EQ(RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes),
             ERROR_SUCCESS);
   RegCloseKey(key);
+}
+
+}  // namespace
+
+void DeleteSettingsKey() { DeleteKey(HKEY_CURRENT_USER, kSettingsKey); }
+
+void WriteSetting(const std::wstring& name, const std::wstring& text) {
+  WriteText(HKEY_CURRENT_USER, kSettingsKey, name, text);
+}
+
+void DeletePolicyKey(HKEY root) { DeleteKey(root, kPolicyKey); }
+
+void WritePolicy(HKEY root, const std::wstring& name, const std::wstring& text) {
+  WriteText(root, kPolicyKey, name, text);
 }
 
 std::optional<StoredValue> ReadSetting(const std::wstring& name) {

@@ -19,6 +19,9 @@ inline constexpr std::array<const wchar_t*, 9> kValueNames = {
     L"TabSlideShow", L"TabReview", L"TabView",   L"TabDeveloper",
 };
 
+// Where policy may set the same nine values: under HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER.
+inline constexpr wchar_t kPolicyKey[] = L"SOFTWARE\\Policies\\Quelby\\PowerPoint";
+
 struct StoredValue {
   DWORD type = REG_NONE;
   std::wstring text;
@@ -29,6 +32,10 @@ void PrintTo(const StoredValue& value, std::ostream* out);
 
 void DeleteSettingsKey();
 void WriteSetting(const std::wstring& name, const std::wstring& text);
+
+// The policy key of `root` (HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER).
+void DeletePolicyKey(HKEY root);
+void WritePolicy(HKEY root, const std::wstring& name, const std::wstring& text);
 std::optional<StoredValue> ReadSetting(const std::wstring& name);
 
 // All nine, in order; a missing value is nothing.

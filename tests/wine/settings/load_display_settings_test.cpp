@@ -162,7 +162,7 @@ TEST_F(RegistryLoadTest, StoreOfTheCurrentUserWorksOnTheSameKey) {
   EXPECT_EQ(Stored(kShowAllMenu), StoredString(u"0"));
   EXPECT_EQ(store.GetSettingText(kSettingsKeyPath, kSwitchNames[kShowAllMenu]), u"0");
 
-  LoadDisplaySettings(store);
+  LoadDisplaySettingsFrom(store);
   EXPECT_EQ(DisplaySettings.switches[kShowAllMenu], kHostFalse);
 }
 
