@@ -1,0 +1,179 @@
+// The administrative template read back: three well-formed files of their kinds, every
+// reference resolved in both languages, and nine policies that write exactly the key, value
+// names and texts that the add-in reads.
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <cstddef>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/display_settings.h"
+
+namespace zorvane::settings {
+namespace {
+
+constexpr char kNamespace[] = "http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions";
+const std::vector<std::string> kLanguages = {"en-US", "zh-CN"};
+
+// The names here are ASCII; anything else would not be a name the add-in reads.
+std::string Ascii(std::u16string_view text) {
+  std::string narrow;
+  for (const char16_t unit : text) {
+    EXPECT_LT(unit, 0x80) << "not ASCII";
+    narrow.push_back(static_cast<char>(unit));
+  }
+  return narrow;
+}
+
+std::vector<std::string> ChildNames(const pugi::xml_node& node) {
+  std::vector<std::string> names;
+  for (const pugi::xml_node& child : node.children()) {
+    if (child.type() == pugi::node_element) names.emplace_back(child.name());
+  }
+  return names;
+}
+
+class PolicyTemplateTest : public ::testing::Test {
+ protected:
+  static void Load(pugi::xml_document& document, const std::string& relative) {
+    const std::string path = std::string(ZORVANE_POLICY_DIR) + "/" + relative;
+    const pugi::xml_parse_result parsed = document.load_file(path.c_str());
+    ASSERT_TRUE(parsed) << path << ": " << parsed.description() << " at offset " << parsed.offset;
+  }
+
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(Load(admx_, "Zorvane.admx"));
+    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+      ASSERT_NO_FATAL_FAILURE(Load(adml_[i], kLanguages[i] + "/Zorvane.adml"));
+    }
+  }
+
+  pugi::xml_node Definitions() const { return admx_.child("policyDefinitions"); }
+
+  // The ids of the strings a language file defines; each only once.
+  static std::set<std::string> StringIds(const pugi::xml_document& adml) {
+    std::set<std::string> ids;
+    for (const pugi::xml_node& text :
+         adml.child("policyDefinitionResources").child("resources").child("stringTable").children("string")) {
+      EXPECT_TRUE(ids.insert(text.attribute("id").value()).second) << "twice: " << text.attribute("id").value();
+      EXPECT_FALSE(std::string_view(text.child_value()).empty()) << text.attribute("id").value();
+    }
+    return ids;
+  }
+
+  static std::set<std::string> PresentationIds(const pugi::xml_document& adml) {
+    std::set<std::string> ids;
+    for (const pugi::xml_node& presentation :
+         adml.child("policyDefinitionResources").child("resources").child("presentationTable").children()) {
+      ids.insert(presentation.attribute("id").value());
+    }
+    return ids;
+  }
+
+  pugi::xml_document admx_;
+  pugi::xml_document adml_[2];
+};
+
+TEST_F(PolicyTemplateTest, FilesAreOfTheirKindsInTheirSchemasOrder) {
+  const pugi::xml_node definitions = Definitions();
+  ASSERT_TRUE(definitions);
+  EXPECT_STREQ(definitions.attribute("xmlns").value(), kNamespace);
+  EXPECT_STREQ(definitions.attribute("schemaVersion").value(), "1.0");
+  EXPECT_EQ(ChildNames(definitions),
+            (std::vector<std::string>{"policyNamespaces", "resources", "supportedOn", "categories", "policies"}));
+  const std::string revision = definitions.attribute("revision").value();
+  EXPECT_EQ(definitions.child("resources").attribute("minRequiredRevision").value(), revision);
+
+  for (const pugi::xml_document& adml : adml_) {
+    const pugi::xml_node resources = adml.child("policyDefinitionResources");
+    ASSERT_TRUE(resources);
+    EXPECT_STREQ(resources.attribute("xmlns").value(), kNamespace);
+    EXPECT_STREQ(resources.attribute("schemaVersion").value(), "1.0");
+    EXPECT_EQ(resources.attribute("revision").value(), revision);
+    EXPECT_EQ(ChildNames(resources), (std::vector<std::string>{"displayName", "description", "resources"}));
+    EXPECT_EQ(ChildNames(resources.child("resources")).front(), "stringTable");
+  }
+}
+
+TEST_F(PolicyTemplateTest, EveryStringAndPresentationReferenceResolvesInBothLanguages) {
+  // Every "$(string.id)" and "$(presentation.id)" anywhere in the definitions.
+  std::set<std::string> strings;
+  std::set<std::string> presentations;
+  for (const pugi::xpath_node& found : admx_.select_nodes("//@*")) {
+    const std::string_view value = found.attribute().value();
+    for (const auto& [prefix, into] : {std::pair{std::string_view("$(string."), &strings},
+                                       std::pair{std::string_view("$(presentation."), &presentations}}) {
+      if (value.starts_with(prefix)) {
+        ASSERT_TRUE(value.ends_with(")")) << value;
+        into->emplace(value.substr(prefix.size(), value.size() - prefix.size() - 1));
+      }
+    }
+    if (std::string_view(found.attribute().name()) == "presentation") {
+      ADD_FAILURE() << "a presentation attribute not of the form $(presentation.id): " << value;
+    }
+  }
+  EXPECT_FALSE(strings.empty());
+
+  for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+    SCOPED_TRACE(kLanguages[i]);
+    // Each language defines exactly what the definitions use, no more.
+    EXPECT_EQ(StringIds(adml_[i]), strings);
+    EXPECT_EQ(PresentationIds(adml_[i]), presentations);
+  }
+}
+
+TEST_F(PolicyTemplateTest, CategoryAndSupportedOnReferencesResolve) {
+  const pugi::xml_node definitions = Definitions();
+  const std::string prefix = std::string(definitions.child("policyNamespaces").child("target").attribute("prefix").value()) + ":";
+  std::set<std::string> categories;
+  for (const pugi::xml_node& category : definitions.child("categories").children("category")) {
+    categories.insert(category.attribute("name").value());
+  }
+  std::set<std::string> supported;
+  for (const pugi::xml_node& definition : definitions.child("supportedOn").child("definitions").children("definition")) {
+    supported.insert(definition.attribute("name").value());
+  }
+  // A reference names this file's item, plainly or with this file's own prefix.
+  const auto resolves = [&](const std::set<std::string>& names, std::string reference) {
+    if (reference.starts_with(prefix)) reference.erase(0, prefix.size());
+    return names.contains(reference);
+  };
+  for (const pugi::xpath_node& found : admx_.select_nodes("//*[local-name()='parentCategory']")) {
+    EXPECT_TRUE(resolves(categories, found.node().attribute("ref").value())) << found.node().attribute("ref").value();
+  }
+  for (const pugi::xml_node& policy : definitions.child("policies").children("policy")) {
+    EXPECT_TRUE(resolves(supported, policy.child("supportedOn").attribute("ref").value())) << policy.attribute("name").value();
+  }
+}
+
+TEST_F(PolicyTemplateTest, NinePoliciesWriteWhatTheAddInReads) {
+  const pugi::xml_node definitions = Definitions();
+  const std::string category = definitions.child("categories").child("category").attribute("name").value();
+  std::vector<pugi::xml_node> policies;
+  for (const pugi::xml_node& policy : definitions.child("policies").children("policy")) policies.push_back(policy);
+  ASSERT_EQ(policies.size(), kSwitchCount);
+
+  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+    const pugi::xml_node& policy = policies[i];
+    const std::string name = Ascii(kSwitchNames[i]);
+    SCOPED_TRACE(name);
+    EXPECT_EQ(policy.attribute("name").value(), name);
+    EXPECT_STREQ(policy.attribute("class").value(), "Both");
+    EXPECT_EQ(policy.attribute("key").value(), Ascii(kPolicyKeyPath));
+    EXPECT_EQ(policy.attribute("valueName").value(), name);
+    EXPECT_EQ(ChildNames(policy),
+              (std::vector<std::string>{"parentCategory", "supportedOn", "enabledValue", "disabledValue"}));
+    EXPECT_EQ(policy.child("parentCategory").attribute("ref").value(), category);
+    // Enabled shows, disabled hides, as string values in the texts the add-in reads.
+    EXPECT_EQ(ChildNames(policy.child("enabledValue")), std::vector<std::string>{"string"});
+    EXPECT_EQ(ChildNames(policy.child("disabledValue")), std::vector<std::string>{"string"});
+    EXPECT_EQ(policy.child("enabledValue").child_value("string"), Ascii(kTextOn));
+    EXPECT_EQ(policy.child("disabledValue").child_value("string"), Ascii(kTextOff));
+  }
+}
+
+}  // namespace
+}  // namespace zorvane::settings
