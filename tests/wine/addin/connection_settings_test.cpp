@@ -18,6 +18,7 @@ using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
 
 const std::wstring kSettingsKey = L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
+const std::wstring kPolicyKey = L"SOFTWARE\\Policies\\Quelby\\PowerPoint";
 
 struct StoredValue {
   const char* name;          // the switch
@@ -31,7 +32,11 @@ struct StoredValue {
 class ConnectionSettings : public ::testing::Test {
  protected:
   void SetUp() override { DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey); }
-  void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey); }
+  void TearDown() override {
+    DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, kPolicyKey);
+    DeleteKeyTree(HKEY_CURRENT_USER, kPolicyKey);
+  }
 
   // Stores the values, connects a fresh add-in object and checks each switch.
   void Check(const std::vector<StoredValue>& values) {
@@ -117,6 +122,23 @@ TEST_F(ConnectionSettings, VisibilityFollowsTheSwitchesOfTheLastLoad) {
     EXPECT_EQ(result.hr, S_OK) << id;
     EXPECT_EQ(V_BOOL(&result.value), VARIANT_FALSE) << id;
   }
+}
+
+TEST_F(ConnectionSettings, MachinePolicyWinsOverUserPolicyAndTheUsersValueSurvivesIt) {
+  // Hidden by the machine, shown by the user's policy and by the user: hidden.
+  SetRawValueA(HKEY_LOCAL_MACHINE, kPolicyKey, "TabDeveloper", REG_SZ, {'0', 0});
+  SetRawValueA(HKEY_CURRENT_USER, kPolicyKey, "TabDeveloper", REG_SZ, {'1', 0});
+  // A policy value that does not read as text sets nothing.
+  SetRawValueA(HKEY_CURRENT_USER, kPolicyKey, "TabHome", REG_DWORD, {0, 0, 0, 0});
+  Check({
+      {"TabDeveloper", L"TabDeveloper", REG_SZ, {'1', 0}, false, false},
+      {"TabHome", L"TabHome", REG_SZ, {'1', 0}, true, false},
+  });
+
+  // Lifted: the next connection shows the user's own choice again.
+  DeleteKeyTree(HKEY_LOCAL_MACHINE, kPolicyKey);
+  DeleteKeyTree(HKEY_CURRENT_USER, kPolicyKey);
+  Check({{"TabDeveloper", L"TabDeveloper", REG_SZ, {'1', 0}, true, false}});
 }
 
 }  // namespace
