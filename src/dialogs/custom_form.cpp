@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <span>
-#include <vector>
 
 #include "dialogs/controls.h"
 #include "dialogs/dialog_font.h"
@@ -66,6 +65,10 @@ bool IsOn(std::u16string_view storedText) noexcept {
   return settings::SwitchFromText(storedText) == settings::kHostTrue;
 }
 
+bool AnySet(const settings::PolicySettings& policies) noexcept {
+  return std::any_of(policies.begin(), policies.end(), [](const settings::PolicySetting& p) { return p.has_value(); });
+}
+
 // Appends faded copies of the list's own two check boxes, unchecked and checked, to its state
 // images: each pixel halfway to the window's colour, as the system greys a disabled control.
 // False when they could not be added.
@@ -85,9 +88,12 @@ bool AddLockedCheckImages(HWND list) noexcept {
   void* bits = nullptr;
   const UniqueBitmap image(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
   const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-  const std::vector<WORD> zeros(static_cast<std::size_t>((width + 15) / 16) * height, 0);
-  const UniqueBitmap opaque(CreateBitmap(width, height, 1, 1, zeros.data()));
+  const UniqueBitmap opaque(CreateBitmap(width, height, 1, 1, nullptr));  // the mask: all 0, all opaque
   if (!image || !dc || !opaque || bits == nullptr) return false;
+  {
+    const ScopedSelection selected(dc.get(), opaque.get());
+    PatBlt(dc.get(), 0, 0, width, height, BLACKNESS);
+  }
 
   const COLORREF background = GetSysColor(COLOR_WINDOW);
   const std::span<RGBQUAD> pixels(static_cast<RGBQUAD*>(bits), static_cast<std::size_t>(width) * height);
@@ -106,7 +112,7 @@ bool AddLockedCheckImages(HWND list) noexcept {
       pixel.rgbBlue = halfway(pixel.rgbBlue, GetBValue(background));
       pixel.rgbReserved = 0;
     }
-    // Opaque: the faded box stands on the window's colour, as the list's background is.
+    // The faded box stands on the window's colour, as the list's background is.
     if (ImageList_Add(images, image.get(), opaque.get()) < 0) return false;
   }
   return ImageList_GetImageCount(images) >= static_cast<int>(kLockedChecked);
@@ -157,9 +163,7 @@ void CustomForm::Load() noexcept {
 }
 
 void CustomForm::ShowLocks(const settings::PolicySettings& policies) noexcept {
-  if (std::none_of(policies.begin(), policies.end(), [](const settings::PolicySetting& p) { return p.has_value(); })) {
-    return;
-  }
+  if (!AnySet(policies)) return;
   if (policies[settings::kShowAllMenu]) EnableWindow(checkAll_, FALSE);
 
   // Without the greyed images a locked item keeps its plain check box; it still cannot change.
@@ -211,9 +215,7 @@ void CustomForm::SaveChoices() noexcept {
 }
 
 std::optional<INT_PTR> CustomForm::OnListNotify(HWND dialog, NMHDR& header) const noexcept {
-  if (std::none_of(locked_.begin(), locked_.end(), [](const settings::PolicySetting& p) { return p.has_value(); })) {
-    return std::nullopt;
-  }
+  if (!AnySet(locked_)) return std::nullopt;  // without policy the list works as it always has
   switch (header.code) {
     case LVN_ITEMCHANGING: {
       // A click on a locked item's check box, or the space bar on it, is refused.

@@ -28,7 +28,8 @@ class CustomForm final : public DialogForm {
   HRESULT CreateControls(HWND dialog, int dpi) noexcept override;
   void Load() noexcept override;
   HFONT Font() const noexcept override { return font_.get(); }
-  HWND FirstFocus() const noexcept override { return checkAll_; }
+  // The combined menu's check box, unless policy has disabled it.
+  HWND FirstFocus() const noexcept override { return IsWindowEnabled(checkAll_) ? checkAll_ : list_; }
   std::optional<INT_PTR> OnMessage(ModalSession& session, HWND dialog, UINT message, WPARAM wParam,
                                    LPARAM lParam) noexcept override;
 

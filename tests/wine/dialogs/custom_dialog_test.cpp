@@ -523,6 +523,8 @@ TEST_F(CustomDialogTest, PolicyOnTheCombinedMenuDisablesItsCheckBox) {
     const CustomControls controls = FindCustomControls(dialog);
     EXPECT_TRUE(IsChecked(controls.checkAll));
     EXPECT_FALSE(IsWindowEnabled(controls.checkAll));
+    ASSERT_TRUE(MakeForeground(dialog));
+    EXPECT_EQ(FocusOfThread(dialog), controls.list) << "the focus on a disabled check box";
     PressButton(controls.ok);
   });
   EXPECT_EQ(shown, S_OK);
