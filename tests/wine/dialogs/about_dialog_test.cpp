@@ -290,7 +290,10 @@ TEST_F(AboutDialogTest, EscapeEnterTheButtonAndTheCloseBoxEachCloseItAndReleaseT
          EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(dialog) == FindPicture(dialog); }));
          PressKey(VK_RETURN);
        }},
-      {"click on 确定", [](HWND dialog) { ClickCentre(FindControl(dialog, L"Button", L"确定")); }},
+      {"click on 确定", [](HWND dialog) {
+         ASSERT_TRUE(MakeForeground(dialog));
+         ClickCentre(FindControl(dialog, L"Button", L"确定"));
+       }},
       {"close box", [](HWND dialog) {
          POINT closeBox{};
          ASSERT_TRUE(FindCloseBox(dialog, closeBox));

@@ -99,7 +99,13 @@ void PressButton(HWND button) {
 }
 
 void ClickAt(POINT screen) {
+  // The pointer must have arrived before the button goes down: on a busy machine the
+  // warp can lag, and the click would land where the pointer was.
   SetCursorPos(screen.x, screen.y);
+  EXPECT_TRUE(WaitUntil([&] {
+    POINT now{};
+    return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+  }));
   INPUT inputs[2] = {};
   inputs[0].type = INPUT_MOUSE;
   inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
