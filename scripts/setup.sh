@@ -9,6 +9,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   wine wine32:i386 wine64
   xvfb x11-utils xdotool imagemagick fonts-wqy-microhei fonts-wine
+  wixl msitools faketime osslsigncode openssl python3
 )
 
 missing=()

@@ -35,16 +35,15 @@ std::optional<DWORD> ReadDword(HKEY key, const wchar_t* name) {
   return value;
 }
 
-}  // namespace
-
-AddinList ReadAddinList() {
-  AddinList list;
+// Appends the entries under `root`'s add-in key that the list does not hold yet: a user's
+// own entry wins over the machine's entry of the same ProgID, as in the host.
+void ReadAddins(HKEY root, bool forAllUsers, AddinList& list) {
   UniqueHkey addins;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, std::wstring(kAddinsKeyPath).c_str(), 0, KEY_READ, addins.put()) !=
-      ERROR_SUCCESS) {
-    return list;
+  if (RegOpenKeyExW(root, std::wstring(kAddinsKeyPath).c_str(), 0, KEY_READ, addins.put()) != ERROR_SUCCESS) {
+    return;
   }
   list.keyFound = true;
+  const std::size_t userEntries = list.entries.size();
   for (DWORD index = 0;; ++index) {
     wchar_t name[kMaxKeyName];
     DWORD length = kMaxKeyName;
@@ -53,6 +52,13 @@ AddinList ReadAddinList() {
     if (status != ERROR_SUCCESS) continue;
     AddinEntry entry;
     entry.progId.assign(name, length);
+    entry.forAllUsers = forAllUsers;
+    bool shadowed = false;
+    for (std::size_t i = 0; i < userEntries; ++i) {
+      shadowed = shadowed || CompareStringOrdinal(list.entries[i].progId.c_str(), -1, entry.progId.c_str(), -1,
+                                                  TRUE) == CSTR_EQUAL;
+    }
+    if (shadowed) continue;
     UniqueHkey key;
     if (RegOpenKeyExW(addins.get(), entry.progId.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS) {
       entry.friendlyName = ReadString(key.get(), L"FriendlyName");
@@ -61,6 +67,14 @@ AddinList ReadAddinList() {
     }
     list.entries.push_back(std::move(entry));
   }
+}
+
+}  // namespace
+
+AddinList ReadAddinList() {
+  AddinList list;
+  ReadAddins(HKEY_CURRENT_USER, false, list);
+  ReadAddins(HKEY_LOCAL_MACHINE, true, list);
   return list;
 }
 

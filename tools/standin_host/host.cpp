@@ -42,6 +42,7 @@ std::wstring EntryLine(const AddinEntry& entry) {
   std::wstring line = L"  " + entry.progId;
   if (!entry.friendlyName.empty()) line += L" " + Quoted(entry.friendlyName);
   if (!entry.description.empty()) line += L" (" + entry.description + L")";
+  if (entry.forAllUsers) line += L" [HKLM]";
   line += L": LoadBehavior ";
   line += entry.loadBehavior ? std::to_wstring(*entry.loadBehavior) : std::wstring(L"missing");
   return line;
@@ -79,7 +80,7 @@ void Host::Run() {
 
 void Host::LoadAddins() {
   const AddinList list = ReadAddinList();
-  const std::wstring keyName(kAddinsKeyName);
+  const std::wstring keyName = std::wstring(kAddinsKeyName) + L" or " + std::wstring(kMachineAddinsKeyName);
   if (!list.keyFound) {
     report_.Problem(ExitCode::kNoAddins, L"no add-ins: the key " + keyName + L" does not exist");
     return;

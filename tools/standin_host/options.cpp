@@ -101,10 +101,10 @@ std::wstring HelpText() {
   return LR"(Usage: standin_host [options]
 
 A stand-in for PowerPoint 2007 that loads the COM add-ins registered for the current user
-(HKCU\Software\Microsoft\Office\PowerPoint\Addins, LoadBehavior 3) the way the host does at
-start-up, and prints the ribbon a user would see: the tabs in order, each add-in tab with
-its groups, menu bar and toolbars, and the items of every dynamic menu, opened through the
-add-in's callbacks. Run it under Wine after `regsvr32 Zorvane.dll`.
+or for all users (HKCU or HKLM\Software\Microsoft\Office\PowerPoint\Addins, LoadBehavior 3;
+the user's entry first) the way the host does at start-up, and prints the ribbon a user
+would see: the tabs in order, each add-in tab with its groups, menu bar and toolbars, and
+the items of every dynamic menu, opened through the add-in's callbacks. Run it under Wine after `regsvr32 Zorvane.dll`.
 
 Options:
   --menus             print the items of every dynamic menu (by default one line each)

@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""Helpers of scripts/package.sh that are awkward in shell.
+
+  package_tool.py guid TEXT...
+      A GUID derived from the texts (SHA-256, name-based), upper case, no braces.
+  package_tool.py stamp-pe FILE EPOCH
+      Sets the PE header's link time to EPOCH and recomputes the image checksum.
+  package_tool.py wxs TEMPLATE ROWS OUT_WXS OUT_SQL NAME=VALUE...
+      Fills the package template: @NAME@ from the arguments, @REGISTRY@ from the captured
+      Registry rows (Root TAB Key TAB Name TAB Value, the table's notation). Rows holding
+      text beyond ASCII get a placeholder, and OUT_SQL the UPDATE that sets the real text
+      once the package has its code page.
+"""
+import hashlib
+import struct
+import sys
+import uuid
+from xml.sax.saxutils import quoteattr
+
+ROOTS = {"0": "HKCR", "-1": "HKMU", "1": "HKCU", "2": "HKLM"}
+
+
+def guid(texts):
+    digest = hashlib.sha256("\0".join(texts).encode("utf-8")).digest()
+    return str(uuid.UUID(bytes=digest[:16], version=5)).upper()
+
+
+def stamp_pe(path, epoch):
+    data = bytearray(open(path, "rb").read())
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    if data[pe:pe + 4] != b"PE\0\0":
+        sys.exit(f"{path}: not a PE image")
+    struct.pack_into("<I", data, pe + 8, epoch)
+    checksum_at = pe + 24 + 64
+    struct.pack_into("<I", data, checksum_at, 0)
+    total = 0
+    padded = data + b"\0" * (len(data) % 2)
+    for (word,) in struct.iter_unpack("<H", padded):
+        total += word
+        total = (total & 0xFFFF) + (total >> 16)
+    total = (total & 0xFFFF) + (total >> 16)
+    struct.pack_into("<I", data, checksum_at, (total & 0xFFFF) + len(data))
+    open(path, "wb").write(data)
+
+
+def sql_text(text):
+    if "'" in text:
+        sys.exit(f"package_tool: a quote in a text set after wixl: {text!r}")
+    return f"'{text}'"
+
+
+def registry_xml(rows_path, updates):
+    lines = []
+    rows = [line.rstrip("\n").split("\t") for line in open(rows_path, encoding="utf-8") if line.strip()]
+    for index, fields in enumerate(rows, 1):
+        if len(fields) != 4 or fields[0] not in ROOTS:
+            sys.exit(f"package_tool: not a registry row: {fields!r}")
+        root, key, name, value = fields
+        row_id = f"Reg{index:03d}"
+        changes = [f"`{column}`={sql_text(text)}" for column, text in (("Key", key), ("Name", name), ("Value", value))
+                   if not text.isascii()]
+        if changes:
+            updates.append(f"UPDATE `Registry` SET {', '.join(changes)} WHERE `Registry`='{row_id}'")
+            key, name, value = (text if text.isascii() else f"TEXT_{row_id}" for text in (key, name, value))
+        # The table's notation of the value back to wixl's terms (wixl writes it again).
+        if value.startswith("#%"):
+            kind, value = "expandable", value[2:]
+        elif value.startswith("##"):
+            kind, value = "string", value[1:]
+        elif value.startswith("#"):
+            if not value[1:].lstrip("-").isdigit():
+                sys.exit(f"package_tool: a value wixl cannot write: {value!r}")
+            kind, value = "integer", value[1:]
+        else:
+            kind = "string"
+        attributes = [f"Id={quoteattr(row_id)}", f"Root={quoteattr(ROOTS[root])}", f"Key={quoteattr(key)}"]
+        if name:
+            attributes.append(f"Name={quoteattr(name)}")
+        attributes += [f"Type={quoteattr(kind)}", f"Value={quoteattr(value)}"]
+        lines.append("            <RegistryValue " + " ".join(attributes) + "/>")
+    return "\n".join(lines)
+
+
+def wxs(template, rows, out_wxs, out_sql, assignments):
+    text = open(template, encoding="utf-8").read()
+    updates = []
+    text = text.replace("@REGISTRY@", registry_xml(rows, updates))
+    for assignment in assignments:
+        name, _, value = assignment.partition("=")
+        if not value.isascii():
+            sys.exit(f"package_tool: {name} must be ASCII in the template")
+        text = text.replace(f"@{name}@", quoteattr(value)[1:-1])
+    if "@" in text:
+        missing = sorted({part.split("@")[0] for part in text.split("@")[1::2]})
+        sys.exit(f"package_tool: template placeholders left: {missing}")
+    open(out_wxs, "w", encoding="utf-8").write(text)
+    open(out_sql, "w", encoding="utf-8").write("".join(update + "\n" for update in updates))
+
+
+def main(argv):
+    command, args = argv[1], argv[2:]
+    if command == "guid":
+        print(guid(args))
+    elif command == "stamp-pe":
+        stamp_pe(args[0], int(args[1]))
+    elif command == "wxs":
+        wxs(args[0], args[1], args[2], args[3], args[4:])
+    else:
+        sys.exit(__doc__)
+
+
+if __name__ == "__main__":
+    main(sys.argv)

@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# Builds the release: the 32-bit and 64-bit Zorvane.dll, stripped, and one Windows Installer
+# package for each, in build/dist/ (or the folder given with --out):
+#   Zorvane-<version>-x86.msi   x86/Zorvane.dll   for 32-bit PowerPoint (32- or 64-bit Windows)
+#   Zorvane-<version>-x64.msi   x64/Zorvane.dll   for 64-bit PowerPoint 2010 and later
+# and prints each file's size and SHA-256. <version> is the project's version;
+# --version X.Y.Z sets the packages' ProductVersion instead (the DLL's own version record
+# stays), e.g. to try an upgrade.
+#
+# The packages' registry rows come from the DLL's own DllRegisterServer (tools/registry_capture,
+# run under Wine). The same sources and version give byte-identical files: codes derive from
+# version, architecture and content; every time stamp is SOURCE_DATE_EPOCH (by default the
+# last commit's time).
+#
+# Signing: with ZORVANE_SIGN_PFX (a PFX file) and ZORVANE_SIGN_PASSWORD_FILE (its password)
+# set, the DLLs and then the packages are Authenticode-signed with osslsigncode, and
+# time-stamped when ZORVANE_SIGN_TIMESTAMP_URL names an RFC 3161 server. Unsigned otherwise.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+usage() { sed -n '2,/^set -e/p' "$0" | sed '$d; s/^# \{0,1\}//'; echo "usage: $0 [--version X.Y.Z] [--out DIR]"; }
+version="" out=build/dist
+while [ $# -gt 0 ]; do
+  case $1 in
+    --version) version=${2:?--version needs X.Y.Z}; shift 2 ;;
+    --version=*) version=${1#*=}; shift ;;
+    --out) out=${2:?--out needs a folder}; shift 2 ;;
+    --out=*) out=${1#*=}; shift ;;
+    -h|--help) usage; exit 0 ;;
+    *) echo "package: unknown argument $1" >&2; usage >&2; exit 2 ;;
+  esac
+done
+bash scripts/setup.sh
+
+# --- build ---------------------------------------------------------------------------------
+cmake --preset default >/dev/null
+if [ -f build/default/windows/build.ninja ]; then
+  cmake --build build/default/windows --target Zorvane registry_capture
+else
+  cmake --build --preset default
+fi
+cmake --preset windows-x64 >/dev/null
+cmake --build build/windows-x64 --target Zorvane registry_capture
+
+cache_value() { sed -n "s/^$1:[A-Z]*=//p" "$2/CMakeCache.txt"; }
+[ -n "$version" ] || version=$(cache_value CMAKE_PROJECT_VERSION build/default)
+# Windows Installer compares major.minor.build, each with its own limit.
+if ! [[ "$version" =~ ^([0-9]+)\.([0-9]+)\.([0-9]+)$ ]] || [ "${BASH_REMATCH[1]}" -gt 255 ] ||
+   [ "${BASH_REMATCH[2]}" -gt 255 ] || [ "${BASH_REMATCH[3]}" -gt 65535 ]; then
+  echo "package: version '$version' is not X.Y.Z (X, Y up to 255, Z up to 65535)" >&2
+  exit 2
+fi
+
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 315532800)}
+export TZ=UTC FAKETIME_DONT_FAKE_MONOTONIC=1
+stamp=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
+frozen() { faketime "$stamp" "$@"; }  # wixl and msibuild write the clock into the package
+
+signing=false
+if [ -n "${ZORVANE_SIGN_PFX:-}" ]; then
+  [ -f "$ZORVANE_SIGN_PFX" ] && [ -f "${ZORVANE_SIGN_PASSWORD_FILE:-}" ] || {
+    echo "package: ZORVANE_SIGN_PFX and ZORVANE_SIGN_PASSWORD_FILE must name existing files" >&2; exit 2; }
+  signing=true
+fi
+sign() {
+  $signing || return 0
+  local file=$1 web=$2
+  local args=(sign -pkcs12 "$ZORVANE_SIGN_PFX" -readpass "$ZORVANE_SIGN_PASSWORD_FILE" -h sha256 -n Zorvane -i "$web")
+  [ -z "${ZORVANE_SIGN_TIMESTAMP_URL:-}" ] || args+=(-ts "$ZORVANE_SIGN_TIMESTAMP_URL")
+  osslsigncode "${args[@]}" -in "$file" -out "$file.signed" >/dev/null
+  mv "$file.signed" "$file"
+}
+
+# Text set after wixl, which writes only ASCII: in the package's code page 936, or refused.
+gbk_text() {
+  printf '%s' "$1" | iconv -f UTF-8 -t GBK >/dev/null 2>&1 || {
+    echo "package: '$1' cannot be written in the package's code page (GBK)" >&2; exit 2; }
+  [[ "$1" != *"'"* ]] || { echo "package: a quote in '$1'" >&2; exit 2; }
+  printf '%s' "$1"
+}
+downgrade_text="已安装更新版本的 Zorvane，无法安装此旧版本。如需旧版本，请先在“程序和功能”中卸载 Zorvane。A newer version of Zorvane is already installed; to install this older one, first remove Zorvane in Programs and Features."
+
+mkdir -p "$out"
+out=$(realpath "$out")
+
+# package ARCH TREE TRIPLE WINEARCH PROGRAM_FILES FOLDER WIN64 UPGRADE_CODE COMPONENT_GUID TEMPLATE
+package() {
+  local arch=$1 tree=$2 triple=$3 winearch=$4 program_files=$5 folder=$6 win64=$7 upgrade=$8 component=$9
+  local template=${10}
+  local work=$root/build/package/$arch
+  local dll=$out/$arch/Zorvane.dll msi=$out/Zorvane-$version-$arch.msi
+  rm -rf "$work"
+  mkdir -p "$work" "$out/$arch"
+
+  "$triple-strip" --strip-all -o "$dll" "$tree/src/addin/Zorvane.dll"
+  python3 installer/package_tool.py stamp-pe "$dll" "$SOURCE_DATE_EPOCH"
+  touch -d "@$SOURCE_DATE_EPOCH" "$dll"
+  cmake/wine-tool.sh "$winearch" "$root/$tree/wine-build-prefix" \
+    "$root/$tree/tools/registry_capture/registry_capture.exe" "$dll" ZorvaneDll INSTALLFOLDER \
+    >"$work/registry.tsv"
+
+  local author web
+  author=$(gbk_text "$(cache_value ZORVANE_AUTHOR "$tree")")
+  web=$(cache_value ZORVANE_WEB_ADDRESS "$tree")
+  sign "$dll" "$web"
+  touch -d "@$SOURCE_DATE_EPOCH" "$dll"
+
+  local content product package_code
+  content=$(cat "$dll" "$work/registry.tsv" installer/Zorvane.wxs.in installer/Zorvane.ico | sha256sum | cut -c1-64)
+  product=$(python3 installer/package_tool.py guid product "$version" "$arch" "$content" "$author" "$web")
+  package_code=$(python3 installer/package_tool.py guid package "$version" "$arch" "$content" "$author" "$web")
+  python3 installer/package_tool.py wxs installer/Zorvane.wxs.in "$work/registry.tsv" "$work/Zorvane.wxs" \
+    "$work/updates.sql" PRODUCT_CODE="$product" UPGRADE_CODE="$upgrade" VERSION="$version" \
+    HELP_LINK="$web" PROGRAM_FILES="$program_files" FOLDER_NAME="$folder" WIN64="$win64" \
+    COMPONENT_GUID="$component"
+  cp -p "$dll" installer/Zorvane.ico "$work/"
+  touch -d "@$SOURCE_DATE_EPOCH" "$work/Zorvane.ico"
+  printf '\r\n\r\n936\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
+
+  (
+    cd "$work"
+    frozen wixl -a "$arch" -o Zorvane.msi Zorvane.wxs
+    # wixl writes HKMU as root 4, which Windows Installer skips; -1 is HKMU.
+    local queries=(-q "UPDATE Registry SET Root=-1 WHERE Root=4"
+                   -q "UPDATE Property SET Value='$author' WHERE Property='Manufacturer'"
+                   -q "UPDATE LaunchCondition SET Description='$(gbk_text "$downgrade_text")' WHERE Condition='NOT WIX_DOWNGRADE_DETECTED'")
+    while IFS= read -r query; do queries+=(-q "$query"); done <updates.sql
+    frozen msibuild Zorvane.msi -i _ForceCodepage.idt
+    frozen msibuild Zorvane.msi "${queries[@]}"
+    frozen msibuild Zorvane.msi -s "Zorvane $version ($arch)" "Zorvane" "$template" "{$package_code}"
+  )
+  if grep -q TEXT_ <(msiinfo export "$work/Zorvane.msi" Property; msiinfo export "$work/Zorvane.msi" Registry;
+                     msiinfo export "$work/Zorvane.msi" LaunchCondition); then
+    echo "package: a text placeholder was left in $arch's package" >&2
+    exit 1
+  fi
+  cp "$work/Zorvane.msi" "$msi"
+  sign "$msi" "$web"
+}
+
+# The upgrade codes name the product of each bitness for good; the component codes its one
+# component (file and registry) for good. Never change them.
+package x86 build/default/windows i686-w64-mingw32 win32 ProgramFilesFolder Zorvane no \
+  3C5A8E21-7D4B-4F0A-9B6E-2A1D8C7F5E90 8E2F4B61-0C3D-4A7E-95B8-1D6F2C9A3E47 "Intel;2052"
+package x64 build/windows-x64 x86_64-w64-mingw32 win64 ProgramFiles64Folder "Zorvane x64" yes \
+  A4D17C3E-5B92-4E68-8F0A-7C3B1E9D2F65 F17B3D92-6A4C-4E15-B8D0-3E5A9C2F7B18 "x64;2052"
+
+echo
+echo "Release in $out:"
+for file in "$out/Zorvane-$version-x86.msi" "$out/Zorvane-$version-x64.msi" "$out/x86/Zorvane.dll" "$out/x64/Zorvane.dll"; do
+  printf '  %-28s %9d bytes  sha256 %s\n' "${file#"$out"/}" "$(stat -c %s "$file")" "$(sha256sum "$file" | cut -c1-64)"
+done
