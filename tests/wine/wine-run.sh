@@ -4,7 +4,8 @@
 set -euo pipefail
 state=$(realpath -m "${1:?state directory}"); shift
 [ -f "$state/display" ] || { echo "wine-run: no Wine session in $state (run wine-session.sh start)" >&2; exit 1; }
-export WINEPREFIX="$state/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+arch=$(cat "$state/arch" 2>/dev/null || echo win32)
+export WINEPREFIX="$state/prefix" WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 DISPLAY=$(cat "$state/display")
 export DISPLAY
 exec wine "$@"

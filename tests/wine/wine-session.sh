@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Starts or stops the private Wine session of one test run: a fresh 32-bit prefix, a
-# persistent wineserver for it and an Xvfb display of our own. Only what this script
-# started is stopped: Xvfb by its recorded pid, the wineserver of our prefix by -k.
-#   wine-session.sh start STATE_DIR
+# Starts or stops the private Wine session of one test run: a fresh prefix (32-bit unless
+# win64 is asked for), a persistent wineserver for it and an Xvfb display of our own. Only
+# what this script started is stopped: Xvfb by its recorded pid, the wineserver of our prefix
+# by -k. wine-run.sh finds the prefix's architecture in STATE_DIR/arch.
+#   wine-session.sh start STATE_DIR [win32|win64]
 #   wine-session.sh stop  STATE_DIR
 set -euo pipefail
 cmd=${1:?start or stop}
 state=$(realpath -m "${2:?state directory}")  # Wine wants an absolute prefix path
-export WINEPREFIX="$state/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+arch=${3:-win32}
+if [ "$cmd" = stop ]; then arch=$(cat "$state/arch" 2>/dev/null || echo win32); fi
+case "$arch" in win32|win64) ;; *) echo "wine-session: architecture $arch is not win32 or win64" >&2; exit 2 ;; esac
+export WINEPREFIX="$state/prefix" WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 here=$(cd "$(dirname "$0")" && pwd)
 
 stop() {
@@ -40,6 +44,7 @@ case "$cmd" in
     stop
     rm -rf "$state"
     mkdir -p "$state"
+    echo "$arch" >"$state/arch"
     start_xvfb
     export DISPLAY
     DISPLAY=$(cat "$state/display")
@@ -61,5 +66,5 @@ case "$cmd" in
   stop)
     stop
     ;;
-  *) echo "usage: $0 start|stop STATE_DIR" >&2; exit 2 ;;
+  *) echo "usage: $0 start STATE_DIR [win32|win64] | stop STATE_DIR" >&2; exit 2 ;;
 esac

@@ -80,20 +80,23 @@ void Host::Run() {
 
 void Host::LoadAddins() {
   const AddinList list = ReadAddinList();
-  const std::wstring keyName = std::wstring(kAddinsKeyName) + L" or " + std::wstring(kMachineAddinsKeyName);
+  const std::wstring keyName(kAddinsKeyName);
+  const std::wstring machineKeyName(kMachineAddinsKeyName);
   if (!list.keyFound) {
-    report_.Problem(ExitCode::kNoAddins, L"no add-ins: the key " + keyName + L" does not exist");
+    report_.Problem(ExitCode::kNoAddins,
+                    L"no add-ins: the key " + keyName + L" does not exist, nor does " + machineKeyName);
     return;
   }
   if (list.entries.empty()) {
-    report_.Problem(ExitCode::kNoAddins, L"no add-ins: the key " + keyName + L" has no add-in subkeys");
+    report_.Problem(ExitCode::kNoAddins,
+                    L"no add-ins: the key " + keyName + L" has no add-in subkeys, nor has " + machineKeyName);
     return;
   }
   // --dump-xml prints the documents alone, so that they can be saved as they are.
   auto listLine = [&](const std::wstring& line) {
     if (!options_.dumpXml) report_.Line(line);
   };
-  listLine(std::wstring(kMainWindowCaption) + L": add-ins of " + keyName);
+  listLine(std::wstring(kMainWindowCaption) + L": add-ins of " + keyName + L" and " + machineKeyName);
   bool listed = false;
   for (const AddinEntry& entry : list.entries) {
     if (!options_.progId.empty() && !SameProgId(entry.progId, options_.progId)) continue;
@@ -111,7 +114,8 @@ void Host::LoadAddins() {
     if (connected) addins_.push_back(std::move(addin));
   }
   if (!listed) {
-    report_.Problem(ExitCode::kNoAddins, L"--progid " + options_.progId + L": no such add-in under " + keyName);
+    report_.Problem(ExitCode::kNoAddins,
+                    L"--progid " + options_.progId + L": no such add-in under " + keyName + L" or " + machineKeyName);
   } else if (addins_.empty() && report_.code() == ExitCode::kSuccess) {
     report_.Problem(ExitCode::kNoAddins, L"no add-in was loaded: none has LoadBehavior 3");
   }

@@ -26,7 +26,8 @@ class DllImage : public ::testing::Test {
     ASSERT_GT(bytes_.size(), sizeof(IMAGE_DOS_HEADER));
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes_.data());
     ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE);
-    nt_ = reinterpret_cast<const IMAGE_NT_HEADERS32*>(bytes_.data() + dos->e_lfanew);
+    // The test is built with the DLL's bitness, so the native header type is the DLL's.
+    nt_ = reinterpret_cast<const IMAGE_NT_HEADERS*>(bytes_.data() + dos->e_lfanew);
     ASSERT_EQ(nt_->Signature, IMAGE_NT_SIGNATURE);
   }
 
@@ -42,11 +43,11 @@ class DllImage : public ::testing::Test {
   }
 
   std::vector<char> bytes_;
-  const IMAGE_NT_HEADERS32* nt_ = nullptr;
+  const IMAGE_NT_HEADERS* nt_ = nullptr;
 };
 
-TEST_F(DllImage, IsA32BitDllWithAslrAndDep) {
-  EXPECT_EQ(nt_->FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
+TEST_F(DllImage, IsADllOfItsBitnessWithAslrAndDep) {
+  EXPECT_EQ(nt_->FileHeader.Machine, sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386);
   EXPECT_TRUE(nt_->FileHeader.Characteristics & IMAGE_FILE_DLL);
   EXPECT_TRUE(nt_->OptionalHeader.DllCharacteristics & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE);
   EXPECT_TRUE(nt_->OptionalHeader.DllCharacteristics & IMAGE_DLLCHARACTERISTICS_NX_COMPAT);

@@ -96,7 +96,8 @@ void ExpectClassesLayout(HKEY root) {
   EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + kClsid + L"\\TypeLib", L""), kLibid);
   EXPECT_EQ(StringValue(root, classes + kProgId + L"\\CLSID", L""), kClsid);
   EXPECT_EQ(StringValue(root, classes + L"TypeLib\\" + kLibid + L"\\1.0", L""), L"Sample AddIn Project");
-  EXPECT_EQ(StringValue(root, classes + L"TypeLib\\" + kLibid + L"\\1.0\\0\\win32", L""), ZorvaneDllPath());
+  const std::wstring platform = sizeof(void*) == 8 ? L"win64" : L"win32";
+  EXPECT_EQ(StringValue(root, classes + L"TypeLib\\" + kLibid + L"\\1.0\\0\\" + platform, L""), ZorvaneDllPath());
   EXPECT_EQ(StringValue(root, classes + L"Interface\\" + kIid, L""), L"_Connect");
   EXPECT_EQ(StringValue(root, classes + L"Interface\\" + kIid + L"\\ProxyStubClsid32", L""),
             L"{00020424-0000-0000-C000-000000000046}");

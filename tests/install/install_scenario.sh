@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# One install scenario of a Zorvane package, in a fresh Wine prefix of its own:
+#   install_scenario.sh STATE_DIR PREFIX_ARCH PACKAGE_ARCH HOST_EXE OLD_MSI NEW_MSI
+# PREFIX_ARCH is win32 or win64, PACKAGE_ARCH x86 or x64, HOST_EXE the stand-in host of the
+# package's bitness; NEW_MSI carries a higher ProductVersion than OLD_MSI.
+#
+# Per machine (ALLUSERS=1): a silent install puts the DLL into Program Files, and the stand-in
+# host finds the add-in under HKLM and runs it from there; the newer package replaces the older
+# one in place (one Add/Remove Programs entry, still working); the older package over the newer
+# one is refused with the downgrade message; uninstalling leaves the registry and drive C: as
+# they were before, apart from Windows Installer's bookkeeping and the user's own settings.
+# Per user (ALLUSERS="", given again to /x): the add-in entry lands under HKCU and goes again.
+# Wine's msiexec reports a failed install (1603) as exit status 67.
+set -euo pipefail
+state=$(realpath -m "${1:?state dir}") prefix_arch=${2:?win32|win64} arch=${3:?x86|x64}
+host=${4:?host} old_msi=${5:?old msi} new_msi=${6:?new msi}
+here=$(cd "$(dirname "$0")" && pwd)
+session=$here/../wine/wine-session.sh
+name=$(basename "$state")
+drive_c=$state/prefix/drive_c
+
+fail() { echo "FAIL [$name] $*" >&2; exit 1; }
+step() { echo "[$name] $*"; }
+run() { "$here/../wine/wine-run.sh" "$state" "$@"; }
+winpath() { local path; path=$(realpath "$1"); echo "Z:${path//\//\\}"; }
+
+trap '"$session" stop "$state"' EXIT
+"$session" start "$state" "$prefix_arch"
+
+# Where the package puts things in this prefix; the registry view is the package's bitness.
+view="" program_files="Program Files" folder=Zorvane
+[ "$prefix_arch" = win64 ] && view=/reg:64
+[ "$prefix_arch" = win64 ] && [ "$arch" = x86 ] && view=/reg:32
+[ "$arch" = x86 ] && [ "$prefix_arch" = win64 ] && program_files="Program Files (x86)"
+[ "$arch" = x64 ] && folder="Zorvane x64"
+installed_dll="$drive_c/$program_files/$folder/Zorvane.dll"
+installed_win="C:\\$program_files\\$folder\\Zorvane.dll"
+clsid_key='Software\Classes\CLSID\{BAC75E0D-0684-4250-B64C-5E74A365F970}\InprocServer32'
+addin_key='Software\Microsoft\Office\PowerPoint\Addins\Zorvane.Connect'
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+
+msiexec() {  # msiexec ACTION MSI LOG PROPERTIES...: its exit status
+  local action=$1 msi=$2 log=$3; shift 3
+  local status=0
+  run msiexec "$action" "$(winpath "$msi")" "$@" /qn /l*v "C:\\$log" >/dev/null 2>&1 || status=$?
+  return $status
+}
+
+# The registry (as .reg lines, each prefixed with its key) and drive C:'s entries, without
+# what Windows Installer keeps for itself, what Wine changes by itself as programs start (the
+# random seed, device links, the service counter) and the user's settings, which the add-in
+# writes and which stay.
+snapshot() {
+  local out=$1 hive
+  for hive in HKLM HKCU; do
+    run reg export "$hive" "C:\\snapshot-$hive.reg" /y >/dev/null
+    iconv -f UTF-16 -t UTF-8 "$drive_c/snapshot-$hive.reg" | tr -d '\r' |
+      awk '/^\[/ { key = $0; print key; next } NF { print key " " $0 }'
+    rm -f "$drive_c/snapshot-$hive.reg"
+  done | grep -v -i -E '^\[HKEY_(LOCAL_MACHINE|CURRENT_USER)\\Software\\(Wow6432Node\\)?(Classes\\(Wow6432Node\\)?Installer|Microsoft\\Windows\\CurrentVersion\\Installer|Microsoft\\Installer)[]\\]' |
+    grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Cryptography\\RNG\] "Seed"' |
+    grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\(DeviceClasses\\.*\\Control\] "Linked"|ServiceCurrent\])' |
+    grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Shared Tools(\\Quelby)?[]\\]' >"$out.reg"
+  (cd "$drive_c" && find . -mindepth 1 \( -path ./windows/Installer -o -path ./windows/temp -o -path './users/*/Temp' -o -path './users/*/AppData/Roaming/Microsoft/Installer' \
+     -o -name '*.log' \) -prune -o -printf '%y %p\n' | sort) >"$out.files"
+}
+
+host_runs() {  # host_runs LABEL ROOT: the stand-in host connects the add-in listed under ROOT
+  local out=$state/host-$1.txt status=0
+  run "$host" >"$out" 2>&1 || status=$?
+  [ $status -eq 0 ] || { cat "$out" >&2; fail "$1: the stand-in host exited with $status"; }
+  local mark=""
+  [ "$2" = HKLM ] && mark=" [HKLM]"
+  grep -q -F "  Zorvane.Connect \"Zorvane\" (Zorvane Code By " "$out" &&
+    grep -q -F "$mark: LoadBehavior 3, connected" "$out" && grep -q -E '^  Quelby +rxWordVBA' "$out" ||
+    { cat "$out" >&2; fail "$1: the stand-in host did not show the add-in's tab"; }
+}
+
+reg_value() {  # reg_value KEY NAME [VIEW]: the value's data as reg query prints it (NAME "": default)
+  local select=(/v "$2") label=$2
+  [ -n "$2" ] || select=(/ve) label='(Default)'
+  run reg query "$1" "${select[@]}" ${3:+"$3"} 2>/dev/null | tr -d '\r' |
+    sed -n "s/^ *$label *REG_[A-Z_]* *//p"
+}
+
+products() {  # the Add/Remove Programs entries named Zorvane, one line each: version
+  local key
+  for key in $(run reg query "$uninstall_key" $view 2>/dev/null | tr -d '\r' | grep -i '^HKEY_'); do
+    [ "$(reg_value "$key" DisplayName $view)" = Zorvane ] && reg_value "$key" DisplayVersion $view
+  done
+  return 0
+}
+
+version_of() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductVersion\t//p'; }
+old_version=$(version_of "$old_msi") new_version=$(version_of "$new_msi")
+
+snapshot "$state/before"
+
+step "per machine: install $old_version"
+msiexec /i "$old_msi" install-old.log ALLUSERS=1 || fail "install of $old_version failed with $?"
+cmp -s "$installed_dll" "$(dirname "$old_msi")/$arch/Zorvane.dll" || fail "no installed DLL at $installed_win"
+[ "$(reg_value "HKLM\\$clsid_key" '' $view)" = "$installed_win" ] ||
+  fail "the class does not point at $installed_win"
+[ "$(reg_value "HKLM\\$addin_key" LoadBehavior $view)" = 0x3 ] || fail "no add-in entry under HKLM"
+host_runs installed HKLM
+[ "$(products)" = "$old_version" ] || fail "Add/Remove Programs lists: $(products | tr '\n' ' ')"
+
+step "per machine: upgrade to $new_version"
+msiexec /i "$new_msi" upgrade.log ALLUSERS=1 || fail "upgrade to $new_version failed with $?"
+[ "$(products)" = "$new_version" ] || fail "after the upgrade Add/Remove Programs lists: $(products | tr '\n' ' ')"
+host_runs upgraded HKLM
+
+step "per machine: $old_version over $new_version is refused"
+status=0
+msiexec /i "$old_msi" downgrade.log ALLUSERS=1 || status=$?
+[ $status -eq 67 ] || [ $status -eq 1603 ] || fail "the downgrade ended with status $status, not refused"
+# Silent, so the message itself shows only in the UI; the log names the reason: the newer
+# product found, and the launch condition that carries the message failed.
+grep -a -q "WIX_DOWNGRADE_DETECTED = {" "$drive_c/downgrade.log" &&
+  grep -a -q "LaunchConditions. Return value 0" "$drive_c/downgrade.log" ||
+  fail "the downgrade was not refused by its launch condition"
+msiinfo export "$old_msi" LaunchCondition | grep -q "^NOT WIX_DOWNGRADE_DETECTED.*A newer version of Zorvane is already installed" ||
+  fail "the package has no downgrade message"
+[ "$(products)" = "$new_version" ] || fail "after the refused downgrade Add/Remove Programs lists: $(products | tr '\n' ' ')"
+host_runs kept HKLM
+
+step "per machine: uninstall"
+msiexec /x "$new_msi" uninstall.log ALLUSERS=1 || fail "uninstall failed with $?"
+snapshot "$state/after"
+diff -u "$state/before.reg" "$state/after.reg" >&2 || fail "the registry differs from before the install"
+diff -u "$state/before.files" "$state/after.files" >&2 || fail "drive C: differs from before the install"
+
+step "per user (ALLUSERS=\"\"): install and uninstall $new_version"
+msiexec /i "$new_msi" install-user.log 'ALLUSERS=""' || fail "per-user install failed with $?"
+[ "$(reg_value "HKCU\\$addin_key" LoadBehavior)" = 0x3 ] || fail "no add-in entry under HKCU"
+if run reg query "HKLM\\$addin_key" $view >/dev/null 2>&1; then fail "a per-user install wrote the add-in entry under HKLM"; fi
+host_runs per-user HKCU
+msiexec /x "$new_msi" uninstall-user.log 'ALLUSERS=""' || fail "per-user uninstall failed with $?"
+snapshot "$state/after-user"
+diff -u "$state/before.reg" "$state/after-user.reg" >&2 || fail "the registry differs from before the per-user install"
+diff -u "$state/before.files" "$state/after-user.files" >&2 || fail "drive C: differs from before the per-user install"
+step "passed"
