@@ -48,7 +48,8 @@ msiexec() {  # msiexec ACTION MSI LOG PROPERTIES...: its exit status
 
 # The registry (as .reg lines, each prefixed with its key) and drive C:'s entries, without
 # what Windows Installer keeps for itself, what Wine changes by itself as programs start (the
-# random seed, device links, the service counter) and the user's settings, which the add-in
+# random seed, device links, the service counter, the network cards it lists when first
+# asked) and the user's settings, which the add-in
 # writes and which stay.
 snapshot() {
   local out=$1 hive
@@ -60,6 +61,7 @@ snapshot() {
   done | grep -v -i -E '^\[HKEY_(LOCAL_MACHINE|CURRENT_USER)\\Software\\(Wow6432Node\\)?(Classes\\(Wow6432Node\\)?Installer|Microsoft\\Windows\\CurrentVersion\\Installer|Microsoft\\Installer)[]\\]' |
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Cryptography\\RNG\] "Seed"' |
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\(DeviceClasses\\.*\\Control\] "Linked"|ServiceCurrent\])' |
+    grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Windows NT\\CurrentVersion\\NetworkCards[]\\]' |
     grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Shared Tools(\\Quelby)?[]\\]' >"$out.reg"
   (cd "$drive_c" && find . -mindepth 1 \( -path ./windows/Installer -o -path ./windows/temp -o -path './users/*/Temp' -o -path './users/*/AppData/Roaming/Microsoft/Installer' \
      -o -name '*.log' \) -prune -o -printf '%y %p\n' | sort) >"$out.files"
@@ -91,8 +93,27 @@ products() {  # the Add/Remove Programs entries named Zorvane, one line each: ve
   return 0
 }
 
+# The Add/Remove Programs entry: publisher (the configured author, in Chinese), help link,
+# Remove only, and the product icon that Windows Installer keeps for it.
+arp_entry_is_complete() {
+  local entry=$state/arp.reg
+  run reg export "$uninstall_key" 'C:\arp.reg' /y $view >/dev/null
+  iconv -f UTF-16 -t UTF-8 "$drive_c/arp.reg" | tr -d '\r' >"$entry"
+  rm -f "$drive_c/arp.reg"
+  grep -q -F "\"Publisher\"=\"$author\"" "$entry" || fail "Add/Remove Programs: no publisher \"$author\""
+  grep -q -F "\"HelpLink\"=\"$web\"" "$entry" || fail "Add/Remove Programs: no help link $web"
+  grep -q '"NoModify"=dword:00000001' "$entry" && grep -q '"NoRepair"=dword:00000001' "$entry" ||
+    fail "Add/Remove Programs offers Modify or Repair"
+  local icon
+  icon=$(run reg query 'HKLM\Software\Classes\Installer\Products' /s /v ProductIcon 2>/dev/null | tr -d '\r' |
+    sed -n 's/^ *ProductIcon *REG_SZ *C:\\//p' | tr '\\' /)
+  [ -n "$icon" ] && [ -s "$drive_c/$icon" ] || fail "no product icon kept for Add/Remove Programs"
+}
+
 version_of() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductVersion\t//p'; }
 old_version=$(version_of "$old_msi") new_version=$(version_of "$new_msi")
+author=$(msiinfo export "$old_msi" Property | tr -d '\r' | sed -n 's/^Manufacturer\t//p')
+web=$(msiinfo export "$old_msi" Property | tr -d '\r' | sed -n 's/^ARPHELPLINK\t//p')
 
 snapshot "$state/before"
 
@@ -104,6 +125,7 @@ cmp -s "$installed_dll" "$(dirname "$old_msi")/$arch/Zorvane.dll" || fail "no in
 [ "$(reg_value "HKLM\\$addin_key" LoadBehavior $view)" = 0x3 ] || fail "no add-in entry under HKLM"
 host_runs installed HKLM
 [ "$(products)" = "$old_version" ] || fail "Add/Remove Programs lists: $(products | tr '\n' ' ')"
+arp_entry_is_complete
 
 step "per machine: upgrade to $new_version"
 msiexec /i "$new_msi" upgrade.log ALLUSERS=1 || fail "upgrade to $new_version failed with $?"

@@ -27,6 +27,9 @@ for spec in "x86 build/default/windows win32" "x64 build/windows-x64 win64"; do
   grep -q '^-1	Software\\Microsoft\\Office\\PowerPoint\\Addins\\Zorvane.Connect	LoadBehavior	#3$' "$work/$arch-table.tsv" ||
     fail "$arch: no add-in entry under HKMU (root -1) in the package"
   diff -u "$work/$arch-capture.tsv" "$work/$arch-table.tsv" >&2 || fail "$arch: the Registry table is not the capture"
+  author=$(sed -n 's/^ZORVANE_AUTHOR:STRING=//p' "$tree/CMakeCache.txt")
+  msiinfo export "$dist/Zorvane-$version-$arch.msi" Property | tr -d '\r' | grep -q -x -F "Manufacturer	$author" ||
+    fail "$arch: the publisher is not the configured author \"$author\""
 done
 
 echo "== a second run gives the same files"
