@@ -6,8 +6,9 @@
   package_tool.py stamp-pe FILE EPOCH
       Sets the PE header's link time to EPOCH and recomputes the image checksum.
   package_tool.py wxs TEMPLATE ROWS OUT_WXS OUT_SQL NAME=VALUE...
-      Fills the package template: @NAME@ from the arguments, @REGISTRY@ from the captured
-      Registry rows (Root TAB Key TAB Name TAB Value, the table's notation). Rows holding
+      Fills the package template: @NAME@ from the arguments, @REGISTRY@ and
+      @SHARED_REGISTRY@ from the captured Registry rows (Root TAB Key TAB Name TAB Value, the
+      table's notation): the second gets the rows in keys both bitnesses share. Rows holding
       text beyond ASCII get a placeholder, and OUT_SQL the UPDATE that sets the real text
       once the package has its code page.
 """
@@ -49,14 +50,30 @@ def sql_text(text):
     return f"'{text}'"
 
 
-def registry_xml(rows_path, updates):
+def shared_between_bitnesses(root, key):
+    """Whether a captured row lies in a classes key that 32-bit and 64-bit Windows share
+    (ProgIDs and type libraries, since Windows 7; CLSID and Interface have a view each). The
+    type library's platform entry and help folder differ between the packages and stay theirs."""
+    if root != "0":
+        return False
+    first, _, rest = key.partition("\\")
+    if first.lower() in ("clsid", "interface", "wow6432node"):
+        return False
+    if first.lower() == "typelib":
+        last = key.rsplit("\\", 1)[-1].lower()
+        return last not in ("win32", "win64", "helpdir")
+    return True
+
+
+def registry_xml(rows_path, updates, shared):
     lines = []
     rows = [line.rstrip("\n").split("\t") for line in open(rows_path, encoding="utf-8") if line.strip()]
+    rows = [fields for fields in rows if (len(fields) == 4 and shared_between_bitnesses(fields[0], fields[1])) == shared]
     for index, fields in enumerate(rows, 1):
         if len(fields) != 4 or fields[0] not in ROOTS:
             sys.exit(f"package_tool: not a registry row: {fields!r}")
         root, key, name, value = fields
-        row_id = f"Reg{index:03d}"
+        row_id = f"{'Shared' if shared else 'Reg'}{index:03d}"
         changes = [f"`{column}`={sql_text(text)}" for column, text in (("Key", key), ("Name", name), ("Value", value))
                    if not text.isascii()]
         if changes:
@@ -77,6 +94,8 @@ def registry_xml(rows_path, updates):
         if name:
             attributes.append(f"Name={quoteattr(name)}")
         attributes += [f"Type={quoteattr(kind)}", f"Value={quoteattr(value)}"]
+        if shared and index == 1:
+            attributes.append('KeyPath="yes"')
         lines.append("            <RegistryValue " + " ".join(attributes) + "/>")
     return "\n".join(lines)
 
@@ -84,7 +103,8 @@ def registry_xml(rows_path, updates):
 def wxs(template, rows, out_wxs, out_sql, assignments):
     text = open(template, encoding="utf-8").read()
     updates = []
-    text = text.replace("@REGISTRY@", registry_xml(rows, updates))
+    text = text.replace("@REGISTRY@", registry_xml(rows, updates, shared=False))
+    text = text.replace("@SHARED_REGISTRY@", registry_xml(rows, updates, shared=True))
     for assignment in assignments:
         name, _, value = assignment.partition("=")
         if not value.isascii():

@@ -113,7 +113,7 @@ package() {
   python3 installer/package_tool.py wxs installer/Zorvane.wxs.in "$work/registry.tsv" "$work/Zorvane.wxs" \
     "$work/updates.sql" PRODUCT_CODE="$product" UPGRADE_CODE="$upgrade" VERSION="$version" \
     HELP_LINK="$web" PROGRAM_FILES="$program_files" FOLDER_NAME="$folder" WIN64="$win64" \
-    COMPONENT_GUID="$component"
+    COMPONENT_GUID="$component" SHARED_COMPONENT_GUID=5D0C8A47-2E6B-4F19-A3D5-8B7E1C4F9A26
   cp -p "$dll" installer/Zorvane.ico "$work/"
   touch -d "@$SOURCE_DATE_EPOCH" "$work/Zorvane.ico"
   printf '\r\n\r\n936\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
@@ -139,8 +139,9 @@ package() {
   sign "$msi" "$web"
 }
 
-# The upgrade codes name the product of each bitness for good; the component codes its one
-# component (file and registry) for good. Never change them.
+# The upgrade codes name the product of each bitness for good, the component codes its
+# component (file and registry) for good; the shared component's code, passed above, is the
+# same in both packages. Never change them.
 package x86 build/default/windows i686-w64-mingw32 win32 ProgramFilesFolder Zorvane no \
   3C5A8E21-7D4B-4F0A-9B6E-2A1D8C7F5E90 8E2F4B61-0C3D-4A7E-95B8-1D6F2C9A3E47 "Intel;2052"
 package x64 build/windows-x64 x86_64-w64-mingw32 win64 ProgramFiles64Folder "Zorvane x64" yes \

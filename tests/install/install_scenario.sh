@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # One install scenario of a Zorvane package, in a fresh Wine prefix of its own:
-#   install_scenario.sh STATE_DIR PREFIX_ARCH PACKAGE_ARCH HOST_EXE OLD_MSI NEW_MSI
+#   install_scenario.sh STATE_DIR PREFIX_ARCH PACKAGE_ARCH HOST_EXE OLD_MSI NEW_MSI [OTHER_MSI OTHER_HOST]
 # PREFIX_ARCH is win32 or win64, PACKAGE_ARCH x86 or x64, HOST_EXE the stand-in host of the
-# package's bitness; NEW_MSI carries a higher ProductVersion than OLD_MSI.
+# package's bitness; NEW_MSI carries a higher ProductVersion than OLD_MSI. OTHER_MSI, the
+# package of the other bitness, and its host make the machine install also side by side: the
+# other package is installed next to the newer one, and still works after that is removed.
 #
 # Per machine (ALLUSERS=1): a silent install puts the DLL into Program Files, and the stand-in
 # host finds the add-in under HKLM and runs it from there; the newer package replaces the older
@@ -13,7 +15,7 @@
 # Wine's msiexec reports a failed install (1603) as exit status 67.
 set -euo pipefail
 state=$(realpath -m "${1:?state dir}") prefix_arch=${2:?win32|win64} arch=${3:?x86|x64}
-host=${4:?host} old_msi=${5:?old msi} new_msi=${6:?new msi}
+host=${4:?host} old_msi=${5:?old msi} new_msi=${6:?new msi} other_msi=${7:-} other_host=${8:-}
 here=$(cd "$(dirname "$0")" && pwd)
 session=$here/../wine/wine-session.sh
 name=$(basename "$state")
@@ -67,9 +69,9 @@ snapshot() {
      -o -name '*.log' \) -prune -o -printf '%y %p\n' | sort) >"$out.files"
 }
 
-host_runs() {  # host_runs LABEL ROOT: the stand-in host connects the add-in listed under ROOT
+host_runs() {  # host_runs LABEL ROOT [HOST]: the stand-in host connects the add-in listed under ROOT
   local out=$state/host-$1.txt status=0
-  run "$host" >"$out" 2>&1 || status=$?
+  run "${3:-$host}" >"$out" 2>&1 || status=$?
   [ $status -eq 0 ] || { cat "$out" >&2; fail "$1: the stand-in host exited with $status"; }
   local mark=""
   [ "$2" = HKLM ] && mark=" [HKLM]"
@@ -146,8 +148,19 @@ msiinfo export "$old_msi" LaunchCondition | grep -q "^NOT WIX_DOWNGRADE_DETECTED
 [ "$(products)" = "$new_version" ] || fail "after the refused downgrade Add/Remove Programs lists: $(products | tr '\n' ' ')"
 host_runs kept HKLM
 
+if [ -n "$other_msi" ]; then
+  step "per machine: $(basename "$other_msi") side by side"
+  msiexec /i "$other_msi" install-other.log ALLUSERS=1 || fail "install of $(basename "$other_msi") failed with $?"
+  host_runs other HKLM "$other_host"
+  host_runs both HKLM
+fi
+
 step "per machine: uninstall"
 msiexec /x "$new_msi" uninstall.log ALLUSERS=1 || fail "uninstall failed with $?"
+if [ -n "$other_msi" ]; then
+  host_runs other-left HKLM "$other_host"
+  msiexec /x "$other_msi" uninstall-other.log ALLUSERS=1 || fail "uninstall of $(basename "$other_msi") failed with $?"
+fi
 snapshot "$state/after"
 diff -u "$state/before.reg" "$state/after.reg" >&2 || fail "the registry differs from before the install"
 diff -u "$state/before.files" "$state/after.files" >&2 || fail "drive C: differs from before the install"
