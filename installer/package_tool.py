@@ -5,6 +5,8 @@
       A GUID derived from the texts (SHA-256, name-based), upper case, no braces.
   package_tool.py stamp-pe FILE EPOCH
       Sets the PE header's link time to EPOCH and recomputes the image checksum.
+  package_tool.py pe-version FILE
+      The file version of the PE image's version record, a.b.c.d.
   package_tool.py wxs TEMPLATE ROWS OUT_WXS OUT_SQL NAME=VALUE...
       Fills the package template: @NAME@ from the arguments, @REGISTRY@ and
       @SHARED_REGISTRY@ from the captured Registry rows (Root TAB Key TAB Name TAB Value, the
@@ -42,6 +44,15 @@ def stamp_pe(path, epoch):
     total = (total & 0xFFFF) + (total >> 16)
     struct.pack_into("<I", data, checksum_at, (total & 0xFFFF) + len(data))
     open(path, "wb").write(data)
+
+
+def pe_version(path):
+    data = open(path, "rb").read()
+    at = data.find(struct.pack("<I", 0xFEEF04BD))  # VS_FIXEDFILEINFO's signature
+    if at < 0:
+        sys.exit(f"{path}: no version record")
+    ms, ls = struct.unpack_from("<II", data, at + 8)
+    return f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}"
 
 
 def sql_text(text):
@@ -121,6 +132,8 @@ def main(argv):
     command, args = argv[1], argv[2:]
     if command == "guid":
         print(guid(args))
+    elif command == "pe-version":
+        print(pe_version(args[0]))
     elif command == "stamp-pe":
         stamp_pe(args[0], int(args[1]))
     elif command == "wxs":

@@ -106,6 +106,11 @@ package() {
   sign "$dll" "$web"
   touch -d "@$SOURCE_DATE_EPOCH" "$dll"
 
+  # wixl leaves the file's version empty, which would make Windows Installer treat the DLL
+  # as an unversioned file (compared by hash); the version record's own version goes in,
+  # and the hash, which is for unversioned files only, goes.
+  local file_version
+  file_version=$(python3 installer/package_tool.py pe-version "$dll")
   local content product package_code
   content=$(cat "$dll" "$work/registry.tsv" installer/Zorvane.wxs.in installer/Zorvane.ico | sha256sum | cut -c1-64)
   product=$(python3 installer/package_tool.py guid product "$version" "$arch" "$content" "$author" "$web")
@@ -124,6 +129,8 @@ package() {
     # wixl writes HKMU as root 4, which Windows Installer skips; -1 is HKMU.
     local queries=(-q "UPDATE Registry SET Root=-1 WHERE Root=4"
                    -q "UPDATE Property SET Value='$author' WHERE Property='Manufacturer'"
+                   -q "UPDATE File SET Version='$file_version', Language='2052' WHERE File='ZorvaneDll'"
+                   -q "DELETE FROM MsiFileHash WHERE File_='ZorvaneDll'"
                    -q "UPDATE LaunchCondition SET Description='$(gbk_text "$downgrade_text")' WHERE Condition='NOT WIX_DOWNGRADE_DETECTED'")
     while IFS= read -r query; do queries+=(-q "$query"); done <updates.sql
     frozen msibuild Zorvane.msi -i _ForceCodepage.idt
