@@ -320,18 +320,19 @@ TEST_F(Registration, UnregisteringOneBitnessKeepsWhatTheOtherStillUses) {
   RegCloseKey(addins);
   const std::wstring before = RegistrySnapshot();
   const std::wstring typeLib = kMachineClasses + L"TypeLib\\" + kLibid + L"\\1.0";
+  const std::wstring otherPlatform = sizeof(void*) == 8 ? L"win32" : L"win64";
   ASSERT_EQ(Regsvr32(L"").exitCode, 0u);
-  SetRawValue(HKEY_LOCAL_MACHINE, typeLib + L"\\0\\win64", L"", REG_SZ, {'x', 0, 0, 0});
+  SetRawValue(HKEY_LOCAL_MACHINE, typeLib + L"\\0\\" + otherPlatform, L"", REG_SZ, {'x', 0, 0, 0});
 
   ASSERT_EQ(Regsvr32(L"/u").exitCode, 0u);
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + kClsid));
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"Interface\\" + kIid));
-  EXPECT_EQ(SubkeyNames(HKEY_LOCAL_MACHINE, typeLib + L"\\0"), std::vector<std::wstring>{L"win64"});
+  EXPECT_EQ(SubkeyNames(HKEY_LOCAL_MACHINE, typeLib + L"\\0"), std::vector<std::wstring>{otherPlatform});
   EXPECT_EQ(StringValue(HKEY_LOCAL_MACHINE, typeLib, L""), L"Sample AddIn Project");
   EXPECT_EQ(StringValue(HKEY_LOCAL_MACHINE, kMachineClasses + kProgId + L"\\CLSID", L""), kClsid);
   ExpectAddinEntry();
 
-  DeleteKeyTree(HKEY_LOCAL_MACHINE, typeLib + L"\\0\\win64");
+  DeleteKeyTree(HKEY_LOCAL_MACHINE, typeLib + L"\\0\\" + otherPlatform);
   ASSERT_EQ(Regsvr32(L"/u").exitCode, 0u);
   EXPECT_EQ(RegistrySnapshot(), before);
 }
