@@ -4,7 +4,8 @@
 # PREFIX_ARCH is win32 or win64, PACKAGE_ARCH x86 or x64, HOST_EXE the stand-in host of the
 # package's bitness; NEW_MSI carries a higher ProductVersion than OLD_MSI. OTHER_MSI, the
 # package of the other bitness, and its host make the machine install also side by side: the
-# other package is installed next to the newer one, and still works after that is removed.
+# other package is installed next to the newer one, and still works after that is removed;
+# the same is then done with the two DLLs through regsvr32.
 #
 # Per machine (ALLUSERS=1): a silent install puts the DLL into Program Files, and the stand-in
 # host finds the add-in under HKLM and runs it from there; the newer package replaces the older
@@ -174,4 +175,24 @@ msiexec /x "$new_msi" uninstall-user.log 'ALLUSERS=""' || fail "per-user uninsta
 snapshot "$state/after-user"
 diff -u "$state/before.reg" "$state/after-user.reg" >&2 || fail "the registry differs from before the per-user install"
 diff -u "$state/before.files" "$state/after-user.files" >&2 || fail "drive C: differs from before the per-user install"
+if [ -n "$other_msi" ]; then
+  # The developers' way, side by side as well: each DLL registered by the regsvr32 of its
+  # bitness; unregistering this package's bitness leaves the other's working. Registration
+  # keeps the host's (empty) list of add-ins, and unregistration opens the user's classes key
+  # (always there on Windows, not yet in a fresh Wine prefix): the comparison allows for both.
+  other_arch=x64
+  [ "$arch" = x64 ] && other_arch=x86
+  regsvr32_of() { if [ "$1" = x86 ] && [ "$prefix_arch" = win64 ]; then echo 'C:\windows\syswow64\regsvr32.exe'; else echo regsvr32; fi; }
+  dll_of() { winpath "$(dirname "$old_msi")/$1/Zorvane.dll"; }
+  step "regsvr32: $arch and $other_arch side by side"
+  run "$(regsvr32_of "$other_arch")" /s "$(dll_of "$other_arch")" || fail "regsvr32 of the $other_arch DLL failed"
+  run "$(regsvr32_of "$arch")" /s "$(dll_of "$arch")" || fail "regsvr32 of the $arch DLL failed"
+  host_runs regsvr32-both HKCU
+  run "$(regsvr32_of "$arch")" /u /s "$(dll_of "$arch")" || fail "regsvr32 /u of the $arch DLL failed"
+  host_runs regsvr32-other-left HKCU "$other_host"
+  run "$(regsvr32_of "$other_arch")" /u /s "$(dll_of "$other_arch")" || fail "regsvr32 /u of the $other_arch DLL failed"
+  snapshot "$state/after-regsvr32"
+  grep -v -x -E '\[HKEY_CURRENT_USER\\Software\\(Classes|Microsoft\\Office(\\PowerPoint(\\Addins)?)?)\]' "$state/after-regsvr32.reg" |
+    diff -u "$state/before.reg" - >&2 || fail "the registry differs from before the registrations"
+fi
 step "passed"
