@@ -3,6 +3,7 @@
 # package for each, in build/dist/ (or the folder given with --out):
 #   Zorvane-<version>-x86.msi   x86/Zorvane.dll   for 32-bit PowerPoint (32- or 64-bit Windows)
 #   Zorvane-<version>-x64.msi   x64/Zorvane.dll   for 64-bit PowerPoint 2010 and later
+#   policy/                     the administrative template for group policy
 # and prints each file's size and SHA-256. <version> is the project's version;
 # --version X.Y.Z sets the packages' ProductVersion instead (the DLL's own version record
 # stays), e.g. to try an upgrade.
@@ -154,8 +155,11 @@ package x86 build/default/windows i686-w64-mingw32 win32 ProgramFilesFolder Zorv
 package x64 build/windows-x64 x86_64-w64-mingw32 win64 ProgramFiles64Folder "Zorvane x64" yes \
   A4D17C3E-5B92-4E68-8F0A-7C3B1E9D2F65 F17B3D92-6A4C-4E15-B8D0-3E5A9C2F7B18 "x64;2052"
 
+bash scripts/policy-templates.sh "$out" >/dev/null
+
 echo
 echo "Release in $out:"
 for file in "$out/Zorvane-$version-x86.msi" "$out/Zorvane-$version-x64.msi" "$out/x86/Zorvane.dll" "$out/x64/Zorvane.dll"; do
   printf '  %-28s %9d bytes  sha256 %s\n' "${file#"$out"/}" "$(stat -c %s "$file")" "$(sha256sum "$file" | cut -c1-64)"
 done
+echo "  policy/                      administrative template (Zorvane.admx, en-US, zh-CN)"
