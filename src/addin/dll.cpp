@@ -10,6 +10,7 @@
 #include "addin/host_ribbon.h"
 #include "addin/module.h"
 #include "addin/registration.h"
+#include "addin/runtime_support.h"
 
 namespace {
 
@@ -29,8 +30,10 @@ const std::array<ClassEntry, 1> kClasses{{
 
 extern "C" {
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
   if (reason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(instance);
+  // A null `reserved` means FreeLibrary, not process exit: the host lives on without us.
+  if (reason == DLL_PROCESS_DETACH && reserved == nullptr) ReleaseRuntimeReserve();
   return TRUE;
 }
 

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <thread>
+
+#include "support/joining_thread.h"
 
 namespace zorvane::dialogs::test {
 namespace {
@@ -162,7 +163,7 @@ HRESULT ShowAndDrive(const std::wstring& caption, const std::function<HRESULT()>
   std::atomic<bool> showReturned{false};
   std::atomic<bool> rescued{false};
 
-  std::thread driver([&] {
+  zorvane::test::JoiningThread driver([&] {
     HWND dialog = nullptr;
     const bool opened = WaitUntil(
         [&] {

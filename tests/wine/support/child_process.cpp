@@ -1,7 +1,8 @@
 #include "support/child_process.h"
 
-#include <thread>
 #include <utility>
+
+#include "support/joining_thread.h"
 
 namespace zorvane::test {
 namespace {
@@ -96,8 +97,8 @@ ChildResult RunChild(const std::wstring& program, const std::vector<std::wstring
   errWrite.reset();
 
   std::string outBytes, errBytes;
-  std::thread outReader(Drain, outRead.get(), std::ref(outBytes));
-  std::thread errReader(Drain, errRead.get(), std::ref(errBytes));
+  JoiningThread outReader([&] { Drain(outRead.get(), outBytes); });
+  JoiningThread errReader([&] { Drain(errRead.get(), errBytes); });
   if (WaitForSingleObject(processHandle.get(), timeoutMs) == WAIT_TIMEOUT) {
     result.timedOut = true;
     TerminateProcess(processHandle.get(), 255);

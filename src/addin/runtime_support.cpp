@@ -1,0 +1,64 @@
+// The statically linked C++ runtime, trimmed to what a COM add-in needs. The functions
+// defined in namespaces std and __gnu_cxx below take the place of the runtime's own (the
+// linker takes ours and leaves the runtime's object out); each keeps the contract the
+// runtime's headers declare.
+#include "addin/runtime_support.h"
+
+#include <windows.h>
+
+#include <bits/functexcept.h>
+
+#include <cstdlib>
+#include <exception>
+#include <new>
+
+namespace __gnu_cxx {
+void __freeres() noexcept;  // the runtime's: frees the exception emergency reserve
+}  // namespace __gnu_cxx
+
+namespace {
+
+// An error of the program (an index out of range, a null where text was due), thrown with
+// the runtime's fixed message. The add-in's entry points turn any exception into an error
+// status; none looks for the standard's exception type, whose std::string would bring the
+// whole string library into the module twice over (both ABIs).
+class ProgramError final : public std::exception {
+ public:
+  explicit ProgramError(const char* message) noexcept : message_(message) {}
+  const char* what() const noexcept override { return message_; }
+
+ private:
+  const char* message_;  // the runtime passes string literals
+};
+
+}  // namespace
+
+namespace std {
+
+void __throw_bad_alloc() { throw bad_alloc(); }
+void __throw_bad_array_new_length() { throw bad_array_new_length(); }
+// A size beyond what a container can hold: an allocation that cannot succeed.
+void __throw_length_error(const char*) { throw bad_alloc(); }
+void __throw_logic_error(const char* message) { throw ProgramError(message); }
+void __throw_out_of_range_fmt(const char* format, ...) { throw ProgramError(format); }
+
+}  // namespace std
+
+namespace __gnu_cxx {
+
+// std::terminate's default. Reached only through a bug: an exception escaping a noexcept
+// function (every entry point and callback is one). The host cannot be saved then; leave a
+// trace for a debugger and end it as the runtime would, but without the runtime's verbose
+// handler, which brings the demangler and printf along to write to a console no host has.
+void __verbose_terminate_handler() {
+  OutputDebugStringW(L"Zorvane: unhandled C++ exception; terminating\n");
+  std::abort();
+}
+
+}  // namespace __gnu_cxx
+
+namespace zorvane::addin {
+
+void ReleaseRuntimeReserve() noexcept { __gnu_cxx::__freeres(); }
+
+}  // namespace zorvane::addin
