@@ -10,7 +10,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <thread>
 #include <tuple>
 
 #include "child_process.h"
@@ -23,6 +22,7 @@
 #include "screenshot.h"
 #include "settings_registry.h"
 #include "stand_ins.h"
+#include "support/joining_thread.h"
 
 namespace zorvane::dialogs::test {
 namespace {
@@ -231,7 +231,7 @@ class HostOnOtherThread {
   }
 
   std::atomic<HWND> window_{nullptr};
-  std::thread thread_;
+  zorvane::test::JoiningThread thread_;
 };
 
 class Unowned : public DialogOwnerTest, public testing::WithParamInterface<std::tuple<const DialogKind*, bool>> {};
