@@ -31,13 +31,12 @@ namespace {
 using Microsoft::WRL::ComPtr;
 using zorvane::test::DispatchArgument;
 using zorvane::test::DispIdOf;
+using zorvane::test::kConnectClsid;
 using zorvane::test::ProcessCounters;
 using zorvane::test::SampleCounters;
 using zorvane::test::StandInApplication;
 using zorvane::test::StandInControl;
 using zorvane::test::StandInRibbon;
-
-const CLSID kConnectClsid = {0xBAC75E0D, 0x0684, 0x4250, {0xB6, 0x4C, 0x5E, 0x74, 0xA3, 0x65, 0xF9, 0x70}};
 
 double Seconds() {
   LARGE_INTEGER frequency, counter;

@@ -20,8 +20,6 @@ namespace {
 using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
 
-const CLSID kConnectClsid = {0xBAC75E0D, 0x0684, 0x4250, {0xB6, 0x4C, 0x5E, 0x74, 0xA3, 0x65, 0xF9, 0x70}};
-
 // Noise allowed over a whole loop (measured: none once the loop has warmed up).
 constexpr long kHandleNoise = 2;
 constexpr std::int64_t kHeapNoise = 16 * 1024;  // the runtime's exception reserve alone is ~19 KB per load

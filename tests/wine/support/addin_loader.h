@@ -12,6 +12,9 @@
 
 namespace zorvane::test {
 
+// The published class identifier, written out here so that a wrong one in the DLL shows.
+inline constexpr CLSID kConnectClsid = {0xBAC75E0D, 0x0684, 0x4250, {0xB6, 0x4C, 0x5E, 0x74, 0xA3, 0x65, 0xF9, 0x70}};
+
 class AddinModule {
  public:
   static AddinModule& Instance();  // loaded once per test program
