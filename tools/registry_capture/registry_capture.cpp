@@ -23,10 +23,12 @@
 #include <tuple>
 #include <vector>
 
+#include "common/utf8.h"
 #include "settings/registry_key.h"
 
 namespace {
 
+using zorvane::ToUtf8;
 using zorvane::settings::UniqueHkey;
 
 constexpr wchar_t kScratchKey[] = L"Software\\Zorvane registry capture";
@@ -44,15 +46,6 @@ class Failure : public std::runtime_error {
  public:
   explicit Failure(const std::string& what) : std::runtime_error(what) {}
 };
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                       nullptr, nullptr);
-  std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-  return out;
-}
 
 void Check(LSTATUS status, const char* what) {
   if (status != ERROR_SUCCESS) throw Failure(std::string(what) + " failed with error " + std::to_string(status));
@@ -240,7 +233,7 @@ int wmain(int argc, wchar_t** argv) {
   try {
     std::string out;
     for (const Row& row : Capture(argv[1], argv[2], argv[3])) {
-      out += std::to_string(row.root) + "\t" + Utf8(row.key) + "\t" + Utf8(row.name) + "\t" + Utf8(row.value) + "\n";
+      out += std::to_string(row.root) + "\t" + ToUtf8(row.key) + "\t" + ToUtf8(row.name) + "\t" + ToUtf8(row.value) + "\n";
     }
     Print(out);
     return 0;

@@ -3,25 +3,6 @@
 namespace zorvane::standin {
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Decodes the code point that starts at `i` and advances `i` past it.
-char32_t NextCodePoint(std::wstring_view text, std::size_t& i) {
-  const char32_t unit = static_cast<char16_t>(text[i++]);
-  if (unit >= 0xD800 && unit <= 0xDBFF) {
-    if (i < text.size()) {
-      const char32_t low = static_cast<char16_t>(text[i]);
-      if (low >= 0xDC00 && low <= 0xDFFF) {
-        ++i;
-        return 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-      }
-    }
-    return kReplacement;
-  }
-  if (unit >= 0xDC00 && unit <= 0xDFFF) return kReplacement;
-  return unit;
-}
-
 bool IsWide(char32_t c) {
   return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) ||
          (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF) ||
@@ -37,30 +18,6 @@ bool IsZeroWidth(char32_t c) {
 }
 
 }  // namespace
-
-std::string ToUtf8(std::wstring_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const char32_t c = NextCodePoint(text, i);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
 
 std::size_t DisplayWidth(std::wstring_view text) {
   std::size_t width = 0;

@@ -1,13 +1,13 @@
-// Text helpers for what the host prints: UTF-8 encoding and column widths of CJK text.
+// Text helpers for what the host prints: column widths of CJK text (UTF-8 encoding is the
+// common ToUtf8).
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace zorvane::standin {
+#include "common/utf8.h"
 
-// UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
-std::string ToUtf8(std::wstring_view text);
+namespace zorvane::standin {
 
 // Columns that `text` takes in a terminal: East Asian wide and full-width characters
 // take two, combining marks none, everything else one.

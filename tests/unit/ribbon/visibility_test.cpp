@@ -33,10 +33,10 @@ TEST(VisibilityTest, KnowsTheCombinedMenuItsGapAndEveryTabSwitch) {
   EXPECT_TRUE(known.contains(id::kLabelAll));
   // Each tab switch is named after the tab it governs.
   for (std::size_t k = settings::kTabHome; k < settings::kSwitchCount; ++k) {
-    EXPECT_TRUE(known.contains(settings::kSwitchNames[k])) << testing::ToUtf8(settings::kSwitchNames[k]);
+    EXPECT_TRUE(known.contains(settings::kSwitchNames[k])) << ToUtf8(settings::kSwitchNames[k]);
   }
   const DisplaySettingsRecord on = AllSwitches(kHostTrue);
-  for (std::u16string_view id : ids) EXPECT_EQ(ControlVisibility(id, on), kHostTrue) << testing::ToUtf8(id);
+  for (std::u16string_view id : ids) EXPECT_EQ(ControlVisibility(id, on), kHostTrue) << ToUtf8(id);
 }
 
 TEST(VisibilityTest, CombinedMenuAndItsGapFollowShowAllMenuTogether) {
@@ -66,7 +66,7 @@ TEST(VisibilityTest, OnlyTabReviewOffHidesOnlyTheReviewTab) {
   EXPECT_EQ(ControlVisibility(u"TabReview", record), kHostFalse);
   for (const std::u16string_view tab : {u"TabHome"sv, u"TabInsert"sv, u"TabDesign"sv, u"TabAnimations"sv,
                                         u"TabSlideShow"sv, u"TabView"sv, u"TabDeveloper"sv}) {
-    EXPECT_EQ(ControlVisibility(tab, record), kHostTrue) << testing::ToUtf8(tab);
+    EXPECT_EQ(ControlVisibility(tab, record), kHostTrue) << ToUtf8(tab);
   }
 }
 
@@ -86,7 +86,7 @@ TEST(VisibilityTest, NearMissAndUnknownIdsAreHidden) {
        {u"tabhome"sv, u"TABHOME"sv, u"TabHome "sv, u" TabHome"sv, u"TabHom"sv, u"TabHome\0"sv, u"menuall"sv,
         u"MenuAll "sv, u"rxlableall"sv, u"rxlabelAll"sv, u"rxlable1"sv, u"rxMenu_wenjianI"sv, u"ShowAllMenu"sv,
         u"rxWordVBA"sv, u""sv}) {
-    EXPECT_EQ(ControlVisibility(id, on), kHostFalse) << testing::ToUtf8(id) << " (" << id.size() << " units)";
+    EXPECT_EQ(ControlVisibility(id, on), kHostFalse) << ToUtf8(id) << " (" << id.size() << " units)";
   }
 }
 

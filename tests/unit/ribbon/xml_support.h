@@ -1,5 +1,5 @@
-// Helpers for reading the ribbon markup in tests: UTF-16 to UTF-8 for pugixml, strict
-// parsing, and walks over the element tree.
+// Helpers for reading the ribbon markup in tests: strict parsing and walks over the element
+// tree.
 #pragma once
 
 #include <pugixml.hpp>
@@ -9,11 +9,9 @@
 #include <string_view>
 #include <vector>
 
-namespace zorvane::ribbon::testing {
+#include "common/utf8.h"
 
-// UTF-16 to UTF-8. Throws std::invalid_argument on an unpaired surrogate, so a broken
-// text fails the test that reads it instead of being patched over.
-std::string ToUtf8(std::u16string_view text);
+namespace zorvane::ribbon::testing {
 
 // Parses with every node kind kept (declarations, comments, processing instructions and
 // whitespace-only text), so that tests can see anything beyond plain elements.

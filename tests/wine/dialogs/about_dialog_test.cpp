@@ -101,12 +101,6 @@ bool AnyPixel(HWND dialog, const RECT& area, const std::function<bool(COLORREF)>
 
 bool IsPureBlue(COLORREF colour) { return GetBValue(colour) > 200 && GetRValue(colour) < 60 && GetGValue(colour) < 60; }
 
-std::string Narrow(const std::wstring& text) {
-  std::string narrow;
-  for (const wchar_t c : text) narrow.push_back(static_cast<char>(c));
-  return narrow;
-}
-
 std::vector<std::string> ReadLines(const std::wstring& path) {
   std::vector<std::string> lines;
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -200,7 +194,7 @@ TEST_F(AboutDialogTest, WindowControlsFontsAndColoursFollowTheLayout) {
         ExpectDialogFont(c.subtitle, 180, false, "label2");
         ExpectDialogFont(c.productName, 180, false, "Label1");
         for (HWND label : {c.blogHeading, c.author, c.contact1, c.contact2, c.contact3, c.contactHeading}) {
-          ExpectDialogFont(label, 90, false, Utf8(WindowText(label)).c_str());
+          ExpectDialogFont(label, 90, false, ToUtf8(WindowText(label)).c_str());
         }
 
         // The description wraps within its rectangle: drawn as the label draws it, it needs
@@ -349,7 +343,7 @@ TEST_F(AboutDialogTest, EachClickOnTheLinkAsksTheShellOnceToOpenTheAddressAndThe
   const ScopedUrlHandler handler(SchemeOf(product::kWebAddress),
                                  SiblingProgram(L"url_recorder.exe") + L" \"" + log + L"\" \"%1\"");
   ASSERT_TRUE(handler.Registered());
-  const std::string address = Narrow(product::kWebAddress);
+  const std::string address = ToUtf8(product::kWebAddress);
 
   const HRESULT shown = Show([&](HWND dialog) {
     const AboutControls c = FindAboutControls(dialog);

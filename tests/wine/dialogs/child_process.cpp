@@ -20,7 +20,7 @@ ChildProcess::ChildProcess(std::wstring commandLine) {
     process_ = started.hProcess;
     id_ = started.dwProcessId;
   } else {
-    ADD_FAILURE() << "cannot start " << Utf8(commandLine) << ": error "
+    ADD_FAILURE() << "cannot start " << ToUtf8(commandLine) << ": error "
                   << GetLastError();
   }
 }
@@ -43,7 +43,7 @@ ForeignWindow::ForeignWindow(const std::wstring& title)
     : process_(SiblingProgram(L"foreign_window.exe") + L" \"" + title + L"\"") {
   if (!process_.Started()) return;
   if (!WaitUntil([&] { return (window_ = FindWindowW(nullptr, title.c_str())) != nullptr; }, kOpenTimeout)) {
-    ADD_FAILURE() << "the window \"" << Utf8(title) << "\" of another process did not open";
+    ADD_FAILURE() << "the window \"" << ToUtf8(title) << "\" of another process did not open";
   }
 }
 

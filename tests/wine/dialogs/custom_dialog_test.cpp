@@ -326,7 +326,7 @@ TEST_F(CustomDialogTest, WindowControlsAndFontsFollowTheLayoutAtTheWindowsDpi) {
         ExpectDialogFont(dialog, 90, false, "dialog");
         for (HWND control : {c.checkAll, c.ok, c.cancel, c.showCustomFrame, c.list, c.checkAllItems,
                              c.unCheckAllItems, c.buildinTabsFrame}) {
-          ExpectDialogFont(control, 90, false, Utf8(WindowText(control)).c_str());
+          ExpectDialogFont(control, 90, false, ToUtf8(WindowText(control)).c_str());
         }
 
         // Neither button is the default: the dialog's default identifier names no control,
@@ -354,7 +354,7 @@ TEST_F(CustomDialogTest, WindowControlsAndFontsFollowTheLayoutAtTheWindowsDpi) {
         for (HWND next : {c.ok, c.cancel, c.list, c.checkAllItems, c.unCheckAllItems, c.checkAll}) {
           PressKey(VK_TAB);
           EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(dialog) == next; }))
-              << "expected the focus on " << Utf8(WindowText(next));
+              << "expected the focus on " << ToUtf8(WindowText(next));
         }
 
         Pause(500ms);  // let the display show the last repaint

@@ -72,13 +72,6 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size, nullptr, nullptr);
-  return narrow;
-}
-
 std::wstring ClassName(HWND window) {
   wchar_t name[128] = {};
   GetClassNameW(window, name, static_cast<int>(std::size(name)));
@@ -172,7 +165,7 @@ HRESULT ShowAndDrive(const std::wstring& caption, const std::function<HRESULT()>
         },
         kOpenTimeout);
     if (dialog == nullptr) {
-      ADD_FAILURE() << "no dialog \"" << Utf8(caption) << "\" opened";
+      ADD_FAILURE() << "no dialog \"" << ToUtf8(caption) << "\" opened";
       if (!opened) {
         rescued = true;
         PostThreadMessageW(showThread, WM_QUIT, 0, 0);

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "common/utf8.h"
+
 namespace zorvane::dialogs::test {
 
 using namespace std::chrono_literals;
@@ -33,8 +35,6 @@ HWND FindControl(HWND dialog, const std::wstring& className, const std::wstring&
 
 std::wstring WindowText(HWND window);
 
-// For messages of failed expectations.
-std::string Utf8(const std::wstring& text);
 std::wstring ClassName(HWND window);
 
 // SendMessage with a timeout: a dialog thread that stops answering fails the test.

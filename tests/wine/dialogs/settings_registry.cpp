@@ -57,7 +57,7 @@ std::optional<StoredValue> ReadSetting(const std::wstring& name) {
 }
 
 void PrintTo(const StoredValue& value, std::ostream* out) {
-  *out << "{type " << value.type << ", \"" << Utf8(value.text) << "\"}";
+  *out << "{type " << value.type << ", \"" << ToUtf8(value.text) << "\"}";
 }
 
 std::array<std::optional<StoredValue>, 9> ReadAllSettings() {

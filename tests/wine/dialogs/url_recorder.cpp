@@ -7,19 +7,15 @@
 
 #include <string>
 
+#include "common/utf8.h"
+
 int main() {
   int count = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   if (arguments == nullptr || count != 3) return 2;
 
   const std::wstring address = arguments[2];
-  std::string line(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, address.c_str(),
-                                                                static_cast<int>(address.size()), nullptr, 0,
-                                                                nullptr, nullptr)),
-                   '\0');
-  WideCharToMultiByte(CP_UTF8, 0, address.c_str(), static_cast<int>(address.size()), line.data(),
-                      static_cast<int>(line.size()), nullptr, nullptr);
-  line += '\n';
+  const std::string line = zorvane::ToUtf8(address) + '\n';
 
   // Appends are atomic, so two quick requests both land whole.
   const HANDLE log = CreateFileW(arguments[1], FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

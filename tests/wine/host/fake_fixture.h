@@ -18,9 +18,9 @@ namespace standin_test {
 class FakeAddinTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(FileExists(HostPath())) << Narrow(HostPath());
+    ASSERT_TRUE(FileExists(HostPath())) << ToUtf8(HostPath());
     const std::wstring dll = BuildPath(STANDIN_FAKE_ADDIN_PATH);
-    ASSERT_TRUE(FileExists(dll)) << Narrow(dll);
+    ASSERT_TRUE(FileExists(dll)) << ToUtf8(dll);
     addins_.emplace(kAddinsKey);
     DeleteTree(kAddinsKey);
     ASSERT_TRUE(RegisterFakeClass(dll));
@@ -43,7 +43,7 @@ class FakeAddinTest : public ::testing::Test {
     last_ = result.out + L"\n--- stderr ---\n" + result.errors;
     return result;
   }
-  std::string Output() const { return Narrow(last_); }
+  std::string Output() const { return ToUtf8(last_); }
 
  private:
   std::optional<KeySnapshot> addins_;

@@ -38,7 +38,7 @@ class MenusTest : public ::testing::Test {
     for (const MenuPlace& menu : menus) {
       if (menu.element->AttributeOr(L"id") == id) return menu;
     }
-    ADD_FAILURE() << "no menu " << Narrow(id);
+    ADD_FAILURE() << "no menu " << ToUtf8(id);
     return menus.front();
   }
   std::wstring PrintItems(const MenuPlace& menu) {
@@ -108,7 +108,7 @@ TEST_F(MenusTest, SummaryOpensEachMenuOnceAndGivesItsSize) {
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], L"  " + PadToWidth(L"全部 ▸ 文件", 22) + PadToWidth(L"m1in", 20) + PadToWidth(L"tag File", 14) +
                           L"8 items, 1 separator");
-  EXPECT_TRUE(lines[2].ends_with(L"tag Edit      empty")) << Narrow(lines[2]);
+  EXPECT_TRUE(lines[2].ends_with(L"tag Edit      empty")) << ToUtf8(lines[2]);
   EXPECT_EQ(ui_.menusOpened(), 3);
 }
 

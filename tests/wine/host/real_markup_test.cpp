@@ -57,7 +57,7 @@ TEST_F(RealMarkupTest, QuelbyTabComesFirstAndHidesBuiltInTabsOnRequest) {
   EXPECT_EQ(tabs[0].caption, L"Quelby");
   EXPECT_EQ(tabs[0].key, L"rxWordVBA");
   EXPECT_EQ(tabs[1].key, L"TabHome");
-  for (const TabSlot& tab : tabs) EXPECT_EQ(VisibilityOf(tab).visible, tab.key != L"TabReview") << Narrow(tab.key);
+  for (const TabSlot& tab : tabs) EXPECT_EQ(VisibilityOf(tab).visible, tab.key != L"TabReview") << ToUtf8(tab.key);
 }
 
 TEST_F(RealMarkupTest, MenuBarShowsTheCombinedMenuAndNineMenusWithGaps) {
@@ -68,7 +68,7 @@ TEST_F(RealMarkupTest, MenuBarShowsTheCombinedMenuAndNineMenusWithGaps) {
   PrintAddinTab(report, tabs[0]);
   EXPECT_TRUE(HasLine(out.text(), L"      [全部 ▾]   [文件 ▾]   [编辑 ▾]   [视图 ▾]   [插入 ▾]   [格式 ▾]   "
                                   L"[工具 ▾]   [幻灯片放映 ▾]   [窗口 ▾]   [帮助 ▾]"))
-      << Narrow(out.text());
+      << ToUtf8(out.text());
   EXPECT_TRUE(HasLine(out.text(), L"      [FileNew | FileOpen | FileSave | FileSaveAsPowerPoint97_2003]"));
   EXPECT_TRUE(HasLine(out.text(), L"      [Font]"));  // the wide second toolbar: one line per control
 }
@@ -81,10 +81,10 @@ TEST_F(RealMarkupTest, AllEighteenMenusOpenWithTheirSizes) {
     const std::wstring tag = menu.element->AttributeOr(L"tag");
     ++copies[tag];
     const MenuContent& content = ui_.OpenMenu(*menu.element);
-    ASSERT_NE(content.root, nullptr) << Narrow(tag);
-    EXPECT_EQ(CountItems(*content.root).items, kMenuSizes.at(tag)) << Narrow(tag);
+    ASSERT_NE(content.root, nullptr) << ToUtf8(tag);
+    EXPECT_EQ(CountItems(*content.root).items, kMenuSizes.at(tag)) << ToUtf8(tag);
   }
-  for (const auto& [tag, size] : kMenuSizes) EXPECT_EQ(copies[tag], 2) << Narrow(tag);
+  for (const auto& [tag, size] : kMenuSizes) EXPECT_EQ(copies[tag], 2) << ToUtf8(tag);
 }
 
 TEST_F(RealMarkupTest, HidingTheCombinedMenuLeavesNineMenus) {

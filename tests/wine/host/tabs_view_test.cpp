@@ -71,7 +71,7 @@ TEST_F(TabsTest, ReDeclaredBuiltInTabsAskTheAddin) {
       EXPECT_FALSE(visibility.visible);
       EXPECT_EQ(visibility.hiddenBy, L"Fake.Addin");
     } else {
-      EXPECT_TRUE(visibility.visible) << Narrow(tab.key);
+      EXPECT_TRUE(visibility.visible) << ToUtf8(tab.key);
     }
   }
   EXPECT_EQ(ui_.visibilityQuestions(), 2);  // Review and Home; the others carry no callback
@@ -82,7 +82,7 @@ TEST_F(TabsTest, StartFromScratchHidesBuiltInTabsThatNoAddinShows) {
   AddinUi* uis[] = {&scratch};
   for (const TabSlot& tab : ArrangeTabs(uis)) {
     const bool declared = tab.key == L"TabHome" || tab.key == L"TabReview" || tab.owner.addin != nullptr;
-    EXPECT_EQ(VisibilityOf(tab).visible, declared) << Narrow(tab.key);
+    EXPECT_EQ(VisibilityOf(tab).visible, declared) << ToUtf8(tab.key);
   }
 }
 
@@ -102,7 +102,7 @@ TEST_F(TabsTest, TabStripMarksTheAddinsTabsAndHiddenTabs) {
 
 TEST_F(TabsTest, DrawsTheMenuBarOnOneLineWithItsBlankLabelsAsGaps) {
   const std::wstring text = Print(Own(ArrangeTabs(uis_)));
-  EXPECT_TRUE(HasLine(text, L"Tab Own (own) of Fake.Addin:")) << Narrow(text);
+  EXPECT_TRUE(HasLine(text, L"Tab Own (own) of Fake.Addin:")) << ToUtf8(text);
   EXPECT_TRUE(HasLine(text, L"  Group \" \" (g):"));
   EXPECT_TRUE(HasLine(text, L"    Box bar:"));
   EXPECT_TRUE(HasLine(text, L"      [全部 ▾]   [文件 ▾]   [编辑 ▾]"));
@@ -122,7 +122,7 @@ TEST_F(TabsTest, LeavesHiddenControlsOutAndNamesThem) {
   ui_.SetVisible(L"all", false);
   ui_.SetVisible(L"gapAll", false);
   const std::wstring text = Print(Own(ArrangeTabs(uis_)));
-  EXPECT_TRUE(HasLine(text, L"      [文件 ▾]   [编辑 ▾]")) << Narrow(text);
+  EXPECT_TRUE(HasLine(text, L"      [文件 ▾]   [编辑 ▾]")) << ToUtf8(text);
   EXPECT_EQ(text.find(L"[全部"), std::wstring::npos);
   EXPECT_TRUE(HasLine(text, L"    hidden by Fake.Addin: 全部 (all), gapAll"));
 }
@@ -142,7 +142,7 @@ TEST_F(TabsTest, AWideBoxGetsOneLinePerControl) {
   const std::wstring text = Print(tabs.back());
   const std::vector<std::wstring> lines = Lines(text);
   // Tab, group, box, twelve groups and one empty line for the gap.
-  ASSERT_EQ(lines.size(), 16u) << Narrow(text);
+  ASSERT_EQ(lines.size(), 16u) << ToUtf8(text);
   EXPECT_EQ(lines[3], L"      [SomeLongBuiltInCommandName0]");
   EXPECT_EQ(lines[9], L"");
   EXPECT_EQ(lines[15], L"      [SomeLongBuiltInCommandName11]");

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/utf8.h"
+
 namespace standin_test {
 
 // The lines of `text`, without their line ends.
@@ -29,13 +31,6 @@ inline bool HasLine(const std::wstring& text, const std::wstring& line) {
 }
 
 // UTF-8, for failure messages.
-inline std::string Narrow(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                       nullptr);
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-  return out;
-}
+using zorvane::ToUtf8;
 
 }  // namespace standin_test

@@ -1,4 +1,4 @@
-// The host's text encoding and layout helpers, its command line and its HRESULT texts.
+// The host's text layout helpers, its command line and its HRESULT texts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,15 +15,6 @@ using namespace zorvane::standin;
 namespace {
 
 ParsedOptions Parse(std::vector<std::wstring> args) { return ParseOptions(args); }
-
-TEST(Utf8, EncodesChineseAndSurrogatePairsAndReplacesLoneSurrogates) {
-  EXPECT_EQ(ToUtf8(L"全部"), "\xE5\x85\xA8\xE9\x83\xA8");
-  EXPECT_EQ(ToUtf8(L"a\u00E9"), "a\xC3\xA9");
-  EXPECT_EQ(ToUtf8(L"\xD83D\xDE00"), "\xF0\x9F\x98\x80");  // U+1F600 from its surrogate pair
-  EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800)) + L"x"), "\xEF\xBF\xBDx");
-  EXPECT_EQ(ToUtf8(std::wstring(1, static_cast<wchar_t>(0xDC00))), "\xEF\xBF\xBD");
-  EXPECT_EQ(ToUtf8(L""), "");
-}
 
 TEST(DisplayWidth, CountsWideCharactersTwice) {
   EXPECT_EQ(DisplayWidth(L"File"), 4u);

@@ -30,9 +30,9 @@ void ZorvaneTest::TearDownTestSuite() {
 }
 
 void ZorvaneTest::SetUp() {
-  ASSERT_TRUE(FileExists(HostPath())) << Narrow(HostPath());
-  ASSERT_TRUE(FileExists(ZorvaneDllPath())) << Narrow(ZorvaneDllPath());
-  ASSERT_TRUE(registered_) << "regsvr32 could not register " << Narrow(ZorvaneDllPath());
+  ASSERT_TRUE(FileExists(HostPath())) << ToUtf8(HostPath());
+  ASSERT_TRUE(FileExists(ZorvaneDllPath())) << ToUtf8(ZorvaneDllPath());
+  ASSERT_TRUE(registered_) << "regsvr32 could not register " << ToUtf8(ZorvaneDllPath());
   ASSERT_TRUE(AddinEntryExists(kZorvaneProgId)) << "registration wrote no add-in entry";
   addins_.emplace(kAddinsKey);
   settings_.emplace(SettingsKeyPath());

@@ -31,7 +31,7 @@ class ZorvaneTest : public ::testing::Test {
   void TearDown() override;
 
   ChildResult Run(const std::vector<std::wstring>& arguments);
-  std::string Output() const { return Narrow(last_); }
+  std::string Output() const { return ToUtf8(last_); }
   static bool SetSetting(const std::wstring& name, const std::wstring& value);
 
  private:

@@ -87,7 +87,7 @@ TEST_F(ZorvaneTest, ToolbarsShowTheBuiltInButtonsAndSmallMenus) {
            L"      [Bold | Italic | Underline | Shadow | ChangeCaseGallery]",
            L"      [ShapeQuickStylesHome | ShapeFillColorPicker | ShapeOutlineColorPicker | ShapeEffectsMenu]",
        }) {
-    EXPECT_TRUE(HasLine(result.out, line)) << Narrow(line) << "\n" << Output();
+    EXPECT_TRUE(HasLine(result.out, line)) << ToUtf8(line) << "\n" << Output();
   }
 }
 
@@ -97,11 +97,11 @@ TEST_F(ZorvaneTest, AllEighteenMenusOpenWithTheRightNumberOfItems) {
   ASSERT_EQ(menus.size(), 18u) << Output();
   std::map<std::wstring, int> copies;
   for (const auto& [tag, items] : menus) {
-    ASSERT_TRUE(kMenuSizes.contains(tag)) << Narrow(tag);
-    EXPECT_EQ(items, kMenuSizes.at(tag)) << Narrow(tag);
+    ASSERT_TRUE(kMenuSizes.contains(tag)) << ToUtf8(tag);
+    EXPECT_EQ(items, kMenuSizes.at(tag)) << ToUtf8(tag);
     ++copies[tag];
   }
-  for (const auto& [tag, size] : kMenuSizes) EXPECT_EQ(copies[tag], 2) << Narrow(tag);
+  for (const auto& [tag, size] : kMenuSizes) EXPECT_EQ(copies[tag], 2) << ToUtf8(tag);
 }
 
 TEST_F(ZorvaneTest, MenusOptionPrintsEveryMenuItemByItem) {

@@ -27,14 +27,14 @@ constexpr wchar_t kHiddenMark[] = L"  (hidden by Zorvane.Connect)";
 
 TEST_F(ZorvaneTest, EachTabSwitchHidesItsOwnTabOnly) {
   for (const TabSwitch& off : kTabSwitches) {
-    SCOPED_TRACE(Narrow(off.name));
+    SCOPED_TRACE(ToUtf8(off.name));
     for (const TabSwitch& each : kTabSwitches) ASSERT_TRUE(SetSetting(each.name, L"1"));
     ASSERT_TRUE(SetSetting(off.name, L"0"));
     const ChildResult result = Run({});
     EXPECT_EQ(result.exitCode, 0u) << Output();
     for (const TabSwitch& tab : kTabSwitches) {
       const std::wstring expected = std::wstring(tab.line) + (&tab == &off ? kHiddenMark : L"");
-      EXPECT_TRUE(HasLine(result.out, expected)) << Narrow(expected) << "\n" << Output();
+      EXPECT_TRUE(HasLine(result.out, expected)) << ToUtf8(expected) << "\n" << Output();
     }
     EXPECT_TRUE(HasLine(result.out, L"  Quelby          rxWordVBA, tab of Zorvane.Connect")) << Output();
   }
