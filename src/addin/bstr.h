@@ -1,4 +1,5 @@
-// Owner of a BSTR, and the one way a UTF-16 text of the core becomes a BSTR for the host.
+// The one way a UTF-16 text of the core becomes a BSTR for the host, and back (the owner,
+// UniqueBstr, is in common/windows_handles.h).
 #pragma once
 
 #include <windows.h>
@@ -7,14 +8,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "common/unique_handle.h"
+#include "common/windows_handles.h"
 
 namespace zorvane::addin {
-
-struct BstrFree {
-  void operator()(BSTR text) const noexcept { SysFreeString(text); }
-};
-using UniqueBstr = UniqueHandle<BSTR, BstrFree>;
 
 // A BSTR's text as the core sees it; a null BSTR is the empty text, as in OLE Automation.
 // The length is read from the BSTR's byte-count prefix, as SysStringLen does, without the

@@ -13,12 +13,10 @@
 #include "addin/module.h"
 #include "addin/product_text.h"
 #include "addin/registration_table.h"
-#include "settings/registry_key.h"
+#include "common/windows_handles.h"
 
 namespace zorvane::addin {
 namespace {
-
-using settings::UniqueHkey;
 
 // MinGW's HRESULT_FROM_WIN32 is a macro that evaluates its argument twice: a registry call
 // inside it would run twice, and a key would be reported as opened when the first call had

@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
+#include "common/windows_handles.h"
 #include "dialogs/dialog_form.h"
-#include "dialogs/handles.h"
 #include "dialogs/resource_picture.h"
 
 namespace zorvane::dialogs {

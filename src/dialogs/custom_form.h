@@ -11,8 +11,8 @@
 
 #include <utility>
 
+#include "common/windows_handles.h"
 #include "dialogs/dialog_form.h"
-#include "dialogs/handles.h"
 #include "office.h"
 #include "settings/display_settings.h"
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "dialogs/handles.h"
+#include "common/windows_handles.h"
 
 namespace zorvane::dialogs {
 

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "common/windows_handles.h"
 #include "dialogs/controls.h"
 #include "dialogs/dialog_template.h"
-#include "dialogs/handles.h"
 #include "dialogs/module_instance.h"
 #include "dialogs/twips.h"
 #include "dialogs/window_owner.h"

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "dialogs/handles.h"
+#include "common/windows_handles.h"
 #include "dialogs/module_instance.h"
 
 namespace zorvane::dialogs {

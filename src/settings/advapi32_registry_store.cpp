@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/windows_handles.h"
 #include "settings/code_page_text.h"
-#include "settings/registry_key.h"
 #include "settings/registry_value_text.h"
 
 namespace zorvane::settings {

@@ -24,12 +24,12 @@
 #include <vector>
 
 #include "common/utf8.h"
-#include "settings/registry_key.h"
+#include "common/windows_handles.h"
 
 namespace {
 
 using zorvane::ToUtf8;
-using zorvane::settings::UniqueHkey;
+using zorvane::UniqueHkey;
 
 constexpr wchar_t kScratchKey[] = L"Software\\Zorvane registry capture";
 constexpr wchar_t kClassesPrefix[] = L"Software\\Classes\\";

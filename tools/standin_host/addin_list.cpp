@@ -1,11 +1,9 @@
 #include "addin_list.h"
 
-#include "settings/registry_key.h"
+#include "common/windows_handles.h"
 
 namespace zorvane::standin {
 namespace {
-
-using settings::UniqueHkey;
 
 constexpr DWORD kMaxKeyName = 256;
 

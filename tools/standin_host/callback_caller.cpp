@@ -4,7 +4,6 @@
 
 #include "hresult_text.h"
 #include "text.h"
-#include "unique_bstr.h"
 
 namespace zorvane::standin {
 namespace {

@@ -2,14 +2,14 @@
 
 #include <new>
 
+#include "bstr_text.h"
+#include "common/windows_handles.h"
 #include "custom_array.h"
 #include "custom_ui.h"
 #include "hresult_text.h"
 #include "office.h"
-#include "settings/registry_key.h"
 #include "stand_in_control.h"
 #include "text.h"
-#include "unique_bstr.h"
 #include "xml_parser.h"
 
 using Microsoft::WRL::ComPtr;
@@ -25,7 +25,7 @@ std::wstring ClsidText(const CLSID& clsid) {
 
 // The DLL that COM would load for `clsid`, for messages; empty when none is registered.
 std::wstring InprocServerPath(const CLSID& clsid) {
-  settings::UniqueHkey key;
+  UniqueHkey key;
   const std::wstring path = L"CLSID\\" + ClsidText(clsid) + L"\\InprocServer32";
   if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return {};
   wchar_t value[MAX_PATH + 1] = {};
@@ -129,16 +129,16 @@ void LoadedAddin::LoadRibbon() {
     return;
   }
   UniqueBstr xml;
-  const UniqueBstr ribbonId(kPowerPointRibbonId);
+  const UniqueBstr ribbonId = NewBstr(kPowerPointRibbonId);
   const HRESULT hr = extensibility->GetCustomUI(ribbonId.get(), xml.put());
   report_.Trace(entry_.progId + L": GetCustomUI(" + Quoted(kPowerPointRibbonId) + L") -> " + HresultText(hr) + L", " +
-                std::to_wstring(xml.view().size()) + L" characters");
+                std::to_wstring(TextOf(xml.get()).size()) + L" characters");
   if (FAILED(hr)) {
     report_.Problem(ExitCode::kBadRibbon, entry_.progId + L": GetCustomUI(" + Quoted(kPowerPointRibbonId) +
                                               L") failed with " + HresultText(hr));
     return;
   }
-  documentXml_ = xml.view();
+  documentXml_ = TextOf(xml.get());
   if (documentXml_.empty()) return;  // no markup for this ribbon
 
   XmlParseResult parsed = ParseXml(documentXml_);

@@ -6,8 +6,8 @@
 
 #include <new>
 
+#include "bstr_text.h"
 #include "hresult_text.h"
-#include "unique_bstr.h"
 #include "unique_variant.h"
 
 using Microsoft::WRL::ComPtr;
@@ -46,7 +46,8 @@ std::wstring ParseErrorText(IXMLDOMDocument* document, HRESULT loadResult) {
   // Some parsers (Wine's among them) give no position: then none is claimed.
   std::wstring text = L"malformed XML";
   if (line > 0) text += L" at line " + std::to_wstring(line) + L", column " + std::to_wstring(column);
-  text += L": " + (reason.view().empty() ? std::wstring(L"rejected by the parser") : Trimmed(reason.view()));
+  const std::wstring_view why = TextOf(reason.get());
+  text += L": " + (why.empty() ? std::wstring(L"rejected by the parser") : Trimmed(why));
   if (code != 0) text += L", code " + HresultText(static_cast<HRESULT>(code));
   return text;
 }
@@ -65,8 +66,8 @@ bool Convert(IXMLDOMNode* node, XmlElement& out, int depth, std::wstring& error)
   UniqueBstr baseName;
   node->get_namespaceURI(namespaceUri.put());
   node->get_baseName(baseName.put());
-  out.namespaceUri = namespaceUri.view();
-  out.name = baseName.view();
+  out.namespaceUri = TextOf(namespaceUri.get());
+  out.name = TextOf(baseName.get());
 
   ComPtr<IXMLDOMNamedNodeMap> attributes;
   long count = 0;
@@ -77,11 +78,11 @@ bool Convert(IXMLDOMNode* node, XmlElement& out, int depth, std::wstring& error)
       if (FAILED(attributes->get_item(i, &attribute)) || !attribute) continue;
       UniqueBstr name;
       attribute->get_nodeName(name.put());
-      if (IsNamespaceDeclaration(name.view())) continue;
+      if (IsNamespaceDeclaration(TextOf(name.get()))) continue;
       // nodeValue, not text: text would fold the blanks of labels such as "   ".
       UniqueVariant value;
       attribute->get_nodeValue(value.get());
-      XmlAttribute copy{std::wstring(name.view()), {}};
+      XmlAttribute copy{std::wstring(TextOf(name.get())), {}};
       if (value.type() == VT_BSTR) {
         const BSTR bstr = V_BSTR(&value.value());
         copy.value.assign(bstr ? bstr : L"", SysStringLen(bstr));
@@ -127,7 +128,7 @@ XmlParseResult ParseXml(std::wstring_view text) {
     document->put_validateOnParse(VARIANT_FALSE);
     document->put_resolveExternals(VARIANT_FALSE);
 
-    const UniqueBstr source(text);
+    const UniqueBstr source = NewBstr(text);
     VARIANT_BOOL loaded = VARIANT_FALSE;
     hr = document->loadXML(source.get(), &loaded);
     if (FAILED(hr) || loaded != VARIANT_TRUE) {

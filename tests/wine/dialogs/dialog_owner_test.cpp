@@ -13,10 +13,10 @@
 #include <tuple>
 
 #include "child_process.h"
+#include "common/windows_handles.h"
 #include "dialog_driver.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/custom_dialog.h"
-#include "dialogs/handles.h"
 #include "dialogs/window_owner.h"
 #include "owner_probe.h"
 #include "screenshot.h"

@@ -3,13 +3,14 @@
 
 #include <wrl/client.h>
 
+#include "bstr_text.h"
 #include "stand_in_application.h"
 #include "stand_in_control.h"
 #include "stand_in_ribbon.h"
-#include "unique_bstr.h"
 #include "unique_variant.h"
 
 using Microsoft::WRL::ComPtr;
+using zorvane::UniqueBstr;
 using namespace zorvane::standin;
 
 namespace {
@@ -50,8 +51,8 @@ TEST(StandInObjects, ControlReportsIdAndTagThroughItsInterfaceAndByName) {
   UniqueBstr tag;
   ASSERT_EQ(control->get_Id(id.put()), S_OK);
   ASSERT_EQ(control->get_Tag(tag.put()), S_OK);
-  EXPECT_EQ(id.view(), L"rxMenu_wenjianI");
-  EXPECT_EQ(tag.view(), L"File");
+  EXPECT_EQ(TextOf(id.get()), L"rxMenu_wenjianI");
+  EXPECT_EQ(TextOf(tag.get()), L"File");
   ComPtr<IDispatch> context;
   EXPECT_EQ(control->get_Context(context.GetAddressOf()), S_OK);
   EXPECT_EQ(context, nullptr);
@@ -79,7 +80,7 @@ TEST(StandInObjects, RibbonCountsInvalidationsFromEitherBinding) {
             S_OK);
   EXPECT_EQ(ribbon->invalidateCalls(), 2u);
 
-  UniqueBstr controlId(L"TabHome");
+  UniqueBstr controlId = NewBstr(L"TabHome");
   VARIANTARG argument;
   VariantInit(&argument);
   V_VT(&argument) = VT_BSTR;

@@ -1,12 +1,12 @@
 #include "test_registry.h"
 
+#include "common/windows_handles.h"
 #include "fake_identity.h"
-#include "settings/registry_key.h"
 
 namespace standin_test {
 namespace {
 
-using zorvane::settings::UniqueHkey;
+using zorvane::UniqueHkey;
 
 std::wstring EntryPath(const std::wstring& progId) { return std::wstring(kAddinsKey) + L"\\" + progId; }
 

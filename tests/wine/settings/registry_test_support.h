@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/registry_key.h"
+#include "common/windows_handles.h"
 
 namespace zorvane::settings::testing {
 

@@ -1,37 +1,10 @@
 #include "support/child_process.h"
 
-#include <utility>
-
+#include "common/windows_handles.h"
 #include "support/joining_thread.h"
 
 namespace zorvane::test {
 namespace {
-
-class Handle {
- public:
-  Handle() = default;
-  explicit Handle(HANDLE handle) : handle_(handle) {}
-  Handle(Handle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  Handle& operator=(Handle&& other) noexcept {
-    reset(std::exchange(other.handle_, nullptr));
-    return *this;
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  ~Handle() { reset(); }
-  HANDLE get() const { return handle_; }
-  HANDLE* put() {
-    reset();
-    return &handle_;
-  }
-  void reset(HANDLE handle = nullptr) {
-    if (handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    handle_ = handle;
-  }
-
- private:
-  HANDLE handle_ = nullptr;
-};
 
 std::wstring Quote(const std::wstring& argument) {
   if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos) return argument;
@@ -70,7 +43,7 @@ std::wstring FromUtf8(const std::string& bytes) {
 ChildResult RunChild(const std::wstring& program, const std::vector<std::wstring>& arguments, DWORD timeoutMs) {
   ChildResult result;
   SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-  Handle outRead, outWrite, errRead, errWrite;
+  UniqueKernelHandle outRead, outWrite, errRead, errWrite;
   if (!CreatePipe(outRead.put(), outWrite.put(), &inherit, 0) || !CreatePipe(errRead.put(), errWrite.put(), &inherit, 0)) {
     return result;
   }
@@ -90,8 +63,8 @@ ChildResult RunChild(const std::wstring& program, const std::vector<std::wstring
     return result;
   }
   result.started = true;
-  Handle processHandle(process.hProcess);
-  Handle threadHandle(process.hThread);
+  UniqueKernelHandle processHandle(process.hProcess);
+  UniqueKernelHandle threadHandle(process.hThread);
   // Our copies of the write ends must go, or the reads never see the end.
   outWrite.reset();
   errWrite.reset();

@@ -3,15 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/windows_handles.h"
+
 namespace zorvane::test {
 namespace {
-
-struct Key {
-  HKEY handle = nullptr;
-  ~Key() {
-    if (handle != nullptr) RegCloseKey(handle);
-  }
-};
 
 void Dump(HKEY key, const std::wstring& path, std::wstring& out) {
   out += L"[" + path + L"]\n";
@@ -44,9 +39,9 @@ void Dump(HKEY key, const std::wstring& path, std::wstring& out) {
   }
   std::sort(children.begin(), children.end());
   for (const auto& child : children) {
-    Key sub;
-    if (RegOpenKeyExW(key, child.c_str(), 0, KEY_READ, &sub.handle) == ERROR_SUCCESS) {
-      Dump(sub.handle, path + L"\\" + child, out);
+    UniqueHkey sub;
+    if (RegOpenKeyExW(key, child.c_str(), 0, KEY_READ, sub.put()) == ERROR_SUCCESS) {
+      Dump(sub.get(), path + L"\\" + child, out);
     }
   }
 }
@@ -54,60 +49,60 @@ void Dump(HKEY key, const std::wstring& path, std::wstring& out) {
 }  // namespace
 
 std::wstring SnapshotKey(HKEY root, const std::wstring& path) {
-  Key key;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key.handle) != ERROR_SUCCESS) return L"<absent>";
+  UniqueHkey key;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return L"<absent>";
   std::wstring out;
-  Dump(key.handle, path, out);
+  Dump(key.get(), path, out);
   return out;
 }
 
 bool KeyExists(HKEY root, const std::wstring& path) {
-  Key key;
-  return RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key.handle) == ERROR_SUCCESS;
+  UniqueHkey key;
+  return RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
 void DeleteKeyTree(HKEY root, const std::wstring& path) { RegDeleteTreeW(root, path.c_str()); }
 
 void SetRawValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type,
                  const std::vector<BYTE>& data) {
-  Key key;
-  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key.handle, nullptr) !=
+  UniqueHkey key;
+  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr) !=
       ERROR_SUCCESS) {
     return;
   }
-  RegSetValueExW(key.handle, name.c_str(), 0, type, data.empty() ? nullptr : data.data(),
+  RegSetValueExW(key.get(), name.c_str(), 0, type, data.empty() ? nullptr : data.data(),
                  static_cast<DWORD>(data.size()));
 }
 
 bool GetRawValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD& type,
                  std::vector<BYTE>& data) {
-  Key key;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key.handle) != ERROR_SUCCESS) return false;
+  UniqueHkey key;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
   DWORD size = 0;
-  if (RegQueryValueExW(key.handle, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
+  if (RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
   data.resize(size);
-  return RegQueryValueExW(key.handle, name.c_str(), nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
+  return RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
 }
 
 void SetRawValueA(HKEY root, const std::wstring& path, const std::string& name, DWORD type,
                   const std::vector<BYTE>& data) {
-  Key key;
-  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key.handle, nullptr) !=
+  UniqueHkey key;
+  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr) !=
       ERROR_SUCCESS) {
     return;
   }
-  RegSetValueExA(key.handle, name.c_str(), 0, type, data.empty() ? nullptr : data.data(),
+  RegSetValueExA(key.get(), name.c_str(), 0, type, data.empty() ? nullptr : data.data(),
                  static_cast<DWORD>(data.size()));
 }
 
 bool GetRawValueA(HKEY root, const std::wstring& path, const std::string& name, DWORD& type,
                   std::vector<BYTE>& data) {
-  Key key;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key.handle) != ERROR_SUCCESS) return false;
+  UniqueHkey key;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
   DWORD size = 0;
-  if (RegQueryValueExA(key.handle, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
+  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
   data.resize(size);
-  if (RegQueryValueExA(key.handle, name.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS) return false;
+  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS) return false;
   data.resize(size);
   return true;
 }
