@@ -39,7 +39,7 @@ press() {
   echo
   echo "== stand-in host --click $button --dismiss $answer   (screenshot: $picture)"
   (sleep 1.5; import -display "$(cat "$state/display")" -window root "$picture" 2>/dev/null || true) &
-  run "$host" --click "$button" --dismiss "$answer" --dismiss-delay 3000 | sed -n '/^Click/,/^$/p'
+  run "$host" --click "$button" --dismiss "$answer" --dismiss-delay 3000 | sed -n '/^Click/,$p'
   wait
 }
 press Dingzhi 确定 "$build/demo-customize.png"
