@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ googletest libgtest-dev libpugixml-dev
+  cmake ninja-build g++ googletest libgtest-dev libpugixml-dev libxml2-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev
   clang-14 libclang-rt-14-dev
   wine wine32:i386 wine64

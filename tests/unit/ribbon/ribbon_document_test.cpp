@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -66,10 +65,8 @@ TEST_F(RibbonDocumentTest, EveryCallReturnsTheSameZeroTerminatedText) {
 }
 
 TEST_F(RibbonDocumentTest, RootDeclaresTheCustomUiNamespaceAndTheLoadCallback) {
+  // Which namespace: the published schema accepts only its own (published_refs_test.cpp).
   EXPECT_EQ(AttributeNamesOf(Root()), (Names{"xmlns", "onLoad"}));
-  const std::string ns = Root().attribute("xmlns").value();
-  EXPECT_EQ(ns, ToUtf8(kCustomUiNamespace));
-  EXPECT_TRUE(ns.ends_with("/office/2006/01/customui")) << ns;
   EXPECT_EQ(std::string(Root().attribute("onLoad").value()), ToUtf8(callback::kOnLoad));
   // One default namespace and no prefixes anywhere.
   for (pugi::xml_node element : ElementsOf(Root())) {
@@ -91,12 +88,7 @@ TEST_F(RibbonDocumentTest, HasTheExpectedNumberOfEachElement) {
       {"group", 1},    {"box", 3},          {"menu", 4},          {"dynamicMenu", 18},
       {"labelControl", 16}, {"buttonGroup", 16}, {"control", 64}};
   EXPECT_EQ(counts, expected);
-}
-
-TEST_F(RibbonDocumentTest, Has59IdsAllDistinct) {
-  const std::vector<std::string> ids = IdsOf(Root());
-  EXPECT_EQ(ids.size(), 59u);
-  EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), ids.size());
+  EXPECT_EQ(IdsOf(Root()).size(), 59u);  // distinct: the schema's ids are unique within a document
 }
 
 // The exact tabs and group are checked with the opening text below; this is their shape.
