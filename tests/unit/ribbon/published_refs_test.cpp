@@ -30,8 +30,10 @@ using Schema = std::unique_ptr<xmlSchema, LibxmlFree<xmlSchemaFree>>;
 using Validator = std::unique_ptr<xmlSchemaValidCtxt, LibxmlFree<xmlSchemaFreeValidCtxt>>;
 using Document = std::unique_ptr<xmlDoc, LibxmlFree<xmlFreeDoc>>;
 
+using Errors = std::vector<std::string>;
+
 // What libxml2 finds wrong in `text` against the customUI schema; empty when it is valid.
-std::vector<std::string> SchemaErrors(std::u16string_view text) {
+Errors SchemaErrors(std::u16string_view text) {
   static const Schema schema = [] {
     const SchemaParser parser(xmlSchemaNewParserCtxt((kRefs + "/customUI.libxml2.xsd").c_str()));
     return Schema(parser ? xmlSchemaParse(parser.get()) : nullptr);
@@ -42,22 +44,16 @@ std::vector<std::string> SchemaErrors(std::u16string_view text) {
   const Document document(xmlReadMemory(utf8.data(), static_cast<int>(utf8.size()), "markup.xml", "UTF-8",
                                         XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
   if (!document) return {"not well-formed XML"};
-  std::vector<std::string> errors;
+  Errors errors;
   const Validator validator(xmlSchemaNewValidCtxt(schema.get()));
   // `auto`: the error's pointer type gained a const in later libxml2 versions.
   xmlSchemaSetValidStructuredErrors(validator.get(), [](void* out, auto error) {
     std::string message = error->message != nullptr ? error->message : "unnamed error";
     while (!message.empty() && message.back() == '\n') message.pop_back();
-    static_cast<std::vector<std::string>*>(out)->push_back(message);
+    static_cast<Errors*>(out)->push_back(message);
   }, &errors);
   if (xmlSchemaValidateDoc(validator.get(), document.get()) != 0 && errors.empty()) errors.push_back("invalid");
   return errors;
-}
-
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& line : lines) out += line + "\n";
-  return out;
 }
 
 // The names PowerPoint publishes for its built-in controls.
@@ -71,12 +67,12 @@ std::set<std::string> PublishedControlNames() {
 }
 
 TEST(PublishedSchemaTest, AcceptsTheRibbonDocument) {
-  EXPECT_EQ(Joined(SchemaErrors(RibbonDocument())), "");
+  EXPECT_EQ(SchemaErrors(RibbonDocument()), Errors{});
 }
 
 TEST(PublishedSchemaTest, AcceptsEachMenuAnswer) {
   for (std::u16string_view tag : MenuTags()) {
-    EXPECT_EQ(Joined(SchemaErrors(MenuContent(tag))), "") << ToUtf8(tag);
+    EXPECT_EQ(SchemaErrors(MenuContent(tag)), Errors{}) << ToUtf8(tag);
   }
 }
 
