@@ -219,8 +219,7 @@ bool LoadedAddin::ReadContent(const XmlElement& element, const std::wstring& cal
                                                    L" answered " + TypeName(result.type()) + L", not VT_BSTR");
     return false;
   }
-  const BSTR text = V_BSTR(&result.value());
-  menu.content.xml.assign(text ? text : L"", SysStringLen(text));
+  menu.content.xml = TextOf(V_BSTR(&result.value()));
   report_.Trace(entry_.progId + L": " + what + L" -> " + std::to_wstring(menu.content.xml.size()) + L" characters");
   if (menu.content.xml.empty()) return true;  // an empty menu
 

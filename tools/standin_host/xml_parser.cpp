@@ -83,10 +83,7 @@ bool Convert(IXMLDOMNode* node, XmlElement& out, int depth, std::wstring& error)
       UniqueVariant value;
       attribute->get_nodeValue(value.get());
       XmlAttribute copy{std::wstring(TextOf(name.get())), {}};
-      if (value.type() == VT_BSTR) {
-        const BSTR bstr = V_BSTR(&value.value());
-        copy.value.assign(bstr ? bstr : L"", SysStringLen(bstr));
-      }
+      if (value.type() == VT_BSTR) copy.value = TextOf(V_BSTR(&value.value()));
       out.attributes.push_back(std::move(copy));
     }
   }
