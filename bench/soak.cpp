@@ -22,7 +22,7 @@
 #include "ribbon/menu_contents.h"
 #include "ribbon/visibility.h"
 #include "support/addin_loader.h"
-#include "support/host_standins.h"
+#include "host_objects.h"
 #include "support/proc_address.h"
 #include "support/process_counters.h"
 
@@ -34,9 +34,9 @@ using zorvane::test::DispIdOf;
 using zorvane::test::kConnectClsid;
 using zorvane::test::ProcessCounters;
 using zorvane::test::SampleCounters;
-using zorvane::test::StandInApplication;
-using zorvane::test::StandInControl;
-using zorvane::test::StandInRibbon;
+using zorvane::standin::StandInApplication;
+using zorvane::standin::StandInControl;
+using zorvane::standin::StandInRibbon;
 
 double Seconds() {
   LARGE_INTEGER frequency, counter;
@@ -188,8 +188,8 @@ bool CallbackLoop(long calls) {
 bool ModuleCycleLoop(const std::wstring& dllPath, long cycles) {
   StandInApplication application;
   StandInRibbon ribbon;
-  const long applicationHeld = application.Outstanding();
-  const long ribbonHeld = ribbon.Outstanding();
+  const long applicationHeld = application.outstanding();
+  const long ribbonHeld = ribbon.outstanding();
   long failed = 0, stayedLoaded = 0, referencesKept = 0;
   auto cycle = [&] {
     Session session;
@@ -208,7 +208,7 @@ bool ModuleCycleLoop(const std::wstring& dllPath, long cycles) {
     }
     if (!used || !session.Close()) ++failed;
     if (GetModuleHandleW(dllPath.c_str()) != nullptr) ++stayedLoaded;
-    if (application.Outstanding() != applicationHeld || ribbon.Outstanding() != ribbonHeld) ++referencesKept;
+    if (application.outstanding() != applicationHeld || ribbon.outstanding() != ribbonHeld) ++referencesKept;
   };
   cycle();  // COM's own first-use costs
   const ProcessCounters before = SampleCounters();
@@ -220,8 +220,8 @@ bool ModuleCycleLoop(const std::wstring& dllPath, long cycles) {
                 "Loop 2: %ld cycles of create, connect, document, load, 3 callbacks, disconnect, release, unload;\n"
                 "        %ld failed calls, %ld cycles left the module loaded, %ld left references held\n"
                 "        (application %ld -> %ld, ribbon %ld -> %ld)",
-                cycles, failed, stayedLoaded, referencesKept, applicationHeld, application.Outstanding(), ribbonHeld,
-                ribbon.Outstanding());
+                cycles, failed, stayedLoaded, referencesKept, applicationHeld, application.outstanding(), ribbonHeld,
+                ribbon.outstanding());
   PrintChange(title, before, after, Seconds() - start);
   return failed == 0 && stayedLoaded == 0 && referencesKept == 0;
 }

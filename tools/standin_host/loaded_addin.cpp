@@ -8,7 +8,7 @@
 #include "custom_ui.h"
 #include "hresult_text.h"
 #include "office.h"
-#include "stand_in_control.h"
+#include "host_objects.h"
 #include "text.h"
 #include "xml_parser.h"
 
@@ -103,7 +103,7 @@ bool LoadedAddin::Connect() {
   CustomArray custom;
   const HRESULT hr = extensibility_->OnConnection(application_.Get(), ext_cm_Startup, instance.Get(), custom.get());
   report_.Trace(entry_.progId + L": OnConnection(application, ext_cm_Startup, add-in instance, empty custom array) -> " +
-                HresultText(hr) + L"; it holds " + std::to_wstring(application_->references() - 1) +
+                HresultText(hr) + L"; it holds " + std::to_wstring(application_->outstanding()) +
                 L" reference(s) to the application");
   if (FAILED(hr)) {
     report_.Problem(ExitCode::kConnectFailed,
@@ -276,11 +276,11 @@ void LoadedAddin::Disconnect() {
   const HRESULT hr = extensibility_->OnDisconnection(ext_dm_HostShutdown, custom.get());
   report_.Trace(entry_.progId + L": OnDisconnection(ext_dm_HostShutdown) -> " + HresultText(hr));
   if (FAILED(hr)) report_.Warning(entry_.progId + L": OnDisconnection failed with " + HresultText(hr));
-  const ULONG heldWhileConnected = application_->references() - 1;
+  const long heldWhileConnected = application_->outstanding();
   callbacks_.reset();
   extensibility_.Reset();
   object_.Reset();
-  const ULONG heldAfterRelease = application_->references() - 1;
+  const long heldAfterRelease = application_->outstanding();
   report_.Trace(entry_.progId + L": released; references to the application: " + std::to_wstring(heldWhileConnected) +
                 L" while connected, " + std::to_wstring(heldAfterRelease) + L" after release");
   if (heldAfterRelease != 0) {

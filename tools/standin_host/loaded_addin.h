@@ -16,8 +16,7 @@
 #include "addin_ui.h"
 #include "callback_caller.h"
 #include "report.h"
-#include "stand_in_application.h"
-#include "stand_in_ribbon.h"
+#include "host_objects.h"
 #include "xml_element.h"
 
 namespace zorvane::standin {

@@ -8,13 +8,14 @@
 
 #include "support/addin_loader.h"
 #include "ribbon/ribbon_document.h"
-#include "support/host_standins.h"
+#include "host_objects.h"
 #include "support/registry_snapshot.h"
 
 namespace {
 
 using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
+using namespace zorvane::standin;
 
 const std::wstring kSettingsKey = L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
 
@@ -60,7 +61,7 @@ TEST_F(ConnectObject, AnswersItsInterfacesAndNoOthers) {
 TEST_F(ConnectObject, ConnectionKeepsTheApplicationAndLoadsTheSettings) {
   StandInApplication application;
   ASSERT_EQ(Connect(&application), S_OK);
-  EXPECT_EQ(application.Outstanding(), 1) << "the add-in keeps one reference to the application";
+  EXPECT_EQ(application.outstanding(), 1) << "the add-in keeps one reference to the application";
   // First start: the key is created with the nine defaults.
   for (const wchar_t* name : {L"ShowAllMenu", L"TabHome", L"TabInsert", L"TabDesign", L"TabAnimations",
                               L"TabSlideShow", L"TabReview", L"TabView", L"TabDeveloper"}) {
@@ -69,13 +70,13 @@ TEST_F(ConnectObject, ConnectionKeepsTheApplicationAndLoadsTheSettings) {
   object_.Reset();
   extensibility_.Reset();
   ribbon_.Reset();
-  EXPECT_EQ(application.Outstanding(), 0) << "released with the add-in object";
+  EXPECT_EQ(application.outstanding(), 0) << "released with the add-in object";
 }
 
 TEST_F(ConnectObject, ConnectionRefusesAHostThatIsNotPowerPoint) {
   StandInApplication notPowerPoint(false);
   EXPECT_EQ(Connect(&notPowerPoint), E_NOINTERFACE);
-  EXPECT_EQ(notPowerPoint.Outstanding(), 0);
+  EXPECT_EQ(notPowerPoint.outstanding(), 0);
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettingsKey)) << "settings must not be loaded by a failed connection";
   EXPECT_EQ(Connect(nullptr), E_POINTER);
 }
@@ -113,29 +114,29 @@ TEST_F(ConnectObject, SecondRibbonLoadReleasesTheFirstAndDisconnectionKeepsIt) {
   InvokeResult result;
   InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&first)}, result);
   ASSERT_EQ(result.hr, S_OK);
-  EXPECT_EQ(first.Outstanding(), 1);
+  EXPECT_EQ(first.outstanding(), 1);
   InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&second)}, result);
   ASSERT_EQ(result.hr, S_OK);
-  EXPECT_EQ(first.Outstanding(), 0) << "the replaced ribbon is released";
-  EXPECT_EQ(second.Outstanding(), 1);
+  EXPECT_EQ(first.outstanding(), 0) << "the replaced ribbon is released";
+  EXPECT_EQ(second.outstanding(), 1);
   SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
   extensibility_->OnDisconnection(ext_dm_HostShutdown, &custom);
   SafeArrayDestroy(custom);
   object_.Reset();
   extensibility_.Reset();
   ribbon_.Reset();
-  EXPECT_EQ(second.Outstanding(), 1) << "the ribbon lives as long as the module";
+  EXPECT_EQ(second.outstanding(), 1) << "the ribbon lives as long as the module";
   // Leave no reference to a stack object behind for the next tests.
   StandInRibbon last;
   auto another = AddinModule::Instance().CreateObject();
   InvokeByName(another.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&last)}, result);
-  EXPECT_EQ(second.Outstanding(), 0);
+  EXPECT_EQ(second.outstanding(), 0);
   VARIANT none;
   VariantInit(&none);
   V_VT(&none) = VT_DISPATCH;
   V_DISPATCH(&none) = nullptr;
   InvokeByName(another.Get(), L"rxcustomUI_onLoad", {none}, result);
-  EXPECT_EQ(last.Outstanding(), 0);
+  EXPECT_EQ(last.outstanding(), 0);
 }
 
 TEST_F(ConnectObject, TheRibbonIsLetGoWhenTheModuleMayUnload) {
@@ -144,13 +145,13 @@ TEST_F(ConnectObject, TheRibbonIsLetGoWhenTheModuleMayUnload) {
   InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&ribbon)}, result);
   ASSERT_EQ(result.hr, S_OK);
   EXPECT_EQ(AddinModule::Instance().CanUnloadNow(), S_FALSE);
-  EXPECT_EQ(ribbon.Outstanding(), 1) << "kept while an add-in object lives";
+  EXPECT_EQ(ribbon.outstanding(), 1) << "kept while an add-in object lives";
   object_.Reset();
   extensibility_.Reset();
   ribbon_.Reset();
-  EXPECT_EQ(ribbon.Outstanding(), 1) << "kept after the object is gone, until the module unloads";
+  EXPECT_EQ(ribbon.outstanding(), 1) << "kept after the object is gone, until the module unloads";
   EXPECT_EQ(AddinModule::Instance().CanUnloadNow(), S_OK);
-  EXPECT_EQ(ribbon.Outstanding(), 0) << "released once COM may unload the module";
+  EXPECT_EQ(ribbon.outstanding(), 0) << "released once COM may unload the module";
 }
 
 TEST_F(ConnectObject, ModuleStaysLoadedWhileObjectsOrLocksLive) {

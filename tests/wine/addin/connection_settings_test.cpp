@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "support/addin_loader.h"
-#include "support/host_standins.h"
+#include "host_objects.h"
 #include "support/registry_snapshot.h"
 
 namespace {
 
 using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
+using namespace zorvane::standin;
 
 const std::wstring kSettingsKey = L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
 const std::wstring kPolicyKey = L"SOFTWARE\\Policies\\Quelby\\PowerPoint";

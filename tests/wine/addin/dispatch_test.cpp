@@ -9,12 +9,13 @@
 #include <string>
 
 #include "support/addin_loader.h"
-#include "support/host_standins.h"
+#include "host_objects.h"
 
 namespace {
 
 using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
+using namespace zorvane::standin;
 
 class Dispatch : public ::testing::Test {
  protected:
@@ -101,8 +102,8 @@ TEST_F(Dispatch, AcceptsTheControlByValueByReferenceAndInsideAVariant) {
     EXPECT_EQ(result.hr, S_OK) << "variant type " << V_VT(&argument);
     EXPECT_EQ(V_VT(&result.value), VT_BOOL);
   }
-  EXPECT_EQ(control.idReads.load(), 3);
-  EXPECT_EQ(control.Outstanding(), 0) << "no reference to the control is kept";
+  EXPECT_EQ(control.idReads(), 3);
+  EXPECT_EQ(control.outstanding(), 0) << "no reference to the control is kept";
 }
 
 TEST_F(Dispatch, ContentCallbackAnswersEachTagAndNothingElse) {
@@ -113,7 +114,7 @@ TEST_F(Dispatch, ContentCallbackAnswersEachTagAndNothingElse) {
     ASSERT_EQ(result.hr, S_OK) << tag;
     ASSERT_EQ(V_VT(&result.value), VT_BSTR);
     EXPECT_EQ(result.Text().rfind(L"<menu xmlns=", 0), 0u) << tag;
-    EXPECT_EQ(control.idReads.load(), 0) << "only the tag is read";
+    EXPECT_EQ(control.idReads(), 0) << "only the tag is read";
   }
   for (const wchar_t* tag : {L"file", L"Window", L" File", L""}) {
     StandInControl control(L"rxMenu_any", tag);
@@ -138,7 +139,7 @@ TEST_F(Dispatch, FailingControlReadsAreReturnedWithNoResult) {
   InvokeByName(object_.Get(), L"rxQuelby_get", {DispatchArgument(&control)}, content);
   EXPECT_EQ(content.hr, RPC_E_DISCONNECTED);
   EXPECT_EQ(V_VT(&content.value), VT_EMPTY);
-  EXPECT_EQ(control.Outstanding(), 0);
+  EXPECT_EQ(control.outstanding(), 0);
 }
 
 TEST_F(Dispatch, DocumentRequestThroughDispatchMatchesTheTypedOne) {
@@ -158,7 +159,7 @@ TEST_F(Dispatch, RibbonLoadRefusesAnObjectThatIsNoRibbon) {
   InvokeResult result;
   InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&notARibbon)}, result);
   EXPECT_EQ(result.hr, DISP_E_TYPEMISMATCH);
-  EXPECT_EQ(notARibbon.Outstanding(), 0);
+  EXPECT_EQ(notARibbon.outstanding(), 0);
 }
 
 }  // namespace

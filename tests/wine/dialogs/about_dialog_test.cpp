@@ -22,13 +22,14 @@
 #include "owner_probe.h"
 #include "product_info.h"
 #include "screenshot.h"
-#include "stand_ins.h"
+#include "host_objects.h"
 #include "url_handler.h"
 
 namespace zorvane::dialogs::test {
 namespace {
 
 using Microsoft::WRL::ComPtr;
+using namespace zorvane::standin;
 
 constexpr wchar_t kCaption[] = L"关于Quelby";
 constexpr wchar_t kDescription[] =
@@ -296,17 +297,17 @@ TEST_F(AboutDialogTest, EscapeEnterTheButtonAndTheCloseBoxEachCloseItAndReleaseT
       {"WM_CLOSE", [](HWND dialog) { Send(dialog, WM_CLOSE); }},
   };
   for (const WayOut& way : ways) {
-    ULONG whileOpen = 0;
+    long whileOpen = 0;
     const HRESULT shown = Show([&](HWND dialog) {
-      whileOpen = application_.References();
+      whileOpen = application_.outstanding();
       way.close(dialog);
       EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); })) << way.name << " did not close the dialog";
     });
     EXPECT_EQ(shown, S_OK) << way.name;
-    EXPECT_EQ(whileOpen, 1u) << way.name;
-    EXPECT_EQ(application_.References(), 0u) << way.name;
+    EXPECT_EQ(whileOpen, 1) << way.name;
+    EXPECT_EQ(application_.outstanding(), 0) << way.name;
   }
-  EXPECT_EQ(application_.Calls(), 0) << "the dialog called the application object";
+  EXPECT_EQ(application_.calls(), 0) << "the dialog called the application object";
 }
 
 TEST_F(AboutDialogTest, TwoOpeningsAreTwoSeparateDialogs) {
@@ -380,7 +381,7 @@ TEST_F(AboutDialogTest, EachClickOnTheLinkAsksTheShellOnceToOpenTheAddressAndThe
     PressKey(VK_ESCAPE);
   });
   EXPECT_EQ(shown, S_OK);
-  EXPECT_EQ(application_.References(), 0u);
+  EXPECT_EQ(application_.outstanding(), 0);
   DeleteFileW(log.c_str());
 }
 

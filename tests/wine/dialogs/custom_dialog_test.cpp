@@ -18,12 +18,13 @@
 #include "screenshot.h"
 #include "settings/display_settings.h"
 #include "settings_registry.h"
-#include "stand_ins.h"
+#include "host_objects.h"
 
 namespace zorvane::dialogs::test {
 namespace {
 
 using Microsoft::WRL::ComPtr;
+using namespace zorvane::standin;
 
 constexpr wchar_t kCaption[] = L"自定义";
 constexpr wchar_t kCheckAllCaption[] = L" 显示“全部”菜单";
@@ -162,7 +163,7 @@ TEST_F(CustomDialogTest, FirstOpeningWithoutKeyWritesNineOnesAndShowsEverythingC
   });
   EXPECT_EQ(shown, S_OK);
   EXPECT_EQ(ReadAllSettings(), Stored(kAllOn));
-  EXPECT_EQ(ribbon_.Invalidations(), 0);
+  EXPECT_EQ(ribbon_.invalidations(), 0);
 }
 
 TEST_F(CustomDialogTest, StoredTextsOtherThanZeroShowCheckedAndOkRewritesThemAsOne) {
@@ -177,21 +178,21 @@ TEST_F(CustomDialogTest, StoredTextsOtherThanZeroShowCheckedAndOkRewritesThemAsO
   EXPECT_EQ(shown, S_OK);
   EXPECT_EQ(ReadAllSettings(), Stored({L"1", L"1", L"0", L"1", L"1", L"1", L"1", L"1", L"1"}));
   EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 0, 1, 1, 1, 1, 1, 1}));
-  EXPECT_EQ(ribbon_.Invalidations(), 1);
+  EXPECT_EQ(ribbon_.invalidations(), 1);
 }
 
 TEST_F(CustomDialogTest, OkWithoutChangeWritesAllNineValuesAndInvalidatesTheRibbonOnce) {
   // "2" reads as on, so every value that OK writes back turns into "1".
   WriteSettings({L"2", L"2", L"2", L"2", L"2", L"2", L"0", L"2", L"2"});
-  const ULONG ribbonReferences = ribbon_.References();
+  const long ribbonReferences = ribbon_.outstanding();
   const HRESULT shown = Show([&](HWND dialog) { PressButton(FindCustomControls(dialog).ok); });
   EXPECT_EQ(shown, S_OK);
   EXPECT_EQ(ReadAllSettings(), Stored({L"1", L"1", L"1", L"1", L"1", L"1", L"0", L"1", L"1"}));
   EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 1, 1, 1, 1, 0, 1, 1}));
   // StoredTexts keeps what the load read; only the next load refreshes it.
   EXPECT_EQ(settings::DisplaySettings.storedTexts[0], u"2");
-  EXPECT_EQ(ribbon_.Invalidations(), 1);
-  EXPECT_EQ(ribbon_.References(), ribbonReferences);
+  EXPECT_EQ(ribbon_.invalidations(), 1);
+  EXPECT_EQ(ribbon_.outstanding(), ribbonReferences);
 }
 
 TEST_F(CustomDialogTest, EverythingUncheckedThenOkStoresNineZeros) {
@@ -206,7 +207,7 @@ TEST_F(CustomDialogTest, EverythingUncheckedThenOkStoresNineZeros) {
   EXPECT_EQ(shown, S_OK);
   EXPECT_EQ(ReadAllSettings(), Stored(kAllOff));
   EXPECT_EQ(settings::DisplaySettings.switches, Switches({0, 0, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(ribbon_.Invalidations(), 1);
+  EXPECT_EQ(ribbon_.invalidations(), 1);
 }
 
 TEST_F(CustomDialogTest, ClickingAnItemsCheckBoxTogglesThatItemOnly) {
@@ -242,7 +243,7 @@ TEST_F(CustomDialogTest, CheckAllItemsAndUncheckAllItemsActOnTheListOnlyAndCance
   EXPECT_EQ(shown, S_OK);
   EXPECT_EQ(ReadAllSettings(), Stored(kMixed));
   EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 0, 1, 0, 1, 0, 1, 0, 1}));
-  EXPECT_EQ(ribbon_.Invalidations(), 0);
+  EXPECT_EQ(ribbon_.invalidations(), 0);
 }
 
 TEST_F(CustomDialogTest, TheCloseBoxDiscardsTheEdits) {
@@ -256,7 +257,7 @@ TEST_F(CustomDialogTest, TheCloseBoxDiscardsTheEdits) {
   EXPECT_EQ(shown, S_OK);
   EXPECT_EQ(ReadAllSettings(), Stored(kAllOn));
   EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 1, 1, 1, 1, 1, 1, 1}));
-  EXPECT_EQ(ribbon_.Invalidations(), 0);
+  EXPECT_EQ(ribbon_.invalidations(), 0);
 }
 
 TEST_F(CustomDialogTest, TheSystemCloseCommandDiscardsTheEdits) {
@@ -268,7 +269,7 @@ TEST_F(CustomDialogTest, TheSystemCloseCommandDiscardsTheEdits) {
   });
   EXPECT_EQ(shown, S_OK);
   EXPECT_EQ(ReadAllSettings(), Stored(kAllOn));
-  EXPECT_EQ(ribbon_.Invalidations(), 0);
+  EXPECT_EQ(ribbon_.invalidations(), 0);
 }
 
 TEST_F(CustomDialogTest, EnterAndEscapeHaveNoMeaningOfTheirOwn) {
@@ -281,11 +282,11 @@ TEST_F(CustomDialogTest, EnterAndEscapeHaveNoMeaningOfTheirOwn) {
     Pause(500ms);
     EXPECT_TRUE(IsWindowVisible(dialog)) << "Enter or Esc closed the dialog";
     EXPECT_TRUE(IsChecked(controls.checkAll));
-    EXPECT_EQ(ribbon_.Invalidations(), 0);
+    EXPECT_EQ(ribbon_.invalidations(), 0);
     PressButton(controls.cancel);
   });
   EXPECT_EQ(shown, S_OK);
-  EXPECT_EQ(ribbon_.Invalidations(), 0);
+  EXPECT_EQ(ribbon_.invalidations(), 0);
 }
 
 TEST_F(CustomDialogTest, WindowControlsAndFontsFollowTheLayoutAtTheWindowsDpi) {
@@ -380,7 +381,7 @@ TEST_F(CustomDialogTest, FailingInvalidateStillSavesAndCloses) {
     PressButton(controls.ok);
   });
   EXPECT_EQ(shown, S_OK);
-  EXPECT_EQ(failing.Invalidations(), 1);
+  EXPECT_EQ(failing.invalidations(), 1);
   EXPECT_EQ(ReadAllSettings(), Stored({L"1", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0"}));
   EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
@@ -406,15 +407,15 @@ TEST_F(CustomDialogTest, TheHostApplicationIsHeldWhileOpenAndReleasedOnEveryWayO
   };
   for (const auto& closeIt : ways) {
     SCOPED_TRACE(testing::Message() << "way out " << (&closeIt - ways));
-    ULONG whileOpen = 0;
+    long whileOpen = 0;
     const HRESULT shown = Show([&](HWND dialog) {
-      whileOpen = application_.References();
+      whileOpen = application_.outstanding();
       closeIt(dialog);
     });
     EXPECT_EQ(shown, S_OK);
-    EXPECT_EQ(whileOpen, 1u);
-    EXPECT_EQ(application_.References(), 0u);
-    EXPECT_EQ(application_.Calls(), 0) << "the dialog called the application object";
+    EXPECT_EQ(whileOpen, 1);
+    EXPECT_EQ(application_.outstanding(), 0);
+    EXPECT_EQ(application_.calls(), 0) << "the dialog called the application object";
   }
 }
 
@@ -430,7 +431,7 @@ TEST_F(CustomDialogTest, EachOpeningLoadsTheRegistryAfresh) {
   EXPECT_EQ(shown, S_OK);
   // That opening's load put the change into the switches, although it was cancelled.
   EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 1, 1, 1, 1, 1, 0, 1}));
-  EXPECT_EQ(ribbon_.Invalidations(), 0);
+  EXPECT_EQ(ribbon_.invalidations(), 0);
 }
 
 // The list's state image of `item`: 1 and 2 are the plain check box, 3 and 4 the greyed one.
@@ -499,7 +500,7 @@ TEST_F(CustomDialogTest, MachinePolicyLocksASwitchOverUserPolicyAndLeavesTheUser
   EXPECT_EQ(shown, S_OK);
   EXPECT_EQ(ReadAllSettings(), Stored({L"1", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"2"}));
   EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(ribbon_.Invalidations(), 1);
+  EXPECT_EQ(ribbon_.invalidations(), 1);
 
   // Policy lifted: the next load gives the user's own choice back, as a plain item.
   DeletePolicyKey(HKEY_LOCAL_MACHINE);

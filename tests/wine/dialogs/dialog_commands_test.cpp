@@ -16,13 +16,14 @@
 #include "child_process.h"
 #include "dialog_driver.h"
 #include "support/addin_loader.h"
-#include "support/host_standins.h"
+#include "host_objects.h"
 #include "support/registry_snapshot.h"
 
 namespace zorvane::dialogs::test {
 namespace {
 
 using Microsoft::WRL::ComPtr;
+using namespace zorvane::standin;
 using zorvane::test::AddinModule;
 using zorvane::test::DispatchArgument;
 using zorvane::test::InvokeByName;
@@ -67,7 +68,7 @@ class DialogCommands : public ::testing::Test {
   // Clicks the button `id` of the Help menu as the host does: its action by name, with the
   // clicked control passed by reference.
   HRESULT Click(const wchar_t* action, const wchar_t* buttonId) {
-    zorvane::test::StandInControl button(buttonId, L"");
+    StandInControl button(buttonId, L"");
     IDispatch* pointer = &button;
     VARIANT byReference;
     VariantInit(&byReference);
@@ -75,12 +76,12 @@ class DialogCommands : public ::testing::Test {
     V_DISPATCHREF(&byReference) = &pointer;
     InvokeResult result;
     InvokeByName(object_.Get(), action, {byReference}, result);
-    EXPECT_EQ(button.Outstanding(), 0) << "the clicked control is not kept";
+    EXPECT_EQ(button.outstanding(), 0) << "the clicked control is not kept";
     return result.hr;
   }
 
   bool Visible(const wchar_t* id) {
-    zorvane::test::StandInControl control(id, L"");
+    StandInControl control(id, L"");
     InvokeResult result;
     InvokeByName(object_.Get(), L"GetVisible", {DispatchArgument(&control)}, result);
     EXPECT_EQ(result.hr, S_OK);
@@ -88,8 +89,8 @@ class DialogCommands : public ::testing::Test {
   }
 
   HostWindow hostWindow_;
-  zorvane::test::StandInApplication application_;
-  zorvane::test::StandInRibbon ribbon_;
+  StandInApplication application_;
+  StandInRibbon ribbon_;
   ComPtr<IDispatch> object_;
 };
 
@@ -115,7 +116,7 @@ TEST_F(DialogCommands, CustomizeOkStoresTheChoiceAndTheRibbonFollowsAtOnce) {
         PressButton(FindControl(dialog, L"Button", L"确定"));
       });
   EXPECT_EQ(hr, S_OK);
-  EXPECT_EQ(ribbon_.invalidations.load(), 1);
+  EXPECT_EQ(ribbon_.invalidations(), 1);
   EXPECT_EQ(zorvane::test::StringValue(HKEY_CURRENT_USER, kSettingsKey, L"ShowAllMenu"), L"0");
   EXPECT_EQ(zorvane::test::StringValue(HKEY_CURRENT_USER, kSettingsKey, L"TabReview"), L"0");
   EXPECT_EQ(zorvane::test::StringValue(HKEY_CURRENT_USER, kSettingsKey, L"TabHome"), L"1");
@@ -137,7 +138,7 @@ TEST_F(DialogCommands, CustomizeCancelChangesNothingAndDoesNotInvalidate) {
         PressButton(FindControl(dialog, L"Button", L"取消"));
       });
   EXPECT_EQ(hr, S_OK);
-  EXPECT_EQ(ribbon_.invalidations.load(), 0);
+  EXPECT_EQ(ribbon_.invalidations(), 0);
   EXPECT_EQ(zorvane::test::SnapshotKey(HKEY_CURRENT_USER, kSettingsKey), before);
   EXPECT_TRUE(Visible(L"TabHome"));
 }
@@ -145,18 +146,18 @@ TEST_F(DialogCommands, CustomizeCancelChangesNothingAndDoesNotInvalidate) {
 TEST_F(DialogCommands, AboutOpensAFreshDialogEachTimeAndKeepsNothing) {
   for (int opening = 0; opening < 2; ++opening) {
     SCOPED_TRACE(opening);
-    const long heldBefore = application_.Outstanding();
+    const long heldBefore = application_.outstanding();
     const HRESULT hr = ShowAndDrive(
         L"关于Quelby", [&] { return Click(L"AboutMenu", L"AboutMe"); },
         [&](HWND dialog) {
           EXPECT_EQ(GetWindow(dialog, GW_OWNER), hostWindow_.get());
-          EXPECT_GT(application_.Outstanding(), heldBefore) << "the open dialog holds the application";
+          EXPECT_GT(application_.outstanding(), heldBefore) << "the open dialog holds the application";
           PressButton(FindControl(dialog, L"Button", L"确定"));
         });
     EXPECT_EQ(hr, S_OK);
-    EXPECT_EQ(application_.Outstanding(), heldBefore) << "the closed dialog let the application go";
+    EXPECT_EQ(application_.outstanding(), heldBefore) << "the closed dialog let the application go";
   }
-  EXPECT_EQ(ribbon_.invalidations.load(), 0);
+  EXPECT_EQ(ribbon_.invalidations(), 0);
 }
 
 // A window of the host's own thread: a message posted to it runs `action` there, as a host

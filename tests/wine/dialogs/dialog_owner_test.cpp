@@ -21,13 +21,14 @@
 #include "owner_probe.h"
 #include "screenshot.h"
 #include "settings_registry.h"
-#include "stand_ins.h"
+#include "host_objects.h"
 #include "support/joining_thread.h"
 
 namespace zorvane::dialogs::test {
 namespace {
 
 using Microsoft::WRL::ComPtr;
+using namespace zorvane::standin;
 
 using Drive = std::function<void(HWND dialog)>;
 

@@ -4,9 +4,7 @@
 #include <wrl/client.h>
 
 #include "bstr_text.h"
-#include "stand_in_application.h"
-#include "stand_in_control.h"
-#include "stand_in_ribbon.h"
+#include "host_objects.h"
 #include "unique_variant.h"
 
 using Microsoft::WRL::ComPtr;
@@ -78,7 +76,7 @@ TEST(StandInObjects, RibbonCountsInvalidationsFromEitherBinding) {
   ASSERT_EQ(ribbon->Invoke(IdOf(ribbon.Get(), L"INVALIDATE"), IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr,
                            nullptr),
             S_OK);
-  EXPECT_EQ(ribbon->invalidateCalls(), 2u);
+  EXPECT_EQ(ribbon->invalidations(), 2u);
 
   UniqueBstr controlId = NewBstr(L"TabHome");
   VARIANTARG argument;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "support/addin_loader.h"
-#include "support/host_standins.h"
+#include "host_objects.h"
 #include "support/proc_address.h"
 #include "support/process_counters.h"
 #include "support/test_paths.h"
@@ -19,6 +19,7 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
+using namespace zorvane::standin;
 
 // Noise allowed over a whole loop (measured: none once the loop has warmed up).
 constexpr long kHandleNoise = 2;
@@ -137,8 +138,8 @@ TEST_F(AddinUnload, ASessionWithTheObjectLeavesNothingBehind) {
     // The module keeps the ribbon until it is asked whether it may go.
     auto canUnloadNow = ProcAddress<HRESULT(WINAPI*)()>(module, "DllCanUnloadNow");
     ASSERT_EQ(canUnloadNow(), S_OK);
-    EXPECT_EQ(application.Outstanding(), 0);
-    EXPECT_EQ(ribbon.Outstanding(), 0);
+    EXPECT_EQ(application.outstanding(), 0);
+    EXPECT_EQ(ribbon.outstanding(), 0);
   });
 }
 

@@ -1,0 +1,156 @@
+#include "host_objects.h"
+
+#include <cwctype>
+#include <new>
+
+#include "unique_variant.h"
+
+namespace zorvane::standin {
+namespace {
+
+constexpr DISPID kName = 1;
+constexpr DISPID kProgId = 2;
+constexpr DISPID kDescription = 3;
+constexpr DISPID kConnect = 4;
+constexpr DISPID kInvalidate = 5;
+constexpr DISPID kInvalidateControl = 6;
+constexpr DISPID kId = 7;
+constexpr DISPID kContext = 8;
+constexpr DISPID kTag = 9;
+
+constexpr DispatchMember kApplicationMembers[] = {{L"Name", kName}};
+constexpr DispatchMember kInstanceMembers[] = {
+    {L"ProgId", kProgId}, {L"Description", kDescription}, {L"Connect", kConnect}};
+constexpr DispatchMember kRibbonMembers[] = {{L"Invalidate", kInvalidate},
+                                             {L"InvalidateControl", kInvalidateControl}};
+constexpr DispatchMember kControlMembers[] = {{L"Id", kId}, {L"Context", kContext}, {L"Tag", kTag}};
+
+HRESULT CopyString(const std::wstring& text, BSTR* out) noexcept {
+  if (out == nullptr) return E_POINTER;
+  *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+  return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT ReturnValue(VARTYPE type, VARIANT* result) noexcept {
+  if (result != nullptr) {
+    VariantInit(result);
+    V_VT(result) = type;
+    if (type == VT_BOOL) V_BOOL(result) = VARIANT_TRUE;
+    if (type == VT_DISPATCH) V_DISPATCH(result) = nullptr;
+  }
+  return S_OK;
+}
+
+}  // namespace
+
+bool SameMemberName(std::wstring_view a, const wchar_t* b) noexcept {
+  if (b == nullptr) return false;
+  std::size_t i = 0;
+  for (; i < a.size(); ++i) {
+    if (b[i] == L'\0' || std::towlower(a[i]) != std::towlower(b[i])) return false;
+  }
+  return b[i] == L'\0';
+}
+
+HRESULT ReturnString(std::wstring_view text, VARIANT* result) noexcept {
+  if (result == nullptr) return S_OK;
+  VariantInit(result);
+  BSTR copy = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+  if (copy == nullptr) return E_OUTOFMEMORY;
+  V_VT(result) = VT_BSTR;
+  V_BSTR(result) = copy;
+  return S_OK;
+}
+
+std::span<const DispatchMember> StandInApplication::Members() const noexcept { return kApplicationMembers; }
+
+HRESULT StandInApplication::InvokeMember(DISPID id, WORD flags, const DISPPARAMS&, VARIANT* result) noexcept {
+  if (id == kName && (flags & DISPATCH_PROPERTYGET)) return ReturnString(L"Microsoft PowerPoint", result);
+  return DISP_E_MEMBERNOTFOUND;
+}
+
+std::span<const DispatchMember> StandInAddInInstance::Members() const noexcept { return kInstanceMembers; }
+
+HRESULT StandInAddInInstance::InvokeMember(DISPID id, WORD flags, const DISPPARAMS&, VARIANT* result) noexcept {
+  if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
+  switch (id) {
+    case kProgId:
+      return ReturnString(progId_, result);
+    case kDescription:
+      return ReturnString(description_, result);
+    case kConnect:
+      return ReturnValue(VT_BOOL, result);
+    default:
+      return DISP_E_MEMBERNOTFOUND;
+  }
+}
+
+HRESULT StandInRibbon::Invalidate() noexcept {
+  ++invalidations_;
+  return invalidateResult;
+}
+
+HRESULT StandInRibbon::InvalidateControl(BSTR controlId) noexcept {
+  try {
+    invalidatedControls_.emplace_back(controlId ? controlId : L"", SysStringLen(controlId));
+    return S_OK;
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
+}
+
+std::span<const DispatchMember> StandInRibbon::Members() const noexcept { return kRibbonMembers; }
+
+HRESULT StandInRibbon::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT*) noexcept {
+  if (!(flags & DISPATCH_METHOD)) return DISP_E_MEMBERNOTFOUND;
+  if (id == kInvalidate) {
+    if (params.cArgs != 0) return DISP_E_BADPARAMCOUNT;
+    return Invalidate();
+  }
+  if (id == kInvalidateControl) {
+    if (params.cArgs != 1) return DISP_E_BADPARAMCOUNT;
+    UniqueVariant text;
+    if (FAILED(VariantChangeType(text.get(), &params.rgvarg[0], 0, VT_BSTR))) return DISP_E_TYPEMISMATCH;
+    return InvalidateControl(V_BSTR(text.get()));
+  }
+  return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT StandInControl::get_Id(BSTR* id) noexcept {
+  ++idReads_;
+  if (FAILED(idResult)) return idResult;
+  return CopyString(id_, id);
+}
+
+HRESULT StandInControl::get_Context(IDispatch** context) noexcept {
+  if (context == nullptr) return E_POINTER;
+  *context = nullptr;
+  return S_OK;
+}
+
+HRESULT StandInControl::get_Tag(BSTR* tag) noexcept {
+  ++tagReads_;
+  if (FAILED(tagResult)) return tagResult;
+  return CopyString(tag_, tag);
+}
+
+std::span<const DispatchMember> StandInControl::Members() const noexcept { return kControlMembers; }
+
+HRESULT StandInControl::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept {
+  if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
+  if (params.cArgs != 0) return DISP_E_BADPARAMCOUNT;
+  switch (id) {
+    case kId:
+      ++idReads_;
+      return FAILED(idResult) ? idResult : ReturnString(id_, result);
+    case kTag:
+      ++tagReads_;
+      return FAILED(tagResult) ? tagResult : ReturnString(tag_, result);
+    case kContext:
+      return ReturnValue(VT_DISPATCH, result);
+    default:
+      return DISP_E_MEMBERNOTFOUND;
+  }
+}
+
+}  // namespace zorvane::standin

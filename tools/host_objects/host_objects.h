@@ -1,0 +1,212 @@
+// The host's own COM objects, as the stand-in host hands them to an add-in and the tests and
+// benchmarks hand them to Zorvane: the application, the add-in's instance object, the ribbon
+// and its controls. Each counts the references held on it and records the calls it received;
+// Id, Tag and Invalidate can be told to fail.
+//
+// An object made with Create() lives as long as references are held on it. One constructed
+// directly (on a test's stack) is never deleted by Release, so a test can still read its
+// counts after an add-in has released too often.
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <wrl/client.h>
+
+#include <atomic>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "office.h"
+#include "powerpoint.h"
+
+namespace zorvane::standin {
+
+struct DispatchMember {
+  std::wstring_view name;
+  DISPID id;
+};
+
+// Automation matches member names without regard to case.
+bool SameMemberName(std::wstring_view a, const wchar_t* b) noexcept;
+
+// Returns `text` as a new BSTR in `result` (when the caller wants one).
+HRESULT ReturnString(std::wstring_view text, VARIANT* result) noexcept;
+
+// Reference counting, QueryInterface and late binding by name for one dual interface.
+template <typename Interface>
+class DispatchObject : public Interface {
+ public:
+  DispatchObject(const DispatchObject&) = delete;
+  DispatchObject& operator=(const DispatchObject&) = delete;
+  virtual ~DispatchObject() = default;
+
+  // All references, the creator's included; outstanding() leaves the creator's out.
+  ULONG references() const noexcept { return references_.load(); }
+  long outstanding() const noexcept { return static_cast<long>(references_.load()) - 1; }
+  // Late-bound calls received (GetIDsOfNames and Invoke).
+  int calls() const noexcept { return calls_.load(); }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
+    if (out == nullptr) return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_IDispatch || (iid == __uuidof(Interface) && answersInterface_)) {
+      *out = static_cast<Interface*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() noexcept override {
+    const ULONG left = --references_;
+    if (left == 0 && ownedByReferences_) delete this;
+    return left;
+  }
+
+  // No type information: callers bind by name through GetIDsOfNames.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) noexcept override {
+    if (count == nullptr) return E_POINTER;
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) noexcept override {
+    if (info != nullptr) *info = nullptr;
+    return DISP_E_BADINDEX;
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                          DISPID* ids) noexcept override {
+    ++calls_;
+    if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
+    for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+    for (const DispatchMember& member : Members()) {
+      if (SameMemberName(member.name, names[0])) ids[0] = member.id;
+    }
+    // Named arguments are not supported.
+    for (UINT i = 0; i < count; ++i) {
+      if (ids[i] == DISPID_UNKNOWN) return DISP_E_UNKNOWNNAME;
+    }
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
+                                   VARIANT* result, EXCEPINFO*, UINT*) noexcept override {
+    ++calls_;
+    if (params == nullptr) return E_INVALIDARG;
+    if (params->cNamedArgs != 0 && !(flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))) {
+      return DISP_E_NONAMEDARGS;
+    }
+    return InvokeMember(id, flags, *params, result);
+  }
+
+ protected:
+  DispatchObject() noexcept = default;
+
+  virtual std::span<const DispatchMember> Members() const noexcept = 0;
+  virtual HRESULT InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept = 0;
+
+  template <typename T, typename... Arguments>
+  static Microsoft::WRL::ComPtr<T> Make(Arguments&&... arguments) {
+    T* object = new T(std::forward<Arguments>(arguments)...);
+    static_cast<DispatchObject*>(object)->ownedByReferences_ = true;
+    // Takes over the creator's reference (MinGW's ComPtr::Attach would add one of its own).
+    Microsoft::WRL::ComPtr<T> owner;
+    *owner.GetAddressOf() = object;
+    return owner;
+  }
+
+  bool answersInterface_ = true;
+
+ private:
+  std::atomic<ULONG> references_{1};  // the creator's
+  std::atomic<int> calls_{0};
+  bool ownedByReferences_ = false;
+};
+
+// PowerPoint's application object: only held by add-ins. Answers only IDispatch when it is
+// told it is not PowerPoint.
+class StandInApplication final : public DispatchObject<_Application> {
+ public:
+  explicit StandInApplication(bool isPowerPoint = true) noexcept { answersInterface_ = isPowerPoint; }
+  static Microsoft::WRL::ComPtr<StandInApplication> Create() { return Make<StandInApplication>(); }
+
+ private:
+  std::span<const DispatchMember> Members() const noexcept override;
+  HRESULT InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept override;
+};
+
+// The COMAddIn object of the add-in being connected: its ProgId and Description.
+class StandInAddInInstance final : public DispatchObject<IDispatch> {
+ public:
+  StandInAddInInstance(std::wstring progId, std::wstring description)
+      : progId_(std::move(progId)), description_(std::move(description)) {}
+  static Microsoft::WRL::ComPtr<StandInAddInInstance> Create(std::wstring progId, std::wstring description) {
+    return Make<StandInAddInInstance>(std::move(progId), std::move(description));
+  }
+
+ private:
+  std::span<const DispatchMember> Members() const noexcept override;
+  HRESULT InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept override;
+
+  std::wstring progId_;
+  std::wstring description_;
+};
+
+// The ribbon handed to onLoad: records invalidations.
+class StandInRibbon final : public DispatchObject<IRibbonUI> {
+ public:
+  explicit StandInRibbon(HRESULT invalidateResult = S_OK) noexcept : invalidateResult(invalidateResult) {}
+  static Microsoft::WRL::ComPtr<StandInRibbon> Create() { return Make<StandInRibbon>(); }
+
+  HRESULT STDMETHODCALLTYPE Invalidate() noexcept override;
+  HRESULT STDMETHODCALLTYPE InvalidateControl(BSTR controlId) noexcept override;
+
+  // Calls of Invalidate, failed ones included.
+  int invalidations() const noexcept { return invalidations_.load(); }
+  const std::vector<std::wstring>& invalidatedControls() const noexcept { return invalidatedControls_; }
+  // Changes whenever either of the above does.
+  unsigned generation() const noexcept {
+    return static_cast<unsigned>(invalidations()) + static_cast<unsigned>(invalidatedControls_.size());
+  }
+
+  HRESULT invalidateResult;  // what Invalidate answers
+
+ private:
+  std::span<const DispatchMember> Members() const noexcept override;
+  HRESULT InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept override;
+
+  std::atomic<int> invalidations_{0};
+  std::vector<std::wstring> invalidatedControls_;
+};
+
+// The control passed to a callback: the element's id (or idMso) and tag. The stand-in has
+// no document window to offer as the context.
+class StandInControl final : public DispatchObject<IRibbonControl> {
+ public:
+  StandInControl(std::wstring id, std::wstring tag) : id_(std::move(id)), tag_(std::move(tag)) {}
+  static Microsoft::WRL::ComPtr<StandInControl> Create(std::wstring id, std::wstring tag) {
+    return Make<StandInControl>(std::move(id), std::move(tag));
+  }
+
+  HRESULT STDMETHODCALLTYPE get_Id(BSTR* id) noexcept override;
+  HRESULT STDMETHODCALLTYPE get_Context(IDispatch** context) noexcept override;
+  HRESULT STDMETHODCALLTYPE get_Tag(BSTR* tag) noexcept override;
+
+  int idReads() const noexcept { return idReads_.load(); }
+  int tagReads() const noexcept { return tagReads_.load(); }
+
+  HRESULT idResult = S_OK;   // a failure here fails every read of Id, bound or late-bound
+  HRESULT tagResult = S_OK;  // likewise for Tag
+
+ private:
+  std::span<const DispatchMember> Members() const noexcept override;
+  HRESULT InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept override;
+
+  std::wstring id_;
+  std::wstring tag_;
+  std::atomic<int> idReads_{0};
+  std::atomic<int> tagReads_{0};
+};
+
+}  // namespace zorvane::standin
