@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host_objects.h"
 #include "office.h"
 #include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
@@ -42,40 +43,6 @@ class NoOpDispatch final : public IDispatch {
   HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
     return S_OK;
   }
-};
-
-// A ribbon control with a fixed id and tag, as cheap as the host's could be.
-class BenchControl final : public IRibbonControl {
- public:
-  BenchControl(const wchar_t* id, const wchar_t* tag) : id_(id), tag_(tag) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** object) override {
-    *object = this;
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE get_Id(BSTR* id) override {
-    *id = SysAllocString(id_);
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE get_Context(IDispatch** context) override {
-    *context = nullptr;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE get_Tag(BSTR* tag) override {
-    *tag = SysAllocString(tag_);
-    return S_OK;
-  }
-
- private:
-  const wchar_t* id_;
-  const wchar_t* tag_;
 };
 
 double Now() {
@@ -223,13 +190,13 @@ int wmain(int argc, wchar_t** argv) {
 
   Report("GetRibbonXML through Invoke", invokeCost(L"GetRibbonXML", noArguments), documentFloor + invokeFloor);
 
-  BenchControl menuControl(L"rxMenu_FormatI", largestTag);
+  zorvane::standin::StandInControl menuControl(L"rxMenu_FormatI", largestTag);
   VARIANT menuArgument = DispatchArgument(&menuControl);
   DISPPARAMS menuParams{&menuArgument, nullptr, 1, 0};
   Report("rxQuelby_get, largest menu, through Invoke", invokeCost(L"rxQuelby_get", menuParams),
          allocFloor(largest) + invokeFloor + propertyFloor([&](BSTR* tag) { menuControl.get_Tag(tag); }));
 
-  BenchControl tabControl(L"TabDeveloper", L"");
+  zorvane::standin::StandInControl tabControl(L"TabDeveloper", L"");
   VARIANT tabArgument = DispatchArgument(&tabControl);
   DISPPARAMS tabParams{&tabArgument, nullptr, 1, 0};
   Report("GetVisible, last id of the table, via Invoke", invokeCost(L"GetVisible", tabParams),

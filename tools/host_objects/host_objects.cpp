@@ -86,7 +86,7 @@ HRESULT StandInAddInInstance::InvokeMember(DISPID id, WORD flags, const DISPPARA
 }
 
 HRESULT StandInRibbon::Invalidate() noexcept {
-  ++invalidations_;
+  Bump(invalidations_);
   return invalidateResult;
 }
 
@@ -117,7 +117,7 @@ HRESULT StandInRibbon::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& par
 }
 
 HRESULT StandInControl::get_Id(BSTR* id) noexcept {
-  ++idReads_;
+  Bump(idReads_);
   if (FAILED(idResult)) return idResult;
   return CopyString(id_, id);
 }
@@ -129,7 +129,7 @@ HRESULT StandInControl::get_Context(IDispatch** context) noexcept {
 }
 
 HRESULT StandInControl::get_Tag(BSTR* tag) noexcept {
-  ++tagReads_;
+  Bump(tagReads_);
   if (FAILED(tagResult)) return tagResult;
   return CopyString(tag_, tag);
 }
@@ -141,10 +141,10 @@ HRESULT StandInControl::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& pa
   if (params.cArgs != 0) return DISP_E_BADPARAMCOUNT;
   switch (id) {
     case kId:
-      ++idReads_;
+      Bump(idReads_);
       return FAILED(idResult) ? idResult : ReturnString(id_, result);
     case kTag:
-      ++tagReads_;
+      Bump(tagReads_);
       return FAILED(tagResult) ? tagResult : ReturnString(tag_, result);
     case kContext:
       return ReturnValue(VT_DISPATCH, result);
