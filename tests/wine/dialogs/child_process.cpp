@@ -15,9 +15,9 @@ ChildProcess::ChildProcess(std::wstring commandLine) {
   std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
   line.push_back(L'\0');
   if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
-    if (started.hThread != nullptr) CloseHandle(started.hThread);
+    UniqueKernelHandle thread(started.hThread);
     started_ = true;
-    process_ = started.hProcess;
+    process_.reset(started.hProcess);
     id_ = started.dwProcessId;
   } else {
     ADD_FAILURE() << "cannot start " << ToUtf8(commandLine) << ": error "
@@ -26,16 +26,15 @@ ChildProcess::ChildProcess(std::wstring commandLine) {
 }
 
 ChildProcess::~ChildProcess() {
-  if (process_ == nullptr) return;
-  if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 1);
-  CloseHandle(process_);
+  if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) TerminateProcess(process_.get(), 1);
 }
 
 DWORD ChildProcess::Wait(std::chrono::milliseconds timeout) {
-  if (process_ == nullptr) return STILL_ACTIVE;
-  if (WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return STILL_ACTIVE;
+  if (!process_ || WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
+    return STILL_ACTIVE;
+  }
   DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(process_, &code);
+  GetExitCodeProcess(process_.get(), &code);
   return code;
 }
 

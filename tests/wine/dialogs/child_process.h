@@ -6,6 +6,8 @@
 #include <chrono>
 #include <string>
 
+#include "common/windows_handles.h"
+
 namespace zorvane::dialogs::test {
 
 // A started process; ended (if still running) and its handles closed with the object.
@@ -25,7 +27,7 @@ class ChildProcess {
 
  private:
   bool started_ = false;
-  HANDLE process_ = nullptr;
+  UniqueKernelHandle process_;
   DWORD id_ = 0;
 };
 

@@ -5,9 +5,11 @@
 
 #include "fake_identity.h"
 #include "fake_markup.h"
+#include "common/windows_handles.h"
 #include "powerpoint.h"
 
 using Microsoft::WRL::ComPtr;
+using zorvane::UniqueBstr;
 
 namespace standin_fake {
 
@@ -57,11 +59,9 @@ HRESULT ControlOf(const VARIANT& argument, ComPtr<IRibbonControl>& control, std:
 }
 
 std::wstring ReadString(IRibbonControl* control, HRESULT (STDMETHODCALLTYPE IRibbonControl::*get)(BSTR*)) {
-  BSTR value = nullptr;
-  if (FAILED((control->*get)(&value))) return L"?";
-  std::wstring text(value ? value : L"", SysStringLen(value));
-  SysFreeString(value);
-  return text;
+  UniqueBstr value;
+  if (FAILED((control->*get)(value.put()))) return L"?";
+  return std::wstring(value ? value.get() : L"", SysStringLen(value.get()));
 }
 
 HRESULT ReturnString(const std::wstring& text, VARIANT* result) {
