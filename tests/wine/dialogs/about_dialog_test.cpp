@@ -144,12 +144,7 @@ TEST_F(AboutDialogTest, WindowControlsFontsAndColoursFollowTheLayout) {
   const HRESULT shown = Show(
       [&](HWND dialog) {
         EXPECT_EQ(WindowText(dialog), kCaption);
-        const auto style = static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE));
-        const auto exStyle = static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE));
-        EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) != 0);
-        EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
-        EXPECT_NE(exStyle & WS_EX_DLGMODALFRAME, 0u);
-        EXPECT_EQ(exStyle & WS_EX_APPWINDOW, 0u);
+        ExpectModalFrame(dialog);
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), host.get());
 
         RECT client{};

@@ -294,13 +294,7 @@ TEST_F(CustomDialogTest, WindowControlsAndFontsFollowTheLayoutAtTheWindowsDpi) {
   const HRESULT shown = Show(
       [&](HWND dialog) {
         EXPECT_EQ(WindowText(dialog), kCaption);
-        const auto style = static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE));
-        const auto exStyle = static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE));
-        EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) != 0);
-        EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
-        EXPECT_NE(exStyle & WS_EX_DLGMODALFRAME, 0u);
-        // No taskbar button: owned, and not asking for one.
-        EXPECT_EQ(exStyle & WS_EX_APPWINDOW, 0u);
+        ExpectModalFrame(dialog);
         EXPECT_NE(GetWindow(dialog, GW_OWNER), nullptr);
 
         RECT client{};
@@ -396,27 +390,6 @@ TEST_F(CustomDialogTest, WithoutRibbonOkStillSaves) {
   EXPECT_EQ(shown, S_OK);
   EXPECT_EQ(ReadAllSettings(), Stored({L"0", L"1", L"1", L"1", L"1", L"1", L"1", L"1", L"1"}));
   EXPECT_EQ(settings::DisplaySettings.switches, Switches({0, 1, 1, 1, 1, 1, 1, 1, 1}));
-}
-
-TEST_F(CustomDialogTest, TheHostApplicationIsHeldWhileOpenAndReleasedOnEveryWayOut) {
-  const std::function<void(HWND)> ways[] = {
-      [](HWND dialog) { PressButton(FindCustomControls(dialog).ok); },
-      [](HWND dialog) { PressButton(FindCustomControls(dialog).cancel); },
-      // Sent, not posted: no input follows that would wake the dialog's loop by chance.
-      [](HWND dialog) { Send(dialog, WM_SYSCOMMAND, SC_CLOSE); },
-  };
-  for (const auto& closeIt : ways) {
-    SCOPED_TRACE(testing::Message() << "way out " << (&closeIt - ways));
-    long whileOpen = 0;
-    const HRESULT shown = Show([&](HWND dialog) {
-      whileOpen = application_.outstanding();
-      closeIt(dialog);
-    });
-    EXPECT_EQ(shown, S_OK);
-    EXPECT_EQ(whileOpen, 1);
-    EXPECT_EQ(application_.outstanding(), 0);
-    EXPECT_EQ(application_.calls(), 0) << "the dialog called the application object";
-  }
 }
 
 TEST_F(CustomDialogTest, EachOpeningLoadsTheRegistryAfresh) {

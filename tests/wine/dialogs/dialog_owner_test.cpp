@@ -93,7 +93,8 @@ class CloseOrder : public DialogOwnerTest, public testing::WithParamInterface<Wa
 
 // Were the dialog handed back to its previous owner before it hides, or the host still
 // disabled then, the system would give the activation to whatever window lies below: on
-// Windows, often another program's.
+// Windows, often another program's. The host's application object is held while the dialog
+// is open, never called, and let go on every way out.
 TEST_P(CloseOrder, TheHostOwnsTheDialogUntilItHasHiddenAndIsActiveAgainAfter) {
   const DialogKind& kind = *GetParam().kind;
   HostWindow host;
@@ -102,9 +103,12 @@ TEST_P(CloseOrder, TheHostOwnsTheDialogUntilItHasHiddenAndIsActiveAgainAfter) {
   const HRESULT shown = Show(kind, host.get(), [&](HWND dialog) {
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), host.get());
     EXPECT_FALSE(IsWindowEnabled(host.get())) << "the owner takes input while the modal dialog is open";
+    EXPECT_EQ(application_.outstanding(), 1) << "the open dialog holds the application";
     CloseWith(dialog, GetParam().button);
   });
   EXPECT_EQ(shown, S_OK);
+  EXPECT_EQ(application_.outstanding(), 0);
+  EXPECT_EQ(application_.calls(), 0) << "the dialog called the application object";
   ASSERT_TRUE(owner.Hidden());
   EXPECT_EQ(owner.OwnerWhenHidden(), host.get()) << "handed back before it hid";
   EXPECT_TRUE(owner.OwnerEnabledWhenHidden()) << "the owner was enabled only after the dialog hid";

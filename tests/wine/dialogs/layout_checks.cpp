@@ -42,6 +42,15 @@ LOGFONTW FontOf(HWND window) {
   return described;
 }
 
+void ExpectModalFrame(HWND dialog) {
+  const auto style = static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE));
+  EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) != 0);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+  EXPECT_NE(exStyle & WS_EX_DLGMODALFRAME, 0u);
+  EXPECT_EQ(exStyle & WS_EX_APPWINDOW, 0u);
+}
+
 void ExpectDialogFont(HWND window, int tenthsOfPoint, bool underline, const char* name) {
   const LOGFONTW font = FontOf(window);
   EXPECT_STREQ(font.lfFaceName, L"微软雅黑") << name;

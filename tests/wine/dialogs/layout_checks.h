@@ -25,6 +25,9 @@ LOGFONTW FontOf(HWND window);
 // "微软雅黑", regular weight, GB2312, at `tenthsOfPoint` (scaled to the display's DPI).
 void ExpectDialogFont(HWND window, int tenthsOfPoint, bool underline, const char* name);
 
+// A fixed-size modal frame with a caption and a close box, and no taskbar button of its own.
+void ExpectModalFrame(HWND dialog);
+
 // The window that has the keyboard focus in the thread of `window`.
 HWND FocusOfThread(HWND window);
 
