@@ -1,5 +1,14 @@
 # The Windows half, cross-built with MinGW-w64. Its test programs run under Wine in a
 # private prefix with an Xvfb display of its own, prepared once per test run by a fixture.
+# CMake keeps the compiler a build folder was first configured with, whatever the toolchain
+# file says later. A folder from before the switch to the win32 thread model would still
+# build a DLL that leaks at every load; say so rather than build it.
+if(NOT CMAKE_CXX_COMPILER MATCHES "-win32$")
+  message(FATAL_ERROR "${CMAKE_BINARY_DIR} was configured with ${CMAKE_CXX_COMPILER}; the Windows "
+                      "layer builds with the win32 thread model now. Delete the build folder that holds it "
+                      "(build/default or build/windows-x64) and build again.")
+endif()
+
 set(ZORVANE_WINE_STATE_DIR "${CMAKE_BINARY_DIR}/wine-run" CACHE PATH "Per-run Wine prefix and display state")
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh;${ZORVANE_WINE_STATE_DIR}")
 
