@@ -45,7 +45,7 @@ void ZorvaneTest::TearDown() {
 
 ChildResult ZorvaneTest::Run(const std::vector<std::wstring>& arguments) {
   ChildResult result = RunHost(arguments);
-  EXPECT_TRUE(result.started);
+  EXPECT_TRUE(result.started) << "the host did not start, error " << result.startError;
   EXPECT_FALSE(result.timedOut);
   last_ = result.out + L"\n--- stderr ---\n" + result.errors;
   return result;

@@ -45,6 +45,7 @@ ChildResult RunChild(const std::wstring& program, const std::vector<std::wstring
   SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
   UniqueKernelHandle outRead, outWrite, errRead, errWrite;
   if (!CreatePipe(outRead.put(), outWrite.put(), &inherit, 0) || !CreatePipe(errRead.put(), errWrite.put(), &inherit, 0)) {
+    result.startError = GetLastError();
     return result;
   }
   SetHandleInformation(outRead.get(), HANDLE_FLAG_INHERIT, 0);
@@ -59,9 +60,16 @@ ChildResult RunChild(const std::wstring& program, const std::vector<std::wstring
   startup.hStdOutput = outWrite.get();
   startup.hStdError = errWrite.get();
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-    return result;
+  // Starting a process is not what any test checks; on a loaded machine Wine has been seen
+  // to refuse one start now and then, so a refusal is tried again a few times.
+  for (int attempt = 0; !CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                        &startup, &process);
+       ++attempt) {
+    result.startError = GetLastError();
+    if (attempt == 2) return result;
+    Sleep(200);
   }
+  result.startError = 0;
   result.started = true;
   UniqueKernelHandle processHandle(process.hProcess);
   UniqueKernelHandle threadHandle(process.hThread);

@@ -10,6 +10,7 @@ namespace zorvane::test {
 
 struct ChildResult {
   bool started = false;
+  DWORD startError = 0;  // GetLastError() when the child could not be started
   bool timedOut = false;
   DWORD exitCode = 0;
   std::wstring out;     // stdout, decoded from UTF-8
