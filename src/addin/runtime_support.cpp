@@ -57,6 +57,61 @@ void __verbose_terminate_handler() {
 
 }  // namespace __gnu_cxx
 
+#if !defined(__SEH__) && !defined(__USING_SJLJ_EXCEPTIONS__)
+// The 32-bit runtime unwinds through DWARF tables that the start-up code registers with the
+// runtime's unwinder at load (__register_frame_info) and takes back at unload, as the last
+// of the module's exit functions (__deregister_frame_info). The unwinder's lock for its
+// table list is created on first use, inside that registration, with a semaphore that
+// nothing closes: one handle per load. The linker sends the start-up code's two calls and
+// the module's semaphore creations through the functions below (see the -Wl,--wrap options
+// of the DLL), which keep the semaphore made during the registration and close it once the
+// tables are taken back. Nothing of this module takes the lock after that, and an
+// uncontended take would not touch the handle anyway. Both calls run under the loader lock,
+// so the two variables below need no lock of their own.
+extern "C" {
+struct UnwinderObject;  // the runtime's record of one module's tables; only passed through
+void __real___register_frame_info(const void* tables, UnwinderObject* object);
+void* __real___deregister_frame_info(const void* tables);
+// The import table's entry for CreateSemaphoreW, under the name the linker gives the real one.
+extern decltype(&CreateSemaphoreW) realCreateSemaphoreW asm("___real__imp__CreateSemaphoreW@16");
+}
+
+namespace {
+
+bool registeringTables = false;
+HANDLE unwinderLock = nullptr;
+
+HANDLE WINAPI CreateSemaphoreNotingUnwinderLock(SECURITY_ATTRIBUTES* security, LONG initialCount,
+                                                LONG maximumCount, const wchar_t* name) {
+  HANDLE semaphore = realCreateSemaphoreW(security, initialCount, maximumCount, name);
+  if (registeringTables) unwinderLock = semaphore;
+  return semaphore;
+}
+
+}  // namespace
+
+extern "C" {
+
+// Every call of CreateSemaphoreW in the module goes through this import table entry.
+decltype(&CreateSemaphoreW) wrappedCreateSemaphoreW asm("___wrap__imp__CreateSemaphoreW@16") =
+    &CreateSemaphoreNotingUnwinderLock;
+
+void __wrap___register_frame_info(const void* tables, UnwinderObject* object) {
+  registeringTables = true;
+  __real___register_frame_info(tables, object);
+  registeringTables = false;
+}
+
+void* __wrap___deregister_frame_info(const void* tables) {
+  void* object = __real___deregister_frame_info(tables);
+  if (unwinderLock != nullptr) CloseHandle(unwinderLock);
+  unwinderLock = nullptr;
+  return object;
+}
+
+}  // extern "C"
+#endif
+
 namespace zorvane::addin {
 
 void ReleaseRuntimeReserve() noexcept { __gnu_cxx::__freeres(); }
