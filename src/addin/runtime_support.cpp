@@ -90,11 +90,12 @@ HANDLE WINAPI CreateSemaphoreNotingUnwinderLock(SECURITY_ATTRIBUTES* security, L
 
 }  // namespace
 
-extern "C" {
-
-// Every call of CreateSemaphoreW in the module goes through this import table entry.
-decltype(&CreateSemaphoreW) wrappedCreateSemaphoreW asm("___wrap__imp__CreateSemaphoreW@16") =
+// The linker points every call of CreateSemaphoreW in the module here instead of at the
+// import table entry. Constant, so that it lies in read-only memory.
+extern "C" decltype(&CreateSemaphoreW) const wrappedCreateSemaphoreW asm("___wrap__imp__CreateSemaphoreW@16") =
     &CreateSemaphoreNotingUnwinderLock;
+
+extern "C" {
 
 void __wrap___register_frame_info(const void* tables, UnwinderObject* object) {
   registeringTables = true;
