@@ -15,10 +15,13 @@
 #include "office.h"
 #include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
+#include "support/addin_loader.h"
 
 namespace {
 
 using Microsoft::WRL::ComPtr;
+using zorvane::test::DispatchArgument;
+using zorvane::test::DispIdOf;
 
 const CLSID kConnectClsid = {0xBAC75E0D, 0x0684, 0x4250, {0xB6, 0x4C, 0x5E, 0x74, 0xA3, 0x65, 0xF9, 0x70}};
 
@@ -71,22 +74,6 @@ double NanosecondsPerCall(Body&& body, int rounds) {
 }
 
 void FreeResult(VARIANT& result) { VariantClear(&result); }
-
-DISPID IdOf(IDispatch* object, const wchar_t* name) {
-  std::wstring copy = name;
-  LPOLESTR names[] = {copy.data()};
-  DISPID id = DISPID_UNKNOWN;
-  object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  return id;
-}
-
-VARIANT DispatchArgument(IDispatch* object) {
-  VARIANT argument;
-  VariantInit(&argument);
-  V_VT(&argument) = VT_DISPATCH;
-  V_DISPATCH(&argument) = object;
-  return argument;
-}
 
 void Report(const char* what, double measured, double floor) {
   std::printf("%-44s %9.1f ns   floor %9.1f ns   ratio %5.2f\n", what, measured, floor, measured / floor);
@@ -167,7 +154,7 @@ int wmain(int argc, wchar_t** argv) {
          documentFloor);
   // A callback called as the host does: bound by name, then Invoke with `params`.
   auto invokeCost = [&](const wchar_t* name, DISPPARAMS& params) {
-    const DISPID id = IdOf(addin.Get(), name);
+    const DISPID id = DispIdOf(addin.Get(), name);
     return NanosecondsPerCall(
         [&] {
           VARIANT result;

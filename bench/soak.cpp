@@ -234,14 +234,7 @@ HRESULT OpenAndClose(IDispatch* object, const wchar_t* command, const wchar_t* b
       caption,
       [&] {
         StandInControl clicked(buttonId, L"");
-        IDispatch* pointer = &clicked;
-        VARIANT byReference;
-        VariantInit(&byReference);
-        V_VT(&byReference) = VT_BYREF | VT_DISPATCH;
-        V_DISPATCHREF(&byReference) = &pointer;
-        zorvane::test::InvokeResult result;
-        InvokeByName(object, command, {byReference}, result);
-        return result.hr;
+        return zorvane::test::ClickByName(object, command, &clicked);
       },
       [&](HWND dialog) { PressButton(FindControl(dialog, L"Button", button)); });
 }

@@ -17,8 +17,8 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/default/CMakeCache.
 files=("Zorvane-$version-x86.msi" "Zorvane-$version-x64.msi" x86/Zorvane.dll x64/Zorvane.dll)
 
 echo "== the packages' registry rows are the DLLs' own registration"
-for spec in "x86 build/default/windows win32" "x64 build/windows-x64 win64"; do
-  read -r arch tree winearch <<<"$spec"
+for build in "x86 build/default/windows win32" "x64 build/windows-x64 win64"; do
+  read -r arch tree winearch <<<"$build"
   cmake/wine-tool.sh "$winearch" "$root/$tree/wine-build-prefix" "$root/$tree/tools/registry_capture/registry_capture.exe" \
     "$dist/$arch/Zorvane.dll" ZorvaneDll INSTALLFOLDER | LC_ALL=C sort >"$work/$arch-capture.tsv"
   msiinfo export "$dist/Zorvane-$version-$arch.msi" Registry | tr -d '\r' | tail -n +4 | cut -f2-5 |

@@ -26,6 +26,7 @@ using Microsoft::WRL::ComPtr;
 using namespace zorvane::standin;
 using zorvane::test::AddinModule;
 using zorvane::test::DispatchArgument;
+using zorvane::test::ClickByName;
 using zorvane::test::InvokeByName;
 using zorvane::test::InvokeResult;
 
@@ -69,15 +70,9 @@ class DialogCommands : public ::testing::Test {
   // clicked control passed by reference.
   HRESULT Click(const wchar_t* action, const wchar_t* buttonId) {
     StandInControl button(buttonId, L"");
-    IDispatch* pointer = &button;
-    VARIANT byReference;
-    VariantInit(&byReference);
-    V_VT(&byReference) = VT_BYREF | VT_DISPATCH;
-    V_DISPATCHREF(&byReference) = &pointer;
-    InvokeResult result;
-    InvokeByName(object_.Get(), action, {byReference}, result);
+    const HRESULT hr = ClickByName(object_.Get(), action, &button);
     EXPECT_EQ(button.outstanding(), 0) << "the clicked control is not kept";
-    return result.hr;
+    return hr;
   }
 
   bool Visible(const wchar_t* id) {

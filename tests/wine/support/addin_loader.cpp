@@ -65,4 +65,14 @@ VARIANT DispatchArgument(IDispatch* value) {
   return argument;
 }
 
+HRESULT ClickByName(IDispatch* object, const wchar_t* action, IDispatch* control) {
+  VARIANT byReference;
+  VariantInit(&byReference);
+  V_VT(&byReference) = VT_BYREF | VT_DISPATCH;
+  V_DISPATCHREF(&byReference) = &control;
+  InvokeResult result;
+  InvokeByName(object, action, {byReference}, result);
+  return result.hr;
+}
+
 }  // namespace zorvane::test

@@ -44,4 +44,8 @@ void InvokeByName(IDispatch* object, const wchar_t* name, std::initializer_list<
                   InvokeResult& result);
 VARIANT DispatchArgument(IDispatch* value);
 
+// Presses a button as the host does: its action callback by name, with the clicked control
+// passed by reference.
+HRESULT ClickByName(IDispatch* object, const wchar_t* action, IDispatch* control);
+
 }  // namespace zorvane::test
