@@ -13,6 +13,7 @@
 #include "addin/module.h"
 #include "addin/product_text.h"
 #include "addin/registration_table.h"
+#include "common/exact_registry_value.h"
 #include "common/windows_handles.h"
 
 namespace zorvane::addin {
@@ -147,8 +148,9 @@ class UndoLog {
       if (RegOpenKeyExW(step->root, step->path.c_str(), 0, KEY_SET_VALUE, key.put()) != ERROR_SUCCESS) continue;
       const ValueState& before = *step->value;
       if (before.existed) {
-        RegSetValueExW(key.get(), before.name.c_str(), 0, before.type, before.data.data(),
-                       static_cast<DWORD>(before.data.size()));
+        // The value as it was, also when it was stored without its terminator.
+        SetExactValue(key.get(), before.name.c_str(), before.type, before.data.data(),
+                      static_cast<DWORD>(before.data.size()));
       } else {
         RegDeleteValueW(key.get(), before.name.c_str());
       }

@@ -18,7 +18,7 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 inline constexpr auto kOpenTimeout = 15s;   // a dialog's window appears and shows
-inline constexpr auto kActionTimeout = 5s;  // a message or an input takes effect
+inline constexpr auto kActionTimeout = 30s;  // a message or an input takes effect, even on a loaded machine
 
 // Polls `done` until it holds or `timeout` passes; true when it held.
 bool WaitUntil(const std::function<bool()>& done, Clock::duration timeout = kActionTimeout);

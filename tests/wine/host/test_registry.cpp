@@ -1,5 +1,6 @@
 #include "test_registry.h"
 
+#include "common/exact_registry_value.h"
 #include "common/windows_handles.h"
 #include "fake_identity.h"
 
@@ -52,8 +53,8 @@ void Write(HKEY parent, const KeySnapshot::Node& node) {
     return;
   }
   for (const KeySnapshot::Value& value : node.values) {
-    RegSetValueExW(key.get(), value.name.c_str(), 0, value.type, value.data.data(),
-                   static_cast<DWORD>(value.data.size()));
+    zorvane::SetExactValue(key.get(), value.name.c_str(), value.type, value.data.data(),
+                           static_cast<DWORD>(value.data.size()));
   }
   for (const KeySnapshot::Node& child : node.children) Write(key.get(), child);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/exact_registry_value.h"
+
 namespace zorvane::settings::testing {
 
 std::u16string Wide(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
@@ -27,7 +29,7 @@ UniqueHkey CreateKey(const std::string& path) {
 }
 
 void SetRawValue(HKEY key, const char* name, DWORD type, const Bytes& data) {
-  const LONG result = RegSetValueExA(key, name, 0, type, data.data(), static_cast<DWORD>(data.size()));
+  const LONG result = SetExactValue(key, name, type, data.data(), static_cast<DWORD>(data.size()));
   ASSERT_EQ(result, ERROR_SUCCESS) << name;
 }
 

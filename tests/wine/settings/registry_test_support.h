@@ -29,7 +29,7 @@ bool KeyExists(const std::string& path);
 // Opens (creating as needed) `path` below HKEY_CURRENT_USER with full access.
 UniqueHkey CreateKey(const std::string& path);
 
-// Writes a value with RegSetValueExA exactly as given: type, bytes and byte count.
+// Writes a value through the narrow interface exactly as given: type, bytes and byte count.
 void SetRawValue(HKEY key, const char* name, DWORD type, const Bytes& data);
 Bytes BytesOf(std::string_view text);  // the characters of `text`, no terminator added
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/exact_registry_value.h"
 #include "common/windows_handles.h"
 
 namespace zorvane::test {
@@ -70,8 +71,7 @@ void SetRawValue(HKEY root, const std::wstring& path, const std::wstring& name, 
       ERROR_SUCCESS) {
     return;
   }
-  RegSetValueExW(key.get(), name.c_str(), 0, type, data.empty() ? nullptr : data.data(),
-                 static_cast<DWORD>(data.size()));
+  SetExactValue(key.get(), name.c_str(), type, data.empty() ? nullptr : data.data(), static_cast<DWORD>(data.size()));
 }
 
 bool GetRawValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD& type,
@@ -91,8 +91,7 @@ void SetRawValueA(HKEY root, const std::wstring& path, const std::string& name, 
       ERROR_SUCCESS) {
     return;
   }
-  RegSetValueExA(key.get(), name.c_str(), 0, type, data.empty() ? nullptr : data.data(),
-                 static_cast<DWORD>(data.size()));
+  SetExactValue(key.get(), name.c_str(), type, data.empty() ? nullptr : data.data(), static_cast<DWORD>(data.size()));
 }
 
 bool GetRawValueA(HKEY root, const std::wstring& path, const std::string& name, DWORD& type,
