@@ -111,28 +111,6 @@ HRESULT Connect::rxQuelby_get(IRibbonControl* control, BSTR* content) noexcept {
   return ContentOf(control, content);
 }
 
-HRESULT Connect::VisibilityOf(IDispatch* control, VARIANT_BOOL* visible) noexcept {
-  if (visible == nullptr) return E_POINTER;
-  *visible = VARIANT_FALSE;
-  return GuardComEntry([&]() -> HRESULT {
-    UniqueBstr id;
-    ZV_RETURN_IF_FAILED(ReadControlProperty(control, ControlProperty::Id, id));
-    *visible = ribbon::ControlVisibility(TextOf(id.get()), settings::DisplaySettings);
-    return S_OK;
-  });
-}
-
-HRESULT Connect::ContentOf(IDispatch* control, BSTR* content) noexcept {
-  if (content == nullptr) return E_POINTER;
-  *content = nullptr;
-  return GuardComEntry([&]() -> HRESULT {
-    Microsoft::WRL::ComPtr<IDispatch> keep(control);  // held for the whole call
-    UniqueBstr tag;
-    ZV_RETURN_IF_FAILED(ReadControlProperty(keep.Get(), ControlProperty::Tag, tag));
-    return CopyToBstr(ribbon::MenuContent(TextOf(tag.get()), language_), content);
-  });
-}
-
 // --- Commands ------------------------------------------------------------------------------
 
 template <typename Dialog, typename... FormInputs>
