@@ -71,7 +71,7 @@ class Connect final : public _Connect,
                        UINT* argumentError);
 
   std::atomic<ULONG> references_{1};
-  Microsoft::WRL::ComPtr<_Application> hostApplication_;  // held; asked only for its language
+  Microsoft::WRL::ComPtr<_Application> hostApplication_;  // held, never called
   HWND hostWindow_ = nullptr;                             // the host's main window; null for none
   // The language of our own text, chosen at connection; the first until then.
   UiLanguage language_ = UiLanguage::kSimplifiedChinese;
