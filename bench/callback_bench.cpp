@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host_objects.h"
+#include "addin_designer.h"
 #include "office.h"
 #include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
@@ -79,40 +80,20 @@ void Report(const char* what, double measured, double floor) {
   std::printf("%-44s %9.1f ns   floor %9.1f ns   ratio %5.2f\n", what, measured, floor, measured / floor);
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: callback_bench <Zorvane.dll> [rounds]\n");
-    return 2;
-  }
-  const int rounds = argc > 2 ? std::max(3, _wtoi(argv[2])) : 31;
-  CoInitialize(nullptr);
-  HMODULE dll = LoadLibraryW(argv[1]);
-  if (dll == nullptr) {
-    std::fprintf(stderr, "callback_bench: cannot load %ls (error %lu)\n", argv[1], GetLastError());
-    return 1;
-  }
-  auto getClassObject = reinterpret_cast<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(
-      reinterpret_cast<void*>(GetProcAddress(dll, "DllGetClassObject")));
-  ComPtr<IClassFactory> factory;
-  ComPtr<IDispatch> addin;
-  if (getClassObject == nullptr || FAILED(getClassObject(kConnectClsid, IID_IClassFactory, &factory)) ||
-      FAILED(factory->CreateInstance(nullptr, IID_IDispatch, &addin))) {
-    std::fprintf(stderr, "callback_bench: cannot create the add-in object\n");
-    return 1;
-  }
+// The four figures for an add-in object connected in `language`.
+bool MeasureCallbacks(IDispatch* addin, zorvane::UiLanguage language, int rounds, double invokeFloor) {
   ComPtr<IRibbonExtensibility> extensibility;
-  addin.As(&extensibility);
+  addin->QueryInterface(IID_IRibbonExtensibility, &extensibility);
+  DISPPARAMS noArguments{nullptr, nullptr, 0, 0};
 
-  const auto document = zorvane::ribbon::RibbonDocument();
+  const auto document = zorvane::ribbon::RibbonDocument(language);
   // The largest menu answer is the costliest content call.
   std::u16string_view largest;
   const wchar_t* largestTag = L"";
   static const wchar_t* const kTags[] = {L"File", L"Edit", L"View", L"Insert", L"Format",
                                          L"Tools", L"Slide", L"Windows", L"Help"};
   for (const wchar_t* tag : kTags) {
-    const auto text = zorvane::ribbon::MenuContent(reinterpret_cast<const char16_t*>(tag));
+    const auto text = zorvane::ribbon::MenuContent(reinterpret_cast<const char16_t*>(tag), language);
     if (text.size() > largest.size()) {
       largest = text;
       largestTag = tag;
@@ -127,23 +108,22 @@ int wmain(int argc, wchar_t** argv) {
         },
         rounds);
   };
-  NoOpDispatch noOp;
-  DISPPARAMS noArguments{nullptr, nullptr, 0, 0};
-  const double invokeFloor = NanosecondsPerCall(
-      [&] {
-        VARIANT result;
-        VariantInit(&result);
-        noOp.Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &noArguments, &result, nullptr, nullptr);
-        FreeResult(result);  // the host clears every result, as it does the callbacks' below
-      },
-      rounds);
-
-  std::printf("Callback cost under this machine's Wine; median of %d batches of 2000 calls.\n", rounds);
-  std::printf("document %zu characters; largest menu \"%ls\" %zu characters\n\n", document.size(), largestTag,
+  std::printf("document %zu characters; largest menu \"%ls\" %zu characters\n", document.size(), largestTag,
               largest.size());
 
   const double documentFloor = allocFloor(document);
   BSTR ribbonId = SysAllocString(L"Microsoft.PowerPoint.Presentation");
+  // The figures are this language's only if the add-in answers in it.
+  BSTR answer = nullptr;
+  extensibility->GetCustomUI(ribbonId, &answer);
+  const bool inLanguage = answer != nullptr && std::u16string_view(reinterpret_cast<const char16_t*>(answer),
+                                                                   SysStringLen(answer)) == document;
+  SysFreeString(answer);
+  if (!inLanguage) {
+    std::fprintf(stderr, "callback_bench: the add-in does not answer in this language\n");
+    SysFreeString(ribbonId);
+    return false;
+  }
   Report("GetCustomUI (typed call)", NanosecondsPerCall(
                                          [&] {
                                            BSTR xml = nullptr;
@@ -154,7 +134,7 @@ int wmain(int argc, wchar_t** argv) {
          documentFloor);
   // A callback called as the host does: bound by name, then Invoke with `params`.
   auto invokeCost = [&](const wchar_t* name, DISPPARAMS& params) {
-    const DISPID id = DispIdOf(addin.Get(), name);
+    const DISPID id = DispIdOf(addin, name);
     return NanosecondsPerCall(
         [&] {
           VARIANT result;
@@ -188,11 +168,73 @@ int wmain(int argc, wchar_t** argv) {
   DISPPARAMS tabParams{&tabArgument, nullptr, 1, 0};
   Report("GetVisible, last id of the table, via Invoke", invokeCost(L"GetVisible", tabParams),
          invokeFloor + propertyFloor([&](BSTR* id) { tabControl.get_Id(id); }));
-  std::printf("\nFloors: text calls = SysAllocStringLen+SysFreeString of the same length (+ the no-op Invoke and\n"
-              "the control's own Id/Tag string where the call goes through dispatch). Goal: ratio within 1.5.\n");
   SysFreeString(ribbonId);
-  extensibility.Reset();
-  addin.Reset();
+  return true;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: callback_bench <Zorvane.dll> [rounds]\n");
+    return 2;
+  }
+  const int rounds = argc > 2 ? std::max(3, _wtoi(argv[2])) : 31;
+  CoInitialize(nullptr);
+  HMODULE dll = LoadLibraryW(argv[1]);
+  if (dll == nullptr) {
+    std::fprintf(stderr, "callback_bench: cannot load %ls (error %lu)\n", argv[1], GetLastError());
+    return 1;
+  }
+  auto getClassObject = reinterpret_cast<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(
+      reinterpret_cast<void*>(GetProcAddress(dll, "DllGetClassObject")));
+  ComPtr<IClassFactory> factory;
+  if (getClassObject == nullptr || FAILED(getClassObject(kConnectClsid, IID_IClassFactory, &factory))) {
+    std::fprintf(stderr, "callback_bench: cannot get the add-in's class factory\n");
+    return 1;
+  }
+  NoOpDispatch noOp;
+  DISPPARAMS noArguments{nullptr, nullptr, 0, 0};
+  const double invokeFloor = NanosecondsPerCall(
+      [&] {
+        VARIANT result;
+        VariantInit(&result);
+        noOp.Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &noArguments, &result, nullptr, nullptr);
+        FreeResult(result);  // the host clears every result, as it does the callbacks' below
+      },
+      rounds);
+
+  std::printf("Callback cost under this machine's Wine; median of %d batches of 2000 calls.\n", rounds);
+  // Each language's text is its own constant: connected as a host of that language.
+  const struct {
+    const char* name;
+    LONG lcid;
+    zorvane::UiLanguage language;
+  } kLanguages[] = {{"Simplified Chinese", 2052, zorvane::UiLanguage::kSimplifiedChinese},
+                    {"Traditional Chinese", 1028, zorvane::UiLanguage::kTraditionalChinese},
+                    {"English", 1033, zorvane::UiLanguage::kEnglish}};
+  for (const auto& language : kLanguages) {
+    ComPtr<IDispatch> addin;
+    if (FAILED(factory->CreateInstance(nullptr, IID_IDispatch, &addin))) {
+      std::fprintf(stderr, "callback_bench: cannot create the add-in object\n");
+      return 1;
+    }
+    zorvane::standin::StandInApplication application;
+    application.AnswerLanguage(language.lcid);
+    ComPtr<_IDTExtensibility2> connection;
+    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+    if (FAILED(addin.As(&connection)) ||
+        FAILED(connection->OnConnection(&application, ext_cm_Startup, nullptr, &custom))) {
+      std::fprintf(stderr, "callback_bench: cannot connect the add-in object\n");
+      return 1;
+    }
+    SafeArrayDestroy(custom);
+    std::printf("\n-- %s (host language %ld)\n", language.name, static_cast<long>(language.lcid));
+    if (!MeasureCallbacks(addin.Get(), language.language, rounds, invokeFloor)) return 1;
+    connection->OnDisconnection(ext_dm_HostShutdown, nullptr);
+  }
+  std::printf("\nFloors: text calls = SysAllocStringLen+SysFreeString of the same length (+ the no-op Invoke and\n"
+              "the control's own Id/Tag string where the call goes through dispatch). Goal: ratio within 1.2 in every language.\n");
   factory.Reset();
   CoUninitialize();
   return 0;

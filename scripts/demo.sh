@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds Zorvane.dll and shows it working: registers it with Wine's regsvr32 in a private
 # Wine prefix and loads it in the stand-in host, which prints the ribbon as a user sees it.
-# Without arguments it then presses the Help menu's two commands, answers their dialogs and
-# saves a screenshot of each. With arguments, they go to the stand-in host instead
-# (e.g. --menus, --click AboutMe --dismiss ok); see --help.
+# Without arguments it does so once per language (the stand-in application answering 2052,
+# 1028 and 1033 as its user-interface language), each time pressing the Help menu's two
+# commands, answering their dialogs and saving a screenshot of each. With arguments, they go
+# to the stand-in host instead (e.g. --menus, --language 1028, --click AboutMe --dismiss ok);
+# see --help.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -30,17 +32,22 @@ if [ $# -gt 0 ]; then
   exit
 fi
 
-echo "== stand-in host"
-run "$host"
-
 # Presses a Help menu command and photographs its dialog while it is open.
 press() {
-  local button=$1 answer=$2 picture=$3
+  local language=$1 button=$2 picture=$3
   echo
-  echo "== stand-in host --click $button --dismiss $answer   (screenshot: $picture)"
+  echo "== stand-in host --language $language --click $button --dismiss ok   (screenshot: $picture)"
   (sleep 1.5; import -display "$(cat "$state/display")" -window root "$picture" 2>/dev/null || true) &
-  run "$host" --click "$button" --dismiss "$answer" --dismiss-delay 3000 | sed -n '/^Click/,$p'
+  run "$host" --language "$language" --click "$button" --dismiss ok --dismiss-delay 3000 | sed -n '/^Click/,$p'
   wait
 }
-press Dingzhi 确定 "$build/demo-customize.png"
-press AboutMe ok "$build/demo-about.png"
+
+# The host's user-interface language, and the name the screenshots take from it.
+for language in 2052:zh-CN 1028:zh-TW 1033:en-US; do
+  lcid=${language%%:*} name=${language#*:}
+  echo
+  echo "== stand-in host --language $lcid ($name)"
+  run "$host" --language "$lcid"
+  press "$lcid" Dingzhi "$build/demo-customize-$name.png"
+  press "$lcid" AboutMe "$build/demo-about-$name.png"
+done

@@ -162,4 +162,4 @@ echo "Release in $out:"
 for file in "$out/Zorvane-$version-x86.msi" "$out/Zorvane-$version-x64.msi" "$out/x86/Zorvane.dll" "$out/x64/Zorvane.dll"; do
   printf '  %-28s %9d bytes  sha256 %s\n' "${file#"$out"/}" "$(stat -c %s "$file")" "$(sha256sum "$file" | cut -c1-64)"
 done
-echo "  policy/                      administrative template (Zorvane.admx, en-US, zh-CN)"
+echo "  policy/                      administrative template (Zorvane.admx, en-US, zh-CN, zh-TW)"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Puts the administrative template (policy/: Zorvane.admx with its en-US and zh-CN language
+# Puts the administrative template (policy/: Zorvane.admx with its en-US, zh-CN and zh-TW language
 # files) into the release folder as DIR/policy/, replacing what an earlier run put there.
 # DIR is build/dist unless given. scripts/package.sh calls this with its own output folder.
 set -euo pipefail

@@ -1,11 +1,13 @@
 #include "addin/connect.h"
 
 #include <new>
+#include <optional>
 #include <utility>
 
 #include "addin/bstr.h"
 #include "addin/com_util.h"
 #include "addin/control_properties.h"
+#include "addin/host_language.h"
 #include "addin/host_ribbon.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/custom_dialog.h"
@@ -13,6 +15,7 @@
 #include "ribbon/ribbon_document.h"
 #include "ribbon/visibility.h"
 #include "settings/advapi32_registry_store.h"
+#include "settings/ui_language_choice.h"
 
 namespace zorvane::addin {
 
@@ -52,6 +55,17 @@ ULONG Connect::Release() noexcept {
 
 // --- IDTExtensibility2 -------------------------------------------------------------------
 
+namespace {
+
+// A language fixed by policy or by the user, else the host's: the host is asked only when
+// nothing is fixed, and any odd answer of its gives the first language.
+UiLanguage ConnectionLanguage(IDispatch* application) noexcept {
+  if (const std::optional<UiLanguage> fixed = settings::LoadFixedUiLanguage()) return *fixed;
+  return settings::UiLanguageFromLcid(HostUserInterfaceLcid(application));
+}
+
+}  // namespace
+
 HRESULT Connect::OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*, SAFEARRAY**) noexcept {
   return GuardComEntry([&]() -> HRESULT {
     ZV_RETURN_HR_IF_NULL(E_POINTER, application);
@@ -61,6 +75,7 @@ HRESULT Connect::OnConnection(IDispatch* application, ext_ConnectMode, IDispatch
     ZV_RETURN_IF_FAILED(application->QueryInterface(IID__Application, &powerPoint));
     hostApplication_ = std::move(powerPoint);
     hostWindow_ = GetForegroundWindow();
+    language_ = ConnectionLanguage(application);
     settings::LoadDisplaySettings();
     return S_OK;
   });
@@ -75,12 +90,12 @@ HRESULT Connect::OnBeginShutdown(SAFEARRAY**) noexcept { return S_OK; }
 // --- Ribbon --------------------------------------------------------------------------------
 
 HRESULT Connect::GetCustomUI(BSTR, BSTR* ribbonXml) noexcept {
-  // One document for every ribbon the host names.
+  // One document for every ribbon the host names, in the language of the connection.
   return GetRibbonXML(ribbonXml);
 }
 
 HRESULT Connect::GetRibbonXML(BSTR* ribbonXml) noexcept {
-  return CopyToBstr(ribbon::RibbonDocument(), ribbonXml);
+  return CopyToBstr(ribbon::RibbonDocument(language_), ribbonXml);
 }
 
 HRESULT Connect::rxcustomUI_onLoad(IRibbonUI** ribbon) noexcept {
@@ -94,28 +109,6 @@ HRESULT Connect::GetVisible(IRibbonControl** control, VARIANT_BOOL* visible) noe
 
 HRESULT Connect::rxQuelby_get(IRibbonControl* control, BSTR* content) noexcept {
   return ContentOf(control, content);
-}
-
-HRESULT Connect::VisibilityOf(IDispatch* control, VARIANT_BOOL* visible) noexcept {
-  if (visible == nullptr) return E_POINTER;
-  *visible = VARIANT_FALSE;
-  return GuardComEntry([&]() -> HRESULT {
-    UniqueBstr id;
-    ZV_RETURN_IF_FAILED(ReadControlProperty(control, ControlProperty::Id, id));
-    *visible = ribbon::ControlVisibility(TextOf(id.get()), settings::DisplaySettings);
-    return S_OK;
-  });
-}
-
-HRESULT Connect::ContentOf(IDispatch* control, BSTR* content) noexcept {
-  if (content == nullptr) return E_POINTER;
-  *content = nullptr;
-  return GuardComEntry([&]() -> HRESULT {
-    Microsoft::WRL::ComPtr<IDispatch> keep(control);  // held for the whole call
-    UniqueBstr tag;
-    ZV_RETURN_IF_FAILED(ReadControlProperty(keep.Get(), ControlProperty::Tag, tag));
-    return CopyToBstr(ribbon::MenuContent(TextOf(tag.get())), content);
-  });
 }
 
 // --- Commands ------------------------------------------------------------------------------

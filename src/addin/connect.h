@@ -11,6 +11,7 @@
 #include "Zorvane.h"
 #include "addin_designer.h"
 #include "addin/module.h"
+#include "common/ui_language.h"
 #include "powerpoint.h"
 
 namespace zorvane::addin {
@@ -72,6 +73,8 @@ class Connect final : public _Connect,
   std::atomic<ULONG> references_{1};
   Microsoft::WRL::ComPtr<_Application> hostApplication_;  // held, never called
   HWND hostWindow_ = nullptr;                             // the host's main window; null for none
+  // The language of our own text, chosen at connection; the first until then.
+  UiLanguage language_ = UiLanguage::kSimplifiedChinese;
 };
 
 }  // namespace zorvane::addin

@@ -7,12 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "addin/bstr.h"
 #include "addin/com_util.h"
+#include "addin/control_properties.h"
 #include "addin/connect.h"
 #include "addin/dispatch_arguments.h"
 #include "addin/dispatch_ids.h"
 #include "addin/module.h"
+#include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_names.h"
+#include "ribbon/visibility.h"
+#include "settings/display_settings.h"
 
 namespace zorvane::addin {
 namespace {
@@ -68,6 +73,30 @@ HRESULT QueryArgument(IUnknown* object, Interface** typed, REFIID iid) noexcept 
 
 }  // namespace
 
+// The callbacks' bodies stand here, beside the dispatch that calls them on every request,
+// so that they are built into it.
+HRESULT Connect::VisibilityOf(IDispatch* control, VARIANT_BOOL* visible) noexcept {
+  if (visible == nullptr) return E_POINTER;
+  *visible = VARIANT_FALSE;
+  return GuardComEntry([&]() -> HRESULT {
+    UniqueBstr id;
+    ZV_RETURN_IF_FAILED(ReadControlProperty(control, ControlProperty::Id, id));
+    *visible = ribbon::ControlVisibility(TextOf(id.get()), settings::DisplaySettings);
+    return S_OK;
+  });
+}
+
+HRESULT Connect::ContentOf(IDispatch* control, BSTR* content) noexcept {
+  if (content == nullptr) return E_POINTER;
+  *content = nullptr;
+  return GuardComEntry([&]() -> HRESULT {
+    Microsoft::WRL::ComPtr<IDispatch> keep(control);  // held for the whole call
+    UniqueBstr tag;
+    ZV_RETURN_IF_FAILED(ReadControlProperty(keep.Get(), ControlProperty::Tag, tag));
+    return CopyToBstr(ribbon::MenuContent(TextOf(tag.get()), language_), content);
+  });
+}
+
 HRESULT Connect::GetTypeInfoCount(UINT* count) noexcept {
   if (count == nullptr) return E_POINTER;
   *count = 1;
@@ -100,14 +129,8 @@ HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DI
   return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
-HRESULT Connect::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                        EXCEPINFO*, UINT* argumentError) noexcept {
-  if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
-  if (params == nullptr) return E_POINTER;
-  return GuardComEntry([&] { return InvokeMember(id, flags, *params, result, argumentError); });
-}
-
-HRESULT Connect::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result,
+// Built into Invoke, its only caller: one call less on every callback.
+[[gnu::always_inline]] inline HRESULT Connect::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result,
                               UINT* argumentError) {
   const Member* member = FindMember(id);
   if (member == nullptr) return DISP_E_MEMBERNOTFOUND;
@@ -191,6 +214,13 @@ HRESULT Connect::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, V
     default:
       return DISP_E_MEMBERNOTFOUND;
   }
+}
+
+HRESULT Connect::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO*, UINT* argumentError) noexcept {
+  if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+  if (params == nullptr) return E_POINTER;
+  return GuardComEntry([&] { return InvokeMember(id, flags, *params, result, argumentError); });
 }
 
 }  // namespace zorvane::addin

@@ -4,6 +4,7 @@
 #include "ribbon/document/menu_bar.h"
 #include "ribbon/document/toolbars.h"
 #include "ribbon/ribbon_names.h"
+#include "ribbon/text/ribbon_text.h"
 #include "settings/display_settings.h"
 
 namespace zorvane::ribbon {
@@ -12,7 +13,8 @@ namespace {
 using namespace controls;
 namespace tab = settings::name;  // the tab switches bear the tabs' idMso
 
-// Built while compiling; the callback only hands out a view of it.
+// Built while compiling, once per language; the callback only hands out a view of it.
+template <class T>
 constexpr auto kDocument = Element(u"customUI",
     Attributes(Attr(u"xmlns", kCustomUiNamespace), Attr(u"onLoad", callback::kOnLoad)),
     Element(u"ribbon",
@@ -29,12 +31,14 @@ constexpr auto kDocument = Element(u"customUI",
                 Attributes(Attr(u"id", u"rxWordVBA"), Attr(u"label", u"Quelby"),
                            Attr(u"insertBeforeMso", tab::kTabHome)),
                 Element(u"group", Attributes(Attr(u"id", u"rxDemo"), Attr(u"label", u" ")),
-                    document::kMenuBar,
-                    document::kFirstToolbar,
+                    document::kMenuBar<T>,
+                    document::kFirstToolbar<T>,
                     document::kSecondToolbar)))));
+
+constexpr auto kDocuments = text::PerLanguage([]<class T>() { return kDocument<T>.view(); });
 
 }  // namespace
 
-std::u16string_view RibbonDocument() noexcept { return kDocument.view(); }
+std::u16string_view RibbonDocument(UiLanguage language) noexcept { return kDocuments[text::IndexOf(language)]; }
 
 }  // namespace zorvane::ribbon

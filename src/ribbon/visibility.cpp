@@ -37,20 +37,24 @@ constexpr auto kIds = [] {
   return ids;
 }();
 
-// The table's rows grouped by id length, in table order: a lookup only visits the rows of
-// the length asked about (three at most), so the first match in table order still decides.
+// Each id has a slot of its own, found from its length and its fourth unit: a lookup reads one
+// row and compares one id. A hash that stops being unique for the ids fails to compile.
+constexpr std::size_t kShortestId = 4;
 constexpr std::size_t kLongestId = 16;
-struct RowsOfLength {
-  std::array<std::uint8_t, kGoverned.size()> rows{};
-  std::size_t count = 0;
-};
-constexpr auto kRowsByLength = [] {
-  std::array<RowsOfLength, kLongestId + 1> byLength{};
+constexpr std::uint8_t kNoRow = 0xFF;
+constexpr std::size_t SlotOf(std::size_t length, char16_t fourth) noexcept { return (length + fourth) & 31; }
+
+constexpr auto kSlots = [] {
+  std::array<std::uint8_t, 32> slots{};
+  slots.fill(kNoRow);
   for (std::size_t i = 0; i < kGoverned.size(); ++i) {
-    RowsOfLength& group = byLength[kGoverned[i].id.size()];  // an id longer than kLongestId fails to compile
-    group.rows[group.count++] = static_cast<std::uint8_t>(i);
+    const std::u16string_view id = kGoverned[i].id;
+    if (id.size() < kShortestId || id.size() > kLongestId) throw "an id is outside the lengths the lookup reads";
+    std::uint8_t& slot = slots[SlotOf(id.size(), id[3])];
+    if (slot != kNoRow) throw "two ids share a slot: choose another hash";
+    slot = static_cast<std::uint8_t>(i);
   }
-  return byLength;
+  return slots;
 }();
 
 // Whole equality of `count` code units, four at a time: the ids are short, and this runs
@@ -74,16 +78,16 @@ bool SameUnits(const char16_t* a, const char16_t* b, std::size_t count) noexcept
 
 settings::HostBool ControlVisibility(std::u16string_view controlId,
                                      const settings::DisplaySettingsRecord& record) noexcept {
-  // Whole, case-sensitive comparison of code units; the first match decides.
-  if (controlId.size() > kLongestId) return settings::kHostFalse;
-  const RowsOfLength& candidates = kRowsByLength[controlId.size()];
-  for (std::size_t c = 0; c < candidates.count; ++c) {
-    const GovernedControl& control = kGoverned[candidates.rows[c]];
-    if (SameUnits(control.id.data(), controlId.data(), controlId.size())) {
-      return record.switches[control.governedBy];
-    }
+  // Whole, case-sensitive comparison of code units with the one id of the slot.
+  const std::size_t length = controlId.size();
+  if (length < kShortestId || length > kLongestId) return settings::kHostFalse;
+  const std::uint8_t row = kSlots[SlotOf(length, controlId[3])];
+  if (row == kNoRow) return settings::kHostFalse;
+  const GovernedControl& control = kGoverned[row];
+  if (control.id.size() != length || !SameUnits(control.id.data(), controlId.data(), length)) {
+    return settings::kHostFalse;
   }
-  return settings::kHostFalse;
+  return record.switches[control.governedBy];
 }
 
 std::span<const std::u16string_view> VisibilityIds() noexcept { return kIds; }

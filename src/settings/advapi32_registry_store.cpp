@@ -10,6 +10,7 @@
 #include "common/windows_handles.h"
 #include "settings/code_page_text.h"
 #include "settings/registry_value_text.h"
+#include "settings/ui_language_choice.h"
 
 namespace zorvane::settings {
 
@@ -107,6 +108,16 @@ void LoadDisplaySettings() noexcept {
     LoadDisplaySettingsFrom(user, DisplaySettings, ReadPolicySettings(machine, user));
   } catch (...) {
     // The store itself never throws; nothing else in a load can fail.
+  }
+}
+
+std::optional<UiLanguage> LoadFixedUiLanguage() noexcept {
+  try {
+    CurrentUserRegistryStore user;
+    LocalMachineRegistryReader machine;
+    return FixedUiLanguage(machine, user);
+  } catch (...) {
+    return std::nullopt;  // as a missing value: the host's language
   }
 }
 

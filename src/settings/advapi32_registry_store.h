@@ -8,9 +8,11 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "common/ui_language.h"
 #include "settings/registry_store.h"
 
 namespace zorvane::settings {
@@ -46,5 +48,9 @@ class LocalMachineRegistryReader final : public RegistryReader {
 // writing "1" for every value that reads as empty, with the switches that machine or user
 // policy sets taken from policy.
 void LoadDisplaySettings() noexcept;
+
+// The language fixed by machine policy, user policy or the current user's `Language` value
+// (see FixedUiLanguage); nothing when the host's language is to be followed. Reads only.
+std::optional<UiLanguage> LoadFixedUiLanguage() noexcept;
 
 }  // namespace zorvane::settings

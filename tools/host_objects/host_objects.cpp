@@ -3,7 +3,7 @@
 #include <cwctype>
 #include <new>
 
-#include "unique_variant.h"
+#include "common/unique_variant.h"
 
 namespace zorvane::standin {
 namespace {
@@ -17,8 +17,13 @@ constexpr DISPID kInvalidateControl = 6;
 constexpr DISPID kId = 7;
 constexpr DISPID kContext = 8;
 constexpr DISPID kTag = 9;
+constexpr DISPID kLanguageSettings = 10;
+constexpr DISPID kLanguageId = 11;
+constexpr LONG kMsoLanguageIdUi = 2;
 
 constexpr DispatchMember kApplicationMembers[] = {{L"Name", kName}};
+constexpr DispatchMember kLanguageAwareApplicationMembers[] = {{L"Name", kName}, {L"LanguageSettings", kLanguageSettings}};
+constexpr DispatchMember kLanguageSettingsMembers[] = {{L"LanguageID", kLanguageId}};
 constexpr DispatchMember kInstanceMembers[] = {
     {L"ProgId", kProgId}, {L"Description", kDescription}, {L"Connect", kConnect}};
 constexpr DispatchMember kRibbonMembers[] = {{L"Invalidate", kInvalidate},
@@ -62,11 +67,43 @@ HRESULT ReturnString(std::wstring_view text, VARIANT* result) noexcept {
   return S_OK;
 }
 
-std::span<const DispatchMember> StandInApplication::Members() const noexcept { return kApplicationMembers; }
+std::span<const DispatchMember> StandInApplication::Members() const noexcept {
+  if (languageSettings_) return kLanguageAwareApplicationMembers;
+  return kApplicationMembers;
+}
 
 HRESULT StandInApplication::InvokeMember(DISPID id, WORD flags, const DISPPARAMS&, VARIANT* result) noexcept {
-  if (id == kName && (flags & DISPATCH_PROPERTYGET)) return ReturnString(L"Microsoft PowerPoint", result);
+  if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
+  if (id == kName) return ReturnString(L"Microsoft PowerPoint", result);
+  if (id == kLanguageSettings && languageSettings_) {
+    if (result != nullptr) {
+      VariantInit(result);
+      V_VT(result) = VT_DISPATCH;
+      V_DISPATCH(result) = languageSettings_.Get();
+      languageSettings_->AddRef();  // the caller's, released when it clears the result
+    }
+    return S_OK;
+  }
   return DISP_E_MEMBERNOTFOUND;
+}
+
+std::span<const DispatchMember> StandInLanguageSettings::Members() const noexcept { return kLanguageSettingsMembers; }
+
+HRESULT StandInLanguageSettings::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params,
+                                              VARIANT* result) noexcept {
+  if (id != kLanguageId || !(flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD))) return DISP_E_MEMBERNOTFOUND;
+  Bump(languageIdReads_);
+  if (params.cArgs != 1) return DISP_E_BADPARAMCOUNT;
+  UniqueVariant which;
+  if (FAILED(VariantChangeType(which.get(), &params.rgvarg[0], 0, VT_I4))) return DISP_E_TYPEMISMATCH;
+  if (V_I4(which.get()) != kMsoLanguageIdUi) return E_INVALIDARG;  // only the one the add-in asks
+  if (FAILED(result_)) return result_;
+  if (result != nullptr) {
+    VariantInit(result);
+    V_VT(result) = VT_I4;
+    V_I4(result) = lcid_;
+  }
+  return S_OK;
 }
 
 std::span<const DispatchMember> StandInAddInInstance::Members() const noexcept { return kInstanceMembers; }

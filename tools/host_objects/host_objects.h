@@ -135,16 +135,47 @@ class DispatchObject : public Interface {
   bool ownedByReferences_ = false;
 };
 
-// PowerPoint's application object: only held by add-ins. Answers only IDispatch when it is
-// told it is not PowerPoint.
+// The application's LanguageSettings: LanguageID(msoLanguageIDUI = 2) answers the LCID it was
+// made with, or fails with `result`. Any other argument is refused.
+class StandInLanguageSettings final : public DispatchObject<IDispatch> {
+ public:
+  StandInLanguageSettings(LONG lcid, HRESULT result) noexcept : lcid_(lcid), result_(result) {}
+  static Microsoft::WRL::ComPtr<StandInLanguageSettings> Create(LONG lcid, HRESULT result) {
+    return Make<StandInLanguageSettings>(lcid, result);
+  }
+
+  // Calls of LanguageID, refused ones included.
+  int languageIdReads() const noexcept { return languageIdReads_.load(); }
+
+ private:
+  std::span<const DispatchMember> Members() const noexcept override;
+  HRESULT InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept override;
+
+  LONG lcid_;
+  HRESULT result_;
+  std::atomic<int> languageIdReads_{0};
+};
+
+// PowerPoint's application object: held by add-ins, which may ask it for its language. Answers
+// only IDispatch when it is told it is not PowerPoint. Without AnswerLanguage or FailLanguage it
+// has no LanguageSettings member at all, as an application older than that property.
 class StandInApplication final : public DispatchObject<_Application> {
  public:
   explicit StandInApplication(bool isPowerPoint = true) noexcept { answersInterface_ = isPowerPoint; }
   static Microsoft::WRL::ComPtr<StandInApplication> Create() { return Make<StandInApplication>(); }
 
+  // LanguageSettings.LanguageID(2) answers `lcid` from now on.
+  void AnswerLanguage(LONG lcid) { languageSettings_ = StandInLanguageSettings::Create(lcid, S_OK); }
+  // LanguageSettings is there, but its LanguageID fails with `failure`.
+  void FailLanguage(HRESULT failure) { languageSettings_ = StandInLanguageSettings::Create(0, failure); }
+  // The object handed out as LanguageSettings; null without one.
+  const StandInLanguageSettings* languageSettings() const noexcept { return languageSettings_.Get(); }
+
  private:
   std::span<const DispatchMember> Members() const noexcept override;
   HRESULT InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept override;
+
+  Microsoft::WRL::ComPtr<StandInLanguageSettings> languageSettings_;
 };
 
 // The COMAddIn object of the add-in being connected: its ProgId and Description.

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "report.h"
-#include "unique_variant.h"
+#include "common/unique_variant.h"
 
 namespace zorvane::standin {
 

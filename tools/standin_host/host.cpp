@@ -105,9 +105,9 @@ void Host::LoadAddins() {
       listLine(EntryLine(entry) + L", not loaded (only LoadBehavior 3 is loaded at start-up)");
       continue;
     }
-    auto addin = std::make_unique<LoadedAddin>(entry, report_, options_.controlByReference
-                                                                   ? ArgumentPassing::kByReference
-                                                                   : ArgumentPassing::kByValue);
+    auto addin = std::make_unique<LoadedAddin>(
+        entry, report_, options_.controlByReference ? ArgumentPassing::kByReference : ArgumentPassing::kByValue,
+        options_.language);
     const bool connected = addin->Connect();
     if (connected) addin->LoadRibbon();
     listLine(EntryLine(entry) + (connected ? L", connected" : L", failed to load"));

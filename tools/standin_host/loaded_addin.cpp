@@ -55,8 +55,11 @@ std::wstring TypeName(VARTYPE type) {
 
 }  // namespace
 
-LoadedAddin::LoadedAddin(AddinEntry entry, Report& report, ArgumentPassing passing)
-    : entry_(std::move(entry)), report_(report), passing_(passing), application_(StandInApplication::Create()) {}
+LoadedAddin::LoadedAddin(AddinEntry entry, Report& report, ArgumentPassing passing, const LanguageAnswer& language)
+    : entry_(std::move(entry)), report_(report), passing_(passing), application_(StandInApplication::Create()) {
+  if (language.kind == LanguageAnswer::kLcid) application_->AnswerLanguage(language.lcid);
+  if (language.kind == LanguageAnswer::kFailure) application_->FailLanguage(E_FAIL);
+}
 
 LoadedAddin::~LoadedAddin() = default;
 
@@ -105,6 +108,15 @@ bool LoadedAddin::Connect() {
   report_.Trace(entry_.progId + L": OnConnection(application, ext_cm_Startup, add-in instance, empty custom array) -> " +
                 HresultText(hr) + L"; it holds " + std::to_wstring(application_->outstanding()) +
                 L" reference(s) to the application");
+  if (const StandInLanguageSettings* language = application_->languageSettings()) {
+    report_.Trace(entry_.progId + L": it asked LanguageSettings.LanguageID " +
+                  std::to_wstring(language->languageIdReads()) + L" time(s) and holds " +
+                  std::to_wstring(language->outstanding()) + L" reference(s) to LanguageSettings");
+    if (language->outstanding() != 0) {
+      report_.Warning(entry_.progId + L": keeps " + std::to_wstring(language->outstanding()) +
+                      L" reference(s) to the application's LanguageSettings after OnConnection");
+    }
+  }
   if (FAILED(hr)) {
     report_.Problem(ExitCode::kConnectFailed,
                     entry_.progId + L": OnConnection failed with " + HresultText(hr) +

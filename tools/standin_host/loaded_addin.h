@@ -17,6 +17,7 @@
 #include "callback_caller.h"
 #include "report.h"
 #include "host_objects.h"
+#include "options.h"
 #include "xml_element.h"
 
 namespace zorvane::standin {
@@ -26,7 +27,7 @@ inline constexpr std::wstring_view kPowerPointRibbonId = L"Microsoft.PowerPoint.
 
 class LoadedAddin final : public AddinUi {
  public:
-  LoadedAddin(AddinEntry entry, Report& report, ArgumentPassing passing);
+  LoadedAddin(AddinEntry entry, Report& report, ArgumentPassing passing, const LanguageAnswer& language = {});
   LoadedAddin(const LoadedAddin&) = delete;
   LoadedAddin& operator=(const LoadedAddin&) = delete;
   ~LoadedAddin() override;

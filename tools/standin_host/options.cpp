@@ -20,6 +20,29 @@ std::optional<unsigned> ParseDelay(const std::wstring& text) {
   return value;
 }
 
+// An LCID in decimal or in hexadecimal after 0x, at most 32 bits.
+std::optional<long> ParseLcid(const std::wstring& text) {
+  const bool hex = text.starts_with(L"0x") || text.starts_with(L"0X");
+  const std::wstring digits = hex ? text.substr(2) : text;
+  if (digits.empty() || digits.size() > (hex ? 8u : 10u)) return std::nullopt;
+  unsigned long long value = 0;
+  for (wchar_t c : digits) {
+    unsigned digit;
+    if (c >= L'0' && c <= L'9') {
+      digit = static_cast<unsigned>(c - L'0');
+    } else if (hex && c >= L'a' && c <= L'f') {
+      digit = static_cast<unsigned>(c - L'a' + 10);
+    } else if (hex && c >= L'A' && c <= L'F') {
+      digit = static_cast<unsigned>(c - L'A' + 10);
+    } else {
+      return std::nullopt;
+    }
+    value = value * (hex ? 16 : 10) + digit;
+  }
+  if (value > 0xFFFFFFFFull) return std::nullopt;
+  return static_cast<long>(static_cast<unsigned long>(value));
+}
+
 }  // namespace
 
 ParsedOptions ParseOptions(std::span<const std::wstring> args) {
@@ -66,6 +89,15 @@ ParsedOptions ParseOptions(std::span<const std::wstring> args) {
     } else if (name == L"--progid") {
       options.progId = value();
       if (!valueMissing && options.progId.empty()) parsed.error = L"--progid needs a ProgID";
+    } else if (name == L"--language") {
+      const std::wstring text = value();
+      if (text == L"fail") {
+        options.language = {LanguageAnswer::kFailure, 0};
+      } else if (const std::optional<long> lcid = ParseLcid(text)) {
+        options.language = {LanguageAnswer::kLcid, *lcid};
+      } else if (!valueMissing) {
+        parsed.error = L"--language takes an LCID (e.g. 1033 or 0x0404) or fail, not \"" + text + L"\"";
+      }
     } else if (name == L"--dismiss") {
       const std::wstring answer = value();
       if (answer == L"ok") {
@@ -118,6 +150,10 @@ Options:
                       that caption (e.g. 确定); without this the dialog waits for the user
   --dismiss-delay MS  wait MS milliseconds before answering the dialog (default 500)
   --progid PROGID     load only the add-in PROGID of the list
+  --language LCID     the application has LanguageSettings, whose LanguageID(2) (the
+                      user-interface language) answers LCID, in decimal or 0x hexadecimal
+                      (e.g. 2052, 1028, 1033); --language fail makes that call fail.
+                      Without it the application has no LanguageSettings at all
   --byref             pass the ribbon and the controls to onLoad, getVisible and getContent
                       by reference (VT_BYREF|VT_DISPATCH) instead of by value (VT_DISPATCH);
                       onAction always gets them by reference

@@ -15,6 +15,12 @@ enum class DialogAnswer {
   kPressButton,    // press the button with a given caption
 };
 
+// What the stand-in application says of its user-interface language (--language).
+struct LanguageAnswer {
+  enum Kind { kNoMember, kLcid, kFailure } kind = kNoMember;
+  long lcid = 0;  // for kLcid
+};
+
 struct Options {
   bool help = false;
   bool allMenus = false;                // --menus
@@ -27,6 +33,7 @@ struct Options {
   bool controlByReference = false;      // --byref
   bool dumpXml = false;
   bool trace = false;
+  LanguageAnswer language;              // --language
 };
 
 struct ParsedOptions {

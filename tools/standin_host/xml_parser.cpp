@@ -8,7 +8,7 @@
 
 #include "bstr_text.h"
 #include "hresult_text.h"
-#include "unique_variant.h"
+#include "common/unique_variant.h"
 
 using Microsoft::WRL::ComPtr;
 

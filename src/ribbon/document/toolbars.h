@@ -10,6 +10,8 @@ using namespace controls;
 // The spacing labels of the toolbars are one blank wide.
 inline constexpr char16_t kToolbarGap[] = u" ";
 
+// Its three drop-downs take their tips from the language's table `T`.
+template <class T>
 inline constexpr auto kFirstToolbar = Box(u"Quelby_toolsI",
     ButtonGroup(u"RXbuttonI",
         ToolbarControl(u"FileNew"),
@@ -43,7 +45,7 @@ inline constexpr auto kFirstToolbar = Box(u"Quelby_toolsI",
         ToolbarControl(u"HyperlinkInsert")),
     ButtonGroup(u"RXbuttonVIII",
         ToolbarControl(u"VisualBasic"),
-        ToolbarMenu(u"RXColorII", u"ViewDisplayInGrayscale", u"颜色和灰度",
+        ToolbarMenu(u"RXColorII", u"ViewDisplayInGrayscale", T::kColorAndGrayscale,
             Control(u"ViewDisplayInColor"),
             Control(u"ViewDisplayInGrayscale"),
             Control(u"ViewDisplayInPureBlackAndWhite"))),
@@ -51,13 +53,13 @@ inline constexpr auto kFirstToolbar = Box(u"Quelby_toolsI",
     ButtonGroup(u"RXbuttonIX",
         ToolbarControl(u"SlideNew"),
         ToolbarControl(u"SlideLayoutGallery"),
-        ToolbarMenu(u"RXThemeII", u"SlideThemesGallery", u"主题",
+        ToolbarMenu(u"RXThemeII", u"SlideThemesGallery", T::kThemes,
             Control(u"SlideThemesGallery"),
             Control(u"ThemeColorsGallery"),
             Control(u"ThemeFontsGallery"),
             Control(u"ThemeEffectsGallery"))),
     ButtonGroup(u"RXbuttonX",
-        ToolbarMenu(u"RXCommentII", u"ReviewNewComment", u"批注",
+        ToolbarMenu(u"RXCommentII", u"ReviewNewComment", T::kComments,
             Control(u"ReviewShowOrHideMarkup"),
             Control(u"ReviewNewComment"),
             Control(u"ReviewEditComment"),

@@ -6,6 +6,8 @@
 namespace zorvane::ribbon::menus {
 using namespace controls;
 
+// Its own captions come from the language\'s table `T`.
+template <class T>
 inline constexpr auto kFileMenu = MenuAnswer(
     Button(u"FileNew"),
     Button(u"FileOpen"),
@@ -13,7 +15,7 @@ inline constexpr auto kFileMenu = MenuAnswer(
     Separator(u"rxAuditMiscSeparator_wenjian1"),
     Button(u"FileSave"),
     Button(u"FileSaveAs"),
-    LabelledButton(u"FileSaveAsPowerPoint97_2003", u"另存为Power Point97_2003工作薄"),
+    LabelledButton(u"FileSaveAsPowerPoint97_2003", T::kSaveAs97),
     Separator(u"rxAuditMiscSeparator_wenjian2"),
     BuiltInMenu(u"FilePermissionRestrictMenu"),
     Separator(u"rxAuditMiscSeparator_wenjian3"),
@@ -26,7 +28,7 @@ inline constexpr auto kFileMenu = MenuAnswer(
     Button(u"FilePrint"),
     Separator(u"rxAuditMiscSeparator_wenjian6"),
     BuiltInMenu(u"FilePrepareMenu"),
-    LargeSubMenu(u"RXSend", u"发送",
+    LargeSubMenu(u"RXSend", T::kSend,
         Button(u"FileSendAsAttachment"),
         Button(u"ExchangeFolder"),
         Button(u"FileInternetFax"),

@@ -6,10 +6,12 @@
 namespace zorvane::ribbon::menus {
 using namespace controls;
 
+// Its own captions come from the language\'s table `T`.
+template <class T>
 inline constexpr auto kFormatMenu = MenuAnswer(
     Control(u"FontDialogPowerPoint"),
     Control(u"BulletsAndNumberingBulletsDialog"),
-    LargeSubMenu(u"RXAlign", u"对齐方式",
+    LargeSubMenu(u"RXAlign", T::kAlignment,
         Control(u"AlignLeft"),
         Control(u"AlignCenter"),
         Control(u"AlignRight"),
@@ -24,7 +26,7 @@ inline constexpr auto kFormatMenu = MenuAnswer(
     Control(u"ChangeCaseGallery"),
     Control(u"FontsReplaceFonts"),
     Separator(u"rxAuditMiscSeparator_FormatII"),
-    LargeSubMenu(u"RXThemeI", u"主题",
+    LargeSubMenu(u"RXThemeI", T::kThemes,
         Control(u"SlideThemesGallery"),
         Control(u"ThemeColorsGallery"),
         Control(u"ThemeFontsGallery"),

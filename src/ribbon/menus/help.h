@@ -8,6 +8,8 @@
 namespace zorvane::ribbon::menus {
 using namespace controls;
 
+// Its own captions come from the language\'s table `T`.
+template <class T>
 inline constexpr auto kHelpMenu = MenuAnswer(
     Control(u"Help"),
     Separator(u"rxAuditMiscSeparator_HelpI"),
@@ -15,7 +17,7 @@ inline constexpr auto kHelpMenu = MenuAnswer(
     Control(u"CheckForUpdates"),
     Control(u"About"),
     Separator(u"rxAuditMiscSeparator_HelpII"),
-    CommandButton(id::kCustomizeButton, u"自定义...", callback::kCustomMenu),  // three full stops
-    CommandButton(id::kAboutButton, u"关于Quelby", callback::kAboutMenu));
+    CommandButton(id::kCustomizeButton, T::kCustomize, callback::kCustomMenu),
+    CommandButton(id::kAboutButton, T::kAbout, callback::kAboutMenu));
 
 }  // namespace zorvane::ribbon::menus

@@ -6,13 +6,15 @@
 namespace zorvane::ribbon::menus {
 using namespace controls;
 
+// Its own captions come from the language\'s table `T`.
+template <class T>
 inline constexpr auto kInsertMenu = MenuAnswer(
     Control(u"SlideNewGallery"),
     Control(u"DuplicateSelectedSlides"),
     Separator(u"rxAuditMiscSeparator_charuI"),
     Control(u"DateAndTimeInsert"),
     Control(u"SymbolInsert"),
-    LargeSubMenu(u"RXComment", u"批注",
+    LargeSubMenu(u"RXComment", T::kComments,
         Control(u"ReviewShowOrHideMarkup"),
         Control(u"ReviewNewComment"),
         Control(u"ReviewEditComment"),
@@ -23,7 +25,7 @@ inline constexpr auto kInsertMenu = MenuAnswer(
     Control(u"SlidesReuseSlides"),
     Control(u"SlidesFromOutline"),
     Separator(u"rxAuditMiscSeparator_charuIII"),
-    LargeSubMenu(u"RXArt", u"插图",
+    LargeSubMenu(u"RXArt", T::kIllustrations,
         Control(u"ClipArtInsert"),
         Control(u"PictureInsertFromFile"),
         Control(u"PhotoAlbumInsert"),

@@ -6,6 +6,8 @@
 namespace zorvane::ribbon::menus {
 using namespace controls;
 
+// Its own captions come from the language\'s table `T`.
+template <class T>
 inline constexpr auto kSlideMenu = MenuAnswer(
     Control(u"SlideShowFromBeginning"),
     Control(u"SlideShowFromCurrent"),
@@ -17,7 +19,7 @@ inline constexpr auto kSlideMenu = MenuAnswer(
     Control(u"ShapesInsertGallery"),
     Control(u"ActionInsert"),
     Control(u"AnimationCustom"),
-    LargeSubMenu(u"RXTrasition", u"切换到此幻灯片",
+    LargeSubMenu(u"RXTrasition", T::kTransition,
         Control(u"AnimationTransitionGallery"),
         Control(u"TransitionSoundLoopUntilNextSound"),
         Control(u"SlideTransitionOnMouseClick"),

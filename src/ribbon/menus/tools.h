@@ -6,6 +6,8 @@
 namespace zorvane::ribbon::menus {
 using namespace controls;
 
+// Its own captions come from the language\'s table `T`.
+template <class T>
 inline constexpr auto kToolsMenu = MenuAnswer(
     Control(u"Spelling"),
     Control(u"ResearchPane"),
@@ -15,11 +17,11 @@ inline constexpr auto kToolsMenu = MenuAnswer(
     Separator(u"rxAuditMiscSeparator_ToolsI"),
     Control(u"FileCreateDocumentWorkspace"),
     Separator(u"rxAuditMiscSeparator_ToolsII"),
-    LargeSubMenu(u"RXMacro", u"宏",
+    LargeSubMenu(u"RXMacro", T::kMacros,
         Control(u"MacroPlay"),
         Control(u"MacroSecurity"),
         Control(u"VisualBasic")),
-    SubMenu(u"RXActiveX", u"控件",
+    SubMenu(u"RXActiveX", T::kControls,
         Control(u"ActiveXLabel"),
         Control(u"ActiveXTextBox"),
         Control(u"ActiveXSpinButton"),

@@ -6,17 +6,19 @@
 namespace zorvane::ribbon::menus {
 using namespace controls;
 
+// Its own captions come from the language\'s table `T`.
+template <class T>
 inline constexpr auto kViewMenu = MenuAnswer(
     ToggleButton(u"ViewNormalViewPowerPoint"),
     ToggleButton(u"ViewSlideSorterView"),
     Control(u"ViewSlideShowView"),
     ToggleButton(u"ViewNotesPageView"),
     Separator(u"rxAuditMiscSeparator_shitu1"),
-    LargeSubMenu(u"RXMaster", u"母版",
+    LargeSubMenu(u"RXMaster", T::kMaster,
         Control(u"ViewSlideSorterView"),
         Control(u"ViewHandoutMasterView"),
         Control(u"ViewNotesMasterView")),
-    LargeSubMenu(u"RXColor", u"颜色和灰度",
+    LargeSubMenu(u"RXColor", T::kColorAndGrayscale,
         Control(u"ViewDisplayInColor"),
         Control(u"ViewDisplayInGrayscale"),
         Control(u"ViewDisplayInPureBlackAndWhite")),

@@ -5,6 +5,7 @@
 #include <libxml/xmlschemas.h>
 
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <set>
 #include <string>
@@ -66,13 +67,18 @@ std::set<std::string> PublishedControlNames() {
   return names;
 }
 
-TEST(PublishedSchemaTest, AcceptsTheRibbonDocument) {
-  EXPECT_EQ(SchemaErrors(RibbonDocument()), Errors{});
-}
+constexpr UiLanguage kLanguages[] = {UiLanguage::kSimplifiedChinese, UiLanguage::kTraditionalChinese,
+                                     UiLanguage::kEnglish};
+static_assert(std::size(kLanguages) == kUiLanguageCount);
 
-TEST(PublishedSchemaTest, AcceptsEachMenuAnswer) {
-  for (std::u16string_view tag : MenuTags()) {
-    EXPECT_EQ(SchemaErrors(MenuContent(tag)), Errors{}) << ToUtf8(tag);
+// Every language's document and each of its nine menu answers.
+TEST(PublishedSchemaTest, AcceptsTheDocumentAndEachMenuAnswerInEveryLanguage) {
+  for (const UiLanguage language : kLanguages) {
+    SCOPED_TRACE(static_cast<int>(language));
+    EXPECT_EQ(SchemaErrors(RibbonDocument(language)), Errors{});
+    for (std::u16string_view tag : MenuTags()) {
+      EXPECT_EQ(SchemaErrors(MenuContent(tag, language)), Errors{}) << ToUtf8(tag);
+    }
   }
 }
 

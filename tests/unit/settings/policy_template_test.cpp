@@ -1,6 +1,6 @@
-// The administrative template read back: three well-formed files of their kinds, every
-// reference resolved in both languages, and nine policies that write exactly the key, value
-// names and texts that the add-in reads.
+// The administrative template read back: four well-formed files of their kinds, every
+// reference resolved in every language, nine switch policies and the language policy that
+// write exactly the key, value names and texts that the add-in reads.
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
@@ -11,12 +11,13 @@
 #include <vector>
 
 #include "settings/display_settings.h"
+#include "settings/ui_language_choice.h"
 
 namespace zorvane::settings {
 namespace {
 
 constexpr char kNamespace[] = "http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions";
-const std::vector<std::string> kLanguages = {"en-US", "zh-CN"};
+const std::vector<std::string> kLanguages = {"en-US", "zh-CN", "zh-TW"};
 
 // The names here are ASCII; anything else would not be a name the add-in reads.
 std::string Ascii(std::u16string_view text) {
@@ -74,7 +75,7 @@ class PolicyTemplateTest : public ::testing::Test {
   }
 
   pugi::xml_document admx_;
-  pugi::xml_document adml_[2];
+  pugi::xml_document adml_[3];
 };
 
 TEST_F(PolicyTemplateTest, FilesAreOfTheirKindsInTheirSchemasOrder) {
@@ -98,7 +99,7 @@ TEST_F(PolicyTemplateTest, FilesAreOfTheirKindsInTheirSchemasOrder) {
   }
 }
 
-TEST_F(PolicyTemplateTest, EveryStringAndPresentationReferenceResolvesInBothLanguages) {
+TEST_F(PolicyTemplateTest, EveryStringAndPresentationReferenceResolvesInEveryLanguage) {
   // Every "$(string.id)" and "$(presentation.id)" anywhere in the definitions.
   std::set<std::string> strings;
   std::set<std::string> presentations;
@@ -111,7 +112,7 @@ TEST_F(PolicyTemplateTest, EveryStringAndPresentationReferenceResolvesInBothLang
         into->emplace(value.substr(prefix.size(), value.size() - prefix.size() - 1));
       }
     }
-    if (std::string_view(found.attribute().name()) == "presentation") {
+    if (std::string_view(found.attribute().name()) == "presentation" && !value.starts_with("$(presentation.")) {
       ADD_FAILURE() << "a presentation attribute not of the form $(presentation.id): " << value;
     }
   }
@@ -154,7 +155,7 @@ TEST_F(PolicyTemplateTest, NinePoliciesWriteWhatTheAddInReads) {
   const std::string category = definitions.child("categories").child("category").attribute("name").value();
   std::vector<pugi::xml_node> policies;
   for (const pugi::xml_node& policy : definitions.child("policies").children("policy")) policies.push_back(policy);
-  ASSERT_EQ(policies.size(), kSwitchCount);
+  ASSERT_EQ(policies.size(), kSwitchCount + 1);  // and the language, checked below
 
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
     const pugi::xml_node& policy = policies[i];
@@ -172,6 +173,44 @@ TEST_F(PolicyTemplateTest, NinePoliciesWriteWhatTheAddInReads) {
     EXPECT_EQ(ChildNames(policy.child("disabledValue")), std::vector<std::string>{"string"});
     EXPECT_EQ(policy.child("enabledValue").child_value("string"), Ascii(kTextOn));
     EXPECT_EQ(policy.child("disabledValue").child_value("string"), Ascii(kTextOff));
+  }
+}
+
+// A drop-down of the three names the add-in reads and one that names no language, which makes
+// the add-in follow the host; disabling it removes the value, so the user decides again.
+TEST_F(PolicyTemplateTest, LanguagePolicyWritesTheNamesTheAddInReads) {
+  const pugi::xml_node policy = Definitions().child("policies").find_child_by_attribute("policy", "name", "Language");
+  ASSERT_TRUE(policy);
+  EXPECT_STREQ(policy.attribute("class").value(), "Both");
+  EXPECT_EQ(policy.attribute("key").value(), Ascii(kPolicyKeyPath));
+  EXPECT_EQ(ChildNames(policy), (std::vector<std::string>{"parentCategory", "supportedOn", "elements"}));
+  const pugi::xml_node choice = policy.child("elements").child("enum");
+  EXPECT_EQ(ChildNames(policy.child("elements")), std::vector<std::string>{"enum"});
+  EXPECT_EQ(choice.attribute("valueName").value(), Ascii(name::kLanguage));
+  EXPECT_STREQ(choice.attribute("required").value(), "true");
+
+  std::set<UiLanguage> named;
+  int followHost = 0;
+  for (const pugi::xml_node& item : choice.children("item")) {
+    const std::string text = item.child("value").child_value("string");
+    ASSERT_FALSE(text.empty()) << "an empty text reads as no value";
+    const std::optional<UiLanguage> language = UiLanguageFromName(std::u16string(text.begin(), text.end()));
+    if (language) {
+      EXPECT_TRUE(named.insert(*language).second) << text;
+    } else {
+      ++followHost;
+    }
+  }
+  EXPECT_EQ(named.size(), kUiLanguageCount);
+  EXPECT_EQ(followHost, 1);
+
+  // Each language shows the drop-down for this element.
+  for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+    const pugi::xml_node presentation = adml_[i]
+        .child("policyDefinitionResources").child("resources").child("presentationTable")
+        .find_child_by_attribute("presentation", "id", "Language");
+    EXPECT_STREQ(presentation.child("dropdownList").attribute("refId").value(), choice.attribute("id").value())
+        << kLanguages[i];
   }
 }
 

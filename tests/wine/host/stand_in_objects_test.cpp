@@ -5,10 +5,11 @@
 
 #include "bstr_text.h"
 #include "host_objects.h"
-#include "unique_variant.h"
+#include "common/unique_variant.h"
 
 using Microsoft::WRL::ComPtr;
 using zorvane::UniqueBstr;
+using zorvane::UniqueVariant;
 using namespace zorvane::standin;
 
 namespace {

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
-namespace zorvane::standin {
+namespace zorvane {
 
 class UniqueVariant {
  public:
@@ -22,4 +22,4 @@ class UniqueVariant {
   VARIANT value_;
 };
 
-}  // namespace zorvane::standin
+}  // namespace zorvane

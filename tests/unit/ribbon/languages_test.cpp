@@ -1,0 +1,109 @@
+// The ribbon in each language: the same elements, ids, idMso and callbacks as Simplified
+// Chinese, with only our own captions changed, and the menu names users of that language know.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ribbon/menu_contents.h"
+#include "ribbon/ribbon_document.h"
+#include "xml_support.h"
+
+namespace zorvane::ribbon {
+namespace {
+
+using namespace testing;
+using Names = std::vector<std::string>;
+
+struct LanguageCase {
+  UiLanguage language;
+  const char* all;     // the combined menu's label
+  Names menuNames;     // the nine menus' labels, in menu-bar order
+};
+
+const LanguageCase kCases[] = {
+    {UiLanguage::kSimplifiedChinese, "全部", {"文件", "编辑", "视图", "插入", "格式", "工具", "幻灯片放映", "窗口", "帮助"}},
+    {UiLanguage::kTraditionalChinese, "全部",
+     {"檔案", "編輯", "檢視", "插入", "格式", "工具", "投影片放映", "視窗", "說明"}},
+    {UiLanguage::kEnglish, "All", {"File", "Edit", "View", "Insert", "Format", "Tools", "Slide Show", "Window", "Help"}},
+};
+
+// Captions are what a language changes; every other attribute stays as it is.
+bool IsCaption(std::string_view attribute) {
+  return attribute == "label" || attribute == "screentip" || attribute == "supertip";
+}
+
+// Each element's name and non-caption attributes, one line each, in document order; and,
+// separately, every caption.
+struct Shape {
+  Names skeleton;
+  Names captions;
+};
+
+Shape ShapeOf(std::u16string_view text) {
+  const auto parsed = ParseStrict(text);
+  EXPECT_TRUE(parsed->result);
+  Shape shape;
+  for (pugi::xml_node element : ElementsOf(parsed->Root())) {
+    std::string line = element.name();
+    for (pugi::xml_attribute attribute : element.attributes()) {
+      if (IsCaption(attribute.name())) {
+        shape.captions.push_back(attribute.value());
+        line += std::string(" ") + attribute.name();  // which captions an element has stays
+      } else {
+        line += std::string(" ") + attribute.name() + "=" + attribute.value();
+      }
+    }
+    shape.skeleton.push_back(line);
+  }
+  return shape;
+}
+
+TEST(RibbonLanguagesTest, OnlyCaptionsDifferFromTheFirstLanguage) {
+  std::vector<std::u16string_view> first{RibbonDocument(UiLanguage::kSimplifiedChinese)};
+  for (std::u16string_view tag : MenuTags()) first.push_back(MenuContent(tag, UiLanguage::kSimplifiedChinese));
+  for (const LanguageCase& row : kCases) {
+    SCOPED_TRACE(row.all);
+    std::vector<std::u16string_view> texts{RibbonDocument(row.language)};
+    for (std::u16string_view tag : MenuTags()) texts.push_back(MenuContent(tag, row.language));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      const Shape shape = ShapeOf(texts[i]);
+      const Shape reference = ShapeOf(first[i]);
+      EXPECT_EQ(shape.skeleton, reference.skeleton) << i;
+      // The blank spacing labels stay blank; no Chinese is left in the English text.
+      ASSERT_EQ(shape.captions.size(), reference.captions.size()) << i;
+      for (std::size_t c = 0; c < shape.captions.size(); ++c) {
+        const bool blank = reference.captions[c].find_first_not_of(' ') == std::string::npos;
+        if (blank) {
+          EXPECT_EQ(shape.captions[c], reference.captions[c]);
+        }
+        if (row.language == UiLanguage::kEnglish) {
+          for (const unsigned char byte : shape.captions[c]) EXPECT_LT(byte, 0x80) << shape.captions[c];
+        }
+      }
+    }
+  }
+}
+
+TEST(RibbonLanguagesTest, MenuBarShowsTheLanguagesOwnMenuNames) {
+  for (const LanguageCase& row : kCases) {
+    const auto parsed = ParseStrict(RibbonDocument(row.language));
+    ASSERT_TRUE(parsed->result);
+    const pugi::xml_node bar = parsed->Root().find_node(
+        [](pugi::xml_node n) { return std::string_view(n.attribute("id").value()) == "Quelby_menu"; });
+    Names labels;
+    for (pugi::xml_node menu : bar.children("dynamicMenu")) labels.emplace_back(menu.attribute("label").value());
+    EXPECT_EQ(labels, row.menuNames);
+    EXPECT_STREQ(bar.child("menu").attribute("label").value(), row.all);
+  }
+}
+
+TEST(RibbonLanguagesTest, AnUnknownLanguageValueGetsTheFirstLanguage) {
+  const auto unknown = static_cast<UiLanguage>(kUiLanguageCount);
+  EXPECT_EQ(RibbonDocument(unknown).data(), RibbonDocument(UiLanguage::kSimplifiedChinese).data());
+  EXPECT_EQ(MenuContent(u"Help", unknown).data(), MenuContent(u"Help").data());
+}
+
+}  // namespace
+}  // namespace zorvane::ribbon
