@@ -39,8 +39,8 @@ struct AboutControl {
 
 constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
 
-// The product's name in its own blue; the link in the system's colour for links.
-constexpr COLORREF kProductBlue = RGB(0, 0, 255);
+// The product's name and the link in blue; in high contrast, the scheme's text and link colours.
+constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 struct Line {
   int x1, y1, x2, y2;  // twips
@@ -213,9 +213,10 @@ std::optional<INT_PTR> AboutForm::OnMessage(ModalSession& session, HWND dialog, 
     case WM_CTLCOLORSTATIC: {
       const auto dc = reinterpret_cast<HDC>(wParam);
       const auto control = reinterpret_cast<HWND>(lParam);
-      const COLORREF text = control == address_                         ? GetSysColor(COLOR_HOTLIGHT)
-                            : control == productName_ && !HighContrast() ? kProductBlue
-                                                                         : GetSysColor(TextColour());
+      const bool highContrast = HighContrast();
+      const COLORREF text = control == address_ && highContrast       ? GetSysColor(COLOR_HOTLIGHT)
+                            : (control == address_ || control == productName_) && !highContrast ? kBlue
+                                                                                              : GetSysColor(TextColour());
       SetTextColor(dc, text);
       SetBkColor(dc, GetSysColor(BackgroundColour()));
       return reinterpret_cast<INT_PTR>(GetSysColorBrush(BackgroundColour()));

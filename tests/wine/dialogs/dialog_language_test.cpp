@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <oleacc.h>
+#include <tlhelp32.h>
 #include <wrl/client.h>
 
 #include <algorithm>
@@ -128,6 +129,10 @@ TEST_F(DialogLanguageTest, FitEveryTextInEveryLanguageAt120And144Dpi) {
 
 // The controls that Tab reaches, from the first focus until the focus comes back to it.
 std::vector<HWND> TabRound(HWND dialog) {
+  // A click on the title bar activates the window as the user would; the focus stays.
+  RECT frame{};
+  GetWindowRect(dialog, &frame);
+  ClickAt({(frame.left + frame.right) / 2, frame.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
   EXPECT_TRUE(MakeForeground(dialog));
   EXPECT_TRUE(WaitUntil([&] { return IsChild(dialog, FocusOfThread(dialog)); })) << "no control has the focus";
   std::vector<HWND> reached{FocusOfThread(dialog)};
@@ -165,6 +170,22 @@ std::wstring AccessibleName(HWND window) {
   std::wstring result = name != nullptr ? name : L"";
   SysFreeString(name);
   return result;
+}
+
+// Waits for every running url_recorder.exe to end: a program the link started may hold the
+// right to the foreground, which the next dialog needs for the keyboard.
+void WaitForRecorders() {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (_wcsicmp(entry.szExeFile, L"url_recorder.exe") != 0) continue;
+    if (const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID); process != nullptr) {
+      EXPECT_EQ(WaitForSingleObject(process, 15000), WAIT_OBJECT_0);
+      CloseHandle(process);
+    }
+  }
+  CloseHandle(snapshot);
 }
 
 UINT StateImage(HWND list, int item) {
@@ -230,6 +251,7 @@ TEST_F(DialogLanguageTest, TheAboutLinkIsATabStopThatEnterOpens) {
   const ScopedUrlHandler handler(SchemeOf(product::kWebAddress),
                                  SiblingProgram(L"url_recorder.exe") + L" \"" + log + L"\" \"%1\"");
   ASSERT_TRUE(handler.Registered());
+  WaitForRecorders();  // also those of tests before this one
   for (const Language& language : kLanguages) {
     SCOPED_TRACE(language.tag);
     DeleteFileW(log.c_str());
@@ -257,6 +279,7 @@ TEST_F(DialogLanguageTest, TheAboutLinkIsATabStopThatEnterOpens) {
                           PressKey(VK_ESCAPE);
                         }),
               S_OK);
+    WaitForRecorders();
   }
   DeleteFileW(log.c_str());
 }
