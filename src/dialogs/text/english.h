@@ -25,7 +25,7 @@ inline constexpr DialogText kEnglish{
     .subtitle = L"PowerPoint 2007 Menus",
     .description = L"    I made this menu add-in for fun. My skills are limited, so please forgive any mistakes "
                    L"you find. Do keep in touch, so that we can all get better together.",
-    .authorPrefix = L"Made by:                ",
+    .authorPrefix = L"Made by:              ",
     .contactHeading = L"Contact:",
     .blogHeading = L"My blog:",
 };
