@@ -38,26 +38,57 @@ struct AboutControl {
 };
 
 constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+
+// The product's name and the link in blue; in high contrast, the scheme's text and link colours.
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr int kBackground = COLOR_HIGHLIGHTTEXT;  // system colour 14, also behind every label
-
-// Blanks between "代码制作:" and the author's name, which then lines up with the contact
-// lines below it.
-constexpr wchar_t kAuthorPrefix[] = L"代码制作:            ";
-
-constexpr wchar_t kDescription[] =
-    L"    本人制作此菜单插件纯属娱乐，加之能力有限，人又比较笨，所以出现错误请大家原谅。希望大家多联系我，共同进步。";
 
 struct Line {
   int x1, y1, x2, y2;  // twips
-  COLORREF colour;
-  int width;  // pixels
+  int colour;          // system colour
+  int width;           // pixels
 };
 
-constexpr Line kLines[] = {
-    {0, 1560, 6720, 1560, RGB(128, 128, 128), 1},
-    {105, 2460, 5654, 2460, RGB(255, 255, 255), 2},
+struct AboutLayout {
+  TwipSize client;
+  TwipRect ok, picture, address, blogHeading, author, description, contact3, contact2, contact1, contactHeading,
+      subtitle, productName;
+  // A rule in the 3D shadow colour across the whole width, and a highlight one under the text.
+  Line rules[2];
 };
+
+constexpr AboutLayout kSimplifiedChineseLayout = {
+    {6645, 5145},
+    {5160, 4560, 1020, 345}, {120, 315, 2655, 1215},  {1800, 4200, 3015, 375}, {480, 4200, 855, 255},
+    {480, 3000, 4815, 375},  {480, 1800, 5655, 975},  {1800, 3840, 2415, 255}, {1800, 3600, 1815, 255},
+    {1800, 3360, 1575, 255}, {480, 3360, 1215, 255},  {2880, 960, 3615, 495},  {3720, 360, 1575, 495},
+    {{0, 1560, 6720, 1560, COLOR_BTNSHADOW, 1}, {105, 2460, 5654, 2460, COLOR_BTNHIGHLIGHT, 2}},
+};
+
+// The subtitle and the description are longer in the other languages: 600 twips wider, and
+// the button and the rules move along; the blog heading is as wide as the contact heading.
+constexpr AboutLayout kWideLayout = {
+    {7245, 5145},
+    {5760, 4560, 1020, 345}, {120, 315, 2655, 1215},  {1800, 4200, 3015, 375}, {480, 4200, 1215, 255},
+    {480, 3000, 4815, 375},  {480, 1800, 6255, 975},  {1800, 3840, 2415, 255}, {1800, 3600, 1815, 255},
+    {1800, 3360, 1575, 255}, {480, 3360, 1215, 255},  {2880, 960, 4215, 495},  {3720, 360, 1575, 495},
+    {{0, 1560, 7320, 1560, COLOR_BTNSHADOW, 1}, {105, 2460, 6254, 2460, COLOR_BTNHIGHLIGHT, 2}},
+};
+
+const AboutLayout& LayoutFor(UiLanguage language) noexcept {
+  return language == UiLanguage::kSimplifiedChinese ? kSimplifiedChineseLayout : kWideLayout;
+}
+
+// In a high-contrast scheme the dialog takes the scheme's window colours, and the product's
+// name the scheme's text colour; otherwise the background is system colour 14.
+bool HighContrast() noexcept {
+  HIGHCONTRASTW scheme{};
+  scheme.cbSize = sizeof(scheme);
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(scheme), &scheme, 0) &&
+         (scheme.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+int BackgroundColour() noexcept { return HighContrast() ? COLOR_WINDOW : COLOR_HIGHLIGHTTEXT; }
+int TextColour() noexcept { return HighContrast() ? COLOR_WINDOWTEXT : COLOR_BTNTEXT; }
 
 }  // namespace
 
@@ -66,9 +97,9 @@ AboutForm::~AboutForm() {
   if (hand_ && GetCursor() == hand_.get()) SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
 
-std::wstring_view AboutForm::Caption() const noexcept { return L"关于Quelby"; }
+std::wstring_view AboutForm::Caption() const noexcept { return text_.aboutCaption; }
 
-TwipSize AboutForm::ClientSize() const noexcept { return {6645, 5145}; }
+TwipSize AboutForm::ClientSize() const noexcept { return LayoutFor(language_).client; }
 
 HRESULT AboutForm::CreateControls(HWND dialog, int dpi) noexcept {
   try {
@@ -89,25 +120,27 @@ HRESULT AboutForm::MakeControls(HWND dialog) {
   hand_.reset(static_cast<HCURSOR>(LoadImageW(ThisModule(), kLinkHandResource, IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR)));
   logo_ = ResourcePicture::Load(kAboutLogoResource);
 
-  const std::wstring author = std::wstring(kAuthorPrefix) + product::kAuthor;
+  const std::wstring author = std::wstring(text_.authorPrefix) + product::kAuthor;
 
-  // In tab order ("确定", then the picture; the labels take no focus), which is also the
-  // Z order.
+  // In tab order ("确定", the picture, the link; the labels take no focus), which is also the
+  // Z order. The picture's text is never drawn: it names the logo for screen readers. The
+  // texts are literals, so their views end in a NUL as window texts must.
+  const AboutLayout& at = LayoutFor(language_);
   const AboutControl controls[] = {
-      {{L"BUTTON", L"确定", WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, IDOK, {5160, 4560, 1020, 345}},
+      {{L"BUTTON", text_.ok.data(), WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, IDOK, at.ok}, FontRole::kNormal},
+      {{L"STATIC", text_.logoName.data(), WS_TABSTOP | WS_GROUP | SS_OWNERDRAW, 0, kIdPicture, at.picture},
        FontRole::kNormal},
-      {{L"STATIC", L"", WS_TABSTOP | WS_GROUP | SS_OWNERDRAW, 0, kIdPicture, {120, 315, 2655, 1215}},
-       FontRole::kNormal},
-      {{L"STATIC", product::kWebAddress, kLabel | SS_NOTIFY, 0, kIdAddress, {1800, 4200, 3015, 375}}, FontRole::kLink},
-      {{L"STATIC", L"我的博客:", kLabel, 0, kIdLabel9, {480, 4200, 855, 255}}, FontRole::kNormal},
-      {{L"STATIC", author.c_str(), kLabel, 0, kIdAuthor, {480, 3000, 4815, 375}}, FontRole::kNormal},
-      {{L"STATIC", kDescription, kLabel, 0, kIdDescription, {480, 1800, 5655, 975}}, FontRole::kDescription},
-      {{L"STATIC", product::kContact3, kLabel, 0, kIdContact3, {1800, 3840, 2415, 255}}, FontRole::kNormal},
-      {{L"STATIC", product::kContact2, kLabel, 0, kIdContact2, {1800, 3600, 1815, 255}}, FontRole::kNormal},
-      {{L"STATIC", product::kContact1, kLabel, 0, kIdContact1, {1800, 3360, 1575, 255}}, FontRole::kNormal},
-      {{L"STATIC", L"联系方式：", kLabel, 0, kIdContactHeading, {480, 3360, 1215, 255}}, FontRole::kNormal},
-      {{L"STATIC", L"PowerPoint2007菜单", kLabel, 0, kIdSubtitle, {2880, 960, 3615, 495}}, FontRole::kTitle},
-      {{L"STATIC", L"Quelby", kLabel, 0, kIdProductName, {3720, 360, 1575, 495}}, FontRole::kTitle},
+      {{L"STATIC", product::kWebAddress, WS_TABSTOP | WS_GROUP | kLabel | SS_NOTIFY, 0, kIdAddress, at.address},
+       FontRole::kLink},
+      {{L"STATIC", text_.blogHeading.data(), kLabel, 0, kIdLabel9, at.blogHeading}, FontRole::kNormal},
+      {{L"STATIC", author.c_str(), kLabel, 0, kIdAuthor, at.author}, FontRole::kNormal},
+      {{L"STATIC", text_.description.data(), kLabel, 0, kIdDescription, at.description}, FontRole::kDescription},
+      {{L"STATIC", product::kContact3, kLabel, 0, kIdContact3, at.contact3}, FontRole::kNormal},
+      {{L"STATIC", product::kContact2, kLabel, 0, kIdContact2, at.contact2}, FontRole::kNormal},
+      {{L"STATIC", product::kContact1, kLabel, 0, kIdContact1, at.contact1}, FontRole::kNormal},
+      {{L"STATIC", text_.contactHeading.data(), kLabel, 0, kIdContactHeading, at.contactHeading}, FontRole::kNormal},
+      {{L"STATIC", text_.subtitle.data(), kLabel, 0, kIdSubtitle, at.subtitle}, FontRole::kTitle},
+      {{L"STATIC", L"Quelby", kLabel, 0, kIdProductName, at.productName}, FontRole::kTitle},
   };
 
   HWND previous = nullptr;
@@ -123,6 +156,7 @@ HRESULT AboutForm::MakeControls(HWND dialog) {
   picture_ = GetDlgItem(dialog, kIdPicture);
   address_ = GetDlgItem(dialog, kIdAddress);
   productName_ = GetDlgItem(dialog, kIdProductName);
+  MakeKeyboardLink(address_);  // without it the link still works with the mouse
 
   // The picture box has exactly the picture's size.
   if (logo_) {
@@ -136,8 +170,8 @@ void AboutForm::PaintLines(HWND dialog) const noexcept {
   PAINTSTRUCT paint{};
   const HDC dc = BeginPaint(dialog, &paint);
   if (dc == nullptr) return;
-  for (const Line& line : kLines) {
-    const UniquePen pen(CreatePen(PS_SOLID, line.width, line.colour));
+  for (const Line& line : LayoutFor(language_).rules) {
+    const UniquePen pen(CreatePen(PS_SOLID, line.width, GetSysColor(line.colour)));
     if (!pen) continue;
     const ScopedSelection selected(dc, pen.get());
     MoveToEx(dc, TwipsToPixels(line.x1, dpi_), TwipsToPixels(line.y1, dpi_), nullptr);
@@ -148,7 +182,7 @@ void AboutForm::PaintLines(HWND dialog) const noexcept {
 }
 
 void AboutForm::DrawLogo(const DRAWITEMSTRUCT& item) const noexcept {
-  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(kBackground));
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(BackgroundColour()));
   logo_.Draw(item.hDC, {item.rcItem.left, item.rcItem.top});
 }
 
@@ -157,7 +191,7 @@ std::optional<INT_PTR> AboutForm::OnMessage(ModalSession& session, HWND dialog, 
   switch (message) {
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
-        case IDOK:      // "确定" clicked, or Enter
+        case IDOK:      // "确定" clicked, or Enter anywhere but on the link
         case IDCANCEL:  // Esc
           session.Unload();
           return TRUE;
@@ -174,15 +208,18 @@ std::optional<INT_PTR> AboutForm::OnMessage(ModalSession& session, HWND dialog, 
 
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORBTN:
-      return reinterpret_cast<INT_PTR>(GetSysColorBrush(kBackground));
+      return reinterpret_cast<INT_PTR>(GetSysColorBrush(BackgroundColour()));
 
     case WM_CTLCOLORSTATIC: {
       const auto dc = reinterpret_cast<HDC>(wParam);
       const auto control = reinterpret_cast<HWND>(lParam);
-      const bool blue = control == address_ || control == productName_;
-      SetTextColor(dc, blue ? kBlue : GetSysColor(COLOR_BTNTEXT));
-      SetBkColor(dc, GetSysColor(kBackground));
-      return reinterpret_cast<INT_PTR>(GetSysColorBrush(kBackground));
+      const bool highContrast = HighContrast();
+      const COLORREF text = control == address_ && highContrast       ? GetSysColor(COLOR_HOTLIGHT)
+                            : (control == address_ || control == productName_) && !highContrast ? kBlue
+                                                                                              : GetSysColor(TextColour());
+      SetTextColor(dc, text);
+      SetBkColor(dc, GetSysColor(BackgroundColour()));
+      return reinterpret_cast<INT_PTR>(GetSysColorBrush(BackgroundColour()));
     }
 
     case WM_PAINT:

@@ -1,19 +1,22 @@
 // The window of the About dialog "关于Quelby": the logo, the product's name, a short
-// description, the author, three contact lines, a link to the product's web page and the
-// button "确定", which (like Enter, Esc and the close box) closes it.
+// description, the author, three contact lines, a link to the product's web page (a tab
+// stop: Enter on it opens the page as a click does) and the button "确定", which (like Enter
+// elsewhere, Esc and the close box) closes it.
 #pragma once
 
 #include <windows.h>
 
+#include "common/ui_language.h"
 #include "common/windows_handles.h"
 #include "dialogs/dialog_form.h"
+#include "dialogs/dialog_text.h"
 #include "dialogs/resource_picture.h"
 
 namespace zorvane::dialogs {
 
 class AboutForm final : public DialogForm {
  public:
-  AboutForm() noexcept = default;
+  explicit AboutForm(UiLanguage language) noexcept : language_(language), text_(TextFor(language)) {}
   AboutForm(const AboutForm&) = delete;
   AboutForm& operator=(const AboutForm&) = delete;
   ~AboutForm() override;
@@ -31,6 +34,8 @@ class AboutForm final : public DialogForm {
   void PaintLines(HWND dialog) const noexcept;
   void DrawLogo(const DRAWITEMSTRUCT& item) const noexcept;
 
+  UiLanguage language_;
+  const DialogText& text_;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   UniqueFont font_;         // 9 point: the dialog and most labels
   UniqueFont description_;  // 10.5 point

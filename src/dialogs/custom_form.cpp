@@ -15,12 +15,9 @@
 namespace zorvane::dialogs {
 namespace {
 
-// Control identifiers stay clear of IDOK and IDCANCEL: Enter and Esc, which the dialog
-// manager sends as those two, have no meaning of their own in this dialog.
+// OK and Cancel carry IDOK and IDCANCEL, which the dialog manager sends for Enter and Esc.
 enum ControlId : int {
   kIdCheckAll = 1001,
-  kIdOk,
-  kIdCancel,
   kIdShowCustomFrame,
   kIdList,
   kIdCheckAllItems,
@@ -31,35 +28,47 @@ enum ControlId : int {
 
 constexpr DWORD kButton = WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON;
 
-// In tab order, which is also the Z order: each group box comes after the controls it
-// surrounds and so lies behind them.
-constexpr ControlLayout kControls[] = {
-    {L"BUTTON", L" 显示“全部”菜单", WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0, kIdCheckAll, {720, 360, 2175, 375}},
-    {L"BUTTON", L"确定", kButton, 0, kIdOk, {240, 2760, 885, 375}},
-    {L"BUTTON", L"取消", kButton, 0, kIdCancel, {2640, 2760, 885, 375}},
-    {L"BUTTON", L"请选择", BS_GROUPBOX, 0, kIdShowCustomFrame, {120, 120, 3495, 735}},
-    {WC_LISTVIEWW, L"", WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL, WS_EX_CLIENTEDGE,
-     kIdList, {240, 1560, 2295, 915}},
-    {L"BUTTON", L"全选", kButton, 0, kIdCheckAllItems, {2640, 1560, 855, 375}},
-    {L"BUTTON", L"全不选", kButton, 0, kIdUnCheckAllItems, {2640, 2040, 855, 375}},
-    {L"BUTTON", L"请选择需显示的内置选项卡", BS_GROUPBOX, 0, kIdBuildinTabsFrame, {120, 1080, 3495, 1575}},
+struct CustomLayout {
+  TwipSize client;
+  TwipRect checkAll, showCustomFrame, list, checkAllItems, unCheckAllItems, buildinTabsFrame, ok, cancel;
+  // Shown only when policy sets a switch: one line in the band between the tab list's frame
+  // caption and the list, where the layout leaves room for it.
+  TwipRect policyNote;
 };
 
-// Shown only when policy sets a switch: one line in the band between the tab list's frame
-// caption and the list, where the layout leaves room for it.
-constexpr ControlLayout kPolicyNote = {
-    L"STATIC", L"部分项目已由管理员设置。", SS_LEFT | SS_NOPREFIX, 0, kIdPolicyNote, {240, 1320, 3255, 240}};
+// The first layout, with one change: the list is 165 twips wider and the two buttons beside
+// it as much narrower, since the first layout cut its longest item, "显示幻灯片放映选项卡".
+constexpr CustomLayout kSimplifiedChineseLayout = {
+    {3705, 3255},
+    {720, 360, 2175, 375},   {120, 120, 3495, 735},   {240, 1560, 2460, 915}, {2805, 1560, 690, 375},
+    {2805, 2040, 690, 375},  {120, 1080, 3495, 1575}, {240, 2760, 885, 375},  {2640, 2760, 885, 375},
+    {240, 1320, 3255, 240},
+};
+
+// Traditional Chinese and English texts are longer: the dialog grows by 900 twips, and with
+// it the frames, the list, the policy note and the buttons on the right.
+constexpr CustomLayout kWideLayout = {
+    {4605, 3255},
+    {720, 360, 2175, 375},   {120, 120, 4395, 735},   {240, 1560, 3045, 915}, {3390, 1560, 1005, 375},
+    {3390, 2040, 1005, 375}, {120, 1080, 4395, 1575}, {240, 2760, 885, 375},  {3510, 2760, 885, 375},
+    {240, 1320, 4155, 240},
+};
+
+const CustomLayout& LayoutFor(UiLanguage language) noexcept {
+  return language == UiLanguage::kSimplifiedChinese ? kSimplifiedChineseLayout : kWideLayout;
+}
 
 // The list's state images: the two check boxes the list makes, then the greyed ones that
 // stand for a switch set by policy.
 enum StateImage : UINT { kUnchecked = 1, kChecked, kLockedUnchecked, kLockedChecked };
 
+// The list's second column, never shown: a locked item's text there is what screen readers
+// give as the item's description.
+constexpr int kDescriptionColumn = 1;
+
 // Item k stands for switch k + 1 (settings::kTabHome onwards).
-constexpr const wchar_t* kTabItems[] = {
-    L"显示开始选项卡", L"显示插入选项卡", L"显示设计选项卡",     L"显示动画选项卡",
-    L"显示幻灯片放映选项卡", L"显示审阅选项卡", L"显示视图选项卡", L"显示开发工具选项卡",
-};
-static_assert(std::size(kTabItems) + 1 == settings::kSwitchCount);
+constexpr int kItemCount = static_cast<int>(kTabItemCount);
+static_assert(kTabItemCount + 1 == settings::kSwitchCount);
 
 bool IsOn(std::u16string_view storedText) noexcept {
   return settings::SwitchFromText(storedText) == settings::kHostTrue;
@@ -120,9 +129,9 @@ bool AddLockedCheckImages(HWND list) noexcept {
 
 }  // namespace
 
-std::wstring_view CustomForm::Caption() const noexcept { return L"自定义"; }
+std::wstring_view CustomForm::Caption() const noexcept { return text_.customCaption; }
 
-TwipSize CustomForm::ClientSize() const noexcept { return {3705, 3255}; }
+TwipSize CustomForm::ClientSize() const noexcept { return LayoutFor(language_).client; }
 
 HRESULT CustomForm::CreateControls(HWND dialog, int dpi) noexcept {
   INITCOMMONCONTROLSEX classes{};
@@ -130,9 +139,27 @@ HRESULT CustomForm::CreateControls(HWND dialog, int dpi) noexcept {
   classes.dwICC = ICC_LISTVIEW_CLASSES;
   InitCommonControlsEx(&classes);
 
+  // The texts are literals, so their views end in a NUL as window texts must.
+  const CustomLayout& at = LayoutFor(language_);
+  const auto& t = text_;
+  // In tab order, top to bottom, which is also the Z order: each group box comes after the
+  // controls it surrounds and so lies behind them. The list's own text, the caption above
+  // it, is what screen readers call it.
+  const ControlLayout controls[] = {
+      {L"BUTTON", t.showAllMenu.data(), WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX, 0, kIdCheckAll, at.checkAll},
+      {L"BUTTON", t.showCustomFrame.data(), BS_GROUPBOX, 0, kIdShowCustomFrame, at.showCustomFrame},
+      {WC_LISTVIEWW, t.builtinTabsFrame.data(),
+       WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL, WS_EX_CLIENTEDGE, kIdList, at.list},
+      {L"BUTTON", t.checkAllItems.data(), kButton, 0, kIdCheckAllItems, at.checkAllItems},
+      {L"BUTTON", t.unCheckAllItems.data(), kButton, 0, kIdUnCheckAllItems, at.unCheckAllItems},
+      {L"BUTTON", t.builtinTabsFrame.data(), BS_GROUPBOX, 0, kIdBuildinTabsFrame, at.buildinTabsFrame},
+      {L"BUTTON", t.ok.data(), WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, IDOK, at.ok},
+      {L"BUTTON", t.cancel.data(), kButton, 0, IDCANCEL, at.cancel},
+  };
+
   font_ = CreateDialogFont({}, dpi);
   HWND previous = nullptr;
-  for (const ControlLayout& layout : kControls) {
+  for (const ControlLayout& layout : controls) {
     previous = CreateControl(dialog, layout, dpi, font_.get(), previous);
     if (previous == nullptr) return LastErrorResult();
   }
@@ -143,7 +170,9 @@ HRESULT CustomForm::CreateControls(HWND dialog, int dpi) noexcept {
   ListView_SetExtendedListViewStyle(list_, LVS_EX_CHECKBOXES);
   LVCOLUMNW column{};
   column.mask = LVCF_WIDTH;
-  if (ListView_InsertColumn(list_, 0, &column) < 0) return E_FAIL;
+  if (ListView_InsertColumn(list_, 0, &column) < 0 || ListView_InsertColumn(list_, kDescriptionColumn, &column) < 0) {
+    return E_FAIL;
+  }
   return S_OK;
 }
 
@@ -156,9 +185,12 @@ void CustomForm::Load() noexcept {
 
   SendMessageW(checkAll_, BM_SETCHECK, shown(settings::kShowAllMenu) ? BST_CHECKED : BST_UNCHECKED, 0);
   FillList();
-  for (int item = 0; item < static_cast<int>(std::size(kTabItems)); ++item) {
+  for (int item = 0; item < kItemCount; ++item) {
     ListView_SetCheckState(list_, item, shown(settings::kTabHome + item) ? TRUE : FALSE);
   }
+  // The first item has the list's focus, so that Space toggles it as soon as the list has
+  // the keyboard's.
+  ListView_SetItemState(list_, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
   ShowLocks(policies);
 }
 
@@ -167,40 +199,45 @@ void CustomForm::ShowLocks(const settings::PolicySettings& policies) noexcept {
   if (policies[settings::kShowAllMenu]) EnableWindow(checkAll_, FALSE);
 
   // Without the greyed images a locked item keeps its plain check box; it still cannot change.
-  if (AddLockedCheckImages(list_)) {
-    for (int item = 0; item < static_cast<int>(std::size(kTabItems)); ++item) {
-      const settings::PolicySetting& policy = policies[settings::kTabHome + item];
-      if (!policy) continue;
+  const bool greyed = AddLockedCheckImages(list_);
+  for (int item = 0; item < kItemCount; ++item) {
+    const settings::PolicySetting& policy = policies[settings::kTabHome + item];
+    if (!policy) continue;
+    if (greyed) {
       ListView_SetItemState(list_, item, INDEXTOSTATEIMAGEMASK(*policy ? kLockedChecked : kLockedUnchecked),
                             LVIS_STATEIMAGEMASK);
     }
+    // Not only the grey box: the item says that it is locked.
+    ListView_SetItemText(list_, item, kDescriptionColumn, const_cast<wchar_t*>(text_.lockedItem.data()));
   }
   // From here on the list refuses to change a locked item's check box.
   locked_ = policies;
 
-  CreateControl(GetParent(list_), kPolicyNote, dpi_, font_.get(), list_);
+  const ControlLayout note = {L"STATIC",         text_.policyNote.data(), SS_LEFT | SS_NOPREFIX, 0, kIdPolicyNote,
+                              LayoutFor(language_).policyNote};
+  CreateControl(GetParent(list_), note, dpi_, font_.get(), list_);
 }
 
 bool CustomForm::ItemLocked(int item) const noexcept {
-  return item >= 0 && item < static_cast<int>(std::size(kTabItems)) && locked_[settings::kTabHome + item].has_value();
+  return item >= 0 && item < kItemCount && locked_[settings::kTabHome + item].has_value();
 }
 
 void CustomForm::FillList() noexcept {
-  for (int item = 0; item < static_cast<int>(std::size(kTabItems)); ++item) {
+  for (int item = 0; item < kItemCount; ++item) {
     LVITEMW entry{};
     entry.mask = LVIF_TEXT;
     entry.iItem = item;
-    entry.pszText = const_cast<wchar_t*>(kTabItems[item]);
+    entry.pszText = const_cast<wchar_t*>(text_.tabItems[static_cast<std::size_t>(item)].data());
     ListView_InsertItem(list_, &entry);
   }
-  // One column as wide as the list inside its border and scroll bar.
+  // One column as wide as the list inside its border and scroll bar; the second has no width.
   RECT inside{};
   GetClientRect(list_, &inside);
   ListView_SetColumnWidth(list_, 0, inside.right - inside.left);
 }
 
 void CustomForm::CheckAllItems(bool checked) noexcept {
-  for (int item = 0; item < static_cast<int>(std::size(kTabItems)); ++item) {
+  for (int item = 0; item < kItemCount; ++item) {
     if (!ItemLocked(item)) ListView_SetCheckState(list_, item, checked ? TRUE : FALSE);
   }
 }
@@ -208,7 +245,7 @@ void CustomForm::CheckAllItems(bool checked) noexcept {
 void CustomForm::SaveChoices() noexcept {
   DisplayChoices choices{};
   choices[settings::kShowAllMenu] = SendMessageW(checkAll_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  for (int item = 0; item < static_cast<int>(std::size(kTabItems)); ++item) {
+  for (int item = 0; item < kItemCount; ++item) {
     choices[settings::kTabHome + item] = ListView_GetCheckState(list_, item) == 1;
   }
   ApplyDisplayChoices(choices, locked_, ribbon_.Get());
@@ -252,11 +289,11 @@ std::optional<INT_PTR> CustomForm::OnMessage(ModalSession& session, HWND dialog,
     case kIdUnCheckAllItems:
       CheckAllItems(false);
       return TRUE;
-    case kIdOk:
+    case IDOK:  // also Enter
       SaveChoices();
       session.Unload();
       return TRUE;
-    case kIdCancel:
+    case IDCANCEL:  // also Esc
       session.Unload();
       return TRUE;
     default:

@@ -1,7 +1,8 @@
 // The window of the customization dialog "自定义": a check box for the combined menu, a
 // list of the eight built-in tabs with a check box each, and OK / Cancel. OK saves the nine
-// switches, sets them in memory and has the host's ribbon asked again. A switch that policy
-// sets shows the policy's state, greyed out and fixed, and OK leaves its user value alone.
+// switches, sets them in memory and has the host's ribbon asked again (Enter is OK, Esc is
+// Cancel). A switch that policy sets shows the policy's state, greyed out and fixed, and OK
+// leaves its user value alone.
 #pragma once
 
 #include <windows.h>
@@ -11,8 +12,10 @@
 
 #include <utility>
 
+#include "common/ui_language.h"
 #include "common/windows_handles.h"
 #include "dialogs/dialog_form.h"
+#include "dialogs/dialog_text.h"
 #include "office.h"
 #include "settings/display_settings.h"
 
@@ -21,7 +24,8 @@ namespace zorvane::dialogs {
 class CustomForm final : public DialogForm {
  public:
   // `ribbon` is what OK invalidates; none, and OK only saves.
-  explicit CustomForm(Microsoft::WRL::ComPtr<IRibbonUI> ribbon = nullptr) noexcept : ribbon_(std::move(ribbon)) {}
+  explicit CustomForm(UiLanguage language, Microsoft::WRL::ComPtr<IRibbonUI> ribbon = nullptr) noexcept
+      : language_(language), text_(TextFor(language)), ribbon_(std::move(ribbon)) {}
 
   std::wstring_view Caption() const noexcept override;
   TwipSize ClientSize() const noexcept override;
@@ -41,6 +45,8 @@ class CustomForm final : public DialogForm {
   void SaveChoices() noexcept;
   std::optional<INT_PTR> OnListNotify(HWND dialog, NMHDR& header) const noexcept;
 
+  UiLanguage language_;
+  const DialogText& text_;
   Microsoft::WRL::ComPtr<IRibbonUI> ribbon_;
   settings::PolicySettings locked_{};  // what policy set at this opening's load
   int dpi_ = USER_DEFAULT_SCREEN_DPI;

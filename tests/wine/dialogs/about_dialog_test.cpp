@@ -7,11 +7,11 @@
 #include <wrl/client.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
-#include <sstream>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "child_process.h"
@@ -100,28 +100,27 @@ bool AnyPixel(HWND dialog, const RECT& area, const std::function<bool(COLORREF)>
   return found;
 }
 
+constexpr COLORREF kShadow = RGB(0, 128, 0);
+
+// System colours changed for one scope (in the run's own Wine prefix).
+class ScopedSystemColours {
+ public:
+  ScopedSystemColours(std::initializer_list<std::pair<int, COLORREF>> colours) {
+    for (const auto& [element, colour] : colours) {
+      elements_.push_back(element);
+      previous_.push_back(GetSysColor(element));
+      next_.push_back(colour);
+    }
+    SetSysColors(static_cast<int>(elements_.size()), elements_.data(), next_.data());
+  }
+  ~ScopedSystemColours() { SetSysColors(static_cast<int>(elements_.size()), elements_.data(), previous_.data()); }
+
+ private:
+  std::vector<int> elements_;
+  std::vector<COLORREF> previous_, next_;
+};
+
 bool IsPureBlue(COLORREF colour) { return GetBValue(colour) > 200 && GetRValue(colour) < 60 && GetGValue(colour) < 60; }
-
-std::vector<std::string> ReadLines(const std::wstring& path) {
-  std::vector<std::string> lines;
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return lines;
-  std::string content;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) content.append(buffer, read);
-  CloseHandle(file);
-  std::istringstream stream(content);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
-  return lines;
-}
-
-std::wstring TempFilePath(const wchar_t* name) {
-  wchar_t directory[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, directory);
-  return std::wstring(directory) + name;
-}
 
 class AboutDialogTest : public testing::Test {
  protected:
@@ -133,7 +132,7 @@ class AboutDialogTest : public testing::Test {
     AboutDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     dialog.SetHostWindow(hostWindow);
-    return ShowAndDrive(kCaption, [&] { return dialog.ShowModal(); }, drive);
+    return ShowAndDrive(kCaption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese); }, drive);
   }
 
   StandInApplication application_;
@@ -141,6 +140,7 @@ class AboutDialogTest : public testing::Test {
 
 TEST_F(AboutDialogTest, WindowControlsFontsAndColoursFollowTheLayout) {
   HostWindow host;
+  const ScopedSystemColours colours({{COLOR_BTNSHADOW, kShadow}});
   const HRESULT shown = Show(
       [&](HWND dialog) {
         EXPECT_EQ(WindowText(dialog), kCaption);
@@ -224,14 +224,15 @@ TEST_F(AboutDialogTest, WindowControlsFontsAndColoursFollowTheLayout) {
         EXPECT_NEAR((own.left + own.right) / 2, (owner.left + owner.right) / 2, 1);
         EXPECT_NEAR((own.top + own.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
 
-        // Looks, as on the screen: the background colour, the grey rule across the whole
-        // width, the logo, and blue text for the product's name and the link.
+        // Looks, as on the screen: the background colour, the rule across the whole width in
+        // the system's shadow colour (set apart by the test: it is not hard-coded), the logo,
+        // blue text for the product's name and the link.
         Pause(300ms);
         const COLORREF background = GetSysColor(COLOR_HIGHLIGHTTEXT);
         EXPECT_EQ(ClientPixel(dialog, Px(6400), Px(300)), background);
         EXPECT_EQ(ClientPixel(dialog, Px(5000), Px(2200)), background) << "inside Label7, right of its text";
-        EXPECT_EQ(ClientPixel(dialog, 0, Px(1560)), RGB(128, 128, 128));
-        EXPECT_EQ(ClientPixel(dialog, client.right - 1, Px(1560)), RGB(128, 128, 128));
+        EXPECT_EQ(ClientPixel(dialog, 0, Px(1560)), kShadow);
+        EXPECT_EQ(ClientPixel(dialog, client.right - 1, Px(1560)), kShadow);
         EXPECT_EQ(ClientPixel(dialog, client.right - 1, Px(1560) - 1), background);
         EXPECT_TRUE(Near(ClientPixel(dialog, picture.left + 12, picture.top + 40), RGB(0x1F, 0x4E, 0x9C), 40))
             << "the logo's emblem is missing";
@@ -239,12 +240,12 @@ TEST_F(AboutDialogTest, WindowControlsFontsAndColoursFollowTheLayout) {
         EXPECT_TRUE(AnyPixel(dialog, RectInClient(dialog, c.address), IsPureBlue));
         EXPECT_FALSE(AnyPixel(dialog, RectInClient(dialog, c.subtitle), IsPureBlue));
 
-        // The focus order: "确定", then the picture, then "确定" again.
+        // The focus order: "确定", the picture, the link, then "确定" again.
         ASSERT_TRUE(MakeForeground(dialog));
-        PressKey(VK_TAB);
-        EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(dialog) == c.picture; }));
-        PressKey(VK_TAB);
-        EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(dialog) == c.ok; }));
+        for (HWND next : {c.picture, c.address, c.ok}) {
+          PressKey(VK_TAB);
+          EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(dialog) == next; }));
+        }
 
         Pause(300ms);
         std::string error;

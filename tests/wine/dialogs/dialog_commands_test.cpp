@@ -90,7 +90,7 @@ class DialogCommands : public ::testing::Test {
 };
 
 void UncheckListItem(HWND dialog, int item) {
-  HWND list = FindControl(dialog, WC_LISTVIEWW, L"");
+  HWND list = FindControl(dialog, WC_LISTVIEWW, L"请选择需显示的内置选项卡");
   ASSERT_NE(list, nullptr);
   LVITEMW state{};
   state.stateMask = LVIS_STATEIMAGEMASK;

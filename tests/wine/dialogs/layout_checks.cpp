@@ -1,5 +1,6 @@
 #include "layout_checks.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "dialog_driver.h"
@@ -73,6 +74,65 @@ COLORREF ClientPixel(HWND window, int x, int y) {
   const COLORREF colour = GetPixel(dc, x, y);
   ReleaseDC(window, dc);
   return colour;
+}
+
+std::wstring ListItemText(HWND list, int item, int column) {
+  wchar_t text[128] = {};
+  LVITEMW query{};
+  query.iSubItem = column;
+  query.pszText = text;
+  query.cchTextMax = static_cast<int>(std::size(text));
+  Send(list, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&query));
+  return text;
+}
+
+namespace {
+
+// The size of `text` drawn in the font of `window`, wrapped at `width` for DT_WORDBREAK.
+SIZE TextSize(HWND window, const std::wstring& text, int width, UINT format) {
+  const HDC dc = GetDC(window);
+  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(Send(window, WM_GETFONT)));
+  RECT needed{0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_NOPREFIX | format);
+  SelectObject(dc, previous);
+  ReleaseDC(window, dc);
+  return {needed.right, needed.bottom};
+}
+
+}  // namespace
+
+std::vector<TextFit> MeasureTextFits(HWND dialog) {
+  // What a control draws beside its text, in pixels at 96 DPI: a push button's edges and
+  // focus rectangle, a check box's box and gap, a group box's indent either side of its
+  // caption, a list label's padding either side.
+  const auto scaled = [dpi = DisplayDpi()](int pixels) { return MulDiv(pixels, dpi, USER_DEFAULT_SCREEN_DPI); };
+  std::vector<TextFit> fits;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    const std::wstring text = WindowText(child);
+    const std::wstring kind = ClassName(child);
+    const auto style = static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE));
+    RECT box{};
+    GetClientRect(child, &box);
+    if (kind == WC_LISTVIEWW) {
+      for (int item = 0; item < static_cast<int>(Send(child, LVM_GETITEMCOUNT)); ++item) {
+        RECT label{LVIR_LABEL, 0, 0, 0};
+        Send(child, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&label));
+        const std::wstring itemText = ListItemText(child, item);
+        const SIZE need = TextSize(child, itemText, 0, DT_SINGLELINE);
+        fits.push_back({itemText, label.right - label.left - need.cx - scaled(8), label.bottom - label.top - need.cy});
+      }
+    } else if (kind == L"Button") {
+      const SIZE need = TextSize(child, text, 0, DT_SINGLELINE);
+      const DWORD type = style & BS_TYPEMASK;
+      const int beside = type == BS_GROUPBOX ? scaled(16) : type == BS_AUTOCHECKBOX ? scaled(19) : scaled(8);
+      const int above = type == BS_GROUPBOX ? 0 : type == BS_AUTOCHECKBOX ? 0 : scaled(4);
+      fits.push_back({text, box.right - need.cx - beside, box.bottom - need.cy - above});
+    } else if (kind == L"Static" && (style & SS_TYPEMASK) != SS_OWNERDRAW) {
+      const SIZE need = TextSize(child, text, box.right, DT_WORDBREAK);
+      fits.push_back({text, box.right - need.cx, box.bottom - need.cy});
+    }
+  }
+  return fits;
 }
 
 }  // namespace zorvane::dialogs::test

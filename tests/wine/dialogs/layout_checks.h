@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 namespace zorvane::dialogs::test {
 
 // The DPI of the display (Wine's, here); checked against the DPI that a run at another DPI
@@ -33,5 +36,20 @@ HWND FocusOfThread(HWND window);
 
 // The colour of a client pixel of `window` as it is on the screen.
 COLORREF ClientPixel(HWND window, int x, int y);
+
+// The text of a list view's item (column 0) or of its subitem in `column`.
+std::wstring ListItemText(HWND list, int item, int column = 0);
+
+// The room a text leaves in its control, in pixels, measured with the control's own font
+// the way the control draws it: negative when the text is cut.
+struct TextFit {
+  std::wstring text;
+  int spareWidth;
+  int spareHeight;
+};
+
+// Every text that the controls of `dialog` show: the captions of buttons, check boxes,
+// group boxes and labels, and each list item beside its check box.
+std::vector<TextFit> MeasureTextFits(HWND dialog);
 
 }  // namespace zorvane::dialogs::test

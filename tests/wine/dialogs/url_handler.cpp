@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <vector>
 
 namespace zorvane::dialogs::test {
@@ -43,5 +44,26 @@ ScopedUrlHandler::~ScopedUrlHandler() {
 }
 
 std::wstring SchemeOf(const std::wstring& address) { return address.substr(0, address.find(L':')); }
+
+std::vector<std::string> ReadLines(const std::wstring& path) {
+  std::vector<std::string> lines;
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return lines;
+  std::string content;
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) content.append(buffer, read);
+  CloseHandle(file);
+  std::istringstream stream(content);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+std::wstring TempFilePath(const wchar_t* name) {
+  wchar_t directory[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, directory);
+  return std::wstring(directory) + name;
+}
 
 }  // namespace zorvane::dialogs::test

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zorvane::dialogs::test {
 
@@ -28,5 +29,11 @@ class ScopedUrlHandler {
 
 // The scheme of `address` (the part before the first ':').
 std::wstring SchemeOf(const std::wstring& address);
+
+// The lines of the file at `path` (what url_recorder wrote); none when there is no file.
+std::vector<std::string> ReadLines(const std::wstring& path);
+
+// A file of that name in the temporary folder.
+std::wstring TempFilePath(const wchar_t* name);
 
 }  // namespace zorvane::dialogs::test

@@ -1,0 +1,33 @@
+// The dialogs' text in Simplified Chinese.
+#pragma once
+
+#include "dialogs/dialog_text.h"
+
+namespace zorvane::dialogs::text {
+
+inline constexpr DialogText kSimplifiedChinese{
+    .ok = L"确定",
+
+    .customCaption = L"自定义",
+    .showCustomFrame = L"请选择",
+    .showAllMenu = L" 显示“全部”菜单",
+    .builtinTabsFrame = L"请选择需显示的内置选项卡",
+    .checkAllItems = L"全选",
+    .unCheckAllItems = L"全不选",
+    .cancel = L"取消",
+    .policyNote = L"部分项目已由管理员设置。",
+    .lockedItem = L"已由管理员设置",
+    .tabItems = {L"显示开始选项卡", L"显示插入选项卡", L"显示设计选项卡", L"显示动画选项卡",
+                 L"显示幻灯片放映选项卡", L"显示审阅选项卡", L"显示视图选项卡", L"显示开发工具选项卡"},
+
+    .aboutCaption = L"关于Quelby",
+    .logoName = L"Quelby 标志",
+    .subtitle = L"PowerPoint2007菜单",
+    .description =
+        L"    本人制作此菜单插件纯属娱乐，加之能力有限，人又比较笨，所以出现错误请大家原谅。希望大家多联系我，共同进步。",
+    .authorPrefix = L"代码制作:            ",
+    .contactHeading = L"联系方式：",
+    .blogHeading = L"我的博客:",
+};
+
+}  // namespace zorvane::dialogs::text

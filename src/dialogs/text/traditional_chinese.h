@@ -1,0 +1,33 @@
+// The dialogs' text in Traditional Chinese, in the terms of Office in Taiwan.
+#pragma once
+
+#include "dialogs/dialog_text.h"
+
+namespace zorvane::dialogs::text {
+
+inline constexpr DialogText kTraditionalChinese{
+    .ok = L"確定",
+
+    .customCaption = L"自訂",
+    .showCustomFrame = L"請選擇",
+    .showAllMenu = L" 顯示「全部」功能表",
+    .builtinTabsFrame = L"請選擇要顯示的內建索引標籤",
+    .checkAllItems = L"全選",
+    .unCheckAllItems = L"全部不選",
+    .cancel = L"取消",
+    .policyNote = L"部分項目已由系統管理員設定。",
+    .lockedItem = L"已由系統管理員設定",
+    .tabItems = {L"顯示常用索引標籤", L"顯示插入索引標籤", L"顯示設計索引標籤", L"顯示動畫索引標籤",
+                 L"顯示投影片放映索引標籤", L"顯示校閱索引標籤", L"顯示檢視索引標籤", L"顯示開發人員索引標籤"},
+
+    .aboutCaption = L"關於Quelby",
+    .logoName = L"Quelby 標誌",
+    .subtitle = L"PowerPoint2007功能表",
+    .description =
+        L"    本人製作此功能表增益集純屬娛樂，加之能力有限，人又比較笨，所以出現錯誤請大家原諒。希望大家多聯絡我，共同進步。",
+    .authorPrefix = L"程式製作:            ",
+    .contactHeading = L"聯絡方式：",
+    .blogHeading = L"我的部落格:",
+};
+
+}  // namespace zorvane::dialogs::text

@@ -1,0 +1,288 @@
+// Both dialogs in each of their three languages: every text fits its control at 96, 120 and
+// 144 DPI (with screenshots kept), and the keyboard works them (Tab, Space, Enter, Esc, the
+// link), with what Wine's accessibility layer exposes of their names.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <oleacc.h>
+#include <tlhelp32.h>
+#include <wrl/client.h>
+
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "dialog_driver.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/custom_dialog.h"
+#include "dpi_run.h"
+#include "host_objects.h"
+#include "layout_checks.h"
+#include "product_info.h"
+#include "screenshot.h"
+#include "settings_registry.h"
+#include "url_handler.h"
+
+namespace zorvane::dialogs::test {
+namespace {
+
+using Microsoft::WRL::ComPtr;
+using namespace zorvane::standin;
+
+struct Language {
+  UiLanguage id;
+  const char* tag;
+  const wchar_t* customCaption;
+  const wchar_t* aboutCaption;
+};
+
+constexpr Language kLanguages[] = {
+    {UiLanguage::kSimplifiedChinese, "zh-CN", L"自定义", L"关于Quelby"},
+    {UiLanguage::kTraditionalChinese, "zh-TW", L"自訂", L"關於Quelby"},
+    {UiLanguage::kEnglish, "en-US", L"Customize", L"About Quelby"},
+};
+
+constexpr int kHome = 0;
+constexpr int kInsert = 1;  // locked off by policy in every test here
+
+class DialogLanguageTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    DeleteSettingsKey();
+    DeletePolicyKey(HKEY_LOCAL_MACHINE);
+    DeletePolicyKey(HKEY_CURRENT_USER);
+    WritePolicy(HKEY_CURRENT_USER, L"TabInsert", L"0");  // so the note and a locked item show
+  }
+  void TearDown() override {
+    DeletePolicyKey(HKEY_CURRENT_USER);
+    CoUninitialize();
+  }
+
+  HRESULT ShowCustom(const Language& language, const std::function<void(HWND)>& drive) {
+    CustomDialog dialog;
+    dialog.SetHostApplication(ComPtr<_Application>(&application_));
+    return ShowAndDrive(language.customCaption,
+                        [&] { return dialog.ShowModal(language.id, ComPtr<IRibbonUI>(&ribbon_)); }, drive);
+  }
+  HRESULT ShowAbout(const Language& language, const std::function<void(HWND)>& drive) {
+    AboutDialog dialog;
+    dialog.SetHostApplication(ComPtr<_Application>(&application_));
+    return ShowAndDrive(language.aboutCaption, [&] { return dialog.ShowModal(language.id); }, drive);
+  }
+
+  StandInApplication application_;
+  StandInRibbon ribbon_;
+};
+
+bool HasHan(const std::wstring& text) {
+  return std::any_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0x4E00 && c <= 0x9FFF; });
+}
+
+void ExpectTextsFit(HWND dialog, const Language& language, const std::string& name) {
+  const std::vector<TextFit> fits = MeasureTextFits(dialog);
+  ASSERT_GT(fits.size(), 8u);
+  for (const TextFit& fit : fits) {
+    EXPECT_GE(fit.spareWidth, 0) << name << ": too wide: " << ToUtf8(fit.text);
+    EXPECT_GE(fit.spareHeight, 0) << name << ": too high: " << ToUtf8(fit.text);
+    // Only the configured author's name may bring Chinese into English.
+    EXPECT_FALSE(language.id == UiLanguage::kEnglish && HasHan(fit.text) &&
+                 fit.text.find(product::kAuthor) == std::wstring::npos)
+        << ToUtf8(fit.text);
+  }
+  const auto [narrowest, lowest] = std::pair{
+      std::min_element(fits.begin(), fits.end(), [](auto& a, auto& b) { return a.spareWidth < b.spareWidth; }),
+      std::min_element(fits.begin(), fits.end(), [](auto& a, auto& b) { return a.spareHeight < b.spareHeight; })};
+  std::cout << name << " at " << DisplayDpi() << " DPI: tightest width " << narrowest->spareWidth << " px ("
+            << ToUtf8(narrowest->text) << "), height " << lowest->spareHeight << " px (" << ToUtf8(lowest->text)
+            << ")\n";
+  Pause(300ms);
+  std::string error;
+  EXPECT_FALSE(SaveWindowScreenshot(dialog, name, error).empty()) << error;
+}
+
+TEST_F(DialogLanguageTest, FitEveryTextInEveryLanguage) {
+  for (const Language& language : kLanguages) {
+    EXPECT_EQ(ShowCustom(language,
+                         [&](HWND dialog) {
+                           ExpectTextsFit(dialog, language, std::string("custom-dialog-") + language.tag);
+                           PressButton(GetDlgItem(dialog, IDCANCEL));
+                         }),
+              S_OK);
+    EXPECT_EQ(ShowAbout(language,
+                        [&](HWND dialog) {
+                          ExpectTextsFit(dialog, language, std::string("about-dialog-") + language.tag);
+                          PressButton(GetDlgItem(dialog, IDOK));
+                        }),
+              S_OK);
+  }
+}
+
+TEST_F(DialogLanguageTest, FitEveryTextInEveryLanguageAt120And144Dpi) {
+  for (const int dpi : {120, 144}) {
+    EXPECT_TRUE(RunTestsAtDpi(dpi, L"DialogLanguageTest.FitEveryTextInEveryLanguage")) << dpi;
+  }
+}
+
+// The controls that Tab reaches, from the first focus until the focus comes back to it.
+std::vector<HWND> TabRound(HWND dialog) {
+  // A click on the title bar activates the window as the user would; the focus stays.
+  RECT frame{};
+  GetWindowRect(dialog, &frame);
+  ClickAt({(frame.left + frame.right) / 2, frame.top + GetSystemMetrics(SM_CYCAPTION) / 2 + 2});
+  EXPECT_TRUE(MakeForeground(dialog));
+  EXPECT_TRUE(WaitUntil([&] { return IsChild(dialog, FocusOfThread(dialog)); })) << "no control has the focus";
+  std::vector<HWND> reached{FocusOfThread(dialog)};
+  while (reached.size() < 12) {
+    PressKey(VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(dialog) != reached.back(); }));
+    if (FocusOfThread(dialog) == reached.front()) break;
+    reached.push_back(FocusOfThread(dialog));
+  }
+  return reached;
+}
+
+// The children that take the focus: enabled, visible tab stops.
+std::vector<HWND> TabStops(HWND dialog) {
+  std::vector<HWND> stops;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if ((GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) != 0 && IsWindowEnabled(child) && IsWindowVisible(child)) {
+      stops.push_back(child);
+    }
+  }
+  return stops;
+}
+
+// The name that the system's accessibility layer gives the window's client area.
+std::wstring AccessibleName(HWND window) {
+  ComPtr<IAccessible> object;
+  BSTR name = nullptr;
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_PPV_ARGS(&object))) ||
+      FAILED(object->get_accName(self, &name))) {
+    return L"(none)";
+  }
+  std::wstring result = name != nullptr ? name : L"";
+  SysFreeString(name);
+  return result;
+}
+
+// Waits for every running url_recorder.exe to end: a program the link started may hold the
+// right to the foreground, which the next dialog needs for the keyboard.
+void WaitForRecorders() {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (_wcsicmp(entry.szExeFile, L"url_recorder.exe") != 0) continue;
+    if (const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID); process != nullptr) {
+      EXPECT_EQ(WaitForSingleObject(process, 15000), WAIT_OBJECT_0);
+      CloseHandle(process);
+    }
+  }
+  CloseHandle(snapshot);
+}
+
+UINT StateImage(HWND list, int item) {
+  return (static_cast<UINT>(Send(list, LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK)) & LVIS_STATEIMAGEMASK) >> 12;
+}
+
+TEST_F(DialogLanguageTest, KeysWorkBothDialogsInEveryLanguage) {
+  for (const Language& language : kLanguages) {
+    SCOPED_TRACE(language.tag);
+    DeleteSettingsKey();
+    // Tab goes top to bottom, left to right, through every control once; Space toggles the
+    // focused item, but not a locked one; Enter is OK.
+    EXPECT_EQ(ShowCustom(language,
+                         [&](HWND dialog) {
+                           const HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
+                           const std::vector<HWND> reached = TabRound(dialog);
+                           std::vector<HWND> stops = TabStops(dialog);
+                           EXPECT_TRUE(std::is_permutation(reached.begin(), reached.end(), stops.begin(), stops.end()))
+                               << language.tag << ": " << reached.size() << " of " << stops.size();
+                           EXPECT_TRUE(std::is_sorted(reached.begin(), reached.end(), [&](HWND a, HWND b) {
+                             const RECT ra = RectInClient(dialog, a), rb = RectInClient(dialog, b);
+                             return std::pair(ra.top, ra.left) < std::pair(rb.top, rb.left);
+                           }));
+                           EXPECT_EQ(reached.back(), GetDlgItem(dialog, IDCANCEL));
+                           // Accessible names: the list's is the caption above it.
+                           EXPECT_EQ(AccessibleName(list), WindowText(list));
+                           EXPECT_TRUE(FindControl(dialog, L"Button", WindowText(list)) != nullptr);
+                           EXPECT_FALSE(ListItemText(list, kInsert, 1).empty()) << "the lock is not told";
+                           EXPECT_TRUE(ListItemText(list, kHome, 1).empty());
+
+                           PressKey(VK_TAB);  // from the combined menu's check box to the list
+                           EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(dialog) == list; }));
+                           PressKey(VK_SPACE);
+                           EXPECT_TRUE(WaitUntil([&] { return StateImage(list, kHome) == 1; })) << language.tag;
+                           PressKey(VK_DOWN);
+                           PressKey(VK_SPACE);
+                           Pause(300ms);
+                           EXPECT_EQ(StateImage(list, kInsert), 3u) << "a locked item changed";
+                           PressKey(VK_RETURN);
+                         }),
+              S_OK);
+    EXPECT_EQ(ReadSetting(L"TabHome"), (StoredValue{REG_SZ, L"0"}));
+    EXPECT_EQ(ReadSetting(L"TabInsert"), (StoredValue{REG_SZ, L"1"}));  // the user's own, untouched
+
+    // Esc is Cancel.
+    const int invalidations = ribbon_.invalidations();
+    EXPECT_EQ(ShowCustom(language,
+                         [&](HWND dialog) {
+                           ASSERT_TRUE(MakeForeground(dialog));
+                           const HWND checkAll = FocusOfThread(dialog);
+                           PressKey(VK_SPACE);
+                           EXPECT_TRUE(WaitUntil([&] { return Send(checkAll, BM_GETCHECK) == BST_UNCHECKED; }));
+                           PressKey(VK_ESCAPE);
+                         }),
+              S_OK);
+    EXPECT_EQ(ReadSetting(L"ShowAllMenu"), (StoredValue{REG_SZ, L"1"}));
+    EXPECT_EQ(ribbon_.invalidations(), invalidations);
+  }
+}
+
+TEST_F(DialogLanguageTest, TheAboutLinkIsATabStopThatEnterOpens) {
+  const std::wstring log = TempFilePath(L"zorvane-url-keys.txt");
+  const ScopedUrlHandler handler(SchemeOf(product::kWebAddress),
+                                 SiblingProgram(L"url_recorder.exe") + L" \"" + log + L"\" \"%1\"");
+  ASSERT_TRUE(handler.Registered());
+  WaitForRecorders();  // also those of tests before this one
+  for (const Language& language : kLanguages) {
+    SCOPED_TRACE(language.tag);
+    DeleteFileW(log.c_str());
+    EXPECT_EQ(ShowAbout(language,
+                        [&](HWND dialog) {
+                          const HWND link = FindControl(dialog, L"Static", product::kWebAddress);
+                          const std::vector<HWND> reached = TabRound(dialog);
+                          ASSERT_EQ(reached.size(), 3u);  // OK, the logo, the link
+                          EXPECT_EQ(reached[0], GetDlgItem(dialog, IDOK));
+                          EXPECT_FALSE(WindowText(reached[1]).empty()) << "the logo has no name";
+                          EXPECT_EQ(AccessibleName(reached[1]), WindowText(reached[1]));
+                          EXPECT_EQ(reached[2], link);
+                          PressKey(VK_TAB);
+                          PressKey(VK_TAB);
+                          EXPECT_TRUE(WaitUntil([&] { return FocusOfThread(dialog) == link; }));
+                          PressKey(VK_RETURN);
+                          EXPECT_TRUE(WaitUntil([&] { return ReadLines(log).size() == 1; }, 15s)) << language.tag;
+                          EXPECT_TRUE(IsWindowVisible(dialog)) << "Enter on the link closed the dialog";
+                          std::string error;
+                          EXPECT_FALSE(
+                              SaveWindowScreenshot(dialog, std::string("about-link-focus-") + language.tag, error)
+                                  .empty())
+                              << error;
+                          ASSERT_TRUE(MakeForeground(dialog));
+                          PressKey(VK_ESCAPE);
+                        }),
+              S_OK);
+    WaitForRecorders();
+  }
+  DeleteFileW(log.c_str());
+}
+
+}  // namespace
+}  // namespace zorvane::dialogs::test
