@@ -125,14 +125,11 @@ HRESULT Connect::ShowDialog(FormInputs&&... formInputs) noexcept {
 }
 
 // The clicked button is not read: the callback's name alone says which command it is.
-HRESULT Connect::AboutMenu(IRibbonControl**) noexcept {
-  return ShowDialog<dialogs::AboutDialog>(UiLanguage::kSimplifiedChinese);
-}
+HRESULT Connect::AboutMenu(IRibbonControl**) noexcept { return ShowDialog<dialogs::AboutDialog>(language_); }
 // The dialog holds its own reference to the ribbon it refreshes: the host may replace the kept
 // one while the dialog is open.
 HRESULT Connect::CustomMenu(IRibbonControl**) noexcept {
-  return ShowDialog<dialogs::CustomDialog>(UiLanguage::kSimplifiedChinese,
-                                           Microsoft::WRL::ComPtr<IRibbonUI>(HostRibbon()));
+  return ShowDialog<dialogs::CustomDialog>(language_, Microsoft::WRL::ComPtr<IRibbonUI>(HostRibbon()));
 }
 
 }  // namespace zorvane::addin
