@@ -215,12 +215,14 @@ TEST(Report, LinesStartWithTheKeyAndFillEveryPlaceholder) {
   state.userEntry.loadBehavior = 7;
   state.classes[1].dll.machine = kMachineI386;
   const Diagnosis diagnosis = Diagnose(state);
-  const auto lines = ReportLines(SimplifiedChineseText(), diagnosis);
-  ASSERT_EQ(lines.size(), diagnosis.findings.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::u16string key(diagnosis.findings[i].key.begin(), diagnosis.findings[i].key.end());
-    EXPECT_EQ(lines[i].rfind(key + u" [", 0), 0u);
-    EXPECT_EQ(lines[i].find(u'{'), std::u16string::npos) << i;
+  for (const UiLanguage language : {UiLanguage::kSimplifiedChinese, UiLanguage::kTraditionalChinese, UiLanguage::kEnglish}) {
+    const auto lines = ReportLines(TextTable(language), diagnosis);
+    ASSERT_EQ(lines.size(), diagnosis.findings.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const std::u16string key(diagnosis.findings[i].key.begin(), diagnosis.findings[i].key.end());
+      EXPECT_EQ(lines[i].rfind(key + u" [", 0), 0u);
+      EXPECT_EQ(lines[i].find(u'{'), std::u16string::npos) << i;
+    }
   }
   const Finding* loadBehavior = nullptr;
   for (const Finding& f : diagnosis.findings) {
@@ -231,6 +233,25 @@ TEST(Report, LinesStartWithTheKeyAndFillEveryPlaceholder) {
   EXPECT_EQ(RepairLine(SimplifiedChineseText(), {diagnosis.repairs[0], RepairOutcome::kNeedsAdministrator}, true)
                 .rfind(u"repair.addin.load_behavior 需要管理员权限", 0),
             0u);
+}
+
+// A translation takes the same arguments as the original: none dropped, none made up.
+TEST(Texts, EveryLanguageFillsTheSamePlaceholders) {
+  const auto placeholders = [](std::u16string_view text) {
+    std::u16string found;
+    for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+      if (text[i] == u'{' && text[i + 2] == u'}') found += text[i + 1];
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  };
+  const auto original = SimplifiedChineseText();
+  for (const auto table : {TraditionalChineseText(), EnglishText()}) {
+    ASSERT_EQ(table.size(), original.size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      EXPECT_EQ(placeholders(table[i].text), placeholders(original[i].text)) << i;
+    }
+  }
 }
 
 }  // namespace
