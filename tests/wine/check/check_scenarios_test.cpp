@@ -278,18 +278,17 @@ TEST_F(CheckScenario, ReportSpeaksTheChosenLanguage) {
                                 L"addin.load_behavior [問題] PowerPoint 在一次啟動失敗或過慢後關閉了 Zorvane",
                                 L"addin.load_behavior [Problem] PowerPoint turned Zorvane off after a failed or slow start"};
   const size_t windows = static_cast<size_t>(settings::UiLanguageFromLcid(GetUserDefaultUILanguage()));
-  struct Case {
+  const struct {
     const char* name;
     const wchar_t *value, *userPolicy;
     size_t expected;
-  };
-  const Case cases[] = {{"zh-CN", L"zh-CN", nullptr, 0},
+  } cases[] = {{"zh-CN", L"zh-CN", nullptr, 0},
                         {"en-US", L"en-US", nullptr, 2},
                         {"zh-TW", L"zh-tw", nullptr, 1},
                         {"user policy over the value", L"en-US", L"zh-TW", 1},
                         {"no value: Windows' language", nullptr, nullptr, windows}};
   std::set<std::wstring> keys;
-  for (const Case& row : cases) {
+  for (const auto& row : cases) {
     SCOPED_TRACE(row.name);
     dialogs::test::DeleteSettingsKey();
     if (row.value != nullptr) dialogs::test::WriteSetting(L"Language", row.value);
@@ -311,17 +310,16 @@ TEST_F(CheckScenario, ReportSpeaksTheChosenLanguage) {
 TEST_F(CheckScenario, WindowListsTheProblems) {
   SetRawValue(HKEY_CURRENT_USER, kEntry, L"LoadBehavior", REG_DWORD, Dword(2));
   SetRawValue(HKEY_CURRENT_USER, kDisabled, L"7c2e", REG_BINARY, Record(L"c:\\zvcheck\\zorvane.dll", L"Zorvane"));
-  struct Case {
+  const struct {
     const wchar_t *language, *caption, *repair;
     const char* screenshot;
-  };
-  const Case cases[] = {{L"zh-CN", L"Zorvane 诊断", L"修复", "check-window-problems"},
+  } cases[] = {{L"zh-CN", L"Zorvane 诊断", L"修复", "check-window-problems"},
                         {L"zh-TW", L"Zorvane 診斷", L"修復", "check-window-problems-zh-tw"},
                         {L"en-US", L"Zorvane Diagnostics", L"Repair", "check-window-problems-en"}};
   const HDC dc = GetDC(nullptr);
   const UniqueFont font = dialogs::CreateDialogFont({}, GetDeviceCaps(dc, LOGPIXELSY));
   const HGDIOBJ previous = SelectObject(dc, font.get());
-  for (const Case& row : cases) {
+  for (const auto& row : cases) {
     SCOPED_TRACE(ToUtf8(row.language));
     dialogs::test::WriteSetting(L"Language", row.language);
     dialogs::test::ChildProcess window(L"\"" + kCheck + L"\"");

@@ -1,5 +1,5 @@
-// Built by ctest once per case: a language table of the check that misses a text or leaves
-// one empty must fail to compile; the complete table (no case defined) must compile.
+// Built by ctest once per case: a language table of the check that misses a text must fail
+// to compile; the complete table (no case defined) must compile.
 #include <array>
 #include <utility>
 
@@ -17,12 +17,6 @@ constexpr std::size_t kAll = static_cast<std::size_t>(TextId::kCount);
 struct Table {
 #if defined(REJECT_MISSING_TEXT)
   static constexpr auto kTable = Entries(std::make_index_sequence<kAll - 1>());
-#elif defined(REJECT_EMPTY_TEXT)
-  static constexpr auto kTable = [] {
-    auto table = Entries(std::make_index_sequence<kAll>());
-    table[static_cast<std::size_t>(TextId::kButtonCopy)].text = u"";
-    return table;
-  }();
 #else
   static constexpr auto kTable = Entries(std::make_index_sequence<kAll>());
 #endif
