@@ -2,22 +2,56 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <new>
 #include <string>
 
 #include "dialogs/controls.h"
 #include "dialogs/dialog_font.h"
 #include "dialogs/modal_session.h"
+#include "dialogs/window_placement.h"
 
 namespace zorvane::check {
 namespace {
 
 enum ControlId : int { kIdList = 1001, kIdDetail, kIdSummary, kIdRepair, kIdCopy };
 
+// The layout for the shortest texts, in twips; where a language's text needs more, the
+// buttons and the result column widen and the window grows to the right.
+constexpr int kMarginTwips = 120;
+constexpr int kGapTwips = 120;
 constexpr int kResultColumnTwips = 1050;
+constexpr int kButtonPaddingTwips = 360;  // both sides of a button's text together
+constexpr int kColumnPaddingTwips = 360;  // both sides of a column's text together
+constexpr dialogs::TwipSize kClientSize{11250, 6390};
 constexpr dialogs::TwipRect kListRect{120, 120, 11010, 3720};
+constexpr dialogs::TwipRect kDetailRect{120, 3960, 11010, 1560};
+constexpr int kButtonRowTop = 5820;
+constexpr int kButtonHeight = 405;
+constexpr int kButtonWidths[] = {1440, 1440, 1470};  // "修复", "复制报告", "关闭"
+constexpr int kSummaryWidth = 6300;
 
 std::wstring Wide(const std::u16string& text) { return {text.begin(), text.end()}; }
+
+// The widest of `texts` drawn in `window`'s font, in pixels.
+int WidestText(HWND window, std::initializer_list<const std::wstring*> texts) {
+  const HDC dc = GetDC(window);
+  if (dc == nullptr) return 0;
+  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  for (const std::wstring* text : texts) {
+    SIZE size{};
+    if (GetTextExtentPoint32W(dc, text->c_str(), static_cast<int>(text->size()), &size)) widest = std::max<int>(widest, size.cx);
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(window, dc);
+  return widest;
+}
+
+void Place(HWND control, int left, int top, int width, int height) {
+  SetWindowPos(control, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 }  // namespace
 
@@ -28,7 +62,7 @@ std::wstring_view CheckForm::Caption() const noexcept {
   return {reinterpret_cast<const wchar_t*>(caption.data()), caption.size()};
 }
 
-dialogs::TwipSize CheckForm::ClientSize() const noexcept { return {11250, 6390}; }
+dialogs::TwipSize CheckForm::ClientSize() const noexcept { return kClientSize; }
 
 HRESULT CheckForm::CreateControls(HWND dialog, int dpi) noexcept {
   try {
@@ -42,15 +76,20 @@ HRESULT CheckForm::CreateControls(HWND dialog, int dpi) noexcept {
     const std::wstring repair = Text(TextId::kButtonRepair);
     const std::wstring copy = Text(TextId::kButtonCopy);
     const std::wstring close = Text(TextId::kButtonClose);
+    const int buttonLeft[] = {6540, 8100, 9660};
     const dialogs::ControlLayout controls[] = {
         {WC_LISTVIEWW, L"", WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
          WS_EX_CLIENTEDGE, kIdList, kListRect},
         {L"EDIT", L"", WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-         WS_EX_CLIENTEDGE, kIdDetail, {120, 3960, 11010, 1560}},
-        {L"BUTTON", repair.c_str(), WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0, kIdRepair, {6540, 5820, 1440, 405}},
-        {L"BUTTON", copy.c_str(), WS_TABSTOP | BS_PUSHBUTTON, 0, kIdCopy, {8100, 5820, 1440, 405}},
-        {L"BUTTON", close.c_str(), WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDCANCEL, {9660, 5820, 1470, 405}},
-        {L"STATIC", L"", SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE, 0, kIdSummary, {120, 5820, 6300, 405}},
+         WS_EX_CLIENTEDGE, kIdDetail, kDetailRect},
+        {L"BUTTON", repair.c_str(), WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0, kIdRepair,
+         {buttonLeft[0], kButtonRowTop, kButtonWidths[0], kButtonHeight}},
+        {L"BUTTON", copy.c_str(), WS_TABSTOP | BS_PUSHBUTTON, 0, kIdCopy,
+         {buttonLeft[1], kButtonRowTop, kButtonWidths[1], kButtonHeight}},
+        {L"BUTTON", close.c_str(), WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDCANCEL,
+         {buttonLeft[2], kButtonRowTop, kButtonWidths[2], kButtonHeight}},
+        {L"STATIC", L"", SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE, 0, kIdSummary,
+         {kMarginTwips, kButtonRowTop, kSummaryWidth, kButtonHeight}},
     };
     HWND previous = nullptr;
     for (const dialogs::ControlLayout& control : controls) {
@@ -61,11 +100,18 @@ HRESULT CheckForm::CreateControls(HWND dialog, int dpi) noexcept {
     detail_ = GetDlgItem(dialog, kIdDetail);
     summary_ = GetDlgItem(dialog, kIdSummary);
     repair_ = GetDlgItem(dialog, kIdRepair);
+    FitTexts({GetDlgItem(dialog, kIdRepair), GetDlgItem(dialog, kIdCopy), GetDlgItem(dialog, IDCANCEL)},
+             {&repair, &copy, &close});
 
     ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP | LVS_EX_INFOTIP);
     const std::wstring result = Text(TextId::kColumnResult);
     const std::wstring explanation = Text(TextId::kColumnText);
-    const int resultWidth = dialogs::TwipsToPixels(kResultColumnTwips, dpi);
+    const std::wstring severities[] = {Text(TextId::kSeverityOk), Text(TextId::kSeverityProblem),
+                                       Text(TextId::kSeverityHint)};
+    const int resultWidth =
+        std::max(dialogs::TwipsToPixels(kResultColumnTwips, dpi),
+                 WidestText(list_, {&result, &severities[0], &severities[1], &severities[2]}) +
+                     dialogs::TwipsToPixels(kColumnPaddingTwips, dpi));
     RECT inside{};
     GetClientRect(list_, &inside);
     LVCOLUMNW column{};
@@ -82,6 +128,42 @@ HRESULT CheckForm::CreateControls(HWND dialog, int dpi) noexcept {
   } catch (...) {
     return E_UNEXPECTED;
   }
+}
+
+// The button row for this language's texts: each button at least as wide as its text, the
+// buttons kept at the right, the summary given room for its longest text, and the window,
+// list and detail widened by what that needs beyond the usual width.
+void CheckForm::FitTexts(std::array<HWND, 3> buttons, std::array<const std::wstring*, 3> captions) {
+  const auto px = [&](int twips) { return dialogs::TwipsToPixels(twips, dpi_); };
+  const std::u16string most = u"99";
+  const std::u16string args[] = {most};
+  const std::wstring summaries[] = {Wide(RenderText(session_.table(), TextId::kSummaryProblems, args)),
+                                    Text(TextId::kSummaryNoProblems), Text(TextId::kReportCopied)};
+  const int summaryWidth =
+      std::max(px(kSummaryWidth), WidestText(summary_, {&summaries[0], &summaries[1], &summaries[2]}) + px(kGapTwips));
+  std::array<int, 3> widths{};
+  int row = px(kMarginTwips) + summaryWidth + px(kMarginTwips);
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    widths[i] = std::max(px(kButtonWidths[i]), WidestText(buttons[i], {captions[i]}) + px(kButtonPaddingTwips));
+    row += px(kGapTwips) + widths[i];
+  }
+  const SIZE usual = dialogs::PixelSize(kClientSize, dpi_);
+  const int width = std::max<int>(usual.cx, row);
+  if (width != usual.cx) {
+    dialogs::SetClientSize(dialog_, {width, usual.cy});
+    const RECT list = dialogs::PixelRect(kListRect, dpi_);
+    const RECT detail = dialogs::PixelRect(kDetailRect, dpi_);
+    Place(list_, list.left, list.top, width - 2 * px(kMarginTwips), list.bottom - list.top);
+    Place(detail_, detail.left, detail.top, width - 2 * px(kMarginTwips), detail.bottom - detail.top);
+  }
+  const int top = px(kButtonRowTop);
+  const int height = px(kButtonHeight);
+  int right = width - px(kMarginTwips);
+  for (size_t i = buttons.size(); i-- > 0;) {
+    Place(buttons[i], right - widths[i], top, widths[i], height);
+    right -= widths[i] + px(kGapTwips);
+  }
+  Place(summary_, px(kMarginTwips), top, right - px(kMarginTwips), height);
 }
 
 void CheckForm::Load() noexcept {

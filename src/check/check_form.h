@@ -1,8 +1,12 @@
 // The check's window: the findings in a list (result, explanation and what to do), the
-// selected one in full below, and the buttons "修复", "复制报告" and "关闭".
+// selected one in full below, and the buttons to repair, copy the report and close, each in
+// the language the check speaks.
 #pragma once
 
 #include <windows.h>
+
+#include <array>
+#include <string>
 
 #include "check/check_session.h"
 #include "common/windows_handles.h"
@@ -25,6 +29,7 @@ class CheckForm final : public dialogs::DialogForm {
 
  private:
   std::wstring Text(TextId id) const;
+  void FitTexts(std::array<HWND, 3> buttons, std::array<const std::wstring*, 3> captions);
   void Fill();
   void ShowSelected();
   void RunRepair();

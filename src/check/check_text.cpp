@@ -2,6 +2,18 @@
 
 namespace zorvane::check {
 
+std::span<const TextEntry> TextTable(UiLanguage language) noexcept {
+  switch (language) {
+    case UiLanguage::kTraditionalChinese:
+      return TraditionalChineseText();
+    case UiLanguage::kEnglish:
+      return EnglishText();
+    case UiLanguage::kSimplifiedChinese:
+    default:
+      return SimplifiedChineseText();
+  }
+}
+
 std::u16string RenderText(std::span<const TextEntry> table, TextId id, std::span<const std::u16string> args) {
   const auto index = static_cast<std::size_t>(id);
   const std::u16string_view pattern = index < table.size() ? table[index].text : std::u16string_view{};

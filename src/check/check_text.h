@@ -2,10 +2,13 @@
 // with a text for every id; {0}, {1}... stand for a finding's arguments.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "common/ui_language.h"
 
 namespace zorvane::check {
 
@@ -91,8 +94,29 @@ struct TextEntry {
   std::u16string_view text;
 };
 
-// Simplified Chinese, the only language so far. Entry i holds TextId i.
+// True when `table` holds every id once, in id order, each with a text (kNone alone empty).
+template <std::size_t N>
+consteval bool CompleteTable(const std::array<TextEntry, N>& table) {
+  if (N != static_cast<std::size_t>(TextId::kCount)) return false;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (static_cast<std::size_t>(table[i].id) != i) return false;
+    if (table[i].text.empty() != (table[i].id == TextId::kNone)) return false;
+  }
+  return true;
+}
+
+// A language's table: a type with `kTable`, checked where it is defined, so that a table that
+// misses a text, or leaves one empty, does not compile.
+template <class T>
+concept CompleteCheckText = CompleteTable(T::kTable);
+
+// Each language's table; entry i holds TextId i.
 std::span<const TextEntry> SimplifiedChineseText() noexcept;
+std::span<const TextEntry> TraditionalChineseText() noexcept;
+std::span<const TextEntry> EnglishText() noexcept;
+
+// The table of `language`; Simplified Chinese for a value outside the enumeration.
+std::span<const TextEntry> TextTable(UiLanguage language) noexcept;
 
 // The text of `id` in `table` with {n} replaced by args[n] ("{n}" stays where there is none).
 std::u16string RenderText(std::span<const TextEntry> table, TextId id, std::span<const std::u16string> args = {});

@@ -8,7 +8,8 @@ namespace {
 
 using enum TextId;
 
-constexpr std::array kTable{
+struct SimplifiedChinese {
+  static constexpr std::array kTable{
     TextEntry{kNone, u""},
     TextEntry{kPowerPointFound, u"找到 PowerPoint {0}（{1} 位），位于 {2}。"},
     TextEntry{kPowerPointExeMissing, u"注册表登记的 PowerPoint {0} 位于 {1}，但读不到那里的 POWERPNT.EXE；按 {2} 位判断。"},
@@ -89,18 +90,12 @@ constexpr std::array kTable{
     TextEntry{kReportCopied, u"报告已复制到剪贴板。"},
     TextEntry{kSummaryProblems, u"发现 {0} 个问题。选中一行可查看说明和处理办法。"},
     TextEntry{kSummaryNoProblems, u"没有发现问题。选中一行可查看详情。"},
+  };
 };
-
-constexpr bool InIdOrder() {
-  for (std::size_t i = 0; i < kTable.size(); ++i) {
-    if (static_cast<std::size_t>(kTable[i].id) != i) return false;
-  }
-  return kTable.size() == static_cast<std::size_t>(kCount);
-}
-static_assert(InIdOrder(), "one entry per text id, in id order");
+static_assert(CompleteCheckText<SimplifiedChinese>, "the Simplified Chinese table misses a text");
 
 }  // namespace
 
-std::span<const TextEntry> SimplifiedChineseText() noexcept { return kTable; }
+std::span<const TextEntry> SimplifiedChineseText() noexcept { return SimplifiedChinese::kTable; }
 
 }  // namespace zorvane::check

@@ -233,5 +233,24 @@ TEST(Report, LinesStartWithTheKeyAndFillEveryPlaceholder) {
             0u);
 }
 
+// A translation takes the same arguments as the original: none dropped, none made up.
+TEST(Texts, EveryLanguageFillsTheSamePlaceholders) {
+  const auto placeholders = [](std::u16string_view text) {
+    std::u16string found;
+    for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+      if (text[i] == u'{' && text[i + 2] == u'}') found += text[i + 1];
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  };
+  const auto original = SimplifiedChineseText();
+  for (const auto table : {TraditionalChineseText(), EnglishText()}) {
+    ASSERT_EQ(table.size(), original.size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      EXPECT_EQ(placeholders(table[i].text), placeholders(original[i].text)) << i;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zorvane::check

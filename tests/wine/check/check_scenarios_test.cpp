@@ -14,7 +14,10 @@
 #include "child_process.h"
 #include "common/utf8.h"
 #include "dialog_driver.h"
+#include "dialogs/dialog_font.h"
 #include "screenshot.h"
+#include "settings/ui_language_choice.h"
+#include "settings_registry.h"
 #include "support/child_process.h"
 #include "support/registry_snapshot.h"
 #include "support/test_paths.h"
@@ -129,6 +132,8 @@ class CheckScenario : public ::testing::Test {
     std::vector<BYTE> path(reinterpret_cast<const BYTE*>(folder.c_str()),
                            reinterpret_cast<const BYTE*>(folder.c_str() + folder.size() + 1));  // with its NUL
     SetRawValue(HKEY_LOCAL_MACHINE, kOffice + L"\\PowerPoint\\InstallRoot", L"Path", REG_SZ, path);
+    // The texts below are Simplified Chinese whatever language this Wine runs in.
+    dialogs::test::WriteSetting(L"Language", L"zh-CN");
   }
 
   void TearDown() override {
@@ -137,6 +142,8 @@ class CheckScenario : public ::testing::Test {
   }
 
   static void Clean() {
+    dialogs::test::DeleteSettingsKey();
+    dialogs::test::DeletePolicyKey(HKEY_CURRENT_USER);
     DeleteKeyTree(HKEY_CURRENT_USER, kOffice);
     DeleteKeyTree(HKEY_LOCAL_MACHINE, kOffice);
     DeleteKeyTree(HKEY_CURRENT_USER, kPolicy);
@@ -256,30 +263,109 @@ TEST_F(CheckScenario, PoliciesAreReportedNeverChanged) {
   }
 }
 
+// Each finding's key, the first word of its line.
+std::set<std::wstring> Keys(const std::wstring& report) {
+  std::set<std::wstring> keys;
+  std::wistringstream lines(report);
+  for (std::wstring line; std::getline(lines, line);) keys.insert(line.substr(0, line.find(L' ')));
+  return keys;
+}
+
+// The language chosen as the add-in chooses it (policy, then the user's value), else Windows'
+// user-interface language: the same keys and exit code, the text in that language.
+TEST_F(CheckScenario, ReportSpeaksTheChosenLanguage) {
+  const std::wstring lines[] = {L"addin.load_behavior [问题] PowerPoint 在一次启动失败或过慢后关闭了 Zorvane",
+                                L"addin.load_behavior [問題] PowerPoint 在一次啟動失敗或過慢後關閉了 Zorvane",
+                                L"addin.load_behavior [Problem] PowerPoint turned Zorvane off after a failed or slow start"};
+  const size_t windows = static_cast<size_t>(settings::UiLanguageFromLcid(GetUserDefaultUILanguage()));
+  const struct {
+    const char* name;
+    const wchar_t *value, *userPolicy;
+    size_t expected;
+  } cases[] = {{"zh-CN", L"zh-CN", nullptr, 0},
+                        {"en-US", L"en-US", nullptr, 2},
+                        {"zh-TW", L"zh-tw", nullptr, 1},
+                        {"user policy over the value", L"en-US", L"zh-TW", 1},
+                        {"no value: Windows' language", nullptr, nullptr, windows}};
+  std::set<std::wstring> keys;
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.name);
+    dialogs::test::DeleteSettingsKey();
+    if (row.value != nullptr) dialogs::test::WriteSetting(L"Language", row.value);
+    if (row.userPolicy != nullptr) dialogs::test::WritePolicy(HKEY_CURRENT_USER, L"Language", row.userPolicy);
+    SetRawValue(HKEY_CURRENT_USER, kEntry, L"LoadBehavior", REG_DWORD, Dword(2));
+    DWORD code = 0;
+    const std::wstring report = Run(L"--report", code);
+    std::fprintf(stderr, "\n%s --report\n%s", row.name, ToUtf8(report).c_str());
+    EXPECT_EQ(code, 1u);
+    EXPECT_TRUE(Has(report, lines[row.expected]));
+    if (keys.empty()) keys = Keys(report);
+    EXPECT_EQ(Keys(report), keys);
+    dialogs::test::DeletePolicyKey(HKEY_CURRENT_USER);
+  }
+}
+
+// The window in each language with problems found: its caption and buttons in that language,
+// every button and the summary wide enough for its text in the window's font.
 TEST_F(CheckScenario, WindowListsTheProblems) {
   SetRawValue(HKEY_CURRENT_USER, kEntry, L"LoadBehavior", REG_DWORD, Dword(2));
   SetRawValue(HKEY_CURRENT_USER, kDisabled, L"7c2e", REG_BINARY, Record(L"c:\\zvcheck\\zorvane.dll", L"Zorvane"));
-  dialogs::test::ChildProcess window(L"\"" + kCheck + L"\"");
-  ASSERT_TRUE(window.Started());
-  HWND dialog = nullptr;
-  // The check's own window (another process's, so not through FindDialog).
-  const auto found = [&] {
-    dialog = FindWindowW(L"#32770", L"Zorvane 诊断");
-    DWORD process = 0;
-    GetWindowThreadProcessId(dialog, &process);
-    return dialog != nullptr && process == window.Id() && IsWindowVisible(dialog);
-  };
-  ASSERT_TRUE(dialogs::test::WaitUntil(found, std::chrono::seconds(60)));
-  const HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
-  ASSERT_NE(list, nullptr);
-  EXPECT_GE(dialogs::test::Send(list, LVM_GETITEMCOUNT), 4);
-  const HWND repair = dialogs::test::FindControl(dialog, L"Button", L"修复");
-  ASSERT_NE(repair, nullptr);
-  EXPECT_TRUE(IsWindowEnabled(repair));
-  std::string error;
-  EXPECT_FALSE(dialogs::test::SaveWindowScreenshot(dialog, "check-window-problems", error).empty()) << error;
-  PostMessageW(dialog, WM_CLOSE, 0, 0);
-  EXPECT_EQ(window.Wait(std::chrono::seconds(30)), 1u);  // problems found
+  const struct {
+    const wchar_t *language, *caption, *repair;
+    const char* screenshot;
+  } cases[] = {{L"zh-CN", L"Zorvane 诊断", L"修复", "check-window-problems"},
+                        {L"zh-TW", L"Zorvane 診斷", L"修復", "check-window-problems-zh-tw"},
+                        {L"en-US", L"Zorvane Diagnostics", L"Repair", "check-window-problems-en"}};
+  const HDC dc = GetDC(nullptr);
+  const UniqueFont font = dialogs::CreateDialogFont({}, GetDeviceCaps(dc, LOGPIXELSY));
+  const HGDIOBJ previous = SelectObject(dc, font.get());
+  for (const auto& row : cases) {
+    SCOPED_TRACE(ToUtf8(row.language));
+    dialogs::test::WriteSetting(L"Language", row.language);
+    dialogs::test::ChildProcess window(L"\"" + kCheck + L"\"");
+    ASSERT_TRUE(window.Started());
+    HWND dialog = nullptr;
+    // The check's own window (another process's, so not through FindDialog).
+    const auto found = [&] {
+      dialog = FindWindowW(L"#32770", row.caption);
+      DWORD process = 0;
+      GetWindowThreadProcessId(dialog, &process);
+      return dialog != nullptr && process == window.Id() && IsWindowVisible(dialog);
+    };
+    ASSERT_TRUE(dialogs::test::WaitUntil(found, std::chrono::seconds(60)));
+    const HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_GE(dialogs::test::Send(list, LVM_GETITEMCOUNT), 4);
+    const HWND repair = dialogs::test::FindControl(dialog, L"Button", row.repair);
+    ASSERT_NE(repair, nullptr);
+    EXPECT_TRUE(IsWindowEnabled(repair));
+    RECT client{};
+    GetClientRect(dialog, &client);
+    std::vector<RECT> placed;
+    for (HWND control = FindWindowExW(dialog, list, nullptr, nullptr); control != nullptr;
+         control = FindWindowExW(dialog, control, nullptr, nullptr)) {
+      wchar_t text[256] = {};
+      GetWindowTextW(control, text, 256);
+      SIZE size{};
+      GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
+      RECT rect{};
+      GetWindowRect(control, &rect);
+      MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+      EXPECT_LE(size.cx, rect.right - rect.left) << ToUtf8(text);
+      EXPECT_LE(rect.right, client.right) << ToUtf8(text);
+      for (const RECT& other : placed) {
+        RECT both{};
+        EXPECT_FALSE(IntersectRect(&both, &rect, &other)) << ToUtf8(text);
+      }
+      placed.push_back(rect);
+    }
+    std::string error;
+    EXPECT_FALSE(dialogs::test::SaveWindowScreenshot(dialog, row.screenshot, error).empty()) << error;
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(window.Wait(std::chrono::seconds(30)), 1u);  // problems found
+  }
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
 }
 
 }  // namespace

@@ -1,0 +1,103 @@
+// The check's texts in English, with Office's English names for Office's places.
+#include <array>
+
+#include "check/check_text.h"
+
+namespace zorvane::check {
+namespace {
+
+using enum TextId;
+
+struct English {
+  static constexpr std::array kTable{
+      TextEntry{kNone, u""},
+      TextEntry{kPowerPointFound, u"Found PowerPoint {0} ({1}-bit) in {2}."},
+      TextEntry{kPowerPointExeMissing, u"The registry places PowerPoint {0} in {1}, but POWERPNT.EXE there cannot be read; taken as {2}-bit."},
+      TextEntry{kAdvicePowerPointExeMissing, u"If PowerPoint starts normally, ignore this; otherwise repair Office."},
+      TextEntry{kPowerPointNone, u"No PowerPoint found (2007 to 2016 and later)."},
+      TextEntry{kAdvicePowerPointNone, u"Zorvane needs PowerPoint 2007 or later."},
+      TextEntry{kRegistrationOk, u"{0}-bit PowerPoint finds Zorvane: {1}."},
+      TextEntry{kRegistrationMissing, u"The registry that {0}-bit PowerPoint reads holds no complete registration of Zorvane ({1})."},
+      TextEntry{kFileMissing, u"The file that Zorvane's registration for {0}-bit PowerPoint names does not exist: {1}."},
+      TextEntry{kBitnessMismatch, u"PowerPoint is {0}-bit, but the registered Zorvane is {2}-bit ({1}): it cannot be loaded."},
+      TextEntry{kThreadingModel, u"Zorvane's {0}-bit registration is incomplete (ThreadingModel is not Apartment): {1}."},
+      TextEntry{kAdviceRegister, u"Click \"Repair\" to register {0} again."},
+      TextEntry{kAdviceInstallX64, u"Install the x64 package (Zorvane-version-x64.msi): on 64-bit Windows it serves 32-bit and 64-bit PowerPoint alike."},
+      TextEntry{kAdviceInstallX86, u"Install the x86 package (Zorvane-version-x86.msi)."},
+      TextEntry{kEntryMissing, u"{0} is not in PowerPoint's list of add-ins."},
+      TextEntry{kLoadBehaviorOk, u"Zorvane loads each time PowerPoint starts (LoadBehavior = 3)."},
+      TextEntry{kLoadBehaviorAfterFailure, u"PowerPoint turned Zorvane off after a failed or slow start (LoadBehavior = 2)."},
+      TextEntry{kLoadBehaviorTurnedOff, u"Zorvane is cleared in the list of COM add-ins (LoadBehavior = 0)."},
+      TextEntry{kLoadBehaviorMissing, u"Zorvane's add-in key has no LoadBehavior value: PowerPoint does not load it."},
+      TextEntry{kLoadBehaviorOther, u"Zorvane does not load at startup (LoadBehavior = {0}, should be 3)."},
+      TextEntry{kAdviceLoadBehavior, u"Click \"Repair\" to set LoadBehavior back to 3, or select Zorvane in File > Options > Add-ins > Manage: COM Add-ins (PowerPoint 2007: Office button > PowerPoint Options > Add-Ins)."},
+      TextEntry{kUserEntryHidesMachine, u"The current user's {0} key holds only LoadBehavior and hides the key registered for all users."},
+      TextEntry{kAdviceUserEntryHidesMachine, u"If Zorvane's name or description in the list of COM add-ins is wrong, reinstall Zorvane."},
+      TextEntry{kDisabledItems, u"PowerPoint {0} put Zorvane on its Disabled Items list (hard-disabled)."},
+      TextEntry{kAdviceDisabledItems, u"Click \"Repair\" to delete this record, or enable Zorvane in File > Options > Add-ins > Manage: Disabled Items."},
+      TextEntry{kAdviceDisabledItems2007, u"Click \"Repair\" to delete this record, or enable Zorvane in Office button > PowerPoint Options > Add-Ins > Manage: Disabled Items."},
+      TextEntry{kDisabledUnreadable, u"{1} values among PowerPoint {0}'s disabled items cannot be read; they were left as they are."},
+      TextEntry{kAdviceDisabledUnreadable, u"If Zorvane still does not appear, look at PowerPoint's Disabled Items list."},
+      TextEntry{kCrashing, u"PowerPoint {0} recorded a crash of Zorvane and may ask at its next start whether to disable it."},
+      TextEntry{kAdviceCrashing, u"Click \"Repair\" to delete this record."},
+      TextEntry{kAlwaysEnable, u"PowerPoint {0} does not list Zorvane under \"Always enable this add-in\": after a slow start it may turn it off again."},
+      TextEntry{kAdviceAlwaysEnable, u"Click \"Repair\" to write the setting that PowerPoint's \"Always enable this add-in\" writes."},
+      TextEntry{kPolicyDisableAll, u"Group Policy ({0}) disables all application add-ins."},
+      TextEntry{kPolicyRequireSignature, u"Group Policy ({0}) requires add-ins to be signed, and {1} is not signed."},
+      TextEntry{kPolicyRestrictToList, u"Group Policy ({0}) allows only the add-ins on its list, and the list does not allow {1}."},
+      TextEntry{kPolicyBlocked, u"Group Policy ({0}) blocks {1} in its list of add-ins."},
+      TextEntry{kAdviceAdministrator, u"This is your administrator's setting, which this program never changes; please contact your administrator."},
+      TextEntry{kOwnLocks, u"Your administrator has locked {0} of Zorvane's display settings by Group Policy."},
+      TextEntry{kAdviceOwnLocks, u"These cannot be changed in \"Customize...\": your administrator has set them."},
+      TextEntry{kAllHidden, u"All of Zorvane's tabs and its combined menu are set to be hidden."},
+      TextEntry{kAdviceAllHidden, u"In PowerPoint, open \"Customize...\" and select the items to show."},
+      TextEntry{kClickToRunCopy, u"Click-to-Run Office's copy of Zorvane's add-in key ({0}-bit) differs from the actual registration."},
+      TextEntry{kAdviceClickToRunCopy, u"Reinstall Zorvane; if they still differ, repair Office in \"Programs and Features\"."},
+      TextEntry{kRunAsAdministrator, u"Zorvane is installed for the current user only: PowerPoint run as administrator does not see it."},
+      TextEntry{kAdviceRunAsAdministrator, u"Start PowerPoint normally (not as administrator), or ask your administrator to install Zorvane for all users."},
+      TextEntry{kUiErrors, u"If Zorvane is loaded and the Quelby tab still does not appear, PowerPoint can show why."},
+      TextEntry{kAdviceUiErrors, u"Select \"Show add-in user interface errors\" in File > Options > Advanced > General (PowerPoint 2007: Office button > PowerPoint Options > Advanced), then start PowerPoint."},
+      TextEntry{kSeverityOk, u"OK"},
+      TextEntry{kSeverityProblem, u"Problem"},
+      TextEntry{kSeverityHint, u"Hint"},
+      TextEntry{kAdviceLabel, u"What to do: "},
+      TextEntry{kChangeSetDword, u"set {1} of {0} to {2}"},
+      TextEntry{kChangeDeleteValue, u"delete {1} of {0}"},
+      TextEntry{kChangeRegister, u"register {0} again"},
+      TextEntry{kRepairDone, u"Changed: {0}"},
+      TextEntry{kRepairNeedsAdministrator, u"Needs administrator rights, nothing changed: {0}"},
+      TextEntry{kRepairFailed, u"The repair failed and every change was undone: {0}"},
+      TextEntry{kRepairRefused, u"PowerPoint is running, so nothing was repaired: PowerPoint rewrites these settings when it exits. Please close PowerPoint first."},
+      TextEntry{kNothingToRepair, u"Nothing can be repaired automatically."},
+      TextEntry{kCheckFailed, u"The check could not run: {0}"},
+      TextEntry{kHelp,
+                u"ZorvaneCheck: finds why the Quelby tab does not appear, and repairs what touches only Zorvane's own settings.\n"
+                u"\n"
+                u"ZorvaneCheck.exe            opens the diagnostics window\n"
+                u"ZorvaneCheck.exe --report   writes the report (UTF-8, one finding a line, each starting with an English key)\n"
+                u"                            to standard output\n"
+                u"ZorvaneCheck.exe --repair   applies the safe repairs without a window and reports what it changed\n"
+                u"ZorvaneCheck.exe --help     shows this text\n"
+                u"\n"
+                u"Exit code: 0 = nothing wrong (after --repair: nothing left); 1 = problems found or left (for example a\n"
+                u"policy); 2 = the check itself could not run.\n"
+                u"Repairs change only Zorvane's own entries, never a policy or another add-in; nothing is repaired while\n"
+                u"PowerPoint runs.\n"},
+      TextEntry{kWindowCaption, u"Zorvane Diagnostics"},
+      TextEntry{kColumnResult, u"Result"},
+      TextEntry{kColumnText, u"Explanation"},
+      TextEntry{kButtonRepair, u"Repair"},
+      TextEntry{kButtonCopy, u"Copy Report"},
+      TextEntry{kButtonClose, u"Close"},
+      TextEntry{kReportCopied, u"The report has been copied to the clipboard."},
+      TextEntry{kSummaryProblems, u"Problems found: {0}. Select a line to see what it means and what to do."},
+      TextEntry{kSummaryNoProblems, u"No problems found. Select a line to see its details."},
+  };
+};
+static_assert(CompleteCheckText<English>, "the English table misses a text");
+
+}  // namespace
+
+std::span<const TextEntry> EnglishText() noexcept { return English::kTable; }
+
+}  // namespace zorvane::check
