@@ -16,6 +16,7 @@ include(GoogleTest)
 
 add_subdirectory(src/ribbon)
 add_subdirectory(src/settings)
+add_subdirectory(src/check)
 add_subdirectory(tests/unit)
 if(NOT ZORVANE_SANITIZE)
   add_subdirectory(tests/fuzz)  # sanitizers of its own

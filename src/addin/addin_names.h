@@ -12,9 +12,18 @@ inline constexpr wchar_t kTypeLibraryHelp[] = L"Sample AddIn Project";
 inline constexpr wchar_t kTypeLibraryVersion[] = L"1.0";
 inline constexpr wchar_t kConnectInterfaceName[] = L"_Connect";
 
+// The file COM loads; the packages install it under this name.
+inline constexpr wchar_t kDllFileName[] = L"Zorvane.dll";
+
+// Office's own key, the root of its versions' keys and of its list of add-ins.
+#define ZV_OFFICE_KEY L"Software\\Microsoft\\Office"
 // The host's per-user list of add-ins; the add-in's entry is its subkey named by ProgID.
-#define ZV_HOST_ADDINS_KEY L"Software\\Microsoft\\Office\\PowerPoint\\Addins"
+#define ZV_HOST_ADDINS_KEY ZV_OFFICE_KEY L"\\PowerPoint\\Addins"
 inline constexpr wchar_t kHostAddinsKey[] = ZV_HOST_ADDINS_KEY;
+
+inline constexpr wchar_t kLoadBehaviorName[] = L"LoadBehavior";
 inline constexpr DWORD kLoadAtStartup = 3;  // LoadBehavior: loaded and connected at every start
+// The threading model the class is registered with, as the host's thread requires.
+inline constexpr wchar_t kThreadingModel[] = L"Apartment";
 
 }  // namespace zorvane::addin

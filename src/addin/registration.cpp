@@ -13,6 +13,7 @@
 #include "addin/module.h"
 #include "addin/product_text.h"
 #include "addin/registration_table.h"
+#include "common/registry_undo_log.h"
 #include "common/windows_handles.h"
 
 namespace zorvane::addin {
@@ -89,104 +90,21 @@ HRESULT OpenHive(Hive hive, ClassesScope scope, Access access, UniqueHkey& root)
   return Win32Result(RegCreateKeyExW(base, L"Software\\Classes", 0, nullptr, 0, rights, nullptr, root.put(), nullptr));
 }
 
-// What one registration run created or changed, in order, so that a failure undoes exactly
-// that and leaves an earlier registration, and everything else, as it was.
-class UndoLog {
- public:
-  UndoLog() = default;
-  UndoLog(const UndoLog&) = delete;
-  UndoLog& operator=(const UndoLog&) = delete;
-  ~UndoLog() { Undo(); }
-
-  // Opens root\path for writing, creating it and any missing key above it; each key that
-  // did not exist before is noted.
-  HRESULT CreateKey(HKEY root, const std::wstring& path, UniqueHkey& key) {
-    for (size_t end = path.find(L'\\');; end = path.find(L'\\', end + 1)) {
-      const std::wstring prefix = path.substr(0, end);
-      UniqueHkey opened;
-      DWORD disposition = 0;
-      ZV_RETURN_IF_FAILED(Win32Result(
-          RegCreateKeyExW(root, prefix.c_str(), 0, nullptr, 0, kKeyRights, nullptr, opened.put(), &disposition)));
-      if (disposition == REG_CREATED_NEW_KEY) steps_.push_back({root, prefix, std::nullopt});
-      if (end == std::wstring::npos) {
-        key = std::move(opened);
-        return S_OK;
-      }
-    }
-  }
-
-  // Notes the value's present type and data (or its absence), then writes it.
-  HRESULT SetValue(HKEY root, const std::wstring& path, HKEY key, const std::wstring& name, DWORD type,
-                   const BYTE* data, DWORD size) {
-    ValueState before;
-    before.name = name;
-    DWORD beforeSize = 0;
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &before.type, nullptr, &beforeSize) == ERROR_SUCCESS) {
-      before.data.resize(beforeSize);
-      ZV_RETURN_IF_FAILED(Win32Result(
-          RegQueryValueExW(key, name.c_str(), nullptr, &before.type, before.data.data(), &beforeSize)));
-      before.data.resize(beforeSize);
-      before.existed = true;
-    }
-    steps_.push_back({root, path, std::move(before)});
-    return Win32Result(RegSetValueExW(key, name.c_str(), 0, type, data, size));
-  }
-
-  // Keeps everything written so far.
-  void Commit() noexcept { steps_.clear(); }
-
-  // Best effort, newest first: values restored or removed, then the keys this run created.
-  // Unless committed, this happens when the log goes out of scope, also on an exception.
-  void Undo() noexcept {
-    for (auto step = steps_.rbegin(); step != steps_.rend(); ++step) {
-      if (!step->value) {
-        RegDeleteKeyW(step->root, step->path.c_str());
-        continue;
-      }
-      UniqueHkey key;
-      if (RegOpenKeyExW(step->root, step->path.c_str(), 0, KEY_SET_VALUE, key.put()) != ERROR_SUCCESS) continue;
-      const ValueState& before = *step->value;
-      if (before.existed) {
-        RegSetValueExW(key.get(), before.name.c_str(), 0, before.type, before.data.data(),
-                       static_cast<DWORD>(before.data.size()));
-      } else {
-        RegDeleteValueW(key.get(), before.name.c_str());
-      }
-    }
-    steps_.clear();
-  }
-
- private:
-  static constexpr REGSAM kKeyRights = KEY_CREATE_SUB_KEY | KEY_QUERY_VALUE | KEY_SET_VALUE;
-
-  struct ValueState {
-    std::wstring name;
-    bool existed = false;
-    DWORD type = REG_NONE;
-    std::vector<BYTE> data;
-  };
-  struct Step {
-    HKEY root;
-    std::wstring path;
-    std::optional<ValueState> value;  // none: the key was created
-  };
-  std::vector<Step> steps_;
-};
-
-HRESULT WriteEntry(HKEY root, const RegistryEntry& entry, const Placeholders& placeholders, UndoLog& log) {
+HRESULT WriteEntry(HKEY root, const RegistryEntry& entry, const Placeholders& placeholders, RegistryUndoLog& log) {
   UniqueHkey key;
   const std::wstring path = placeholders.Expand(entry.key);
-  ZV_RETURN_IF_FAILED(log.CreateKey(root, path, key));
+  ZV_RETURN_IF_FAILED(Win32Result(log.CreateKey(root, path, key)));
   const std::wstring name(entry.valueName);  // empty: the key's default value
   switch (entry.type) {
     case REG_SZ: {
       const std::wstring text = placeholders.Expand(entry.text);
       const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
-      return log.SetValue(root, path, key.get(), name, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
+      return Win32Result(
+          log.SetValue(root, path, key.get(), name, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes));
     }
     case REG_DWORD:
-      return log.SetValue(root, path, key.get(), name, REG_DWORD, reinterpret_cast<const BYTE*>(&entry.number),
-                          sizeof(DWORD));
+      return Win32Result(log.SetValue(root, path, key.get(), name, REG_DWORD,
+                                      reinterpret_cast<const BYTE*>(&entry.number), sizeof(DWORD)));
     default:
       return S_OK;  // the key alone
   }
@@ -242,7 +160,7 @@ HRESULT Register(ClassesScope scope) noexcept {
     for (size_t hive = 0; hive < kHiveCount; ++hive) {
       ZV_RETURN_IF_FAILED(OpenHive(static_cast<Hive>(hive), scope, Access::Write, roots[hive]));
     }
-    UndoLog log;
+    RegistryUndoLog log;
     for (const RegistryEntry& entry : RegistrationEntries()) {
       ZV_RETURN_IF_FAILED(WriteEntry(roots[static_cast<size_t>(entry.hive)].get(), entry, placeholders, log));
     }

@@ -17,7 +17,7 @@ constexpr std::array kEntries{
     // The class.
     RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%", L"", REG_SZ, L"%PROGID%", 0},
     RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\InprocServer32", L"", REG_SZ, L"%MODULE%", 0},
-    RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\InprocServer32", L"ThreadingModel", REG_SZ, L"Apartment", 0},
+    RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\InprocServer32", L"ThreadingModel", REG_SZ, kThreadingModel, 0},
     RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\ProgID", L"", REG_SZ, L"%PROGID%", 0},
     RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\TypeLib", L"", REG_SZ, L"%LIBID%", 0},
     RegistryEntry{Hive::Classes, L"CLSID\\%CLSID%\\VERSION", L"", REG_SZ, kTypeLibraryVersion, 0},
@@ -40,7 +40,7 @@ constexpr std::array kEntries{
     // marked safe for starts of the host from the command line.
     RegistryEntry{Hive::CurrentUser, ZV_ADDIN_KEY, L"FriendlyName", REG_SZ, kFriendlyName, 0},
     RegistryEntry{Hive::CurrentUser, ZV_ADDIN_KEY, L"Description", REG_SZ, L"%DESCRIPTION%", 0},
-    RegistryEntry{Hive::CurrentUser, ZV_ADDIN_KEY, L"LoadBehavior", REG_DWORD, L"", kLoadAtStartup},
+    RegistryEntry{Hive::CurrentUser, ZV_ADDIN_KEY, kLoadBehaviorName, REG_DWORD, L"", kLoadAtStartup},
     RegistryEntry{Hive::CurrentUser, ZV_ADDIN_KEY, L"CommandLineSafe", REG_DWORD, L"", 0},
 };
 

@@ -1,0 +1,223 @@
+#include "check/check_form.h"
+
+#include <commctrl.h>
+
+#include <new>
+#include <string>
+
+#include "dialogs/controls.h"
+#include "dialogs/dialog_font.h"
+#include "dialogs/modal_session.h"
+
+namespace zorvane::check {
+namespace {
+
+enum ControlId : int { kIdList = 1001, kIdDetail, kIdSummary, kIdRepair, kIdCopy };
+
+constexpr int kResultColumnTwips = 1050;
+constexpr dialogs::TwipRect kListRect{120, 120, 11010, 3720};
+
+std::wstring Wide(const std::u16string& text) { return {text.begin(), text.end()}; }
+
+}  // namespace
+
+std::wstring CheckForm::Text(TextId id) const { return Wide(RenderText(session_.table(), id)); }
+
+std::wstring_view CheckForm::Caption() const noexcept {
+  const std::u16string_view caption = session_.table()[static_cast<size_t>(TextId::kWindowCaption)].text;
+  return {reinterpret_cast<const wchar_t*>(caption.data()), caption.size()};
+}
+
+dialogs::TwipSize CheckForm::ClientSize() const noexcept { return {11250, 6390}; }
+
+HRESULT CheckForm::CreateControls(HWND dialog, int dpi) noexcept {
+  try {
+    dialog_ = dialog;
+    dpi_ = dpi;
+    font_ = dialogs::CreateDialogFont({}, dpi);
+    // A program's own window: a button on the taskbar although the session parks it under
+    // a hidden owner.
+    SetWindowLongPtrW(dialog, GWL_EXSTYLE, GetWindowLongPtrW(dialog, GWL_EXSTYLE) | WS_EX_APPWINDOW);
+
+    const std::wstring repair = Text(TextId::kButtonRepair);
+    const std::wstring copy = Text(TextId::kButtonCopy);
+    const std::wstring close = Text(TextId::kButtonClose);
+    const dialogs::ControlLayout controls[] = {
+        {WC_LISTVIEWW, L"", WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+         WS_EX_CLIENTEDGE, kIdList, kListRect},
+        {L"EDIT", L"", WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+         WS_EX_CLIENTEDGE, kIdDetail, {120, 3960, 11010, 1560}},
+        {L"BUTTON", repair.c_str(), WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0, kIdRepair, {6540, 5820, 1440, 405}},
+        {L"BUTTON", copy.c_str(), WS_TABSTOP | BS_PUSHBUTTON, 0, kIdCopy, {8100, 5820, 1440, 405}},
+        {L"BUTTON", close.c_str(), WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDCANCEL, {9660, 5820, 1470, 405}},
+        {L"STATIC", L"", SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE, 0, kIdSummary, {120, 5820, 6300, 405}},
+    };
+    HWND previous = nullptr;
+    for (const dialogs::ControlLayout& control : controls) {
+      previous = dialogs::CreateControl(dialog, control, dpi, font_.get(), previous);
+      if (previous == nullptr) return dialogs::LastErrorResult();
+    }
+    list_ = GetDlgItem(dialog, kIdList);
+    detail_ = GetDlgItem(dialog, kIdDetail);
+    summary_ = GetDlgItem(dialog, kIdSummary);
+    repair_ = GetDlgItem(dialog, kIdRepair);
+
+    ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP | LVS_EX_INFOTIP);
+    const std::wstring result = Text(TextId::kColumnResult);
+    const std::wstring explanation = Text(TextId::kColumnText);
+    const int resultWidth = dialogs::TwipsToPixels(kResultColumnTwips, dpi);
+    RECT inside{};
+    GetClientRect(list_, &inside);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = resultWidth;
+    column.pszText = const_cast<wchar_t*>(result.c_str());
+    ListView_InsertColumn(list_, 0, &column);
+    column.cx = inside.right - resultWidth - GetSystemMetrics(SM_CXVSCROLL);
+    column.pszText = const_cast<wchar_t*>(explanation.c_str());
+    ListView_InsertColumn(list_, 1, &column);
+    return S_OK;
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_UNEXPECTED;
+  }
+}
+
+void CheckForm::Load() noexcept {
+  try {
+    Fill();
+  } catch (...) {
+    // The list stays as it is; the buttons still work.
+  }
+}
+
+// The findings, problems first, then hints, then what is in order.
+void CheckForm::Fill() {
+  ListView_DeleteAllItems(list_);
+  const auto& findings = session_.diagnosis().findings;
+  int row = 0;
+  size_t problems = 0;
+  for (const Severity severity : {Severity::kProblem, Severity::kHint, Severity::kOk}) {
+    for (size_t i = 0; i < findings.size(); ++i) {
+      const Finding& finding = findings[i];
+      if (finding.severity != severity) continue;
+      if (severity == Severity::kProblem) ++problems;
+      std::wstring result = Wide(SeverityText(session_.table(), severity));
+      const std::wstring text = Wide(FindingText(session_.table(), finding));
+      LVITEMW item{};
+      item.mask = LVIF_TEXT | LVIF_PARAM;
+      item.iItem = row++;
+      item.pszText = result.data();
+      item.lParam = static_cast<LPARAM>(i);
+      const int index = ListView_InsertItem(list_, &item);
+      ListView_SetItemText(list_, index, 1, const_cast<wchar_t*>(text.c_str()));
+    }
+  }
+  const std::wstring number = std::to_wstring(problems);
+  const std::u16string args[] = {{number.begin(), number.end()}};
+  const std::wstring summary = Wide(
+      RenderText(session_.table(), problems != 0 ? TextId::kSummaryProblems : TextId::kSummaryNoProblems, args));
+  SetWindowTextW(summary_, summary.c_str());
+  EnableWindow(repair_, !session_.diagnosis().repairs.empty());
+  if (row != 0) ListView_SetItemState(list_, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ShowSelected();
+}
+
+void CheckForm::ShowSelected() {
+  const int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+  std::wstring detail;
+  if (row >= 0) {
+    LVITEMW item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    ListView_GetItem(list_, &item);
+    const auto& findings = session_.diagnosis().findings;
+    const auto index = static_cast<size_t>(item.lParam);
+    if (index < findings.size()) {
+      const Finding& finding = findings[index];
+      detail = Wide(RenderText(session_.table(), finding.text, finding.args));
+      if (finding.advice != TextId::kNone) {
+        detail += L"\r\n";
+        detail += Text(TextId::kAdviceLabel);
+        detail += Wide(RenderText(session_.table(), finding.advice, finding.adviceArgs));
+      }
+      detail += L"\r\n(";
+      detail.append(finding.key.begin(), finding.key.end());
+      detail += L")";
+    }
+  }
+  SetWindowTextW(detail_, detail.c_str());
+}
+
+void CheckForm::RunRepair() {
+  const RepairRun run = session_.Repair();
+  std::u16string message;
+  if (run == RepairRun::kPowerPointRunning) {
+    message = RenderText(session_.table(), TextId::kRepairRefused);
+  } else {
+    for (const RepairResult& result : session_.repairResults()) {
+      (message += RepairLine(session_.table(), result, session_.windows64())) += u"\r\n";
+    }
+    if (message.empty()) message = RenderText(session_.table(), TextId::kNothingToRepair);
+    Fill();
+  }
+  const std::wstring caption = Text(TextId::kWindowCaption);
+  MessageBoxW(dialog_, Wide(message).c_str(), caption.c_str(),
+              run == RepairRun::kPowerPointRunning ? MB_OK | MB_ICONWARNING : MB_OK | MB_ICONINFORMATION);
+}
+
+void CheckForm::CopyReport() {
+  const std::u16string report = session_.Report(u"\r\n");
+  const size_t bytes = (report.size() + 1) * sizeof(char16_t);
+  UniqueGlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+  if (!memory) return;
+  void* target = GlobalLock(memory.get());
+  if (target == nullptr) return;
+  memcpy(target, report.c_str(), bytes);
+  GlobalUnlock(memory.get());
+  if (!OpenClipboard(dialog_)) return;
+  EmptyClipboard();
+  // The clipboard owns the memory once it takes it.
+  if (SetClipboardData(CF_UNICODETEXT, memory.get()) != nullptr) memory.release();
+  CloseClipboard();
+  SetWindowTextW(summary_, Text(TextId::kReportCopied).c_str());
+}
+
+std::optional<INT_PTR> CheckForm::OnMessage(dialogs::ModalSession& session, HWND, UINT message, WPARAM wParam,
+                                            LPARAM lParam) noexcept {
+  try {
+    switch (message) {
+      case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+          case IDCANCEL:  // "关闭", Esc
+          case IDOK:      // Enter
+            session.Unload();
+            return TRUE;
+          case kIdRepair:
+            RunRepair();
+            return TRUE;
+          case kIdCopy:
+            CopyReport();
+            return TRUE;
+          default:
+            return std::nullopt;
+        }
+      case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header != nullptr && header->idFrom == kIdList && header->code == LVN_ITEMCHANGED) {
+          const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+          if ((change->uChanged & LVIF_STATE) != 0 && (change->uNewState & LVIS_SELECTED) != 0) ShowSelected();
+          return TRUE;
+        }
+        return std::nullopt;
+      }
+      default:
+        return std::nullopt;
+    }
+  } catch (...) {
+    return TRUE;  // a repair or copy that ran out of memory: the window stays usable
+  }
+}
+
+}  // namespace zorvane::check

@@ -1,0 +1,43 @@
+// One check as the window and the command line run it: read, decide, repair, read again.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "check/check_text.h"
+#include "check/findings.h"
+#include "check/observed_state.h"
+#include "check/report.h"
+
+namespace zorvane::check {
+
+enum class RepairRun { kApplied, kNothingToDo, kPowerPointRunning };
+
+class CheckSession {
+ public:
+  explicit CheckSession(std::span<const TextEntry> table) : table_(table) {}
+
+  // Reads the machine's state again and decides. Throws only std::bad_alloc.
+  void Refresh();
+
+  // Applies the safe repairs (not while PowerPoint runs), then refreshes.
+  RepairRun Repair();
+
+  const Diagnosis& diagnosis() const noexcept { return diagnosis_; }
+  const std::vector<RepairResult>& repairResults() const noexcept { return repairResults_; }
+  std::span<const TextEntry> table() const noexcept { return table_; }
+  bool windows64() const noexcept { return state_.windows64; }
+
+  // The repairs' lines (after Repair), then one line per finding, each ending with `newline`.
+  std::u16string Report(std::u16string_view newline) const;
+
+ private:
+  std::span<const TextEntry> table_;
+  ObservedState state_;
+  Diagnosis diagnosis_;
+  std::vector<RepairResult> repairResults_;
+  std::vector<std::u16string> repairNotes_;
+};
+
+}  // namespace zorvane::check

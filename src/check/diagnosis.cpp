@@ -1,0 +1,261 @@
+#include "check/diagnosis.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "check/pe_image.h"
+
+namespace zorvane::check {
+
+std::optional<Bits> MachineBits(std::optional<std::uint16_t> machine) noexcept {
+  if (!machine) return std::nullopt;
+  if (*machine == kMachineI386) return Bits::k32;
+  if (*machine == kMachineAmd64 || *machine == kMachineArm64) return Bits::k64;
+  return std::nullopt;
+}
+
+Bits PowerPointBits(const PowerPointInstall& install) noexcept {
+  if (const auto bits = MachineBits(install.exeMachine)) return *bits;
+  if (install.clickToRunPlatform) return *install.clickToRunPlatform;
+  return install.registryView;
+}
+
+bool Diagnosis::HasProblems() const noexcept {
+  return std::any_of(findings.begin(), findings.end(),
+                     [](const Finding& finding) { return finding.severity == Severity::kProblem; });
+}
+
+namespace {
+
+using enum TextId;
+
+std::u16string BitsText(Bits bits) { return bits == Bits::k64 ? u"64" : u"32"; }
+
+class Decision {
+ public:
+  explicit Decision(const ObservedState& state) : state_(state) {}
+
+  Diagnosis Run() {
+    PowerPoints();
+    for (const Bits bits : bitnesses_) {
+      const bool registered = Registration(bits);
+      Entry(bits, registered);
+    }
+    Resiliency();
+    Policies();
+    Information();
+    return std::move(result_);
+  }
+
+ private:
+  void Add(std::string key, Severity severity, TextId text, TextId advice, std::vector<std::u16string> args = {},
+           std::vector<std::u16string> adviceArgs = {}) {
+    Finding finding{std::move(key), severity, text, advice, std::move(args), std::move(adviceArgs)};
+    // Both bitnesses may see the same user entry: it is reported once.
+    if (std::find(result_.findings.begin(), result_.findings.end(), finding) == result_.findings.end()) {
+      result_.findings.push_back(std::move(finding));
+    }
+  }
+
+  void AddRepair(Repair repair) {
+    if (std::find(result_.repairs.begin(), result_.repairs.end(), repair) == result_.repairs.end()) {
+      result_.repairs.push_back(std::move(repair));
+    }
+  }
+
+  void PowerPoints() {
+    if (state_.powerPoints.empty()) {
+      Add("powerpoint.installed", Severity::kProblem, kPowerPointNone, kAdvicePowerPointNone);
+      return;
+    }
+    for (const PowerPointInstall& install : state_.powerPoints) {
+      const Bits bits = PowerPointBits(install);
+      if (std::find(bitnesses_.begin(), bitnesses_.end(), bits) == bitnesses_.end()) bitnesses_.push_back(bits);
+      if (install.exeMachine) {
+        Add("powerpoint.installed", Severity::kOk, kPowerPointFound, kNone,
+            {install.version, BitsText(bits), install.folder});
+      } else {
+        Add("powerpoint.installed", Severity::kHint, kPowerPointExeMissing, kAdvicePowerPointExeMissing,
+            {install.version, install.folder, BitsText(bits)});
+      }
+    }
+  }
+
+  // One of our DLLs on disk for `bits`, to register.
+  const DllFile* InstalledDll(Bits bits) const {
+    for (const DllFile& dll : state_.installedDlls) {
+      if (dll.exists && MachineBits(dll.machine) == bits) return &dll;
+    }
+    return nullptr;
+  }
+
+  TextId InstallAdvice() const { return state_.windows64 ? kAdviceInstallX64 : kAdviceInstallX86; }
+
+  // A broken registration: repaired from a DLL of the right bitness where there is one.
+  void BrokenRegistration(Bits bits, TextId text, std::vector<std::u16string> args, const DllFile* candidate) {
+    if (candidate == nullptr) candidate = InstalledDll(bits);
+    if (candidate == nullptr) {
+      Add("addin.registration", Severity::kProblem, text, InstallAdvice(), std::move(args));
+      return;
+    }
+    Add("addin.registration", Severity::kProblem, text, kAdviceRegister, std::move(args), {candidate->path});
+    AddRepair({"addin.registration", RepairAction::kRegisterDll, {}, 0, candidate->path, bits});
+  }
+
+  // Whether PowerPoint of `bits` finds a DLL it can load.
+  bool Registration(Bits bits) {
+    const ClassChain& chain = state_.classes[Index(bits)];
+    const std::u16string bitsText = BitsText(bits);
+    if (!chain.complete) {
+      BrokenRegistration(bits, kRegistrationMissing, {bitsText, state_.progId}, nullptr);
+      return false;
+    }
+    if (!chain.dll.exists) {
+      BrokenRegistration(bits, kFileMissing, {bitsText, chain.dll.path}, nullptr);
+      return false;
+    }
+    const std::optional<Bits> dllBits = MachineBits(chain.dll.machine);
+    if (dllBits != bits) {
+      const std::u16string dllText = dllBits ? BitsText(*dllBits) : u"?";
+      const DllFile* right = InstalledDll(bits);
+      Add("addin.bitness", Severity::kProblem, kBitnessMismatch, right ? kAdviceRegister : InstallAdvice(),
+          {bitsText, chain.dll.path, dllText}, right ? std::vector<std::u16string>{right->path} : std::vector<std::u16string>{});
+      if (right != nullptr) AddRepair({"addin.bitness", RepairAction::kRegisterDll, {}, 0, right->path, bits});
+      return false;
+    }
+    if (!chain.apartmentThreaded) {
+      BrokenRegistration(bits, kThreadingModel, {bitsText, chain.dll.path}, &chain.dll);
+      return false;
+    }
+    Add("addin.registration", Severity::kOk, kRegistrationOk, kNone, {bitsText, chain.dll.path});
+    if (chain.perUser) perUserInstall_ = true;
+    return true;
+  }
+
+  void Entry(Bits bits, bool registered) {
+    const AddinEntry& machine = state_.machineEntries[Index(bits)];
+    const AddinEntry& deciding = state_.userEntry.present ? state_.userEntry : machine;
+    if (!deciding.present) {
+      // Registering writes the entry; without a DLL to register, the package is the way.
+      if (registered) {
+        BrokenRegistration(bits, kEntryMissing, {state_.progId}, &state_.classes[Index(bits)].dll);
+      } else {
+        Add("addin.entry", Severity::kProblem, kEntryMissing, kNone, {state_.progId});
+      }
+      return;
+    }
+    if (state_.userEntry.present && state_.userEntry.onlyLoadBehavior && machine.present) {
+      Add("addin.user_entry", Severity::kHint, kUserEntryHidesMachine, kAdviceUserEntryHidesMachine,
+          {state_.progId});
+    }
+    if (deciding.loadBehavior == state_.loadAtStartup) {
+      Add("addin.load_behavior", Severity::kOk, kLoadBehaviorOk, kNone);
+      return;
+    }
+    const TextId text = !deciding.loadBehavior        ? kLoadBehaviorMissing
+                        : *deciding.loadBehavior == 2 ? kLoadBehaviorAfterFailure
+                        : *deciding.loadBehavior == 0 ? kLoadBehaviorTurnedOff
+                                                      : kLoadBehaviorOther;
+    std::vector<std::u16string> args;
+    if (deciding.loadBehavior) args.push_back(Decimal(*deciding.loadBehavior));
+    Add("addin.load_behavior", Severity::kProblem, text, kAdviceLoadBehavior, std::move(args));
+    AddRepair({"addin.load_behavior", RepairAction::kSetDword, deciding.loadBehaviorPlace, state_.loadAtStartup, {}, Bits::k32});
+  }
+
+  void Resiliency() {
+    for (const VersionResiliency& version : state_.resiliency) {
+      if (!version.disabledItems.empty()) {
+        Add("resiliency.disabled_items", Severity::kProblem, kDisabledItems,
+            version.version == u"12.0" ? kAdviceDisabledItems2007 : kAdviceDisabledItems, {version.version});
+        for (const RegistryPlace& place : version.disabledItems) {
+          AddRepair({"resiliency.disabled_items", RepairAction::kDeleteValue, place, 0, {}, Bits::k32});
+        }
+      }
+      if (version.unreadableDisabledItems != 0) {
+        Add("resiliency.disabled_items_unreadable", Severity::kHint, kDisabledUnreadable, kAdviceDisabledUnreadable,
+            {version.version, Decimal(version.unreadableDisabledItems)});
+      }
+      if (!version.crashingItems.empty()) {
+        Add("resiliency.crashing", Severity::kProblem, kCrashing, kAdviceCrashing, {version.version});
+        for (const RegistryPlace& place : version.crashingItems) {
+          AddRepair({"resiliency.crashing", RepairAction::kDeleteValue, place, 0, {}, Bits::k32});
+        }
+      }
+      if (version.alwaysEnableMissing) {
+        Add("resiliency.always_enable", Severity::kHint, kAlwaysEnable, kAdviceAlwaysEnable, {version.version});
+        AddRepair({"resiliency.always_enable", RepairAction::kSetDword, *version.alwaysEnableMissing, state_.alwaysEnable, {},
+                   Bits::k32});
+      }
+    }
+  }
+
+  // Whether a DLL that PowerPoint would load carries no signature.
+  bool UnsignedDll() const {
+    return std::any_of(bitnesses_.begin(), bitnesses_.end(), [&](Bits bits) {
+      const ClassChain& chain = state_.classes[Index(bits)];
+      return chain.complete && chain.dll.exists && !chain.dll.hasSignature;
+    });
+  }
+
+  std::u16string UnsignedDllPath() const {
+    for (const Bits bits : bitnesses_) {
+      const ClassChain& chain = state_.classes[Index(bits)];
+      if (chain.complete && chain.dll.exists && !chain.dll.hasSignature) return chain.dll.path;
+    }
+    return {};
+  }
+
+  void Policies() {
+    for (const OfficePolicy& policy : state_.policies) {
+      if (policy.disableAllAddins) {
+        Add("policy.disable_all_addins", Severity::kProblem, kPolicyDisableAll, kAdviceAdministrator, {policy.label});
+      }
+      if (policy.requireAddinSignature && UnsignedDll()) {
+        Add("policy.require_signature", Severity::kProblem, kPolicyRequireSignature, kAdviceAdministrator,
+            {policy.label, UnsignedDllPath()});
+      }
+      const bool listed = policy.addinListValue == u"1" || policy.addinListValue == u"2";
+      if (policy.addinListValue == u"0") {
+        Add("policy.restrict_to_list", Severity::kProblem, kPolicyBlocked, kAdviceAdministrator,
+            {policy.label, state_.progId});
+      } else if (policy.restrictToList && !listed) {
+        Add("policy.restrict_to_list", Severity::kProblem, kPolicyRestrictToList, kAdviceAdministrator,
+            {policy.label, state_.progId});
+      }
+    }
+    if (state_.lockedSwitches != 0) {
+      Add("policy.zorvane_locks", Severity::kHint, kOwnLocks, kAdviceOwnLocks, {Decimal(state_.lockedSwitches)});
+    }
+    if (state_.everythingHidden) Add("settings.all_hidden", Severity::kHint, kAllHidden, kAdviceAllHidden);
+  }
+
+  void Information() {
+    for (const Bits bits : state_.clickToRunCopiesDiffering) {
+      Add("clicktorun.addin_copy", Severity::kHint, kClickToRunCopy, kAdviceClickToRunCopy, {BitsText(bits)});
+    }
+    if (perUserInstall_) {
+      Add("info.run_as_administrator", Severity::kHint, kRunAsAdministrator, kAdviceRunAsAdministrator);
+    }
+    Add("info.ui_errors", Severity::kHint, kUiErrors, kAdviceUiErrors);
+  }
+
+  static std::u16string Decimal(std::uint64_t number) {
+    std::u16string digits;
+    do {
+      digits.insert(digits.begin(), static_cast<char16_t>(u'0' + number % 10));
+      number /= 10;
+    } while (number != 0);
+    return digits;
+  }
+
+  const ObservedState& state_;
+  Diagnosis result_;
+  std::vector<Bits> bitnesses_;
+  bool perUserInstall_ = false;
+};
+
+}  // namespace
+
+Diagnosis Diagnose(const ObservedState& state) { return Decision(state).Run(); }
+
+}  // namespace zorvane::check

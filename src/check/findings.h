@@ -1,0 +1,44 @@
+// The check's results: findings to show and the safe repairs that would resolve some of them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check/check_text.h"
+#include "check/observed_state.h"
+
+namespace zorvane::check {
+
+enum class Severity { kOk, kProblem, kHint };
+
+struct Finding {
+  std::string key;  // stable English key, e.g. "addin.load_behavior"
+  Severity severity = Severity::kOk;
+  TextId text = TextId::kNone;
+  TextId advice = TextId::kNone;
+  std::vector<std::u16string> args;        // {0}, {1}... of the text
+  std::vector<std::u16string> adviceArgs;  // ... and of the advice
+  bool operator==(const Finding&) const = default;
+};
+
+enum class RepairAction { kSetDword, kDeleteValue, kRegisterDll };
+
+struct Repair {
+  std::string findingKey;
+  RepairAction action = RepairAction::kSetDword;
+  RegistryPlace place;        // kSetDword, kDeleteValue
+  std::uint32_t number = 0;   // kSetDword
+  std::u16string dll;         // kRegisterDll
+  Bits dllBits = Bits::k32;   // kRegisterDll
+  bool operator==(const Repair&) const = default;
+};
+
+struct Diagnosis {
+  std::vector<Finding> findings;
+  std::vector<Repair> repairs;
+  bool HasProblems() const noexcept;
+};
+
+}  // namespace zorvane::check

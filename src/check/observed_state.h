@@ -1,0 +1,99 @@
+// What the check found on the machine, as plain data: the Windows layer fills it in, the
+// portable decision (diagnosis.h) turns it into findings and repairs. Registry places are
+// filled in by the reader, so the decision itself names no key.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorvane::check {
+
+enum class Bits { k32, k64 };
+inline constexpr std::size_t Index(Bits bits) noexcept { return bits == Bits::k64 ? 1 : 0; }
+
+enum class Root { kCurrentUser, kLocalMachine };
+
+// One registry value (or, with an empty value name, a key's default value) in one view.
+struct RegistryPlace {
+  Root root = Root::kCurrentUser;
+  Bits view = Bits::k32;
+  std::u16string key;
+  std::u16string value;
+  bool operator==(const RegistryPlace&) const = default;
+};
+
+struct DllFile {
+  std::u16string path;
+  bool exists = false;
+  std::optional<std::uint16_t> machine;  // nothing when the file's headers cannot be read
+  bool hasSignature = false;
+};
+
+struct PowerPointInstall {
+  std::u16string version;  // "12.0" ... "16.0"
+  std::u16string folder;   // InstallRoot's Path
+  Bits registryView = Bits::k32;                 // the view whose InstallRoot names it
+  std::optional<std::uint16_t> exeMachine;       // POWERPNT.EXE's, when it could be read
+  std::optional<Bits> clickToRunPlatform;        // Click-to-Run's Platform, where installed so
+};
+
+// ProgID -> CLSID -> InprocServer32 in the classes that one bitness of PowerPoint reads.
+struct ClassChain {
+  bool complete = false;  // the ProgID names a class whose InprocServer32 names a file
+  bool perUser = false;   // the class comes from the user's classes, which win over the machine's
+  DllFile dll;
+  bool apartmentThreaded = false;  // ThreadingModel is the one the host's thread needs
+};
+
+struct AddinEntry {
+  RegistryPlace loadBehaviorPlace;  // the entry's LoadBehavior value
+  bool present = false;
+  std::optional<std::uint32_t> loadBehavior;  // nothing: missing or not a DWORD
+  bool onlyLoadBehavior = false;              // the key holds no other value
+};
+
+struct VersionResiliency {
+  std::u16string version;
+  std::vector<RegistryPlace> disabledItems;   // our DisabledItems values
+  std::size_t unreadableDisabledItems = 0;    // values that are no record at all
+  std::vector<RegistryPlace> crashingItems;   // our CrashingAddinList values
+  std::optional<RegistryPlace> alwaysEnableMissing;  // where "always enable" would go, when absent
+};
+
+// Office's add-in policies in one policy key (a version's, or the cloud policy's).
+struct OfficePolicy {
+  std::u16string label;  // "16.0", "云策略 16.0"
+  bool disableAllAddins = false;
+  bool requireAddinSignature = false;
+  bool restrictToList = false;
+  std::optional<std::u16string> addinListValue;  // our ProgID's value in the AddinList key
+};
+
+struct ObservedState {
+  // The add-in's names and numbers, from where the add-in itself takes them.
+  std::u16string progId;
+  std::uint32_t loadAtStartup = 0;  // the LoadBehavior the add-in registers
+  std::uint32_t alwaysEnable = 0;   // the "always enable" list's value
+  bool windows64 = false;
+  std::vector<PowerPointInstall> powerPoints;
+  std::array<ClassChain, 2> classes;           // by Index(Bits)
+  AddinEntry userEntry;
+  std::array<AddinEntry, 2> machineEntries;    // by Index(Bits)
+  std::vector<DllFile> installedDlls;          // our DLLs beside the check and in its sub-folders
+  std::vector<VersionResiliency> resiliency;
+  std::vector<OfficePolicy> policies;
+  std::vector<Bits> clickToRunCopiesDiffering;
+  std::size_t lockedSwitches = 0;
+  bool everythingHidden = false;
+};
+
+// The bitness a PowerPoint runs as: its program file says so; failing that Click-to-Run's
+// platform, failing that the registry view that named it.
+Bits PowerPointBits(const PowerPointInstall& install) noexcept;
+std::optional<Bits> MachineBits(std::optional<std::uint16_t> machine) noexcept;
+
+}  // namespace zorvane::check

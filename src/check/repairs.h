@@ -1,0 +1,19 @@
+// Applies the check's repairs: only Zorvane's own entries, never a policy. Windows only.
+#pragma once
+
+#include <vector>
+
+#include "check/findings.h"
+#include "check/report.h"
+
+namespace zorvane::check {
+
+// All or nothing: when one repair fails, every change made before it is undone and every
+// result says so. A machine-wide entry the user may not write is left alone and reported as
+// needing an administrator; the others are still made.
+std::vector<RepairResult> ApplyRepairs(const std::vector<Repair>& repairs);
+
+// Whether a PowerPoint process runs in this session (it rewrites these entries when it exits).
+bool PowerPointRunning() noexcept;
+
+}  // namespace zorvane::check

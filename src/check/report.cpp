@@ -1,0 +1,80 @@
+#include "check/report.h"
+
+namespace zorvane::check {
+
+std::u16string SeverityText(std::span<const TextEntry> table, Severity severity) {
+  return RenderText(table, severity == Severity::kOk        ? TextId::kSeverityOk
+                           : severity == Severity::kProblem ? TextId::kSeverityProblem
+                                                            : TextId::kSeverityHint);
+}
+
+std::u16string FindingText(std::span<const TextEntry> table, const Finding& finding) {
+  std::u16string text = RenderText(table, finding.text, finding.args);
+  if (finding.advice != TextId::kNone) {
+    text += u' ';
+    text += RenderText(table, TextId::kAdviceLabel);
+    text += RenderText(table, finding.advice, finding.adviceArgs);
+  }
+  return text;
+}
+
+std::u16string FindingLine(std::span<const TextEntry> table, const Finding& finding) {
+  std::u16string line(finding.key.begin(), finding.key.end());
+  line += u" [";
+  line += SeverityText(table, finding.severity);
+  line += u"] ";
+  line += FindingText(table, finding);
+  return line;
+}
+
+std::u16string PlaceText(const RegistryPlace& place, bool windows64) {
+  std::u16string text = place.root == Root::kCurrentUser ? u"HKCU\\" : u"HKLM\\";
+  text += place.key;
+  if (place.root == Root::kLocalMachine && windows64) text += place.view == Bits::k64 ? u" (64)" : u" (32)";
+  return text;
+}
+
+std::u16string RepairLine(std::span<const TextEntry> table, const RepairResult& result, bool windows64) {
+  const Repair& repair = result.repair;
+  std::u16string change;
+  switch (repair.action) {
+    case RepairAction::kSetDword: {
+      std::u16string number;
+      for (std::uint32_t n = repair.number;; n /= 10) {
+        number.insert(number.begin(), static_cast<char16_t>(u'0' + n % 10));
+        if (n < 10) break;
+      }
+      const std::u16string args[] = {PlaceText(repair.place, windows64), repair.place.value, number};
+      change = RenderText(table, TextId::kChangeSetDword, args);
+      break;
+    }
+    case RepairAction::kDeleteValue: {
+      const std::u16string args[] = {PlaceText(repair.place, windows64), repair.place.value};
+      change = RenderText(table, TextId::kChangeDeleteValue, args);
+      break;
+    }
+    case RepairAction::kRegisterDll: {
+      const std::u16string args[] = {repair.dll};
+      change = RenderText(table, TextId::kChangeRegister, args);
+      break;
+    }
+  }
+  const TextId outcome = result.outcome == RepairOutcome::kDone                 ? TextId::kRepairDone
+                         : result.outcome == RepairOutcome::kNeedsAdministrator ? TextId::kRepairNeedsAdministrator
+                                                                                : TextId::kRepairFailed;
+  std::u16string line = u"repair.";
+  line.append(repair.findingKey.begin(), repair.findingKey.end());
+  line += u' ';
+  const std::u16string args[] = {change};
+  line += RenderText(table, outcome, args);
+  return line;
+}
+
+std::vector<std::u16string> ReportLines(std::span<const TextEntry> table, const Diagnosis& diagnosis) {
+  std::vector<std::u16string> lines;
+  lines.reserve(diagnosis.findings.size());
+  for (const Finding& finding : diagnosis.findings) lines.push_back(FindingLine(table, finding));
+  return lines;
+}
+
+}  // namespace zorvane::check

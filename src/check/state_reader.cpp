@@ -1,0 +1,340 @@
+#include "check/state_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <cwctype>
+#include <span>
+
+#include "check/disabled_items.h"
+#include "check/office_keys.h"
+#include "check/pe_image.h"
+#include "check/registry_views.h"
+#include "settings/advapi32_registry_store.h"
+#include "settings/display_settings.h"
+#include "settings/registry_store.h"
+
+namespace zorvane::check {
+namespace {
+
+constexpr std::array kBits = {Bits::k32, Bits::k64};
+constexpr REGSAM kRead = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
+
+bool SamePath(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+         CSTR_EQUAL;
+}
+
+std::optional<PeHeaders> ReadFileHeaders(const std::wstring& path) {
+  UniqueKernelHandle file;
+  const HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
+  file.reset(opened);
+  std::vector<std::uint8_t> start(kPeHeaderBytes);
+  DWORD read = 0;
+  if (!ReadFile(file.get(), start.data(), static_cast<DWORD>(start.size()), &read, nullptr)) return std::nullopt;
+  start.resize(read);
+  return ReadPeHeaders(start);
+}
+
+bool IsFile(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+DllFile DescribeDll(const std::wstring& path) {
+  DllFile dll;
+  dll.path = ToU16(path);
+  dll.exists = IsFile(path);
+  if (dll.exists) {
+    if (const auto headers = ReadFileHeaders(path)) {
+      dll.machine = headers->machine;
+      dll.hasSignature = headers->hasSignature;
+    }
+  }
+  return dll;
+}
+
+std::wstring WithSlash(std::wstring folder) {
+  if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+  return folder;
+}
+
+class Reader {
+ public:
+  ObservedState Run() {
+    state_.progId = ToU16(addin::kProgId);
+    state_.loadAtStartup = addin::kLoadAtStartup;
+    state_.alwaysEnable = kAlwaysEnable;
+    BOOL wow64 = FALSE;
+    state_.windows64 = IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+    PowerPoints();
+    for (const Bits bits : kBits) Classes(bits);
+    InstalledDlls();
+    Entries();
+    Resiliency();
+    Policies();
+    ClickToRunCopies();
+    OwnSettings();
+    return std::move(state_);
+  }
+
+ private:
+  // On 32-bit Windows the two views are one: it is read once, as the 32-bit one.
+  bool HasView(Bits view) const { return view == Bits::k32 || state_.windows64; }
+
+  std::optional<std::wstring> Text(Root root, Bits view, const std::wstring& path, const std::wstring& name) {
+    UniqueHkey key;
+    if (OpenKey(root, view, path, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) return std::nullopt;
+    return ReadText(key.get(), name);
+  }
+
+  std::optional<DWORD> Dword(Root root, Bits view, const std::wstring& path, const std::wstring& name) {
+    UniqueHkey key;
+    if (OpenKey(root, view, path, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) return std::nullopt;
+    return ReadDword(key.get(), name);
+  }
+
+  void PowerPoints() {
+    std::optional<Bits> platform;
+    if (const auto text = Text(Root::kLocalMachine, Bits::k64, kClickToRunConfigurationKey, kClickToRunPlatform)) {
+      if (*text == L"x64") platform = Bits::k64;
+      if (*text == L"x86") platform = Bits::k32;
+    }
+    for (const wchar_t* version : kPowerPointVersions) {
+      for (const Bits view : kBits) {
+        if (!HasView(view)) continue;
+        const std::wstring installRoot = std::wstring(kOfficeKey) + L"\\" + version + kInstallRootSubkey;
+        auto folder = Text(Root::kLocalMachine, view, installRoot, kInstallRootPath);
+        // Click-to-Run keeps Office's machine keys in its private copy of the registry.
+        if (!folder && platform && std::wstring(version) == kClickToRunVersion) {
+          const std::wstring copy = std::wstring(kClickToRunMachineKey) + (view == Bits::k32 ? kWow6432Node : L"") +
+                                    installRoot;
+          folder = Text(Root::kLocalMachine, Bits::k64, copy, kInstallRootPath);
+        }
+        if (!folder || folder->empty()) continue;
+        PowerPointInstall install;
+        install.version = ToU16(version);
+        install.folder = ToU16(*folder);
+        install.registryView = view;
+        if (const auto headers = ReadFileHeaders(WithSlash(*folder) + kProgramFile)) install.exeMachine = headers->machine;
+        if (std::wstring(version) == kClickToRunVersion) install.clickToRunPlatform = platform;
+        // Both views may name the same folder (an entry PowerPoint's setup wrote twice).
+        const bool seen = std::any_of(state_.powerPoints.begin(), state_.powerPoints.end(), [&](const auto& other) {
+          return other.version == install.version && SamePath(ToWide(other.folder), *folder);
+        });
+        if (!seen) state_.powerPoints.push_back(std::move(install));
+      }
+    }
+  }
+
+  // The ProgID's class and its server, each from the user's classes where they have it, as
+  // COM merges the two.
+  void Classes(Bits bits) {
+    const Bits view = HasView(bits) ? bits : Bits::k32;
+    const std::wstring progIdKey = std::wstring(kClassesKey) + addin::kProgId + L"\\CLSID";
+    auto clsid = Text(Root::kCurrentUser, view, progIdKey, L"");
+    if (!clsid) clsid = Text(Root::kLocalMachine, view, progIdKey, L"");
+    if (!clsid || clsid->empty()) return;
+    const std::wstring server = std::wstring(kClassesKey) + L"CLSID\\" + *clsid + L"\\InprocServer32";
+    ClassChain& chain = state_.classes[Index(bits)];
+    for (const Root root : {Root::kCurrentUser, Root::kLocalMachine}) {
+      UniqueHkey key;
+      if (OpenKey(root, view, server, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) continue;
+      const auto path = ReadText(key.get(), L"");
+      if (!path || path->empty()) return;
+      chain.complete = true;
+      chain.perUser = root == Root::kCurrentUser;
+      chain.dll = DescribeDll(*path);
+      chain.apartmentThreaded = ReadText(key.get(), L"ThreadingModel") == std::wstring(addin::kThreadingModel);
+      ourPaths_.push_back(*path);
+      return;
+    }
+  }
+
+  // The DLLs that came with this program: beside it, and one folder down (one per bitness).
+  void InstalledDlls() {
+    std::wstring self(MAX_PATH, L'\0');
+    for (;;) {
+      const DWORD length = GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
+      if (length == 0) return;
+      if (length < self.size()) {
+        self.resize(length);
+        break;
+      }
+      self.resize(self.size() * 2);
+    }
+    const std::wstring folder = self.substr(0, self.find_last_of(L'\\') + 1);
+    std::vector<std::wstring> candidates{folder + addin::kDllFileName};
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        const std::wstring name = found.cFileName;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && name != L"." && name != L"..") {
+          candidates.push_back(folder + name + L"\\" + addin::kDllFileName);
+        }
+      } while (FindNextFileW(search, &found));
+      FindClose(search);
+    }
+    for (const std::wstring& path : candidates) {
+      if (!IsFile(path)) continue;
+      state_.installedDlls.push_back(DescribeDll(path));
+      ourPaths_.push_back(path);
+    }
+  }
+
+  AddinEntry Entry(Root root, Bits view) {
+    AddinEntry entry;
+    const std::wstring path = std::wstring(addin::kHostAddinsKey) + L"\\" + addin::kProgId;
+    entry.loadBehaviorPlace = {root, view, ToU16(path), ToU16(addin::kLoadBehaviorName)};
+    UniqueHkey key;
+    if (OpenKey(root, view, path, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) return entry;
+    entry.present = true;
+    if (const auto number = ReadDword(key.get(), addin::kLoadBehaviorName)) entry.loadBehavior = *number;
+    const auto names = ValueNames(key.get());
+    entry.onlyLoadBehavior = names.size() == 1 && SamePath(names.front(), addin::kLoadBehaviorName);
+    return entry;
+  }
+
+  void Entries() {
+    state_.userEntry = Entry(Root::kCurrentUser, Bits::k32);
+    for (const Bits bits : kBits) state_.machineEntries[Index(bits)] = Entry(Root::kLocalMachine, HasView(bits) ? bits : Bits::k32);
+  }
+
+  bool OurPath(const std::wstring& path) const {
+    return std::any_of(ourPaths_.begin(), ourPaths_.end(), [&](const std::wstring& ours) { return SamePath(ours, path); });
+  }
+
+  bool Installed(const wchar_t* version) const {
+    return std::any_of(state_.powerPoints.begin(), state_.powerPoints.end(),
+                       [&](const PowerPointInstall& install) { return install.version == ToU16(version); });
+  }
+
+  void Resiliency() {
+    for (const wchar_t* version : kPowerPointVersions) {
+      VersionResiliency found;
+      found.version = ToU16(version);
+      const std::wstring base = std::wstring(kOfficeKey) + L"\\" + version;
+      const std::wstring disabledPath = base + kDisabledItemsSubkey;
+      UniqueHkey key;
+      if (OpenKey(Root::kCurrentUser, Bits::k32, disabledPath, kRead, key) == ERROR_SUCCESS) {
+        for (const std::wstring& name : ValueNames(key.get())) {
+          const auto value = ReadValue(key.get(), name);
+          const auto item = value && value->type == REG_BINARY ? ParseDisabledItem(value->data) : std::nullopt;
+          if (!item) {
+            ++found.unreadableDisabledItems;
+          } else if (OurPath(ToWide(item->path))) {
+            found.disabledItems.push_back({Root::kCurrentUser, Bits::k32, ToU16(disabledPath), ToU16(name)});
+          }
+        }
+      }
+      const std::wstring crashingPath = base + kCrashingSubkey;
+      if (OpenKey(Root::kCurrentUser, Bits::k32, crashingPath, kRead, key) == ERROR_SUCCESS) {
+        for (const std::wstring& name : ValueNames(key.get())) {
+          if (NamesUs(key.get(), name)) {
+            found.crashingItems.push_back({Root::kCurrentUser, Bits::k32, ToU16(crashingPath), ToU16(name)});
+          }
+        }
+      }
+      if (Installed(version) && wcscmp(version, kFirstAlwaysEnableVersion) >= 0) {
+        const std::wstring alwaysPath = base + kAlwaysEnableSubkey;
+        bool present = false;
+        if (OpenKey(Root::kCurrentUser, Bits::k32, alwaysPath, KEY_QUERY_VALUE, key) == ERROR_SUCCESS) {
+          present = RegQueryValueExW(key.get(), addin::kProgId, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+        }
+        if (!present) found.alwaysEnableMissing = RegistryPlace{Root::kCurrentUser, Bits::k32, ToU16(alwaysPath), ToU16(addin::kProgId)};
+      }
+      state_.resiliency.push_back(std::move(found));
+    }
+  }
+
+  // A crash record names us by our ProgID as its name, or by one of our DLLs as its data.
+  bool NamesUs(HKEY key, const std::wstring& name) const {
+    if (SamePath(name, addin::kProgId) || OurPath(name)) return true;
+    const auto value = ReadValue(key, name);
+    if (!value) return false;
+    if (value->type == REG_BINARY) {
+      const auto item = ParseDisabledItem(value->data);
+      return item && OurPath(ToWide(item->path));
+    }
+    const auto text = ReadText(key, name);
+    return text && (SamePath(*text, addin::kProgId) || OurPath(*text));
+  }
+
+  OfficePolicy Policy(const std::wstring& base, std::u16string label) {
+    OfficePolicy policy;
+    policy.label = std::move(label);
+    policy.disableAllAddins = Dword(Root::kCurrentUser, Bits::k32, base + kPolicySecuritySubkey, kDisableAllAddins) == 1u;
+    policy.requireAddinSignature =
+        Dword(Root::kCurrentUser, Bits::k32, base + kPolicySecuritySubkey, kRequireAddinSignature) == 1u;
+    policy.restrictToList = Dword(Root::kCurrentUser, Bits::k32, base + kPolicyResiliencySubkey, kRestrictToList) == 1u;
+    if (const auto text = Text(Root::kCurrentUser, Bits::k32, base + kPolicyAddinListSubkey, addin::kProgId)) {
+      policy.addinListValue = ToU16(*text);
+    }
+    return policy;
+  }
+
+  void Policies() {
+    const bool none = state_.powerPoints.empty();
+    for (const wchar_t* version : kPowerPointVersions) {
+      if (none || Installed(version)) state_.policies.push_back(Policy(kOfficePolicyKey + std::wstring(version), ToU16(version)));
+    }
+    if (none || Installed(kClickToRunVersion)) state_.policies.push_back(Policy(kCloudPolicyKey, u"Cloud 16.0"));
+  }
+
+  static std::vector<std::pair<std::wstring, RawValue>> Values(HKEY key) {
+    std::vector<std::pair<std::wstring, RawValue>> values;
+    for (std::wstring& name : ValueNames(key)) {
+      if (auto value = ReadValue(key, name)) values.emplace_back(std::move(name), std::move(*value));
+    }
+    std::sort(values.begin(), values.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return values;
+  }
+
+  void ClickToRunCopies() {
+    const std::wstring entry = std::wstring(addin::kHostAddinsKey) + L"\\" + addin::kProgId;
+    for (const Bits bits : kBits) {
+      if (!HasView(bits)) continue;
+      const std::wstring copyPath =
+          std::wstring(kClickToRunMachineKey) + (state_.windows64 && bits == Bits::k32 ? kWow6432Node : L"") + entry;
+      UniqueHkey copy;
+      if (OpenKey(Root::kLocalMachine, Bits::k64, copyPath, kRead, copy) != ERROR_SUCCESS) continue;
+      UniqueHkey real;
+      const bool same = OpenKey(Root::kLocalMachine, bits, entry, kRead, real) == ERROR_SUCCESS &&
+                        [&] {
+                          const auto a = Values(copy.get());
+                          const auto b = Values(real.get());
+                          return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+                            return x.first == y.first && x.second.type == y.second.type && x.second.data == y.second.data;
+                          });
+                        }();
+      if (!same) state_.clickToRunCopiesDiffering.push_back(bits);
+    }
+  }
+
+  void OwnSettings() {
+    settings::LocalMachineRegistryReader machine;
+    settings::CurrentUserRegistryStore user;
+    const settings::PolicySettings policies = settings::ReadPolicySettings(machine, user);
+    bool anyShown = false;
+    for (std::size_t i = 0; i < settings::kSwitchCount; ++i) {
+      if (policies[i]) ++state_.lockedSwitches;
+      const bool shown = policies[i] ? *policies[i]
+                                     : settings::SwitchFromText(user.GetSettingText(settings::kSettingsKeyPath,
+                                                                                    settings::kSwitchNames[i])) ==
+                                           settings::kHostTrue;
+      anyShown = anyShown || shown;
+    }
+    state_.everythingHidden = !anyShown;
+  }
+
+  ObservedState state_;
+  std::vector<std::wstring> ourPaths_;
+};
+
+}  // namespace
+
+ObservedState ReadObservedState() { return Reader().Run(); }
+
+}  // namespace zorvane::check
