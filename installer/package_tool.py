@@ -14,6 +14,7 @@
       that sets the real text once the package has its code page.
 """
 import hashlib
+import re
 import struct
 import sys
 import uuid
@@ -173,10 +174,12 @@ def components(arch, captures, updates):
 def wxs(template, out_wxs, out_sql, captures, assignments):
     text = open(template, encoding="utf-8").read()
     updates = []
-    folder_xml, root_xml, refs = components(dict(a.split("=", 1) for a in assignments)["ARCH"], captures, updates)
+    arch = dict(a.split("=", 1) for a in assignments)["ARCH"]
+    folder_xml, root_xml, refs = components(arch, captures, updates)
     for placeholder, lines, depth in (("FOLDER_COMPONENTS", folder_xml, 10), ("ROOT_COMPONENTS", root_xml, 6),
                                       ("COMPONENT_REFS", refs, 6)):
         text = text.replace(f"@{placeholder}@", "\n".join(" " * depth + line for line in lines))
+    text = re.sub(r"@COMPONENT_GUID:(\w+)@", lambda m: guid(["component", arch, m.group(1), LAYOUT]), text)
     for assignment in assignments:
         name, _, value = assignment.partition("=")
         if not value.isascii():

@@ -17,7 +17,7 @@ mkdir -p "$work"
 status=0
 fail() { echo "FAIL $*" >&2; status=1; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/default/CMakeCache.txt)
-files=("Zorvane-$version-x86.msi" "Zorvane-$version-x64.msi" x86/Zorvane.dll x64/Zorvane.dll)
+files=("Zorvane-$version-x86.msi" "Zorvane-$version-x64.msi" x86/Zorvane.dll x64/Zorvane.dll ZorvaneCheck.exe)
 
 echo "== the packages' registry rows are the DLLs' own registration, each in its view"
 capture() {  # capture ARCH FILE_ID FOLDER: the DLL's own rows, sorted
@@ -30,7 +30,9 @@ for arch in x86 x64; do
   msi=$dist/Zorvane-$version-$arch.msi
   view=32
   [ $arch = x64 ] && view=64
-  capture $arch ZorvaneDll INSTALLFOLDER | sed "s/^/$view	/" >"$work/$arch-capture.tsv"
+  # Beside them, the value that keys the check program's Start-menu shortcut.
+  { capture $arch ZorvaneDll INSTALLFOLDER; printf '%s\t%s\t%s\t%s\n' -1 'Software\Zorvane' CheckShortcut '#1'; } |
+    sed "s/^/$view	/" >"$work/$arch-capture.tsv"
   # The x64 package registers the 32-bit DLL of its sub-folder x86 in the 32-bit view: its
   # CLSID and Interface keys, its type library entry and the add-in entry; what both views
   # share (ProgID, type library) stands once.
@@ -50,7 +52,14 @@ for arch in x86 x64; do
   msiinfo export "$msi" Property | tr -d '\r' | grep -q -x -F "Manufacturer	$author" ||
     fail "$arch: the publisher is not the configured author \"$author\""
 done
-msiextract -C "$work/x64-files" "$dist/Zorvane-$version-x64.msi" >/dev/null
+for arch in x86 x64; do
+  msiextract -C "$work/$arch-files" "$dist/Zorvane-$version-$arch.msi" >/dev/null
+  cmp -s "$(find "$work/$arch-files" -name ZorvaneCheck.exe)" "$dist/ZorvaneCheck.exe" ||
+    fail "$arch: the package does not hold the check program"
+  msiinfo export "$dist/Zorvane-$version-$arch.msi" Shortcut | tr -d '\r' |
+    grep -q -F "	ProgramMenuFolder	ZORVDIAG|Zorvane 诊断	CheckShortcut	[INSTALLFOLDER]ZorvaneCheck.exe	" ||
+    fail "$arch: no Start-menu shortcut \"Zorvane 诊断\" to the check program"
+done
 cmp -s "$(find "$work/x64-files" -path '*/x86/Zorvane.dll')" "$dist/x86/Zorvane.dll" ||
   fail "the x64 package does not hold the 32-bit DLL in its sub-folder x86"
 
@@ -67,6 +76,7 @@ broken() {  # broken ICE QUERY: the rules find ICE in a copy of the x64 package 
 broken ICE03 "UPDATE Directory SET DefaultDir='Zorvane x64' WHERE Directory='INSTALLFOLDER'"
 broken ICE80 "UPDATE Component SET Attributes=4 WHERE Component='SharedClasses'"
 broken ICE57 "UPDATE Registry SET Component_='Addin' WHERE Component_='AddinEntry'"
+broken ICE43 "UPDATE Shortcut SET Component_='Check'"
 broken ICE69 "UPDATE Registry SET Value='[#ZorvaneDll3]' WHERE Value='[#ZorvaneDll]'"
 msiinfo export "$dist/Zorvane-$version-x86.msi" LaunchCondition | tr -d '\r' | grep -q '^VersionNT >= 601 OR ALLUSERS = 1	.*ALLUSERS=1' ||
   fail "no launch condition for per-user installs before Windows 7"
