@@ -15,6 +15,8 @@
 # one is refused with the downgrade message; uninstalling leaves the registry and drive C: as
 # they were before, apart from Windows Installer's bookkeeping and the user's own settings.
 # Per user (ALLUSERS="", given again to /x): the add-in entry lands under HKCU and goes again.
+# Both ways the check program runs from the top of the install folder and has its Start-menu
+# shortcut.
 # Wine's msiexec reports a failed install (1603) as exit status 67.
 set -euo pipefail
 state=$(realpath -m "${1:?state dir}") prefix_arch=${2:?win32|win64} arch=${3:?x86|x64}
@@ -86,6 +88,15 @@ host_runs() {  # host_runs LABEL ROOT [HOST]: the stand-in host connects the add
     { cat "$out" >&2; fail "$1: the stand-in host did not show the add-in's tab"; }
 }
 
+check_program_runs() {  # check_program_runs LABEL: the installed check program reports, and its shortcut is there
+  local out=$state/check-$1.txt status=0
+  run "$drive_c/$program_files/$folder/ZorvaneCheck.exe" --report >"$out" 2>&1 || status=$?
+  { [ $status -le 1 ] && grep -q '^powerpoint\.installed \[正常\]' "$out" && grep -q '^addin\.registration \[正常\]' "$out"; } ||
+    { cat "$out" >&2; fail "$1: the installed check program ended with $status"; }
+  [ "$(find "$drive_c" -path '*/Start Menu/Programs/Zorvane 诊断.lnk' | wc -l)" = 1 ] ||
+    fail "$1: no Start-menu shortcut \"Zorvane 诊断\""
+}
+
 hosts_run() {  # hosts_run LABEL ROOT: each stand-in host this package serves connects the add-in
   host_runs "$1" "$2"
   [ -z "$host32" ] || host_runs "$1-32" "$2" "$host32"
@@ -130,6 +141,15 @@ old_version=$(version_of "$old_msi") new_version=$(version_of "$new_msi")
 author=$(msiinfo export "$old_msi" Property | tr -d '\r' | sed -n 's/^Manufacturer\t//p')
 web=$(msiinfo export "$old_msi" Property | tr -d '\r' | sed -n 's/^ARPHELPLINK\t//p')
 
+# Wine's menu builder would copy the Start-menu shortcut into the desktop's menus outside the
+# prefix: it stays off.
+run reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f >/dev/null
+# A PowerPoint of the package's bitness for the check program to find: the stand-in host as
+# POWERPNT.EXE in the folder its InstallRoot names.
+mkdir -p "$drive_c/PowerPoint"
+cp "$host" "$drive_c/PowerPoint/POWERPNT.EXE"
+run reg add 'HKLM\Software\Microsoft\Office\16.0\PowerPoint\InstallRoot' /v Path /d 'C:\PowerPoint\' /f $view >/dev/null
+
 snapshot "$state/before"
 
 step "per machine: install $old_version"
@@ -145,6 +165,7 @@ if [ "$arch" = x64 ]; then
   [ "$(reg_value "HKLM\\$addin_key" LoadBehavior /reg:32)" = 0x3 ] || fail "no add-in entry under HKLM's 32-bit view"
 fi
 hosts_run installed HKLM
+check_program_runs installed
 [ "$(products)" = "$old_version" ] || fail "Add/Remove Programs lists: $(products | tr '\n' ' ')"
 arp_entry_is_complete
 
@@ -162,7 +183,7 @@ msiexec /i "$old_msi" downgrade.log ALLUSERS=1 || status=$?
 grep -a -q "WIX_DOWNGRADE_DETECTED = {" "$drive_c/downgrade.log" &&
   grep -a -q "LaunchConditions. Return value 0" "$drive_c/downgrade.log" ||
   fail "the downgrade was not refused by its launch condition"
-msiinfo export "$old_msi" LaunchCondition | grep -q "^NOT WIX_DOWNGRADE_DETECTED.*A newer version of Zorvane is already installed" ||
+msiinfo export "$old_msi" LaunchCondition | grep "^NOT WIX_DOWNGRADE_DETECTED.*A newer version of Zorvane is already installed" >/dev/null ||
   fail "the package has no downgrade message"
 [ "$(products)" = "$new_version" ] || fail "after the refused downgrade Add/Remove Programs lists: $(products | tr '\n' ' ')"
 hosts_run kept HKLM
@@ -199,6 +220,7 @@ msiexec /i "$new_msi" install-user.log 'ALLUSERS=""' || fail "per-user install f
 [ "$(reg_value "HKCU\\$addin_key" LoadBehavior)" = 0x3 ] || fail "no add-in entry under HKCU"
 if run reg query "HKLM\\$addin_key" $view >/dev/null 2>&1; then fail "a per-user install wrote the add-in entry under HKLM"; fi
 hosts_run per-user HKCU
+check_program_runs per-user
 msiexec /x "$new_msi" uninstall-user.log 'ALLUSERS=""' || fail "per-user uninstall failed with $?"
 snapshot "$state/after-user"
 diff -u "$state/before.reg" "$state/after-user.reg" >&2 || fail "the registry differs from before the per-user install"

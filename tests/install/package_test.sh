@@ -49,7 +49,7 @@ for arch in x86 x64; do
   tree=build/default/windows
   [ $arch = x64 ] && tree=build/windows-x64
   author=$(sed -n 's/^ZORVANE_AUTHOR:STRING=//p' "$tree/CMakeCache.txt")
-  msiinfo export "$msi" Property | tr -d '\r' | grep -q -x -F "Manufacturer	$author" ||
+  msiinfo export "$msi" Property | tr -d '\r' | grep -x -F "Manufacturer	$author" >/dev/null ||
     fail "$arch: the publisher is not the configured author \"$author\""
 done
 for arch in x86 x64; do
@@ -57,7 +57,7 @@ for arch in x86 x64; do
   cmp -s "$(find "$work/$arch-files" -name ZorvaneCheck.exe)" "$dist/ZorvaneCheck.exe" ||
     fail "$arch: the package does not hold the check program"
   msiinfo export "$dist/Zorvane-$version-$arch.msi" Shortcut | tr -d '\r' |
-    grep -q -F "	ProgramMenuFolder	ZORVDIAG|Zorvane 诊断	CheckShortcut	[INSTALLFOLDER]ZorvaneCheck.exe	" ||
+    grep -F "	ProgramMenuFolder	ZORVDIAG|Zorvane 诊断	CheckShortcut	[INSTALLFOLDER]ZorvaneCheck.exe	" >/dev/null ||
     fail "$arch: no Start-menu shortcut \"Zorvane 诊断\" to the check program"
 done
 cmp -s "$(find "$work/x64-files" -path '*/x86/Zorvane.dll')" "$dist/x86/Zorvane.dll" ||
@@ -78,7 +78,7 @@ broken ICE80 "UPDATE Component SET Attributes=4 WHERE Component='SharedClasses'"
 broken ICE57 "UPDATE Registry SET Component_='Addin' WHERE Component_='AddinEntry'"
 broken ICE43 "UPDATE Shortcut SET Component_='Check'"
 broken ICE69 "UPDATE Registry SET Value='[#ZorvaneDll3]' WHERE Value='[#ZorvaneDll]'"
-msiinfo export "$dist/Zorvane-$version-x86.msi" LaunchCondition | tr -d '\r' | grep -q '^VersionNT >= 601 OR ALLUSERS = 1	.*ALLUSERS=1' ||
+msiinfo export "$dist/Zorvane-$version-x86.msi" LaunchCondition | tr -d '\r' | grep '^VersionNT >= 601 OR ALLUSERS = 1	.*ALLUSERS=1' >/dev/null ||
   fail "no launch condition for per-user installs before Windows 7"
 
 echo "== a second run gives the same files"
