@@ -96,13 +96,13 @@ old_windows_text="此版本的 Windows 仅支持为所有用户安装 Zorvane：
 # binary TREE TRIPLE BUILT OUT: the stripped program of the release, with fixed time stamps,
 # signed if asked
 binary() {
-  local tree=$1 triple=$2 dll=$4 web
-  mkdir -p "$(dirname "$dll")"
-  "$triple-strip" --strip-all -o "$dll" "$tree/$3"
-  python3 installer/package_tool.py stamp-pe "$dll" "$SOURCE_DATE_EPOCH"
+  local tree=$1 triple=$2 built=$3 file=$4 web
+  mkdir -p "$(dirname "$file")"
+  "$triple-strip" --strip-all -o "$file" "$tree/$built"
+  python3 installer/package_tool.py stamp-pe "$file" "$SOURCE_DATE_EPOCH"
   web=$(cache_value ZORVANE_WEB_ADDRESS "$tree")
-  sign "$dll" "$web"
-  touch -d "@$SOURCE_DATE_EPOCH" "$dll"
+  sign "$file" "$web"
+  touch -d "@$SOURCE_DATE_EPOCH" "$file"
 }
 
 # capture ARCH FILE_ID FOLDER: the registry rows of the release's DLL of ARCH, from its own
