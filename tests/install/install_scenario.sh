@@ -16,7 +16,7 @@
 # they were before, apart from Windows Installer's bookkeeping and the user's own settings.
 # Per user (ALLUSERS="", given again to /x): the add-in entry lands under HKCU and goes again.
 # Both ways the check program runs from the top of the install folder and has its Start-menu
-# shortcut.
+# shortcut. On Windows Vista (Windows Installer 4.5) a per-user install is refused.
 # Wine's msiexec reports a failed install (1603) as exit status 67.
 set -euo pipefail
 state=$(realpath -m "${1:?state dir}") prefix_arch=${2:?win32|win64} arch=${3:?x86|x64}
@@ -59,8 +59,8 @@ msiexec() {  # msiexec ACTION MSI LOG PROPERTIES...: its exit status
 # The registry (as .reg lines, each prefixed with its key) and drive C:'s entries, without
 # what Windows Installer keeps for itself, what Wine changes by itself as programs start (the
 # random seed, device links, the service counter, the network cards it lists when first
-# asked) and the user's settings, which the add-in
-# writes and which stay.
+# asked, the display driver's keys it writes as its desktop starts) and the user's settings,
+# which the add-in writes and which stay.
 snapshot() {
   local out=$1 hive
   for hive in HKLM HKCU; do
@@ -72,6 +72,7 @@ snapshot() {
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Cryptography\\RNG\] "Seed"' |
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\(DeviceClasses\\.*\\Control\] "Linked"|ServiceCurrent\])' |
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Windows NT\\CurrentVersion\\NetworkCards[]\\]' |
+    grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Video[]\\]' |
     grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Shared Tools(\\Quelby)?[]\\]' >"$out.reg"
   (cd "$drive_c" && find . -mindepth 1 \( -path ./windows/Installer -o -path ./windows/temp -o -path './users/*/Temp' -o -path './users/*/AppData/Roaming/Microsoft/Installer' \
      -o -name '*.log' \) -prune -o -printf '%y %p\n' | sort) >"$out.files"
@@ -244,4 +245,11 @@ if [ -n "$other_arch" ]; then
   grep -v -x -E '\[HKEY_CURRENT_USER\\Software\\(Classes|Microsoft\\Office(\\PowerPoint(\\Addins)?)?)\]' "$state/after-regsvr32.reg" |
     diff -u "$state/before.reg" - >&2 || fail "the registry differs from before the registrations"
 fi
+step "Windows Vista: a per-user install is refused"
+run winecfg /v vista
+status=0
+msiexec /i "$new_msi" install-vista.log 'ALLUSERS=""' || status=$?
+{ [ $status -eq 67 ] || [ $status -eq 1603 ]; } && grep -a -q "VersionNT = 600" "$drive_c/install-vista.log" &&
+  grep -a -q "LaunchConditions. Return value 0" "$drive_c/install-vista.log" && [ -z "$(products)" ] ||
+  fail "a per-user install on Windows Vista ended with status $status, not refused by its launch condition"
 step "passed"
