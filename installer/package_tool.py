@@ -135,10 +135,11 @@ def components(arch, captures, updates):
     """The package's components, from its captures (VIEW:FILE_ID:FOLDER:ROWS, the package's
     own bitness first). Classes of one view stay with their DLL; the add-in entry (HKMU) is a
     component of its own, keyed on FriendlyName, which Office never rewrites (it rewrites
-    LoadBehavior); ProgID and type library, which both views share, are written once. A second
-    view (the 32-bit DLL of the x64 package) lies in a sub-folder: its file is in a component of
-    the folder's bitness and its registry in a 32-bit component at the root, the DLL named by
-    its folder rather than by a reference to another component's file."""
+    LoadBehavior); ProgID and type library, which both views share, are written once, by the
+    package's own bitness (its help folder too). A second view (the 32-bit DLL of the x64
+    package) lies in a sub-folder: its file is in a component of the folder's bitness and its
+    registry in a 32-bit component at the root, the DLL named by its folder rather than by a
+    reference to another component's file."""
     folder_xml, root_xml, refs = [], [], []
     for index, capture in enumerate(captures):
         view, file_id, folder, rows_path = capture.split(":", 3)
