@@ -89,13 +89,16 @@ class Decision {
     return nullptr;
   }
 
-  TextId InstallAdvice() const { return state_.windows64 ? kAdviceInstallX64 : kAdviceInstallX86; }
+  // 64-bit PowerPoint, or any on 64-bit Windows: the x64 package serves both bitnesses there.
+  TextId InstallAdvice(Bits bits) const {
+    return bits == Bits::k64 || state_.windows64 ? kAdviceInstallX64 : kAdviceInstallX86;
+  }
 
   // A broken registration: repaired from a DLL of the right bitness where there is one.
   void BrokenRegistration(Bits bits, TextId text, std::vector<std::u16string> args, const DllFile* candidate) {
     if (candidate == nullptr) candidate = InstalledDll(bits);
     if (candidate == nullptr) {
-      Add("addin.registration", Severity::kProblem, text, InstallAdvice(), std::move(args));
+      Add("addin.registration", Severity::kProblem, text, InstallAdvice(bits), std::move(args));
       return;
     }
     Add("addin.registration", Severity::kProblem, text, kAdviceRegister, std::move(args), {candidate->path});
@@ -118,7 +121,7 @@ class Decision {
     if (dllBits != bits) {
       const std::u16string dllText = dllBits ? BitsText(*dllBits) : u"?";
       const DllFile* right = InstalledDll(bits);
-      Add("addin.bitness", Severity::kProblem, kBitnessMismatch, right ? kAdviceRegister : InstallAdvice(),
+      Add("addin.bitness", Severity::kProblem, kBitnessMismatch, right ? kAdviceRegister : InstallAdvice(bits),
           {bitsText, chain.dll.path, dllText}, right ? std::vector<std::u16string>{right->path} : std::vector<std::u16string>{});
       if (right != nullptr) AddRepair({"addin.bitness", RepairAction::kRegisterDll, {}, 0, right->path, bits});
       return false;

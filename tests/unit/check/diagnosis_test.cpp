@@ -1,0 +1,237 @@
+#include "check/diagnosis.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "check/pe_image.h"
+#include "check/report.h"
+
+namespace zorvane::check {
+namespace {
+
+const RegistryPlace kUserLoadBehavior{Root::kCurrentUser, Bits::k32, u"Addins\\Z", u"LoadBehavior"};
+const RegistryPlace kMachineLoadBehavior{Root::kLocalMachine, Bits::k64, u"Addins\\Z", u"LoadBehavior"};
+
+DllFile Dll(std::u16string path, std::uint16_t machine, bool signature = false) {
+  return {std::move(path), true, machine, signature};
+}
+
+// 64-bit Windows with 64-bit PowerPoint 16.0 and the 64-bit add-in registered and enabled.
+ObservedState Healthy() {
+  ObservedState state;
+  state.progId = u"Zorvane.Connect";
+  state.loadAtStartup = 3;
+  state.alwaysEnable = 1;
+  state.windows64 = true;
+  state.powerPoints = {{u"16.0", u"C:\\Office16", Bits::k64, kMachineAmd64, Bits::k64}};
+  state.classes[Index(Bits::k64)] = {true, false, Dll(u"C:\\Z\\x64\\Zorvane.dll", kMachineAmd64), true};
+  state.userEntry = {kUserLoadBehavior, true, 3u, false};
+  state.machineEntries[Index(Bits::k64)].loadBehaviorPlace = kMachineLoadBehavior;
+  state.resiliency = {{u"16.0", {}, 0, {}, std::nullopt}};
+  state.policies = {{u"16.0", false, false, false, std::nullopt}};
+  return state;
+}
+
+struct Expected {
+  std::string key;
+  Severity severity;
+};
+
+struct ExpectedRepair {
+  std::string findingKey;
+  RepairAction action;
+  std::u16string target;  // the value name, or the DLL
+  std::uint32_t number = 0;
+};
+
+struct Case {
+  const char* name;
+  std::function<void(ObservedState&)> change;
+  std::vector<Expected> notOk;  // every finding that is a problem, or a hint other than info.ui_errors
+  std::vector<ExpectedRepair> repairs;
+};
+
+std::vector<Case> Cases() {
+  const RegistryPlace disabledOurs{Root::kCurrentUser, Bits::k32, u"DisabledItems", u"ours"};
+  const RegistryPlace alwaysEnable{Root::kCurrentUser, Bits::k32, u"DoNotDisableAddinList", u"Zorvane.Connect"};
+  return {
+      {"healthy", [](ObservedState&) {}, {}, {}},
+      {"no PowerPoint", [](ObservedState& s) { s.powerPoints.clear(); },
+       {{"powerpoint.installed", Severity::kProblem}}, {}},
+      {"LoadBehavior 2 in the user's entry",
+       [](ObservedState& s) { s.userEntry.loadBehavior = 2; },
+       {{"addin.load_behavior", Severity::kProblem}},
+       {{"addin.load_behavior", RepairAction::kSetDword, u"LoadBehavior", 3}}},
+      {"LoadBehavior 0 in the machine's entry, no user entry",
+       [](ObservedState& s) {
+         s.userEntry.present = false;
+         s.machineEntries[1] = {kMachineLoadBehavior, true, 0u, false};
+       },
+       {{"addin.load_behavior", Severity::kProblem}},
+       {{"addin.load_behavior", RepairAction::kSetDword, u"LoadBehavior", 3}}},
+      {"a user entry of LoadBehavior alone hides the machine's",
+       [](ObservedState& s) {
+         s.userEntry.onlyLoadBehavior = true;
+         s.machineEntries[1] = {kMachineLoadBehavior, true, 3u, false};
+       },
+       {{"addin.user_entry", Severity::kHint}}, {}},
+      {"32-bit DLL for 64-bit PowerPoint, no 64-bit DLL on disk",
+       [](ObservedState& s) { s.classes[1].dll.machine = kMachineI386; },
+       {{"addin.bitness", Severity::kProblem}}, {}},
+      {"32-bit DLL for 64-bit PowerPoint, the 64-bit DLL installed",
+       [](ObservedState& s) {
+         s.classes[1].dll.machine = kMachineI386;
+         s.installedDlls = {Dll(u"C:\\Z\\x86\\Zorvane.dll", kMachineI386), Dll(u"C:\\Z\\Zorvane.dll", kMachineAmd64)};
+       },
+       {{"addin.bitness", Severity::kProblem}},
+       {{"addin.bitness", RepairAction::kRegisterDll, u"C:\\Z\\Zorvane.dll"}}},
+      {"PowerPoint's file decides its bitness over the registry view",
+       [](ObservedState& s) {
+         s.powerPoints[0].registryView = Bits::k32;
+         s.powerPoints[0].clickToRunPlatform.reset();
+       },
+       {}, {}},
+      {"broken class chain with a DLL to register; the entry is then missing too",
+       [](ObservedState& s) {
+         s.classes[1] = {};
+         s.userEntry.present = false;
+         s.installedDlls = {Dll(u"C:\\Z\\Zorvane.dll", kMachineAmd64)};
+       },
+       {{"addin.registration", Severity::kProblem}, {"addin.entry", Severity::kProblem}},
+       {{"addin.registration", RepairAction::kRegisterDll, u"C:\\Z\\Zorvane.dll"}}},
+      {"registered file gone", [](ObservedState& s) { s.classes[1].dll.exists = false; },
+       {{"addin.registration", Severity::kProblem}}, {}},
+      {"wrong threading model: the registered file registers again",
+       [](ObservedState& s) { s.classes[1].apartmentThreaded = false; },
+       {{"addin.registration", Severity::kProblem}},
+       {{"addin.registration", RepairAction::kRegisterDll, u"C:\\Z\\x64\\Zorvane.dll"}}},
+      {"hard-disabled, and an unreadable record that is not touched",
+       [=](ObservedState& s) {
+         s.resiliency[0].disabledItems = {disabledOurs};
+         s.resiliency[0].unreadableDisabledItems = 2;
+       },
+       {{"resiliency.disabled_items", Severity::kProblem}, {"resiliency.disabled_items_unreadable", Severity::kHint}},
+       {{"resiliency.disabled_items", RepairAction::kDeleteValue, u"ours"}}},
+      {"crash record", [=](ObservedState& s) { s.resiliency[0].crashingItems = {disabledOurs}; },
+       {{"resiliency.crashing", Severity::kProblem}},
+       {{"resiliency.crashing", RepairAction::kDeleteValue, u"ours"}}},
+      {"not always enabled: a hint with a repair",
+       [=](ObservedState& s) { s.resiliency[0].alwaysEnableMissing = alwaysEnable; },
+       {{"resiliency.always_enable", Severity::kHint}},
+       {{"resiliency.always_enable", RepairAction::kSetDword, u"Zorvane.Connect", 1}}},
+      {"all add-ins disabled by policy", [](ObservedState& s) { s.policies[0].disableAllAddins = true; },
+       {{"policy.disable_all_addins", Severity::kProblem}}, {}},
+      {"signature required, DLL unsigned", [](ObservedState& s) { s.policies[0].requireAddinSignature = true; },
+       {{"policy.require_signature", Severity::kProblem}}, {}},
+      {"signature required, DLL signed",
+       [](ObservedState& s) {
+         s.policies[0].requireAddinSignature = true;
+         s.classes[1].dll.hasSignature = true;
+       },
+       {}, {}},
+      {"restricted to a list without us", [](ObservedState& s) { s.policies[0].restrictToList = true; },
+       {{"policy.restrict_to_list", Severity::kProblem}}, {}},
+      {"restricted to a list that allows us",
+       [](ObservedState& s) {
+         s.policies[0].restrictToList = true;
+         s.policies[0].addinListValue = u"2";
+       },
+       {}, {}},
+      {"blocked by the list", [](ObservedState& s) { s.policies[0].addinListValue = u"0"; },
+       {{"policy.restrict_to_list", Severity::kProblem}}, {}},
+      {"our own locks, everything hidden, per-user install, Click-to-Run copy differs",
+       [](ObservedState& s) {
+         s.lockedSwitches = 2;
+         s.everythingHidden = true;
+         s.classes[1].perUser = true;
+         s.clickToRunCopiesDiffering = {Bits::k64};
+       },
+       {{"policy.zorvane_locks", Severity::kHint},
+        {"settings.all_hidden", Severity::kHint},
+        {"clicktorun.addin_copy", Severity::kHint},
+        {"info.run_as_administrator", Severity::kHint}},
+       {}},
+  };
+}
+
+TEST(Diagnosis, DecidesFindingsAndRepairsFromState) {
+  for (const Case& c : Cases()) {
+    SCOPED_TRACE(c.name);
+    ObservedState state = Healthy();
+    c.change(state);
+    const Diagnosis diagnosis = Diagnose(state);
+
+    std::vector<std::string> actual, expected;
+    bool uiHint = false;
+    for (const Finding& finding : diagnosis.findings) {
+      if (finding.key == "info.ui_errors") {
+        uiHint = true;
+      } else if (finding.severity != Severity::kOk) {
+        actual.push_back(finding.key + "/" + std::to_string(int(finding.severity)));
+      }
+    }
+    for (const Expected& e : c.notOk) expected.push_back(e.key + "/" + std::to_string(int(e.severity)));
+    std::sort(actual.begin(), actual.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(actual, expected);
+    EXPECT_TRUE(uiHint);
+
+    bool problem = false;
+    for (const Expected& e : c.notOk) problem = problem || e.severity == Severity::kProblem;
+    EXPECT_EQ(diagnosis.HasProblems(), problem);
+
+    ASSERT_EQ(diagnosis.repairs.size(), c.repairs.size());
+    for (std::size_t i = 0; i < c.repairs.size(); ++i) {
+      const Repair& repair = diagnosis.repairs[i];
+      EXPECT_EQ(repair.findingKey, c.repairs[i].findingKey);
+      EXPECT_EQ(repair.action, c.repairs[i].action);
+      EXPECT_EQ(repair.action == RepairAction::kRegisterDll ? repair.dll : repair.place.value, c.repairs[i].target);
+      if (repair.action == RepairAction::kSetDword) {
+        EXPECT_EQ(repair.number, c.repairs[i].number);
+      }
+    }
+  }
+}
+
+TEST(Diagnosis, UserEntryDecidesForBothBitnessesAndIsReportedOnce) {
+  ObservedState state = Healthy();
+  state.powerPoints.push_back({u"14.0", u"C:\\Office14", Bits::k32, kMachineI386, std::nullopt});
+  state.classes[Index(Bits::k32)] = {true, false, Dll(u"C:\\Z\\x86\\Zorvane.dll", kMachineI386), true};
+  state.userEntry.loadBehavior = 2;
+  const Diagnosis diagnosis = Diagnose(state);
+  EXPECT_EQ(std::count_if(diagnosis.findings.begin(), diagnosis.findings.end(),
+                          [](const Finding& f) { return f.key == "addin.load_behavior"; }),
+            1);
+  ASSERT_EQ(diagnosis.repairs.size(), 1u);
+  EXPECT_EQ(diagnosis.repairs[0].place, kUserLoadBehavior);
+}
+
+TEST(Report, LinesStartWithTheKeyAndFillEveryPlaceholder) {
+  ObservedState state = Healthy();
+  state.userEntry.loadBehavior = 7;
+  state.classes[1].dll.machine = kMachineI386;
+  const Diagnosis diagnosis = Diagnose(state);
+  const auto lines = ReportLines(SimplifiedChineseText(), diagnosis);
+  ASSERT_EQ(lines.size(), diagnosis.findings.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::u16string key(diagnosis.findings[i].key.begin(), diagnosis.findings[i].key.end());
+    EXPECT_EQ(lines[i].rfind(key + u" [", 0), 0u);
+    EXPECT_EQ(lines[i].find(u'{'), std::u16string::npos) << i;
+  }
+  const Finding* loadBehavior = nullptr;
+  for (const Finding& f : diagnosis.findings) {
+    if (f.key == "addin.load_behavior") loadBehavior = &f;
+  }
+  ASSERT_NE(loadBehavior, nullptr);
+  EXPECT_NE(FindingLine(SimplifiedChineseText(), *loadBehavior).find(u"LoadBehavior = 7"), std::u16string::npos);
+  EXPECT_EQ(RepairLine(SimplifiedChineseText(), {diagnosis.repairs[0], RepairOutcome::kNeedsAdministrator}, true)
+                .rfind(u"repair.addin.load_behavior 需要管理员权限", 0),
+            0u);
+}
+
+}  // namespace
+}  // namespace zorvane::check

@@ -1,0 +1,132 @@
+#include "check/disabled_items.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "check/pe_image.h"
+
+namespace zorvane::check {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void PutDword(Bytes& out, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+void PutText(Bytes& out, std::u16string_view text) {
+  for (const char16_t unit : text) {
+    out.push_back(static_cast<std::uint8_t>(unit));
+    out.push_back(static_cast<std::uint8_t>(unit >> 8));
+  }
+}
+
+// A record with the given byte lengths and strings (each string written with its NUL).
+Bytes Record(std::uint32_t first, std::uint32_t second, std::u16string_view path, std::u16string_view name) {
+  Bytes out;
+  PutDword(out, 1);
+  PutDword(out, first);
+  PutDword(out, second);
+  PutText(out, path);
+  PutText(out, std::u16string(1, u'\0'));
+  PutText(out, name);
+  PutText(out, std::u16string(1, u'\0'));
+  return out;
+}
+
+TEST(DisabledItems, ReadsWellFormedRecords) {
+  const std::u16string path = u"c:\\program files\\zorvane\\zorvane.dll";
+  const auto item = ParseDisabledItem(Record(2 * (path.size() + 1), 2 * 8, path, u"Zorvane"));
+  ASSERT_TRUE(item);
+  EXPECT_EQ(item->type, 1u);
+  EXPECT_EQ(item->path, path);
+  EXPECT_EQ(item->name, u"Zorvane");
+
+  Bytes padded = Record(4, 2, u"a", u"");
+  padded.push_back(0x5A);  // bytes past the second string are not part of it
+  const auto shortItem = ParseDisabledItem(padded);
+  ASSERT_TRUE(shortItem);
+  EXPECT_EQ(shortItem->path, u"a");
+  EXPECT_EQ(shortItem->name, u"");
+}
+
+TEST(DisabledItems, RefusesOddAndHostileData) {
+  const Bytes good = Record(4, 4, u"a", u"b");
+  struct Case {
+    const char* what;
+    Bytes data;
+  };
+  Bytes noNul = good;
+  noNul[12 + 2] = 'x';  // the path's NUL overwritten
+  Bytes innerNul = Record(6, 4, std::u16string(u"a\0", 2), u"b");
+  Bytes huge = Record(4, 4, u"a", u"b");
+  huge.resize(kMaxDisabledItemBytes + 1, 0x5A);
+  const Case cases[] = {
+      {"empty", {}},
+      {"header cut short", Bytes(good.begin(), good.begin() + 11)},
+      {"strings cut short", Bytes(good.begin(), good.end() - 1)},
+      {"odd first length", Record(3, 4, u"a", u"b")},
+      {"zero lengths", Record(0, 0, u"", u"")},
+      {"first length past the end", Record(0xFFFFFFF0u, 4, u"a", u"b")},
+      {"second length past the end", Record(4, 0xFFFFFFFEu, u"a", u"b")},
+      {"lengths whose sum wraps", Record(0x80000000u, 0x80000000u, u"a", u"b")},
+      {"path without NUL", noNul},
+      {"NUL inside the path", innerNul},
+      {"oversized", huge},
+  };
+  for (const Case& c : cases) EXPECT_FALSE(ParseDisabledItem(c.data)) << c.what;
+}
+
+// The first bytes of a program file: MZ, e_lfanew, "PE\0\0", the file header and an optional
+// header whose certificate entry is set as asked.
+Bytes PeStart(std::uint16_t machine, std::uint16_t magic, bool signature) {
+  Bytes out(0x40, 0);
+  out[0] = 'M';
+  out[1] = 'Z';
+  out[0x3C] = 0x40;
+  PutDword(out, 0x00004550);
+  const std::size_t directories = magic == 0x20B ? 112 : 96;
+  Bytes file(20, 0);
+  file[0] = static_cast<std::uint8_t>(machine);
+  file[1] = static_cast<std::uint8_t>(machine >> 8);
+  const std::size_t optionalSize = directories + 16 * 8;
+  file[16] = static_cast<std::uint8_t>(optionalSize);
+  file[17] = static_cast<std::uint8_t>(optionalSize >> 8);
+  out.insert(out.end(), file.begin(), file.end());
+  Bytes optional(optionalSize, 0);
+  optional[0] = static_cast<std::uint8_t>(magic);
+  optional[1] = static_cast<std::uint8_t>(magic >> 8);
+  if (signature) {
+    optional[directories + 32] = 0x10;      // offset
+    optional[directories + 32 + 4] = 0x20;  // size
+  }
+  out.insert(out.end(), optional.begin(), optional.end());
+  return out;
+}
+
+TEST(PeImage, ReadsMachineAndSignatureOfBothHeaderKinds) {
+  for (const bool signature : {false, true}) {
+    const auto x86 = ReadPeHeaders(PeStart(kMachineI386, 0x10B, signature));
+    ASSERT_TRUE(x86);
+    EXPECT_EQ(x86->machine, kMachineI386);
+    EXPECT_EQ(x86->hasSignature, signature);
+    const auto x64 = ReadPeHeaders(PeStart(kMachineAmd64, 0x20B, signature));
+    ASSERT_TRUE(x64);
+    EXPECT_EQ(x64->machine, kMachineAmd64);
+    EXPECT_EQ(x64->hasSignature, signature);
+  }
+  Bytes cut = PeStart(kMachineAmd64, 0x20B, true);
+  cut.resize(0x40 + 4 + 20 + 8);  // the optional header cut short: no signature seen, no overread
+  EXPECT_FALSE(ReadPeHeaders(cut)->hasSignature);
+  Bytes farAway = PeStart(kMachineI386, 0x10B, false);
+  farAway[0x3C] = 0xFF;
+  farAway[0x3D] = 0xFF;
+  EXPECT_FALSE(ReadPeHeaders(farAway));
+  EXPECT_FALSE(ReadPeHeaders(Bytes{'M', 'Z'}));
+}
+
+}  // namespace
+}  // namespace zorvane::check
