@@ -7,14 +7,14 @@
       Sets the PE header's link time to EPOCH and recomputes the image checksum.
   package_tool.py pe-version FILE
       The file version of the PE image's version record, a.b.c.d.
-  package_tool.py wxs TEMPLATE ROWS OUT_WXS OUT_SQL NAME=VALUE...
-      Fills the package template: @NAME@ from the arguments, @REGISTRY@ and
-      @SHARED_REGISTRY@ from the captured Registry rows (Root TAB Key TAB Name TAB Value, the
-      table's notation): the second gets the rows in keys both bitnesses share. Rows holding
-      text beyond ASCII get a placeholder, and OUT_SQL the UPDATE that sets the real text
-      once the package has its code page.
+  package_tool.py wxs TEMPLATE OUT_WXS OUT_SQL --capture=VIEW:FILE_ID:FOLDER:ROWS... NAME=VALUE...
+      Fills the package template: @NAME@ from the arguments, the components from the captured
+      Registry rows of each DLL (Root TAB Key TAB Name TAB Value, the table's notation; see
+      components()). Rows holding text beyond ASCII get a placeholder, and OUT_SQL the UPDATE
+      that sets the real text once the package has its code page.
 """
 import hashlib
+import re
 import struct
 import sys
 import uuid
@@ -76,15 +76,20 @@ def shared_between_bitnesses(root, key):
     return True
 
 
-def registry_xml(rows_path, updates, shared):
-    lines = []
+def parse_rows(rows_path):
     rows = [line.rstrip("\n").split("\t") for line in open(rows_path, encoding="utf-8") if line.strip()]
-    rows = [fields for fields in rows if (len(fields) == 4 and shared_between_bitnesses(fields[0], fields[1])) == shared]
-    for index, fields in enumerate(rows, 1):
+    for fields in rows:
         if len(fields) != 4 or fields[0] not in ROOTS:
             sys.exit(f"package_tool: not a registry row: {fields!r}")
+    return rows
+
+
+def registry_xml(rows, prefix, updates, keypath):
+    """RegistryValue elements of one component; keypath picks the row the component is keyed on."""
+    lines = []
+    for index, fields in enumerate(rows, 1):
         root, key, name, value = fields
-        row_id = f"{'Shared' if shared else 'Reg'}{index:03d}"
+        row_id = f"{prefix}{index:03d}"
         changes = [f"`{column}`={sql_text(text)}" for column, text in (("Key", key), ("Name", name), ("Value", value))
                    if not text.isascii()]
         if changes:
@@ -105,17 +110,77 @@ def registry_xml(rows_path, updates, shared):
         if name:
             attributes.append(f"Name={quoteattr(name)}")
         attributes += [f"Type={quoteattr(kind)}", f"Value={quoteattr(value)}"]
-        if shared and index == 1:
+        if keypath is not None and keypath(fields):
             attributes.append('KeyPath="yes"')
-        lines.append("            <RegistryValue " + " ".join(attributes) + "/>")
-    return "\n".join(lines)
+            keypath = None
+        lines.append("  <RegistryValue " + " ".join(attributes) + "/>")
+    if keypath is not None and rows:
+        sys.exit(f"package_tool: no key path row for {prefix}")
+    return lines
 
 
-def wxs(template, rows, out_wxs, out_sql, assignments):
+# Components change code when what they hold changes (Windows Installer's component rules);
+# this names the current layout: each component its own add-in entry, the x64 package with
+# both DLLs.
+LAYOUT = "2"
+
+
+def component_xml(arch, component, win64, body):
+    code = guid(["component", arch, component, LAYOUT])
+    return ([f'<Component Id="{component}" Guid="{code}" Win64="{"yes" if win64 else "no"}">']
+            + ["  " + line for line in body] + ["</Component>"])
+
+
+def components(arch, captures, updates):
+    """The package's components, from its captures (VIEW:FILE_ID:FOLDER:ROWS, the package's
+    own bitness first). Classes of one view stay with their DLL; the add-in entry (HKMU) is a
+    component of its own, keyed on FriendlyName, which Office never rewrites (it rewrites
+    LoadBehavior); ProgID and type library, which both views share, are written once, by the
+    package's own bitness (its help folder too). A second view (the 32-bit DLL of the x64
+    package) lies in a sub-folder: its file is in a component of the folder's bitness and its
+    registry in a 32-bit component at the root, the DLL named by its folder rather than by a
+    reference to another component's file."""
+    folder_xml, root_xml, refs = [], [], []
+    for index, capture in enumerate(captures):
+        view, file_id, folder, rows_path = capture.split(":", 3)
+        rows = parse_rows(rows_path)
+        suffix = "" if index == 0 else view
+        win64 = view == "64"
+        if index:
+            rows = [[r, k, n, v.replace(f"[#{file_id}]", f"[{folder}]Zorvane.dll")] for r, k, n, v in rows
+                    if not shared_between_bitnesses(r, k) and not k.lower().endswith("\\helpdir")]
+        classes = [f for f in rows if f[0] != "-1" and not (index == 0 and shared_between_bitnesses(f[0], f[1]))]
+        entry = [f for f in rows if f[0] == "-1"]
+        dll = f'<File Id="{file_id}" Name="Zorvane.dll" Source="{"x86/" if index else ""}Zorvane.dll" KeyPath="yes"/>'
+        own = [(f"Addin{suffix}", classes, None, dll if index == 0 else None),
+               (f"AddinEntry{suffix}", entry, lambda f: f[2] == "FriendlyName", None)]
+        if index == 0:
+            shared = [f for f in rows if f[0] != "-1" and shared_between_bitnesses(f[0], f[1])]
+            own.append(("SharedClasses", shared, lambda f: "\\" not in f[1] and not f[2], None))
+            for name, component_rows, keypath, file_xml in own:
+                body = ([file_xml] if file_xml else []) + registry_xml(component_rows, name, updates, keypath)
+                folder_xml += component_xml(arch, name, win64, body)
+        else:
+            folder_xml += [f'<Directory Id="{folder}" Name="x86">']
+            folder_xml += ["  " + line for line in component_xml(arch, f"{own[0][0]}Dll", not win64, [dll])]
+            folder_xml += ["</Directory>"]
+            refs.append(f"{own[0][0]}Dll")
+            own[0] = (own[0][0], classes, lambda f: f[1].lower().endswith("\\inprocserver32") and not f[2], None)
+            for name, component_rows, keypath, _ in own:
+                root_xml += component_xml(arch, name, win64, registry_xml(component_rows, name, updates, keypath))
+        refs += [name for name, *_ in own]
+    return folder_xml, root_xml, [f'<ComponentRef Id="{name}"/>' for name in refs]
+
+
+def wxs(template, out_wxs, out_sql, captures, assignments):
     text = open(template, encoding="utf-8").read()
     updates = []
-    text = text.replace("@REGISTRY@", registry_xml(rows, updates, shared=False))
-    text = text.replace("@SHARED_REGISTRY@", registry_xml(rows, updates, shared=True))
+    arch = dict(a.split("=", 1) for a in assignments)["ARCH"]
+    folder_xml, root_xml, refs = components(arch, captures, updates)
+    for placeholder, lines, depth in (("FOLDER_COMPONENTS", folder_xml, 10), ("ROOT_COMPONENTS", root_xml, 6),
+                                      ("COMPONENT_REFS", refs, 6)):
+        text = text.replace(f"@{placeholder}@", "\n".join(" " * depth + line for line in lines))
+    text = re.sub(r"@COMPONENT_GUID:(\w+)@", lambda m: guid(["component", arch, m.group(1), LAYOUT]), text)
     for assignment in assignments:
         name, _, value = assignment.partition("=")
         if not value.isascii():
@@ -137,7 +202,8 @@ def main(argv):
     elif command == "stamp-pe":
         stamp_pe(args[0], int(args[1]))
     elif command == "wxs":
-        wxs(args[0], args[1], args[2], args[3], args[4:])
+        captures = [arg[len("--capture="):] for arg in args[3:] if arg.startswith("--capture=")]
+        wxs(args[0], args[1], args[2], captures, [arg for arg in args[3:] if not arg.startswith("--capture=")])
     else:
         sys.exit(__doc__)
 

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Builds the release: the 32-bit and 64-bit Zorvane.dll, stripped, and one Windows Installer
 # package for each, in build/dist/ (or the folder given with --out):
-#   Zorvane-<version>-x86.msi   x86/Zorvane.dll   for 32-bit PowerPoint (32- or 64-bit Windows)
-#   Zorvane-<version>-x64.msi   x64/Zorvane.dll   for 64-bit PowerPoint 2010 and later
+#   Zorvane-<version>-x86.msi   x86/Zorvane.dll   for 32-bit Windows
+#   Zorvane-<version>-x64.msi   x64/Zorvane.dll   for 64-bit Windows: holds both DLLs, for
+#                                                 32-bit and 64-bit PowerPoint alike
+# Either package replaces the other where that is installed.
+#   ZorvaneCheck.exe            the check program (32-bit, for either Windows), which both
+#                               packages install with a Start-menu shortcut "Zorvane 诊断"
 #   policy/                     the administrative template for group policy
 # and prints each file's size and SHA-256. <version> is the project's version;
 # --version X.Y.Z sets the packages' ProductVersion instead (the DLL's own version record
@@ -37,7 +41,7 @@ bash scripts/setup.sh
 # --- build ---------------------------------------------------------------------------------
 cmake --preset default >/dev/null
 if [ -f build/default/windows/build.ninja ]; then
-  cmake --build build/default/windows --target Zorvane registry_capture
+  cmake --build build/default/windows --target Zorvane registry_capture ZorvaneCheck
 else
   cmake --build --preset default
 fi
@@ -85,42 +89,72 @@ downgrade_text="已安装更新版本的 Zorvane，无法安装此旧版本。�
 mkdir -p "$out"
 out=$(realpath "$out")
 
-# package ARCH TREE TRIPLE WINEARCH PROGRAM_FILES FOLDER WIN64 UPGRADE_CODE COMPONENT_GUID TEMPLATE
-package() {
-  local arch=$1 tree=$2 triple=$3 winearch=$4 program_files=$5 folder=$6 win64=$7 upgrade=$8 component=$9
-  local template=${10}
-  local work=$root/build/package/$arch
-  local dll=$out/$arch/Zorvane.dll msi=$out/Zorvane-$version-$arch.msi
-  rm -rf "$work"
-  mkdir -p "$work" "$out/$arch"
+# Texts of the launch condition: per-user installs of a package for both scopes need Windows
+# Installer 5 (Windows 7); on older Windows only an administrator's per-machine install works.
+old_windows_text="此版本的 Windows 仅支持为所有用户安装 Zorvane：请以管理员身份运行 msiexec /i <安装包> ALLUSERS=1。On this version of Windows, Zorvane installs only for all users: run msiexec /i <package> ALLUSERS=1 as an administrator."
 
-  "$triple-strip" --strip-all -o "$dll" "$tree/src/addin/Zorvane.dll"
-  python3 installer/package_tool.py stamp-pe "$dll" "$SOURCE_DATE_EPOCH"
-  touch -d "@$SOURCE_DATE_EPOCH" "$dll"
+# binary TREE TRIPLE BUILT OUT: the stripped program of the release, with fixed time stamps,
+# signed if asked
+binary() {
+  local tree=$1 triple=$2 built=$3 file=$4 web
+  mkdir -p "$(dirname "$file")"
+  "$triple-strip" --strip-all -o "$file" "$tree/$built"
+  python3 installer/package_tool.py stamp-pe "$file" "$SOURCE_DATE_EPOCH"
+  web=$(cache_value ZORVANE_WEB_ADDRESS "$tree")
+  sign "$file" "$web"
+  touch -d "@$SOURCE_DATE_EPOCH" "$file"
+}
+
+# capture ARCH FILE_ID FOLDER: the registry rows of the release's DLL of ARCH, from its own
+# DllRegisterServer, run in the Wine prefix of that DLL's build
+capture() {
+  local tree=build/default/windows winearch=win32
+  [ "$1" = x64 ] && tree=build/windows-x64 winearch=win64
   cmake/wine-tool.sh "$winearch" "$root/$tree/wine-build-prefix" \
-    "$root/$tree/tools/registry_capture/registry_capture.exe" "$dll" ZorvaneDll INSTALLFOLDER \
-    >"$work/registry.tsv"
+    "$root/$tree/tools/registry_capture/registry_capture.exe" "$out/$1/Zorvane.dll" "$2" "$3"
+}
+
+# package ARCH TREE PROGRAM_FILES FOLDER UPGRADE_CODE OTHER_UPGRADE_CODE TEMPLATE
+# The x64 package holds the 32-bit DLL as well, in its sub-folder x86, registered in the
+# 32-bit view: on 64-bit Windows it serves PowerPoint of either bitness.
+package() {
+  local arch=$1 tree=$2 program_files=$3 folder=$4 upgrade=$5 other_upgrade=$6 template=$7
+  local work=$root/build/package/$arch
+  local msi=$out/Zorvane-$version-$arch.msi
+  rm -rf "$work"
+  mkdir -p "$work/x86"
+
+  local view=32
+  [ "$arch" = x64 ] && view=64
+  local captures=(--capture="$view:ZorvaneDll:INSTALLFOLDER:$work/registry.tsv")
+  capture "$arch" ZorvaneDll INSTALLFOLDER >"$work/registry.tsv"
+  cp -p "$out/$arch/Zorvane.dll" "$out/ZorvaneCheck.exe" "$work/"
+  if [ "$arch" = x64 ]; then
+    capture x86 ZorvaneDll32 X86FOLDER >"$work/registry32.tsv"
+    captures+=(--capture="32:ZorvaneDll32:X86FOLDER:$work/registry32.tsv")
+    cp -p "$out/x86/Zorvane.dll" "$work/x86/"
+  fi
 
   local author web
   author=$(gbk_text "$(cache_value ZORVANE_AUTHOR "$tree")")
   web=$(cache_value ZORVANE_WEB_ADDRESS "$tree")
-  sign "$dll" "$web"
-  touch -d "@$SOURCE_DATE_EPOCH" "$dll"
 
-  # wixl leaves the file's version empty, which would make Windows Installer treat the DLL
-  # as an unversioned file (compared by hash); the version record's own version goes in,
-  # and the hash, which is for unversioned files only, goes.
-  local file_version
-  file_version=$(python3 installer/package_tool.py pe-version "$dll")
+  # wixl leaves the files' version empty, which would make Windows Installer treat a DLL as
+  # an unversioned file (compared by hash); the version record's own version goes in, and
+  # the hash, which is for unversioned files only, goes.
+  local file_version check_version win64=no
+  file_version=$(python3 installer/package_tool.py pe-version "$work/Zorvane.dll")
+  check_version=$(python3 installer/package_tool.py pe-version "$work/ZorvaneCheck.exe" 2>/dev/null) || check_version=""
+  [ "$arch" = x64 ] && win64=yes
   local content product package_code
-  content=$(cat "$dll" "$work/registry.tsv" installer/Zorvane.wxs.in installer/Zorvane.ico | sha256sum | cut -c1-64)
+  content=$(cat "$work/Zorvane.dll" "$work/ZorvaneCheck.exe" "$work"/registry*.tsv $(find "$work/x86" -type f) installer/Zorvane.wxs.in \
+    installer/Zorvane.ico installer/package_tool.py | sha256sum | cut -c1-64)
   product=$(python3 installer/package_tool.py guid product "$version" "$arch" "$content" "$author" "$web")
   package_code=$(python3 installer/package_tool.py guid package "$version" "$arch" "$content" "$author" "$web")
-  python3 installer/package_tool.py wxs installer/Zorvane.wxs.in "$work/registry.tsv" "$work/Zorvane.wxs" \
-    "$work/updates.sql" PRODUCT_CODE="$product" UPGRADE_CODE="$upgrade" VERSION="$version" \
-    HELP_LINK="$web" PROGRAM_FILES="$program_files" FOLDER_NAME="$folder" WIN64="$win64" \
-    COMPONENT_GUID="$component" SHARED_COMPONENT_GUID=5D0C8A47-2E6B-4F19-A3D5-8B7E1C4F9A26
-  cp -p "$dll" installer/Zorvane.ico "$work/"
+  python3 installer/package_tool.py wxs installer/Zorvane.wxs.in "$work/Zorvane.wxs" "$work/updates.sql" \
+    "${captures[@]}" ARCH="$arch" PRODUCT_CODE="$product" UPGRADE_CODE="$upgrade" VERSION="$version" \
+    HELP_LINK="$web" PROGRAM_FILES="$program_files" FOLDER_NAME="$folder" WIN64="$win64"
+  cp -p installer/Zorvane.ico "$work/"
   touch -d "@$SOURCE_DATE_EPOCH" "$work/Zorvane.ico"
   printf '\r\n\r\n936\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 
@@ -131,35 +165,52 @@ package() {
     local queries=(-q "UPDATE Registry SET Root=-1 WHERE Root=4"
                    -q "UPDATE Property SET Value='$author' WHERE Property='Manufacturer'"
                    -q "UPDATE File SET Version='$file_version', Language='2052' WHERE File='ZorvaneDll'"
-                   -q "DELETE FROM MsiFileHash WHERE File_='ZorvaneDll'"
-                   -q "UPDATE LaunchCondition SET Description='$(gbk_text "$downgrade_text")' WHERE Condition='NOT WIX_DOWNGRADE_DETECTED'")
+                   -q "UPDATE File SET Version='$file_version', Language='2052' WHERE File='ZorvaneDll32'"
+                   -q "UPDATE File SET FileName='ZORVCHK.EXE|ZorvaneCheck.exe' WHERE File='ZorvaneCheck'"
+                   -q "DELETE FROM MsiFileHash WHERE File_<>'ZorvaneCheck'"
+                   -q "UPDATE Shortcut SET Name='ZORVDIAG|$(gbk_text "Zorvane 诊断")' WHERE Shortcut='CheckShortcut'"
+                   -q "UPDATE LaunchCondition SET Description='$(gbk_text "$downgrade_text")' WHERE Condition='NOT WIX_DOWNGRADE_DETECTED'"
+                   -q "INSERT INTO LaunchCondition (Condition, Description) VALUES ('VersionNT >= 601 OR ALLUSERS = 1', '$(gbk_text "$old_windows_text")')"
+                   # The other package is replaced, whatever its version up to this one's;
+                   # a newer one refuses this package like a newer version of its own.
+                   -q "INSERT INTO Upgrade (UpgradeCode, VersionMax, Attributes, ActionProperty) VALUES ('{$other_upgrade}', '$version', 513, 'WIX_UPGRADE_DETECTED')"
+                   -q "INSERT INTO Upgrade (UpgradeCode, VersionMin, Attributes, ActionProperty) VALUES ('{$other_upgrade}', '$version', 2, 'WIX_DOWNGRADE_DETECTED')")
+    # A program without a version record stays an unversioned file, compared by its hash.
+    [ -z "$check_version" ] || queries+=(-q "UPDATE File SET Version='$check_version', Language='2052' WHERE File='ZorvaneCheck'"
+                                         -q "DELETE FROM MsiFileHash WHERE File_='ZorvaneCheck'")
+    # A long folder name needs its 8.3 name beside it.
+    [ "$folder" = "${folder// /}" ] && [ ${#folder} -le 8 ] ||
+      queries+=(-q "UPDATE Directory SET DefaultDir='ZORV${arch^^}|$folder' WHERE Directory='INSTALLFOLDER'")
     while IFS= read -r query; do queries+=(-q "$query"); done <updates.sql
     frozen msibuild Zorvane.msi -i _ForceCodepage.idt
     frozen msibuild Zorvane.msi "${queries[@]}"
     frozen msibuild Zorvane.msi -s "Zorvane $version ($arch)" "Zorvane" "$template" "{$package_code}"
   )
   if grep -q TEXT_ <(msiinfo export "$work/Zorvane.msi" Property; msiinfo export "$work/Zorvane.msi" Registry;
+                     msiinfo export "$work/Zorvane.msi" Shortcut;
                      msiinfo export "$work/Zorvane.msi" LaunchCondition); then
     echo "package: a text placeholder was left in $arch's package" >&2
     exit 1
   fi
+  python3 installer/ice_rules.py "$work/Zorvane.msi" || { echo "package: $arch's package breaks the rules above" >&2; exit 1; }
   cp "$work/Zorvane.msi" "$msi"
   sign "$msi" "$web"
 }
 
-# The upgrade codes name the product of each bitness for good, the component codes its
-# component (file and registry) for good; the shared component's code, passed above, is the
-# same in both packages. Never change them.
-package x86 build/default/windows i686-w64-mingw32 win32 ProgramFilesFolder Zorvane no \
-  3C5A8E21-7D4B-4F0A-9B6E-2A1D8C7F5E90 8E2F4B61-0C3D-4A7E-95B8-1D6F2C9A3E47 "Intel;2052"
-package x64 build/windows-x64 x86_64-w64-mingw32 win64 ProgramFiles64Folder "Zorvane x64" yes \
-  A4D17C3E-5B92-4E68-8F0A-7C3B1E9D2F65 F17B3D92-6A4C-4E15-B8D0-3E5A9C2F7B18 "x64;2052"
+# The upgrade codes name the package of each bitness for good. Never change them.
+x86_upgrade=3C5A8E21-7D4B-4F0A-9B6E-2A1D8C7F5E90 x64_upgrade=A4D17C3E-5B92-4E68-8F0A-7C3B1E9D2F65
+binary build/default/windows i686-w64-mingw32 src/addin/Zorvane.dll "$out/x86/Zorvane.dll"
+binary build/windows-x64 x86_64-w64-mingw32 src/addin/Zorvane.dll "$out/x64/Zorvane.dll"
+binary build/default/windows i686-w64-mingw32 src/check/ZorvaneCheck.exe "$out/ZorvaneCheck.exe"
+package x86 build/default/windows ProgramFilesFolder Zorvane "$x86_upgrade" "$x64_upgrade" "Intel;2052"
+package x64 build/windows-x64 ProgramFiles64Folder "Zorvane x64" "$x64_upgrade" "$x86_upgrade" "x64;2052"
 
 bash scripts/policy-templates.sh "$out" >/dev/null
 
 echo
 echo "Release in $out:"
-for file in "$out/Zorvane-$version-x86.msi" "$out/Zorvane-$version-x64.msi" "$out/x86/Zorvane.dll" "$out/x64/Zorvane.dll"; do
+for file in "$out/Zorvane-$version-x86.msi" "$out/Zorvane-$version-x64.msi" "$out/x86/Zorvane.dll" "$out/x64/Zorvane.dll" \
+            "$out/ZorvaneCheck.exe"; do
   printf '  %-28s %9d bytes  sha256 %s\n' "${file#"$out"/}" "$(stat -c %s "$file")" "$(sha256sum "$file" | cut -c1-64)"
 done
 echo "  policy/                      administrative template (Zorvane.admx, en-US, zh-CN, zh-TW)"

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # One install scenario of a Zorvane package, in a fresh Wine prefix of its own:
-#   install_scenario.sh STATE_DIR PREFIX_ARCH PACKAGE_ARCH HOST_EXE OLD_MSI NEW_MSI [OTHER_MSI OTHER_HOST]
+#   install_scenario.sh STATE_DIR PREFIX_ARCH PACKAGE_ARCH HOST_EXE OLD_MSI NEW_MSI [HOST32_EXE OTHER_ARCH]
 # PREFIX_ARCH is win32 or win64, PACKAGE_ARCH x86 or x64, HOST_EXE the stand-in host of the
-# package's bitness; NEW_MSI carries a higher ProductVersion than OLD_MSI. OTHER_MSI, the
-# package of the other bitness, and its host make the machine install also side by side: the
-# other package is installed next to the newer one, and still works after that is removed;
-# the same is then done with the two DLLs through regsvr32.
+# package's bitness; NEW_MSI carries a higher ProductVersion than OLD_MSI. The x64 package
+# serves 32-bit PowerPoint too: HOST32_EXE, the 32-bit stand-in host, then runs beside
+# HOST_EXE at every step. OTHER_ARCH, the other package (its versions beside OLD_MSI and
+# NEW_MSI), makes the machine install also replace packages: the other package's older version
+# is refused over the newer one, its newer version replaces this package, and this one
+# replaces it again; then both DLLs are registered side by side through regsvr32.
 #
 # Per machine (ALLUSERS=1): a silent install puts the DLL into Program Files, and the stand-in
 # host finds the add-in under HKLM and runs it from there; the newer package replaces the older
@@ -13,10 +15,12 @@
 # one is refused with the downgrade message; uninstalling leaves the registry and drive C: as
 # they were before, apart from Windows Installer's bookkeeping and the user's own settings.
 # Per user (ALLUSERS="", given again to /x): the add-in entry lands under HKCU and goes again.
+# Both ways the check program runs from the top of the install folder and has its Start-menu
+# shortcut. On Windows Vista (Windows Installer 4.5) a per-user install is refused.
 # Wine's msiexec reports a failed install (1603) as exit status 67.
 set -euo pipefail
 state=$(realpath -m "${1:?state dir}") prefix_arch=${2:?win32|win64} arch=${3:?x86|x64}
-host=${4:?host} old_msi=${5:?old msi} new_msi=${6:?new msi} other_msi=${7:-} other_host=${8:-}
+host=${4:?host} old_msi=${5:?old msi} new_msi=${6:?new msi} host32=${7:-} other_arch=${8:-}
 here=$(cd "$(dirname "$0")" && pwd)
 session=$here/../wine/wine-session.sh
 name=$(basename "$state")
@@ -38,6 +42,9 @@ view="" program_files="Program Files" folder=Zorvane
 [ "$arch" = x64 ] && folder="Zorvane x64"
 installed_dll="$drive_c/$program_files/$folder/Zorvane.dll"
 installed_win="C:\\$program_files\\$folder\\Zorvane.dll"
+# The x64 package's 32-bit DLL, in the 32-bit view.
+installed_dll32="$drive_c/$program_files/$folder/x86/Zorvane.dll"
+installed_win32="C:\\$program_files\\$folder\\x86\\Zorvane.dll"
 clsid_key='Software\Classes\CLSID\{BAC75E0D-0684-4250-B64C-5E74A365F970}\InprocServer32'
 addin_key='Software\Microsoft\Office\PowerPoint\Addins\Zorvane.Connect'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
@@ -52,8 +59,8 @@ msiexec() {  # msiexec ACTION MSI LOG PROPERTIES...: its exit status
 # The registry (as .reg lines, each prefixed with its key) and drive C:'s entries, without
 # what Windows Installer keeps for itself, what Wine changes by itself as programs start (the
 # random seed, device links, the service counter, the network cards it lists when first
-# asked) and the user's settings, which the add-in
-# writes and which stay.
+# asked, the display driver's keys it writes as its desktop starts) and the user's settings,
+# which the add-in writes and which stay.
 snapshot() {
   local out=$1 hive
   for hive in HKLM HKCU; do
@@ -65,6 +72,7 @@ snapshot() {
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Cryptography\\RNG\] "Seed"' |
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\(DeviceClasses\\.*\\Control\] "Linked"|ServiceCurrent\])' |
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Windows NT\\CurrentVersion\\NetworkCards[]\\]' |
+    grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Video[]\\]' |
     grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Shared Tools(\\Quelby)?[]\\]' >"$out.reg"
   (cd "$drive_c" && find . -mindepth 1 \( -path ./windows/Installer -o -path ./windows/temp -o -path './users/*/Temp' -o -path './users/*/AppData/Roaming/Microsoft/Installer' \
      -o -name '*.log' \) -prune -o -printf '%y %p\n' | sort) >"$out.files"
@@ -81,6 +89,20 @@ host_runs() {  # host_runs LABEL ROOT [HOST]: the stand-in host connects the add
     { cat "$out" >&2; fail "$1: the stand-in host did not show the add-in's tab"; }
 }
 
+check_program_runs() {  # check_program_runs LABEL: the installed check program reports, and its shortcut is there
+  local out=$state/check-$1.txt status=0
+  run "$drive_c/$program_files/$folder/ZorvaneCheck.exe" --report >"$out" 2>&1 || status=$?
+  { [ $status -le 1 ] && grep -q '^powerpoint\.installed \[正常\]' "$out" && grep -q '^addin\.registration \[正常\]' "$out"; } ||
+    { cat "$out" >&2; fail "$1: the installed check program ended with $status"; }
+  [ "$(find "$drive_c" -path '*/Start Menu/Programs/Zorvane 诊断.lnk' | wc -l)" = 1 ] ||
+    fail "$1: no Start-menu shortcut \"Zorvane 诊断\""
+}
+
+hosts_run() {  # hosts_run LABEL ROOT: each stand-in host this package serves connects the add-in
+  host_runs "$1" "$2"
+  [ -z "$host32" ] || host_runs "$1-32" "$2" "$host32"
+}
+
 reg_value() {  # reg_value KEY NAME [VIEW]: the value's data as reg query prints it (NAME "": default)
   local select=(/v "$2") label=$2
   [ -n "$2" ] || select=(/ve) label='(Default)'
@@ -88,12 +110,14 @@ reg_value() {  # reg_value KEY NAME [VIEW]: the value's data as reg query prints
     sed -n "s/^ *$label *REG_[A-Z_]* *//p"
 }
 
-products() {  # the Add/Remove Programs entries named Zorvane, one line each: version
-  local key
-  for key in $(run reg query "$uninstall_key" $view 2>/dev/null | tr -d '\r' | grep -i '^HKEY_'); do
-    [ "$(reg_value "$key" DisplayName $view)" = Zorvane ] && reg_value "$key" DisplayVersion $view
-  done
-  return 0
+products() {  # the Add/Remove Programs entries named Zorvane in either view, one line each: version
+  local key views=("") v
+  [ "$prefix_arch" = win64 ] && views=(/reg:32 /reg:64)
+  for v in "${views[@]}"; do
+    for key in $(run reg query "$uninstall_key" $v 2>/dev/null | tr -d '\r' | grep -i '^HKEY_'); do
+      [ "$(reg_value "$key" DisplayName $v)" = Zorvane ] && echo "${key##*\\} $(reg_value "$key" DisplayVersion $v)"
+    done
+  done | sort -u | cut -d' ' -f2
 }
 
 # The Add/Remove Programs entry: publisher (the configured author, in Chinese), help link,
@@ -118,6 +142,15 @@ old_version=$(version_of "$old_msi") new_version=$(version_of "$new_msi")
 author=$(msiinfo export "$old_msi" Property | tr -d '\r' | sed -n 's/^Manufacturer\t//p')
 web=$(msiinfo export "$old_msi" Property | tr -d '\r' | sed -n 's/^ARPHELPLINK\t//p')
 
+# Wine's menu builder would copy the Start-menu shortcut into the desktop's menus outside the
+# prefix: it stays off.
+run reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f >/dev/null
+# A PowerPoint of the package's bitness for the check program to find: the stand-in host as
+# POWERPNT.EXE in the folder its InstallRoot names.
+mkdir -p "$drive_c/PowerPoint"
+cp "$host" "$drive_c/PowerPoint/POWERPNT.EXE"
+run reg add 'HKLM\Software\Microsoft\Office\16.0\PowerPoint\InstallRoot' /v Path /d 'C:\PowerPoint\' /f $view >/dev/null
+
 snapshot "$state/before"
 
 step "per machine: install $old_version"
@@ -126,14 +159,21 @@ cmp -s "$installed_dll" "$(dirname "$old_msi")/$arch/Zorvane.dll" || fail "no in
 [ "$(reg_value "HKLM\\$clsid_key" '' $view)" = "$installed_win" ] ||
   fail "the class does not point at $installed_win"
 [ "$(reg_value "HKLM\\$addin_key" LoadBehavior $view)" = 0x3 ] || fail "no add-in entry under HKLM"
-host_runs installed HKLM
+if [ "$arch" = x64 ]; then
+  cmp -s "$installed_dll32" "$(dirname "$old_msi")/x86/Zorvane.dll" || fail "no installed 32-bit DLL at $installed_win32"
+  [ "$(reg_value "HKLM\\$clsid_key" '' /reg:32)" = "$installed_win32" ] ||
+    fail "the class in the 32-bit view does not point at $installed_win32"
+  [ "$(reg_value "HKLM\\$addin_key" LoadBehavior /reg:32)" = 0x3 ] || fail "no add-in entry under HKLM's 32-bit view"
+fi
+hosts_run installed HKLM
+check_program_runs installed
 [ "$(products)" = "$old_version" ] || fail "Add/Remove Programs lists: $(products | tr '\n' ' ')"
 arp_entry_is_complete
 
 step "per machine: upgrade to $new_version"
 msiexec /i "$new_msi" upgrade.log ALLUSERS=1 || fail "upgrade to $new_version failed with $?"
 [ "$(products)" = "$new_version" ] || fail "after the upgrade Add/Remove Programs lists: $(products | tr '\n' ' ')"
-host_runs upgraded HKLM
+hosts_run upgraded HKLM
 
 step "per machine: $old_version over $new_version is refused"
 status=0
@@ -144,24 +184,34 @@ msiexec /i "$old_msi" downgrade.log ALLUSERS=1 || status=$?
 grep -a -q "WIX_DOWNGRADE_DETECTED = {" "$drive_c/downgrade.log" &&
   grep -a -q "LaunchConditions. Return value 0" "$drive_c/downgrade.log" ||
   fail "the downgrade was not refused by its launch condition"
-msiinfo export "$old_msi" LaunchCondition | grep -q "^NOT WIX_DOWNGRADE_DETECTED.*A newer version of Zorvane is already installed" ||
+msiinfo export "$old_msi" LaunchCondition | grep "^NOT WIX_DOWNGRADE_DETECTED.*A newer version of Zorvane is already installed" >/dev/null ||
   fail "the package has no downgrade message"
 [ "$(products)" = "$new_version" ] || fail "after the refused downgrade Add/Remove Programs lists: $(products | tr '\n' ' ')"
-host_runs kept HKLM
+hosts_run kept HKLM
 
-if [ -n "$other_msi" ]; then
-  step "per machine: $(basename "$other_msi") side by side"
-  msiexec /i "$other_msi" install-other.log ALLUSERS=1 || fail "install of $(basename "$other_msi") failed with $?"
-  host_runs other HKLM "$other_host"
-  host_runs both HKLM
+if [ -n "$other_arch" ]; then
+  other_old=$(dirname "$old_msi")/Zorvane-$old_version-$other_arch.msi
+  other_new=$(dirname "$new_msi")/Zorvane-$new_version-$other_arch.msi
+  step "per machine: the $other_arch package of $old_version over $new_version is refused"
+  status=0
+  msiexec /i "$other_old" downgrade-other.log ALLUSERS=1 || status=$?
+  [ $status -eq 67 ] || [ $status -eq 1603 ] || fail "the older $other_arch package ended with status $status, not refused"
+  [ "$(products)" = "$new_version" ] || fail "after the refused $other_arch package Add/Remove Programs lists: $(products | tr '\n' ' ')"
+  step "per machine: the $other_arch package replaces this one, and this one it"
+  msiexec /i "$other_new" install-other.log ALLUSERS=1 || fail "install of $(basename "$other_new") failed with $?"
+  [ "$(products)" = "$new_version" ] || fail "with the $other_arch package Add/Remove Programs lists: $(products | tr '\n' ' ')"
+  [ ! -e "$installed_dll" ] || fail "the $other_arch package left $installed_win in place"
+  if [ "$arch" = x64 ]; then
+    host_runs other HKLM "$host32"
+    if run reg query "HKLM\\${clsid_key%\\*}" /reg:64 >/dev/null 2>&1; then fail "the 64-bit view keeps the class"; fi
+  fi
+  msiexec /i "$new_msi" install-again.log ALLUSERS=1 || fail "install of $new_version over the $other_arch package failed with $?"
+  [ "$(products)" = "$new_version" ] || fail "back again Add/Remove Programs lists: $(products | tr '\n' ' ')"
+  hosts_run again HKLM
 fi
 
 step "per machine: uninstall"
 msiexec /x "$new_msi" uninstall.log ALLUSERS=1 || fail "uninstall failed with $?"
-if [ -n "$other_msi" ]; then
-  host_runs other-left HKLM "$other_host"
-  msiexec /x "$other_msi" uninstall-other.log ALLUSERS=1 || fail "uninstall of $(basename "$other_msi") failed with $?"
-fi
 snapshot "$state/after"
 diff -u "$state/before.reg" "$state/after.reg" >&2 || fail "the registry differs from before the install"
 diff -u "$state/before.files" "$state/after.files" >&2 || fail "drive C: differs from before the install"
@@ -170,18 +220,18 @@ step "per user (ALLUSERS=\"\"): install and uninstall $new_version"
 msiexec /i "$new_msi" install-user.log 'ALLUSERS=""' || fail "per-user install failed with $?"
 [ "$(reg_value "HKCU\\$addin_key" LoadBehavior)" = 0x3 ] || fail "no add-in entry under HKCU"
 if run reg query "HKLM\\$addin_key" $view >/dev/null 2>&1; then fail "a per-user install wrote the add-in entry under HKLM"; fi
-host_runs per-user HKCU
+hosts_run per-user HKCU
+check_program_runs per-user
 msiexec /x "$new_msi" uninstall-user.log 'ALLUSERS=""' || fail "per-user uninstall failed with $?"
 snapshot "$state/after-user"
 diff -u "$state/before.reg" "$state/after-user.reg" >&2 || fail "the registry differs from before the per-user install"
 diff -u "$state/before.files" "$state/after-user.files" >&2 || fail "drive C: differs from before the per-user install"
-if [ -n "$other_msi" ]; then
+if [ -n "$other_arch" ]; then
   # The developers' way, side by side as well: each DLL registered by the regsvr32 of its
   # bitness; unregistering this package's bitness leaves the other's working. Registration
   # keeps the host's (empty) list of add-ins, and unregistration opens the user's classes key
   # (always there on Windows, not yet in a fresh Wine prefix): the comparison allows for both.
-  other_arch=x64
-  [ "$arch" = x64 ] && other_arch=x86
+  other_host=$host32
   regsvr32_of() { if [ "$1" = x86 ] && [ "$prefix_arch" = win64 ]; then echo 'C:\windows\syswow64\regsvr32.exe'; else echo regsvr32; fi; }
   dll_of() { winpath "$(dirname "$old_msi")/$1/Zorvane.dll"; }
   step "regsvr32: $arch and $other_arch side by side"
@@ -195,4 +245,11 @@ if [ -n "$other_msi" ]; then
   grep -v -x -E '\[HKEY_CURRENT_USER\\Software\\(Classes|Microsoft\\Office(\\PowerPoint(\\Addins)?)?)\]' "$state/after-regsvr32.reg" |
     diff -u "$state/before.reg" - >&2 || fail "the registry differs from before the registrations"
 fi
+step "Windows Vista: a per-user install is refused"
+run winecfg /v vista
+status=0
+msiexec /i "$new_msi" install-vista.log 'ALLUSERS=""' || status=$?
+{ [ $status -eq 67 ] || [ $status -eq 1603 ]; } && grep -a -q "VersionNT = 600" "$drive_c/install-vista.log" &&
+  grep -a -q "LaunchConditions. Return value 0" "$drive_c/install-vista.log" && [ -z "$(products)" ] ||
+  fail "a per-user install on Windows Vista ended with status $status, not refused by its launch condition"
 step "passed"

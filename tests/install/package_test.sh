@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Checks of the release that scripts/package.sh wrote into DIST (default build/dist):
-#   - each package's Registry table equals a fresh capture of its DLL's own registration;
+#   - each package's Registry table equals a fresh capture of its DLLs' own registration,
+#     each row in the registry view of its DLL;
+#   - the packages pass the validation rules of installer/ice_rules.py, which report each of
+#     the faults they guard against;
 #   - a second run gives byte-identical files;
 #   - with a throwaway self-signed certificate, the DLLs and packages carry signatures that
 #     osslsigncode verifies against it, and the signed package is still a package.
@@ -14,23 +17,69 @@ mkdir -p "$work"
 status=0
 fail() { echo "FAIL $*" >&2; status=1; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/default/CMakeCache.txt)
-files=("Zorvane-$version-x86.msi" "Zorvane-$version-x64.msi" x86/Zorvane.dll x64/Zorvane.dll)
+files=("Zorvane-$version-x86.msi" "Zorvane-$version-x64.msi" x86/Zorvane.dll x64/Zorvane.dll ZorvaneCheck.exe)
 
-echo "== the packages' registry rows are the DLLs' own registration"
-for build in "x86 build/default/windows win32" "x64 build/windows-x64 win64"; do
-  read -r arch tree winearch <<<"$build"
+echo "== the packages' registry rows are the DLLs' own registration, each in its view"
+capture() {  # capture ARCH FILE_ID FOLDER: the DLL's own rows, sorted
+  local tree=build/default/windows winearch=win32
+  [ "$1" = x64 ] && tree=build/windows-x64 winearch=win64
   cmake/wine-tool.sh "$winearch" "$root/$tree/wine-build-prefix" "$root/$tree/tools/registry_capture/registry_capture.exe" \
-    "$dist/$arch/Zorvane.dll" ZorvaneDll INSTALLFOLDER | LC_ALL=C sort >"$work/$arch-capture.tsv"
-  msiinfo export "$dist/Zorvane-$version-$arch.msi" Registry | tr -d '\r' | tail -n +4 | cut -f2-5 |
-    LC_ALL=C sort >"$work/$arch-table.tsv"
+    "$dist/$1/Zorvane.dll" "$2" "$3" | LC_ALL=C sort
+}
+for arch in x86 x64; do
+  msi=$dist/Zorvane-$version-$arch.msi
+  view=32
+  [ $arch = x64 ] && view=64
+  # Beside them, the value that keys the check program's Start-menu shortcut.
+  { capture $arch ZorvaneDll INSTALLFOLDER; printf '%s\t%s\t%s\t%s\n' -1 'Software\Zorvane' CheckShortcut '#1'; } |
+    sed "s/^/$view	/" >"$work/$arch-capture.tsv"
+  # The x64 package registers the 32-bit DLL of its sub-folder x86 in the 32-bit view: its
+  # CLSID and Interface keys, its type library entry and the add-in entry; what both views
+  # share (ProgID, type library) stands once.
+  [ $arch = x64 ] && capture x86 ZorvaneDll32 X86FOLDER | sed 's/\[#ZorvaneDll32\]/[X86FOLDER]Zorvane.dll/' |
+    awk -F'\t' '$1 != "0" || $2 ~ /^(CLSID|Interface)\\/ || $2 ~ /\\win32$/ { print "32\t" $0 }' >>"$work/$arch-capture.tsv"
+  msiinfo export "$msi" Component | tr -d '\r' | tail -n +4 >"$work/$arch-components.tsv"
+  msiinfo export "$msi" Registry | tr -d '\r' | tail -n +4 |
+    awk -F'\t' -v OFS='\t' 'NR == FNR { bits[$1] = int($4 / 256) % 2 ? 64 : 32; next } { print bits[$6], $2, $3, $4, $5 }' \
+      "$work/$arch-components.tsv" - | LC_ALL=C sort >"$work/$arch-table.tsv"
   [ -s "$work/$arch-capture.tsv" ] || fail "$arch: the capture is empty"
-  grep -q '^-1	Software\\Microsoft\\Office\\PowerPoint\\Addins\\Zorvane.Connect	LoadBehavior	#3$' "$work/$arch-table.tsv" ||
+  grep -q '^-1	Software\\Microsoft\\Office\\PowerPoint\\Addins\\Zorvane.Connect	LoadBehavior	#3$' <(cut -f2- "$work/$arch-table.tsv") ||
     fail "$arch: no add-in entry under HKMU (root -1) in the package"
-  diff -u "$work/$arch-capture.tsv" "$work/$arch-table.tsv" >&2 || fail "$arch: the Registry table is not the capture"
+  diff -u <(LC_ALL=C sort "$work/$arch-capture.tsv") "$work/$arch-table.tsv" >&2 || fail "$arch: the Registry table is not the capture"
+  tree=build/default/windows
+  [ $arch = x64 ] && tree=build/windows-x64
   author=$(sed -n 's/^ZORVANE_AUTHOR:STRING=//p' "$tree/CMakeCache.txt")
-  msiinfo export "$dist/Zorvane-$version-$arch.msi" Property | tr -d '\r' | grep -q -x -F "Manufacturer	$author" ||
+  msiinfo export "$msi" Property | tr -d '\r' | grep -x -F "Manufacturer	$author" >/dev/null ||
     fail "$arch: the publisher is not the configured author \"$author\""
 done
+for arch in x86 x64; do
+  msiextract -C "$work/$arch-files" "$dist/Zorvane-$version-$arch.msi" >/dev/null
+  cmp -s "$(find "$work/$arch-files" -name ZorvaneCheck.exe)" "$dist/ZorvaneCheck.exe" ||
+    fail "$arch: the package does not hold the check program"
+  msiinfo export "$dist/Zorvane-$version-$arch.msi" Shortcut | tr -d '\r' |
+    grep -F "	ProgramMenuFolder	ZORVDIAG|Zorvane 诊断	CheckShortcut	[INSTALLFOLDER]ZorvaneCheck.exe	" >/dev/null ||
+    fail "$arch: no Start-menu shortcut \"Zorvane 诊断\" to the check program"
+done
+cmp -s "$(find "$work/x64-files" -path '*/x86/Zorvane.dll')" "$dist/x86/Zorvane.dll" ||
+  fail "the x64 package does not hold the 32-bit DLL in its sub-folder x86"
+
+echo "== the packages pass the validation rules, which catch the faults they were made for"
+for arch in x86 x64; do
+  installer/ice_rules.py "$dist/Zorvane-$version-$arch.msi" >&2 || fail "$arch: the package breaks validation rules"
+done
+broken() {  # broken ICE QUERY: the rules find ICE in a copy of the x64 package changed by QUERY
+  cp "$dist/Zorvane-$version-x64.msi" "$work/broken.msi"
+  msibuild "$work/broken.msi" -q "$2"
+  installer/ice_rules.py "$work/broken.msi" >"$work/broken.log" && fail "$1: the rules pass a package with: $2"
+  grep -q "^$1 ERROR" "$work/broken.log" || { cat "$work/broken.log" >&2; fail "$1 not reported for: $2"; }
+}
+broken ICE03 "UPDATE Directory SET DefaultDir='Zorvane x64' WHERE Directory='INSTALLFOLDER'"
+broken ICE80 "UPDATE Component SET Attributes=4 WHERE Component='SharedClasses'"
+broken ICE57 "UPDATE Registry SET Component_='Addin' WHERE Component_='AddinEntry'"
+broken ICE43 "UPDATE Shortcut SET Component_='Check'"
+broken ICE69 "UPDATE Registry SET Value='[#ZorvaneDll3]' WHERE Value='[#ZorvaneDll]'"
+msiinfo export "$dist/Zorvane-$version-x86.msi" LaunchCondition | tr -d '\r' | grep '^VersionNT >= 601 OR ALLUSERS = 1	.*ALLUSERS=1' >/dev/null ||
+  fail "no launch condition for per-user installs before Windows 7"
 
 echo "== a second run gives the same files"
 scripts/package.sh --out "$work/again" >"$work/again.log" 2>&1 || { cat "$work/again.log" >&2; fail "second run failed"; }
