@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,10 +37,7 @@ ObservedState Healthy() {
   return state;
 }
 
-struct Expected {
-  std::string key;
-  Severity severity;
-};
+using Expected = std::pair<std::string, Severity>;
 
 struct ExpectedRepair {
   std::string findingKey;
@@ -51,7 +49,7 @@ struct ExpectedRepair {
 struct Case {
   const char* name;
   std::function<void(ObservedState&)> change;
-  std::vector<Expected> notOk;  // every finding that is a problem, or a hint other than info.ui_errors
+  std::multiset<Expected> notOk;  // every finding that is a problem, or a hint other than info.ui_errors
   std::vector<ExpectedRepair> repairs;
 };
 
@@ -165,24 +163,19 @@ TEST(Diagnosis, DecidesFindingsAndRepairsFromState) {
     c.change(state);
     const Diagnosis diagnosis = Diagnose(state);
 
-    std::vector<std::string> actual, expected;
+    std::multiset<Expected> notOk;
     bool uiHint = false;
     for (const Finding& finding : diagnosis.findings) {
       if (finding.key == "info.ui_errors") {
         uiHint = true;
       } else if (finding.severity != Severity::kOk) {
-        actual.push_back(finding.key + "/" + std::to_string(int(finding.severity)));
+        notOk.emplace(finding.key, finding.severity);
       }
     }
-    for (const Expected& e : c.notOk) expected.push_back(e.key + "/" + std::to_string(int(e.severity)));
-    std::sort(actual.begin(), actual.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(notOk, c.notOk);
     EXPECT_TRUE(uiHint);
-
-    bool problem = false;
-    for (const Expected& e : c.notOk) problem = problem || e.severity == Severity::kProblem;
-    EXPECT_EQ(diagnosis.HasProblems(), problem);
+    EXPECT_EQ(diagnosis.HasProblems(),
+              std::any_of(c.notOk.begin(), c.notOk.end(), [](const Expected& e) { return e.second == Severity::kProblem; }));
 
     ASSERT_EQ(diagnosis.repairs.size(), c.repairs.size());
     for (std::size_t i = 0; i < c.repairs.size(); ++i) {
@@ -222,11 +215,9 @@ TEST(Report, LinesStartWithTheKeyAndFillEveryPlaceholder) {
     EXPECT_EQ(lines[i].rfind(key + u" [", 0), 0u);
     EXPECT_EQ(lines[i].find(u'{'), std::u16string::npos) << i;
   }
-  const Finding* loadBehavior = nullptr;
-  for (const Finding& f : diagnosis.findings) {
-    if (f.key == "addin.load_behavior") loadBehavior = &f;
-  }
-  ASSERT_NE(loadBehavior, nullptr);
+  const auto loadBehavior = std::find_if(diagnosis.findings.begin(), diagnosis.findings.end(),
+                                         [](const Finding& f) { return f.key == "addin.load_behavior"; });
+  ASSERT_NE(loadBehavior, diagnosis.findings.end());
   EXPECT_NE(FindingLine(SimplifiedChineseText(), *loadBehavior).find(u"LoadBehavior = 7"), std::u16string::npos);
   EXPECT_EQ(RepairLine(SimplifiedChineseText(), {diagnosis.repairs[0], RepairOutcome::kNeedsAdministrator}, true)
                 .rfind(u"repair.addin.load_behavior 需要管理员权限", 0),

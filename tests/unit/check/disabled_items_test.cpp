@@ -27,13 +27,8 @@ void PutText(Bytes& out, std::u16string_view text) {
 // A record with the given byte lengths and strings (each string written with its NUL).
 Bytes Record(std::uint32_t first, std::uint32_t second, std::u16string_view path, std::u16string_view name) {
   Bytes out;
-  PutDword(out, 1);
-  PutDword(out, first);
-  PutDword(out, second);
-  PutText(out, path);
-  PutText(out, std::u16string(1, u'\0'));
-  PutText(out, name);
-  PutText(out, std::u16string(1, u'\0'));
+  for (const std::uint32_t value : {1u, first, second}) PutDword(out, value);
+  for (const std::u16string_view text : {path, name}) PutText(out, std::u16string(text) + u'\0');
   return out;
 }
 
@@ -108,15 +103,14 @@ Bytes PeStart(std::uint16_t machine, std::uint16_t magic, bool signature) {
 }
 
 TEST(PeImage, ReadsMachineAndSignatureOfBothHeaderKinds) {
+  const std::pair<std::uint16_t, std::uint16_t> kinds[] = {{kMachineI386, 0x10B}, {kMachineAmd64, 0x20B}};
   for (const bool signature : {false, true}) {
-    const auto x86 = ReadPeHeaders(PeStart(kMachineI386, 0x10B, signature));
-    ASSERT_TRUE(x86);
-    EXPECT_EQ(x86->machine, kMachineI386);
-    EXPECT_EQ(x86->hasSignature, signature);
-    const auto x64 = ReadPeHeaders(PeStart(kMachineAmd64, 0x20B, signature));
-    ASSERT_TRUE(x64);
-    EXPECT_EQ(x64->machine, kMachineAmd64);
-    EXPECT_EQ(x64->hasSignature, signature);
+    for (const auto& [machine, magic] : kinds) {
+      const auto headers = ReadPeHeaders(PeStart(machine, magic, signature));
+      ASSERT_TRUE(headers);
+      EXPECT_EQ(headers->machine, machine);
+      EXPECT_EQ(headers->hasSignature, signature);
+    }
   }
   Bytes cut = PeStart(kMachineAmd64, 0x20B, true);
   cut.resize(0x40 + 4 + 20 + 8);  // the optional header cut short: no signature seen, no overread
