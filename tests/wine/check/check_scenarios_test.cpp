@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -48,10 +51,8 @@ std::vector<BYTE> Record(const std::wstring& path, const std::wstring& name) {
     data.insert(data.end(), bytes.begin(), bytes.end());
   }
   for (const std::wstring* text : {&path, &name}) {
-    for (const wchar_t unit : *text + L'\0') {
-      data.push_back(BYTE(unit));
-      data.push_back(BYTE(unit >> 8));
-    }
+    const auto* units = reinterpret_cast<const BYTE*>(text->c_str());
+    data.insert(data.end(), units, units + (text->size() + 1) * 2);
   }
   return data;
 }
@@ -71,49 +72,39 @@ void WriteProgram(const std::wstring& path, WORD machine) {
   ASSERT_TRUE(WriteFile(file.get(), image.data(), DWORD(image.size()), &written, nullptr));
 }
 
-bool CallDll(const wchar_t* entryName) {
+bool CallDll(const char* entryName) {
   const HMODULE module = LoadLibraryW(kDll.c_str());
   if (module == nullptr) return false;
-  std::string name(entryName, entryName + wcslen(entryName));
-  const auto entry = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(GetProcAddress(module, name.c_str())));
+  const auto entry = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(GetProcAddress(module, entryName)));
   const bool ok = entry != nullptr && SUCCEEDED(entry());
   FreeLibrary(module);
   return ok;
 }
 
-// "key|value" for each value added, removed or changed, "key|" for each key added or removed.
-std::set<std::wstring> Items(const std::wstring& snapshot) {
+// Each line of the watched trees, as "[key]|" for a key and "[key]|name=type:data" for a value.
+std::set<std::wstring> Snapshot() {
   std::set<std::wstring> items;
-  std::wistringstream lines(snapshot);
-  std::wstring line, key;
-  while (std::getline(lines, line)) {
-    if (!line.empty() && line.front() == L'[') {
-      key = line;
-      items.insert(key + L"|");
-    } else {
+  for (const auto& [root, path] : kWatched) {
+    std::wistringstream lines(SnapshotKey(root, path));
+    std::wstring line, key;
+    while (std::getline(lines, line)) {
+      if (!line.empty() && line.front() == L'[') key = line, line.clear();
       items.insert(key + L"|" + line);
     }
   }
   return items;
 }
 
-std::wstring Snapshot() {
-  std::wstring all;
-  for (const auto& [root, path] : kWatched) all += SnapshotKey(root, path) + L"\n";
-  return all;
-}
-
 // What differs, as "[key]|name" (name without its data), "[key]|" for a key.
-std::set<std::wstring> Changed(const std::wstring& before, const std::wstring& after) {
-  const auto a = Items(before), b = Items(after);
+std::set<std::wstring> Changed(const std::set<std::wstring>& before, const std::set<std::wstring>& after) {
+  std::vector<std::wstring> differing;
+  std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(differing));
   std::set<std::wstring> changed;
-  for (const auto* pair : {&a, &b}) {
-    for (const std::wstring& item : *pair) {
-      if ((pair == &a ? b : a).count(item) == 0) changed.insert(item.substr(0, item.find(L'=')));
-    }
-  }
+  for (const std::wstring& item : differing) changed.insert(item.substr(0, item.find(L'=')));
   return changed;
 }
+
+bool Has(const std::wstring& text, const std::wstring& line) { return text.find(line) != std::wstring::npos; }
 
 class CheckScenario : public ::testing::Test {
  protected:
@@ -124,142 +115,100 @@ class CheckScenario : public ::testing::Test {
     ASSERT_TRUE(CopyFileW(ZorvaneDllPath().c_str(), kDll.c_str(), FALSE));
   }
 
-  void SetUp() override {
+  void SetUp() override { Fresh(); }
+  void TearDown() override { Clean(); }
+
+  // A machine with 32-bit PowerPoint 16.0 and the add-in registered, nothing else.
+  static void Fresh() {
     Clean();
-    ASSERT_TRUE(CallDll(L"DllRegisterServer"));
+    ASSERT_TRUE(CallDll("DllRegisterServer"));
     WriteProgram(kFolder + L"\\Office16\\POWERPNT.EXE", IMAGE_FILE_MACHINE_I386);
     const std::wstring folder = kFolder + L"\\Office16\\";
-    std::vector<BYTE> path(reinterpret_cast<const BYTE*>(folder.c_str()),
-                           reinterpret_cast<const BYTE*>(folder.c_str() + folder.size() + 1));  // with its NUL
-    SetRawValue(HKEY_LOCAL_MACHINE, kOffice + L"\\PowerPoint\\InstallRoot", L"Path", REG_SZ, path);
+    const auto* bytes = reinterpret_cast<const BYTE*>(folder.c_str());
+    SetRawValue(HKEY_LOCAL_MACHINE, kOffice + L"\\PowerPoint\\InstallRoot", L"Path", REG_SZ,
+                {bytes, bytes + (folder.size() + 1) * 2});  // with its NUL
     // The texts below are Simplified Chinese whatever language this Wine runs in.
     dialogs::test::WriteSetting(L"Language", L"zh-CN");
   }
 
-  void TearDown() override {
-    CallDll(L"DllUnregisterServer");
-    Clean();
-  }
-
   static void Clean() {
+    CallDll("DllUnregisterServer");
     dialogs::test::DeleteSettingsKey();
     dialogs::test::DeletePolicyKey(HKEY_CURRENT_USER);
-    DeleteKeyTree(HKEY_CURRENT_USER, kOffice);
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, kOffice);
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) DeleteKeyTree(root, kOffice);
     DeleteKeyTree(HKEY_CURRENT_USER, kPolicy);
     DeleteKeyTree(HKEY_CURRENT_USER, kEntry);
   }
 
-  // Runs the check; its standard output, exit code in `code`.
-  static std::wstring Run(const wchar_t* option, DWORD& code) {
+  // Runs the check with `option`: its standard output (also printed), exit code in `code`.
+  static std::wstring Run(const wchar_t* option, DWORD& code, const char* scenario) {
     const ChildResult result = RunChild(kCheck, {option});
     EXPECT_TRUE(result.started) << result.startError;
     code = result.exitCode;
+    std::fprintf(stderr, "\n%s %s\n%s", scenario, ToUtf8(option).c_str(), ToUtf8(result.out).c_str());
     return result.out;
   }
-
-  // --report, then --repair, with the registry compared around the repair; each printed.
-  struct Outcome {
-    DWORD reportCode, repairCode;
-    std::wstring report, repair;
-    std::set<std::wstring> changed;
-  };
-  static Outcome ReportAndRepair(const char* scenario) {
-    Outcome outcome{};
-    const std::wstring untouched = Snapshot();
-    outcome.report = Run(L"--report", outcome.reportCode);
-    const std::wstring before = Snapshot();
-    EXPECT_EQ(Changed(untouched, before), std::set<std::wstring>{});  // a report writes nothing
-    outcome.repair = Run(L"--repair", outcome.repairCode);
-    outcome.changed = Changed(before, Snapshot());
-    std::string text;
-    for (const std::wstring* part : {&outcome.report, &outcome.repair}) {
-      text += "\n" + std::string(scenario) + (part == &outcome.report ? " --report" : " --repair") + "\n";
-      text += ToUtf8(*part);
-    }
-    std::fprintf(stderr, "%s", text.c_str());
-    return outcome;
-  }
-
-  static bool Has(const std::wstring& text, const std::wstring& line) { return text.find(line) != std::wstring::npos; }
 };
 
 // The repair of a healthy machine writes "always enable" and nothing else.
-const std::wstring kAlwaysEnableKey = L"[" + kOffice + L"\\PowerPoint\\Resiliency\\DoNotDisableAddinList]|";
-std::set<std::wstring> AlwaysEnableWritten(std::set<std::wstring> more = {}, bool resiliencyKeyNew = true) {
-  if (resiliencyKeyNew) more.insert(L"[" + kOffice + L"\\PowerPoint\\Resiliency]|");
-  more.insert(kAlwaysEnableKey);
-  more.insert(kAlwaysEnableKey + L"Zorvane.Connect");
-  return more;
-}
+const std::wstring kResiliency = L"[" + kOffice + L"\\PowerPoint\\Resiliency]|";
+const std::wstring kAlwaysEnable = L"[" + kOffice + L"\\PowerPoint\\Resiliency\\DoNotDisableAddinList]|";
+const std::set<std::wstring> kAlwaysEnableWritten{kResiliency, kAlwaysEnable, kAlwaysEnable + L"Zorvane.Connect"};
 
-TEST_F(CheckScenario, Healthy) {
-  const Outcome run = ReportAndRepair("healthy");
-  EXPECT_EQ(run.reportCode, 0u);
-  EXPECT_TRUE(Has(run.report, L"addin.load_behavior [正常]"));
-  EXPECT_TRUE(Has(run.report, L"addin.registration [正常]"));
-  EXPECT_FALSE(Has(run.report, L"[问题]"));
-  EXPECT_EQ(run.repairCode, 0u);
-  EXPECT_TRUE(Has(run.repair, L"repair.resiliency.always_enable 已修改"));
-  EXPECT_EQ(run.changed, AlwaysEnableWritten());
-}
-
-TEST_F(CheckScenario, LoadBehaviorTwo) {
-  SetRawValue(HKEY_CURRENT_USER, kEntry, L"LoadBehavior", REG_DWORD, Dword(2));
-  const Outcome run = ReportAndRepair("load-behavior-2");
-  EXPECT_EQ(run.reportCode, 1u);
-  EXPECT_TRUE(Has(run.report, L"addin.load_behavior [问题]"));
-  EXPECT_EQ(run.repairCode, 0u);
-  EXPECT_TRUE(Has(run.repair, L"repair.addin.load_behavior 已修改"));
-  EXPECT_TRUE(Has(run.repair, L"addin.load_behavior [正常]"));
-  EXPECT_EQ(run.changed, AlwaysEnableWritten({L"[" + kEntry + L"]|LoadBehavior"}));
-}
-
-TEST_F(CheckScenario, OnlyOurDisabledItemGoes) {
-  const auto theirs = Record(L"c:\\other\\other.dll", L"Other Add-in");
-  SetRawValue(HKEY_CURRENT_USER, kDisabled, L"4f1a", REG_BINARY, theirs);
-  SetRawValue(HKEY_CURRENT_USER, kDisabled, L"7c2e", REG_BINARY, Record(L"c:\\zvcheck\\zorvane.dll", L"Zorvane"));
-  const Outcome run = ReportAndRepair("disabled-items");
-  EXPECT_EQ(run.reportCode, 1u);
-  EXPECT_TRUE(Has(run.report, L"resiliency.disabled_items [问题]"));
-  EXPECT_EQ(run.repairCode, 0u);
-  EXPECT_EQ(run.changed, AlwaysEnableWritten({L"[" + kDisabled + L"]|7c2e"}, false));
-  DWORD type = 0;
-  std::vector<BYTE> kept;
-  ASSERT_TRUE(GetRawValue(HKEY_CURRENT_USER, kDisabled, L"4f1a", type, kept));
-  EXPECT_EQ(kept, theirs);
-}
-
-TEST_F(CheckScenario, SixtyFourBitPowerPointWithThirtyTwoBitAddin) {
-  WriteProgram(kFolder + L"\\Office16\\POWERPNT.EXE", IMAGE_FILE_MACHINE_AMD64);
-  const Outcome run = ReportAndRepair("bitness");
-  EXPECT_EQ(run.reportCode, 1u);
-  EXPECT_TRUE(Has(run.report, L"addin.bitness [问题] PowerPoint 是 64 位，但登记的 Zorvane 是 32 位"));
-  EXPECT_TRUE(Has(run.report, L"x64"));
-  EXPECT_EQ(run.repairCode, 1u);  // only the right package helps
-  EXPECT_EQ(run.changed, AlwaysEnableWritten());
-}
-
-TEST_F(CheckScenario, PoliciesAreReportedNeverChanged) {
-  struct Policy {
+// Each state: --report (which writes nothing), then --repair with the registry compared
+// around it. Problems the repair cannot solve, policies above all, keep exit code 1.
+TEST_F(CheckScenario, ReportsAndRepairsEachState) {
+  const std::wstring policyAll = L"policy.disable_all_addins [问题]", policyList = L"policy.restrict_to_list [问题]";
+  const struct {
     const char* name;
-    std::wstring key, value, finding;
+    std::function<void()> arrange;
+    DWORD reportCode;
+    std::vector<std::wstring> reported;
+    DWORD repairCode;
+    std::vector<std::wstring> repaired;
+    std::set<std::wstring> changed;
+  } scenarios[] = {
+      {"healthy", [] {}, 0, {L"addin.load_behavior [正常]", L"addin.registration [正常]"},
+       0, {L"repair.resiliency.always_enable 已修改"}, kAlwaysEnableWritten},
+      {"load-behavior-2", [] { SetRawValue(HKEY_CURRENT_USER, kEntry, L"LoadBehavior", REG_DWORD, Dword(2)); },
+       1, {L"addin.load_behavior [问题]"},
+       0, {L"repair.addin.load_behavior 已修改", L"addin.load_behavior [正常]"},
+       {kResiliency, kAlwaysEnable, kAlwaysEnable + L"Zorvane.Connect", L"[" + kEntry + L"]|LoadBehavior"}},
+      // Only our record goes: another add-in's stays as it was.
+      {"disabled-items",
+       [] {
+         SetRawValue(HKEY_CURRENT_USER, kDisabled, L"4f1a", REG_BINARY, Record(L"c:\\other\\other.dll", L"Other Add-in"));
+         SetRawValue(HKEY_CURRENT_USER, kDisabled, L"7c2e", REG_BINARY, Record(L"c:\\zvcheck\\zorvane.dll", L"Zorvane"));
+       },
+       1, {L"resiliency.disabled_items [问题]"},
+       0, {}, {kAlwaysEnable, kAlwaysEnable + L"Zorvane.Connect", L"[" + kDisabled + L"]|7c2e"}},
+      // Only the right package helps.
+      {"bitness", [] { WriteProgram(kFolder + L"\\Office16\\POWERPNT.EXE", IMAGE_FILE_MACHINE_AMD64); },
+       1, {L"addin.bitness [问题] PowerPoint 是 64 位，但登记的 Zorvane 是 32 位", L"x64"},
+       1, {}, kAlwaysEnableWritten},
+      {"disablealladdins",
+       [] { SetRawValue(HKEY_CURRENT_USER, kPolicy + L"\\Security", L"disablealladdins", REG_DWORD, Dword(1)); },
+       1, {policyAll}, 1, {policyAll}, kAlwaysEnableWritten},
+      {"restrict-to-list",
+       [] { SetRawValue(HKEY_CURRENT_USER, kPolicy + L"\\Resiliency", L"RestrictToList", REG_DWORD, Dword(1)); },
+       1, {policyList}, 1, {policyList}, kAlwaysEnableWritten},
   };
-  const Policy policies[] = {
-      {"disablealladdins", kPolicy + L"\\Security", L"disablealladdins", L"policy.disable_all_addins [问题]"},
-      {"restrict-to-list", kPolicy + L"\\Resiliency", L"RestrictToList", L"policy.restrict_to_list [问题]"},
-  };
-  for (const Policy& policy : policies) {
-    SCOPED_TRACE(policy.name);
-    DeleteKeyTree(HKEY_CURRENT_USER, kPolicy);
-    DeleteKeyTree(HKEY_CURRENT_USER, kOffice);
-    SetRawValue(HKEY_CURRENT_USER, policy.key, policy.value, REG_DWORD, Dword(1));
-    const Outcome run = ReportAndRepair(policy.name);
-    EXPECT_EQ(run.reportCode, 1u);
-    EXPECT_TRUE(Has(run.report, policy.finding));
-    EXPECT_EQ(run.repairCode, 1u);
-    EXPECT_TRUE(Has(run.repair, policy.finding));
-    EXPECT_EQ(run.changed, AlwaysEnableWritten());
+  for (const auto& row : scenarios) {
+    SCOPED_TRACE(row.name);
+    ASSERT_NO_FATAL_FAILURE(Fresh());
+    row.arrange();
+    DWORD reportCode = 0, repairCode = 0;
+    const auto untouched = Snapshot();
+    const std::wstring report = Run(L"--report", reportCode, row.name);
+    const auto before = Snapshot();
+    EXPECT_EQ(Changed(untouched, before), std::set<std::wstring>{});
+    const std::wstring repair = Run(L"--repair", repairCode, row.name);
+    EXPECT_EQ(reportCode, row.reportCode);
+    EXPECT_EQ(Has(report, L"[问题]"), row.reportCode != 0);
+    for (const std::wstring& line : row.reported) EXPECT_TRUE(Has(report, line)) << ToUtf8(line);
+    EXPECT_EQ(repairCode, row.repairCode);
+    for (const std::wstring& line : row.repaired) EXPECT_TRUE(Has(repair, line)) << ToUtf8(line);
+    EXPECT_EQ(Changed(before, Snapshot()), row.changed);
   }
 }
 
@@ -282,11 +231,9 @@ TEST_F(CheckScenario, ReportSpeaksTheChosenLanguage) {
     const char* name;
     const wchar_t *value, *userPolicy;
     size_t expected;
-  } cases[] = {{"zh-CN", L"zh-CN", nullptr, 0},
-                        {"en-US", L"en-US", nullptr, 2},
-                        {"zh-TW", L"zh-tw", nullptr, 1},
-                        {"user policy over the value", L"en-US", L"zh-TW", 1},
-                        {"no value: Windows' language", nullptr, nullptr, windows}};
+  } cases[] = {{"zh-CN", L"zh-CN", nullptr, 0}, {"en-US", L"en-US", nullptr, 2}, {"zh-TW", L"zh-tw", nullptr, 1},
+               {"user policy over the value", L"en-US", L"zh-TW", 1},
+               {"no value: Windows' language", nullptr, nullptr, windows}};
   std::set<std::wstring> keys;
   for (const auto& row : cases) {
     SCOPED_TRACE(row.name);
@@ -295,8 +242,7 @@ TEST_F(CheckScenario, ReportSpeaksTheChosenLanguage) {
     if (row.userPolicy != nullptr) dialogs::test::WritePolicy(HKEY_CURRENT_USER, L"Language", row.userPolicy);
     SetRawValue(HKEY_CURRENT_USER, kEntry, L"LoadBehavior", REG_DWORD, Dword(2));
     DWORD code = 0;
-    const std::wstring report = Run(L"--report", code);
-    std::fprintf(stderr, "\n%s --report\n%s", row.name, ToUtf8(report).c_str());
+    const std::wstring report = Run(L"--report", code, row.name);
     EXPECT_EQ(code, 1u);
     EXPECT_TRUE(Has(report, lines[row.expected]));
     if (keys.empty()) keys = Keys(report);
@@ -314,8 +260,8 @@ TEST_F(CheckScenario, WindowListsTheProblems) {
     const wchar_t *language, *caption, *repair;
     const char* screenshot;
   } cases[] = {{L"zh-CN", L"Zorvane 诊断", L"修复", "check-window-problems"},
-                        {L"zh-TW", L"Zorvane 診斷", L"修復", "check-window-problems-zh-tw"},
-                        {L"en-US", L"Zorvane Diagnostics", L"Repair", "check-window-problems-en"}};
+               {L"zh-TW", L"Zorvane 診斷", L"修復", "check-window-problems-zh-tw"},
+               {L"en-US", L"Zorvane Diagnostics", L"Repair", "check-window-problems-en"}};
   const HDC dc = GetDC(nullptr);
   const UniqueFont font = dialogs::CreateDialogFont({}, GetDeviceCaps(dc, LOGPIXELSY));
   const HGDIOBJ previous = SelectObject(dc, font.get());
