@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <wrl/client.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,13 +32,6 @@ void SetLanguage(HKEY root, const std::wstring& key, const std::string& text) {
   SetRawValueA(root, key, "Language", REG_SZ, data);
 }
 
-struct LanguageCase {
-  const char* label;
-  std::optional<LONG> hostLcid;  // nothing: LanguageID fails
-  UiLanguage expected;
-  const wchar_t* fileMenu;       // the File menu's name on the tab
-};
-
 class ConnectionLanguage : public ::testing::Test {
  protected:
   void SetUp() override { TearDown(); }
@@ -48,77 +40,73 @@ class ConnectionLanguage : public ::testing::Test {
     DeleteKeyTree(HKEY_CURRENT_USER, kPolicyKey);
     DeleteKeyTree(HKEY_LOCAL_MACHINE, kPolicyKey);
   }
-
-  // Connects a fresh object to `application`; checks the document and a menu it then gives.
-  void ExpectLanguage(StandInApplication& application, UiLanguage expected, const wchar_t* fileMenu) {
-    const std::wstring storedBefore = StringValue(HKEY_CURRENT_USER, kSettingsKey, L"Language");
-    auto object = AddinModule::Instance().CreateObject();
-    ComPtr<_IDTExtensibility2> extensibility;
-    ASSERT_EQ(object.As(&extensibility), S_OK);
-    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-    ASSERT_EQ(extensibility->OnConnection(&application, ext_cm_Startup, nullptr, &custom), S_OK);
-    SafeArrayDestroy(custom);
-
-    InvokeResult document;
-    InvokeByName(object.Get(), L"GetRibbonXML", {}, document);
-    ASSERT_EQ(document.hr, S_OK);
-    EXPECT_NE(document.Text().find(L"label=\"" + std::wstring(fileMenu) + L"\""), std::wstring::npos);
-    EXPECT_EQ(document.Text(), Wide(zorvane::ribbon::RibbonDocument(expected)));
-    StandInControl help(L"rxMenu_HelpI", L"Help");
-    InvokeResult menu;
-    InvokeByName(object.Get(), L"rxQuelby_get", {DispatchArgument(&help)}, menu);
-    ASSERT_EQ(menu.hr, S_OK);
-    EXPECT_EQ(menu.Text(), Wide(zorvane::ribbon::MenuContent(u"Help", expected)));
-    // Nothing of the language is kept, and nothing is written.
-    if (const StandInLanguageSettings* settings = application.languageSettings()) {
-      EXPECT_EQ(settings->outstanding(), 0);
-    }
-    EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kSettingsKey, L"Language"), storedBefore);
-  }
 };
 
-TEST_F(ConnectionLanguage, FollowsTheHostsUserInterfaceLanguage) {
-  const LanguageCase kCases[] = {
-      {"English", 1033, UiLanguage::kEnglish, L"File"},
-      {"Taiwan", 1028, UiLanguage::kTraditionalChinese, L"檔案"},
-      {"China", 2052, UiLanguage::kSimplifiedChinese, L"文件"},
-      {"Japanese", 1041, UiLanguage::kEnglish, L"File"},
-      {"Failing", std::nullopt, UiLanguage::kSimplifiedChinese, L"文件"},
-  };
-  for (const LanguageCase& row : kCases) {
-    SCOPED_TRACE(row.label);
-    StandInApplication application;
-    if (row.hostLcid) {
-      application.AnswerLanguage(*row.hostLcid);
-    } else {
-      application.FailLanguage(E_FAIL);
-    }
-    ExpectLanguage(application, row.expected, row.fileMenu);
-    EXPECT_EQ(application.languageSettings()->languageIdReads(), 1);  // once per connection
+// Connects a fresh object to `application`; checks the document and a menu it then gives,
+// and that nothing of the language is kept and nothing is written.
+void ExpectLanguage(StandInApplication& application, UiLanguage expected) {
+  const std::wstring storedBefore = StringValue(HKEY_CURRENT_USER, kSettingsKey, L"Language");
+  auto object = AddinModule::Instance().CreateObject();
+  ComPtr<_IDTExtensibility2> extensibility;
+  ASSERT_EQ(object.As(&extensibility), S_OK);
+  SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+  ASSERT_EQ(extensibility->OnConnection(&application, ext_cm_Startup, nullptr, &custom), S_OK);
+  SafeArrayDestroy(custom);
+
+  InvokeResult document;
+  InvokeByName(object.Get(), L"GetRibbonXML", {}, document);
+  ASSERT_EQ(document.hr, S_OK);
+  EXPECT_EQ(document.Text(), Wide(zorvane::ribbon::RibbonDocument(expected)));
+  StandInControl help(L"rxMenu_HelpI", L"Help");
+  InvokeResult menu;
+  InvokeByName(object.Get(), L"rxQuelby_get", {DispatchArgument(&help)}, menu);
+  ASSERT_EQ(menu.hr, S_OK);
+  EXPECT_EQ(menu.Text(), Wide(zorvane::ribbon::MenuContent(u"Help", expected)));
+  if (const StandInLanguageSettings* settings = application.languageSettings()) {
+    EXPECT_EQ(settings->outstanding(), 0);
   }
-  // An application without LanguageSettings, as every host before it: the first language.
-  StandInApplication older;
-  ExpectLanguage(older, UiLanguage::kSimplifiedChinese, L"文件");
+  EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kSettingsKey, L"Language"), storedBefore);
 }
 
-TEST_F(ConnectionLanguage, TheLanguageValueAndPolicyOverrideTheHost) {
-  StandInApplication application;
-  application.AnswerLanguage(2052);
-  SetLanguage(HKEY_CURRENT_USER, kSettingsKey, "en-US");
-  ExpectLanguage(application, UiLanguage::kEnglish, L"File");
-  EXPECT_EQ(application.languageSettings()->languageIdReads(), 0);  // fixed: the host is not asked
-
-  SetLanguage(HKEY_CURRENT_USER, kPolicyKey, "zh-TW");
-  ExpectLanguage(application, UiLanguage::kTraditionalChinese, L"檔案");
-  SetLanguage(HKEY_LOCAL_MACHINE, kPolicyKey, "zh-CN");
-  application.AnswerLanguage(1033);
-  ExpectLanguage(application, UiLanguage::kSimplifiedChinese, L"文件");
-
-  // A value naming no language follows the host again.
-  DeleteKeyTree(HKEY_CURRENT_USER, kPolicyKey);
-  DeleteKeyTree(HKEY_LOCAL_MACHINE, kPolicyKey);
-  SetLanguage(HKEY_CURRENT_USER, kSettingsKey, "fr-FR");
-  ExpectLanguage(application, UiLanguage::kEnglish, L"File");
+// The host is asked once per connection unless the `Language` value or a policy fixes the
+// language; policy wins over the value, the machine's over the user's.
+TEST_F(ConnectionLanguage, FollowsTheHostUnlessTheValueOrPolicyFixesIt) {
+  constexpr LONG kFails = -1, kNoLanguageSettings = -2;  // as every host before LanguageSettings
+  const struct {
+    const char* label;
+    LONG hostLcid;
+    const char *userValue, *userPolicy, *machinePolicy;
+    UiLanguage expected;
+    int hostReads;
+  } cases[] = {
+      {"English", 1033, nullptr, nullptr, nullptr, UiLanguage::kEnglish, 1},
+      {"Taiwan", 1028, nullptr, nullptr, nullptr, UiLanguage::kTraditionalChinese, 1},
+      {"China", 2052, nullptr, nullptr, nullptr, UiLanguage::kSimplifiedChinese, 1},
+      {"Japanese", 1041, nullptr, nullptr, nullptr, UiLanguage::kEnglish, 1},
+      {"Failing", kFails, nullptr, nullptr, nullptr, UiLanguage::kSimplifiedChinese, 1},
+      {"no LanguageSettings", kNoLanguageSettings, nullptr, nullptr, nullptr, UiLanguage::kSimplifiedChinese, 0},
+      {"user value", 2052, "en-US", nullptr, nullptr, UiLanguage::kEnglish, 0},
+      {"user policy", 2052, "en-US", "zh-TW", nullptr, UiLanguage::kTraditionalChinese, 0},
+      {"machine policy", 1033, "en-US", "zh-TW", "zh-CN", UiLanguage::kSimplifiedChinese, 0},
+      {"a value naming no language", 1033, "fr-FR", nullptr, nullptr, UiLanguage::kEnglish, 1},
+  };
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.label);
+    TearDown();
+    if (row.userValue) SetLanguage(HKEY_CURRENT_USER, kSettingsKey, row.userValue);
+    if (row.userPolicy) SetLanguage(HKEY_CURRENT_USER, kPolicyKey, row.userPolicy);
+    if (row.machinePolicy) SetLanguage(HKEY_LOCAL_MACHINE, kPolicyKey, row.machinePolicy);
+    StandInApplication application;
+    if (row.hostLcid == kFails) {
+      application.FailLanguage(E_FAIL);
+    } else if (row.hostLcid != kNoLanguageSettings) {
+      application.AnswerLanguage(row.hostLcid);
+    }
+    ExpectLanguage(application, row.expected);
+    if (const StandInLanguageSettings* settings = application.languageSettings()) {
+      EXPECT_EQ(settings->languageIdReads(), row.hostReads);
+    }
+  }
 }
 
 }  // namespace
