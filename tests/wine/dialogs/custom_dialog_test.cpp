@@ -368,11 +368,6 @@ TEST_F(CustomDialogTest, EachOpeningLoadsTheRegistryAfresh) {
   EXPECT_EQ(ribbon_.invalidations(), 0);
 }
 
-// The list's state image of `item`: 1 and 2 are the plain check box, 3 and 4 the greyed one.
-UINT StateImage(HWND list, int item) {
-  return (static_cast<UINT>(Send(list, LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK)) & LVIS_STATEIMAGEMASK) >> 12;
-}
-
 TEST_F(CustomDialogTest, MachinePolicyLocksASwitchOverUserPolicyAndLeavesTheUsersValue) {
   // The user wants the Developer tab ("2" reads as on, and OK would rewrite it as "1");
   // user policy shows it, machine policy hides it. User policy alone shows the Home tab,

@@ -86,6 +86,10 @@ std::wstring ListItemText(HWND list, int item, int column) {
   return text;
 }
 
+UINT StateImage(HWND list, int item) {
+  return (static_cast<UINT>(Send(list, LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK)) & LVIS_STATEIMAGEMASK) >> 12;
+}
+
 namespace {
 
 // The size of `text` drawn in the font of `window`, wrapped at `width` for DT_WORDBREAK.

@@ -40,6 +40,9 @@ COLORREF ClientPixel(HWND window, int x, int y);
 // The text of a list view's item (column 0) or of its subitem in `column`.
 std::wstring ListItemText(HWND list, int item, int column = 0);
 
+// The list's state image of `item`: 1 and 2 are the plain check box, 3 and 4 the greyed one.
+UINT StateImage(HWND list, int item);
+
 // The room a text leaves in its control, in pixels, measured with the control's own font
 // the way the control draws it: negative when the text is cut.
 struct TextFit {
