@@ -1,10 +1,11 @@
 // The add-in under out-of-memory, as a host would meet it: the real DLL with its own malloc,
-// calloc and realloc refusing (every request, or only the n-th of a session, n stepped through
-// every request a session makes). Every call must end in a status (E_OUTOFMEMORY or the
-// callback's fallback), never in an abort of the host; no user setting may change; a load
-// in which something was thrown must leave nothing behind; and once memory is back every call
-// succeeds again. The 32-bit build is also run with another module's copy of the compiler's
-// unwinder (libgcc_s_dw2-1.dll) loaded first, which must not take over the add-in's unwinding.
+// calloc and realloc refusing the n-th request of a session, alone or with every one after it
+// (memory gone for good), n stepped through every request a session makes. Every call must
+// end in a status (E_OUTOFMEMORY or the callback's fallback), never in an abort of the host;
+// no user setting may change; a load in which something was thrown must leave nothing behind;
+// and once memory is back every call succeeds again. The 32-bit build is also run with another
+// module's copy of the compiler's unwinder (libgcc_s_dw2-1.dll) loaded first, which must not
+// take over the add-in's unwinding.
 //
 // A refusal that aborts ends the process, so the sessions run in a child: this program with
 // --host. The parent counts the children that died and starts a new one after the step
@@ -55,10 +56,11 @@ MallocFunction realMalloc;
 CallocFunction realCalloc;
 ReallocFunction realRealloc;
 
-long refuseAt = -1;  // -1: none; 0: every request; n: only the n-th since Refuse
+long refuseAt = -1;  // -1: none; n: the n-th request since Refuse
+bool refuseOnward = false;  // and every one after it
 long requests = 0;
 
-bool Refused() { return ++requests == refuseAt || refuseAt == 0; }
+bool Refused() { return ++requests == refuseAt || (refuseOnward && refuseAt > 0 && requests > refuseAt); }
 void* __cdecl RefusingMalloc(size_t size) { return Refused() ? nullptr : realMalloc(size); }
 void* __cdecl RefusingCalloc(size_t count, size_t size) { return Refused() ? nullptr : realCalloc(count, size); }
 void* __cdecl RefusingRealloc(void* block, size_t size) { return Refused() ? nullptr : realRealloc(block, size); }
@@ -109,9 +111,10 @@ class Starvation {
     ReplaceSlot(realloc_, reinterpret_cast<void*>(realRealloc));
   }
   bool patched() const { return malloc_ != nullptr && calloc_ != nullptr && realloc_ != nullptr; }
-  void Refuse(long at) {
+  void Refuse(long at, bool onward = false) {
     requests = 0;
     refuseAt = at;
+    refuseOnward = onward;
   }
   void End() { refuseAt = -1; }
 
@@ -182,33 +185,35 @@ VARIANT_BOOL RunSession(HMODULE addin, HostObjects& host, bool starved, SessionL
   return V_VT(&visible.value) == VT_BOOL ? V_BOOL(&visible.value) : VARIANT_TRUE;
 }
 
-// One load: a session with the add-in's allocations refused as `refuse` says, then one with
-// memory back, then the unload. Prints what the parent counts; false once `refuse` names a
-// request past the last one the session made.
+// Two loads: in each a session with the add-in's n-th request refused (in the second, every
+// later one too), then one with memory back, then the unload. Prints what the parent counts;
+// false once n lies past the last request the session made.
 bool RunStep(long refuse) {
   std::printf("step %ld\n", refuse);
   std::fflush(stdout);
-  HMODULE addin = LoadLibraryW(ZorvaneDllPath().c_str());
-  if (addin == nullptr) std::exit(10);
-  SessionLog log;
-  HostObjects host;
   long made = 0;
-  {
-    Starvation starvation(addin);
-    if (!starvation.patched()) std::exit(11);
-    starvation.Refuse(refuse);
-    RunSession(addin, host, true, log);
-    made = requests;
-    starvation.End();
-    if (RunSession(addin, host, false, log) != VARIANT_FALSE) log.faults << " review-tab-shown-after-recovery";
+  for (const bool onward : {false, true}) {
+    HMODULE addin = LoadLibraryW(ZorvaneDllPath().c_str());
+    if (addin == nullptr) std::exit(10);
+    SessionLog log;
+    HostObjects host;
+    {
+      Starvation starvation(addin);
+      if (!starvation.patched()) std::exit(11);
+      starvation.Refuse(refuse, onward);
+      RunSession(addin, host, true, log);
+      if (!onward) made = requests;
+      starvation.End();
+      if (RunSession(addin, host, false, log) != VARIANT_FALSE) log.faults << " review-tab-shown-after-recovery";
+    }
+    auto canUnloadNow = ProcAddress<HRESULT(WINAPI*)()>(addin, "DllCanUnloadNow");
+    if (canUnloadNow() != S_OK) log.faults << " still-in-use";
+    FreeLibrary(addin);
+    if (GetModuleHandleW(ZorvaneDllPath().c_str()) != nullptr) log.faults << " stayed-loaded";
+    if (host.application.outstanding() != 0 || host.ribbon.outstanding() != 0) log.faults << " host-objects-held";
+    if (!log.faults.str().empty()) std::printf("fault %ld%s%s\n", refuse, onward ? " onward" : "", log.faults.str().c_str());
   }
-  auto canUnloadNow = ProcAddress<HRESULT(WINAPI*)()>(addin, "DllCanUnloadNow");
-  if (canUnloadNow() != S_OK) log.faults << " still-in-use";
-  FreeLibrary(addin);
-  if (GetModuleHandleW(ZorvaneDllPath().c_str()) != nullptr) log.faults << " stayed-loaded";
-  if (host.application.outstanding() != 0 || host.ribbon.outstanding() != 0) log.faults << " host-objects-held";
-  if (!log.faults.str().empty()) std::printf("fault %ld%s\n", refuse, log.faults.str().c_str());
-  return refuse == 0 || made >= refuse;
+  return made >= refuse;
 }
 
 int RunHost(const wchar_t* runtime, long first) {
@@ -247,7 +252,7 @@ std::wstring SelfPath() {
 
 StepTotals RunEveryStep(const wchar_t* runtime) {
   StepTotals totals;
-  long next = 0;
+  long next = 1;
   for (int child = 0; child < 1000; ++child) {
     const ChildResult result = RunChild(SelfPath(), {L"--host", runtime, std::to_wstring(next)}, 240000);
     if (!result.started) ADD_FAILURE() << "child not started: " << result.startError;
