@@ -14,13 +14,14 @@ cmake --build --preset sanitize
 
 cmake --preset windows-x64 >/dev/null
 cmake --build build/windows-x64 --target Zorvane standin_host addin_registration_test addin_connect_test addin_unload_test \
-  standin_host_zorvane
+  addin_out_of_memory_test standin_host_zorvane
 
 status=0
 ctest --preset sanitize || status=1
 ctest --preset default || status=1
 ctest --test-dir build/windows-x64 --output-on-failure \
-  -R '^wine\.(session\.|addin_registration_test|addin_connect_test|addin_unload_test|standin_host_zorvane)' || status=1
+  -R '^wine\.(session\.|addin_registration_test|addin_connect_test|addin_unload_test|addin_out_of_memory_test|standin_host_zorvane)' \
+  || status=1
 
 scripts/package.sh || status=1
 tests/install/package_test.sh || status=1

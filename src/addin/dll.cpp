@@ -30,8 +30,10 @@ const std::array<ClassEntry, 1> kClasses{{
 
 extern "C" {
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
-  if (reason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(instance);
+// Threads' ends are reported (no DisableThreadLibraryCalls): each gives back the record of its
+// exceptions.
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+  if (reason == DLL_THREAD_DETACH) ReleaseThreadExceptions();
   // A null `reserved` means FreeLibrary, not process exit: the host lives on without us.
   if (reason == DLL_PROCESS_DETACH && reserved == nullptr) ReleaseRuntimeReserve();
   return TRUE;

@@ -7,8 +7,11 @@
 #include <windows.h>
 
 #include <bits/functexcept.h>
+#include <cxxabi.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <new>
 
@@ -56,6 +59,58 @@ void __verbose_terminate_handler() {
 }
 
 }  // namespace __gnu_cxx
+
+// Memory for the new-expressions that must not throw (the class factory and the add-in object).
+// The runtime's version calls the throwing one and catches its exception: an out-of-memory
+// there would raise an exception for nothing. The module installs no new-handler, so a refusal
+// of malloc is the final answer.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size != 0 ? size : 1); }
+
+// Each thread's record of the exceptions it has thrown and caught. The runtime keeps it in
+// emulated thread-local storage, which the first exception of a thread starts: a TLS index and
+// a semaphore per load of the module, never given back, and heap memory, whose lack aborts
+// the process at the very moment an out-of-memory exception is thrown. These two functions
+// replace the runtime's (the C++ ABI's own entry points, so the emulated storage is not linked
+// at all): the records live in this module's image, one per thread that throws, found by
+// thread id and given back when the thread ends (DllMain). They take no memory, handle or
+// index, so nothing outlives an unload and nothing can fail. The host calls the add-in from
+// its user-interface thread; the table holds far more threads than any host lets in.
+namespace __cxxabiv1 {
+
+struct __cxa_eh_globals {  // as the runtime lays it out
+  void* caughtExceptions;
+  unsigned int uncaughtExceptions;
+};
+
+namespace {
+
+struct ThreadExceptions {
+  std::atomic<DWORD> thread;  // 0 for a free entry: no thread has id 0
+  __cxa_eh_globals globals;
+};
+constinit ThreadExceptions threadExceptions[64] = {};
+
+}  // namespace
+
+extern "C" __cxa_eh_globals* __cxa_get_globals() noexcept {
+  const DWORD thread = GetCurrentThreadId();
+  // Only this thread ever stores its own id: finding it needs no ordering.
+  for (ThreadExceptions& entry : threadExceptions) {
+    if (entry.thread.load(std::memory_order_relaxed) == thread) return &entry.globals;
+  }
+  for (ThreadExceptions& entry : threadExceptions) {
+    DWORD free = 0;
+    if (entry.thread.compare_exchange_strong(free, thread, std::memory_order_acquire)) {
+      entry.globals = {};
+      return &entry.globals;
+    }
+  }
+  std::abort();  // 64 threads at once, each having thrown: not a host this add-in serves
+}
+
+extern "C" __cxa_eh_globals* __cxa_get_globals_fast() noexcept { return __cxa_get_globals(); }
+
+}  // namespace __cxxabiv1
 
 #if !defined(__SEH__) && !defined(__USING_SJLJ_EXCEPTIONS__)
 // The 32-bit runtime unwinds through DWARF tables that the start-up code registers with the
@@ -111,10 +166,38 @@ void* __wrap___deregister_frame_info(const void* tables) {
 }
 
 }  // extern "C"
+
+// The start-up code asks GetModuleHandleA whether the compiler's shared runtime DLL is loaded,
+// and if so registers the tables with that DLL's unwinder instead of the module's own. Another
+// module built with the same compiler brings that DLL into the host; this module's exceptions
+// are raised by its own static runtime, whose unwinder would then know none of its tables, and
+// the first throw would end the host. The start-up code's call is the module's only one of
+// GetModuleHandleA; through the -Wl,--wrap option it comes here and is told that DLL is absent,
+// so the tables always go to the module's own unwinder (through the functions above).
+namespace {
+
+extern "C" decltype(&GetModuleHandleA) realGetModuleHandleA asm("___real__imp__GetModuleHandleA@4");
+
+HMODULE WINAPI GetModuleHandleOwnUnwinder(const char* name) {
+  if (name != nullptr && std::strcmp(name, "libgcc_s_dw2-1.dll") == 0) return nullptr;
+  return realGetModuleHandleA(name);
+}
+
+}  // namespace
+
+extern "C" decltype(&GetModuleHandleA) const wrappedGetModuleHandleA asm("___wrap__imp__GetModuleHandleA@4") =
+    &GetModuleHandleOwnUnwinder;
 #endif
 
 namespace zorvane::addin {
 
 void ReleaseRuntimeReserve() noexcept { __gnu_cxx::__freeres(); }
+
+void ReleaseThreadExceptions() noexcept {
+  const DWORD thread = GetCurrentThreadId();
+  for (__cxxabiv1::ThreadExceptions& entry : __cxxabiv1::threadExceptions) {
+    if (entry.thread.load(std::memory_order_relaxed) == thread) entry.thread.store(0, std::memory_order_release);
+  }
+}
 
 }  // namespace zorvane::addin

@@ -10,4 +10,7 @@ namespace zorvane::addin {
 // the module is unloaded before the process ends.
 void ReleaseRuntimeReserve() noexcept;
 
+// Gives back the calling thread's record of its exceptions, when the thread ends.
+void ReleaseThreadExceptions() noexcept;
+
 }  // namespace zorvane::addin

@@ -14,8 +14,10 @@ SIZE PixelSize(const TwipSize& size, int dpi) noexcept {
 
 int WindowDpi(HWND window) noexcept {
   // GetDpiForWindow exists from Windows 10 on; older systems have one DPI for the screen.
+  // Looked up at each call (once per dialog): a local static would take the runtime's lock for
+  // such statics, whose semaphore is made on first use and never closed, one per load.
   using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+  const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
   if (getDpiForWindow != nullptr && window != nullptr) {
     const UINT dpi = getDpiForWindow(window);

@@ -26,42 +26,54 @@ std::optional<std::string> NarrowName(std::u16string_view name) {
   return CodePageFromWide(name);
 }
 
+// The registry's own answers for lack of memory: the value is there, but its text unknown.
+bool OutOfMemory(LSTATUS status) {
+  return status == ERROR_NOT_ENOUGH_MEMORY || status == ERROR_OUTOFMEMORY || status == ERROR_NO_SYSTEM_RESOURCES;
+}
+
 }  // namespace
 
-std::u16string QueryValueText(HKEY key, std::u16string_view valueName) noexcept {
+std::optional<std::u16string> QueryValueText(HKEY key, std::u16string_view valueName) noexcept {
   try {
     const std::optional<std::string> name = NarrowName(valueName);
-    if (!name) return {};
+    if (!name) return u"";
 
     DWORD type = REG_NONE;
     DWORD size = 0;
-    if (RegQueryValueExA(key, name->c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return {};
-    if (type != REG_SZ && type != REG_BINARY) return {};
+    LSTATUS status = RegQueryValueExA(key, name->c_str(), nullptr, &type, nullptr, &size);
+    if (OutOfMemory(status)) return std::nullopt;
+    if (status != ERROR_SUCCESS) return u"";
+    if (type != REG_SZ && type != REG_BINARY) return u"";
 
-    // Read at the size just reported: a value that grew since fails the read and reads as
-    // empty. The binary data is read whole and decoded afterwards, so no length of it can
-    // write past the integer it becomes.
+    // Read at the size just reported: a value that grew since fails the read with
+    // ERROR_MORE_DATA. The binary data is read whole and decoded afterwards, so no length of
+    // it can write past the integer it becomes.
     std::vector<std::uint8_t> data(size, 0);
     DWORD read = size;
-    if (RegQueryValueExA(key, name->c_str(), nullptr, &type, data.data(), &read) != ERROR_SUCCESS) return {};
+    status = RegQueryValueExA(key, name->c_str(), nullptr, &type, data.data(), &read);
+    if (status == ERROR_MORE_DATA || OutOfMemory(status)) return std::nullopt;
+    if (status != ERROR_SUCCESS) return u"";
     data.resize(std::min(read, size));
 
     return WideFromCodePage(RegistryValueText(type, data));
   } catch (...) {
-    return {};
+    return std::nullopt;  // out of memory: the only exception here
   }
 }
 
-std::u16string GetSettingText(HKEY root, std::u16string_view path, std::u16string_view valueName) noexcept {
+std::optional<std::u16string> GetSettingText(HKEY root, std::u16string_view path,
+                                             std::u16string_view valueName) noexcept {
   try {
     const std::optional<std::string> subkey = NarrowName(path);
-    if (!subkey) return {};
+    if (!subkey) return u"";
     HKEY opened = nullptr;
-    if (RegOpenKeyExA(root, subkey->c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return {};
+    const LSTATUS status = RegOpenKeyExA(root, subkey->c_str(), 0, KEY_QUERY_VALUE, &opened);
+    if (OutOfMemory(status)) return std::nullopt;
+    if (status != ERROR_SUCCESS) return u"";
     const UniqueHkey key(opened);
     return QueryValueText(key.get(), valueName);
   } catch (...) {
-    return {};
+    return std::nullopt;
   }
 }
 
@@ -86,8 +98,8 @@ void SaveSettingText(HKEY root, std::u16string_view path, std::u16string_view va
   }
 }
 
-std::u16string CurrentUserRegistryStore::GetSettingText(std::u16string_view path,
-                                                        std::u16string_view valueName) noexcept {
+std::optional<std::u16string> CurrentUserRegistryStore::GetSettingText(std::u16string_view path,
+                                                                       std::u16string_view valueName) noexcept {
   return settings::GetSettingText(HKEY_CURRENT_USER, path, valueName);
 }
 
@@ -96,8 +108,8 @@ void CurrentUserRegistryStore::SaveSettingText(std::u16string_view path, std::u1
   settings::SaveSettingText(HKEY_CURRENT_USER, path, valueName, text);
 }
 
-std::u16string LocalMachineRegistryReader::GetSettingText(std::u16string_view path,
-                                                          std::u16string_view valueName) noexcept {
+std::optional<std::u16string> LocalMachineRegistryReader::GetSettingText(std::u16string_view path,
+                                                                         std::u16string_view valueName) noexcept {
   return settings::GetSettingText(HKEY_LOCAL_MACHINE, path, valueName);
 }
 

@@ -1,4 +1,7 @@
+#include <array>
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "settings/registry_store.h"
@@ -9,8 +12,8 @@ PolicySettings ReadPolicySettings(RegistryReader& machine, RegistryReader& user)
   PolicySettings policies{};
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
     // An empty text is a value that is missing or could not be read: it sets nothing.
-    std::u16string text = machine.GetSettingText(kPolicyKeyPath, kSwitchNames[i]);
-    if (text.empty()) text = user.GetSettingText(kPolicyKeyPath, kSwitchNames[i]);
+    std::u16string text = machine.GetSettingText(kPolicyKeyPath, kSwitchNames[i]).value_or(u"");
+    if (text.empty()) text = user.GetSettingText(kPolicyKeyPath, kSwitchNames[i]).value_or(u"");
     if (!text.empty()) policies[i] = SwitchFromText(text) == kHostTrue;
   }
   return policies;
@@ -22,14 +25,19 @@ void LoadDisplaySettingsFrom(RegistryStore& store, DisplaySettingsRecord& record
   loaded.policies = policies;
 
   // All nine reads come before any write.
+  std::array<bool, kSwitchCount> unread{};
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
-    loaded.storedTexts[i] = store.GetSettingText(kSettingsKeyPath, kSwitchNames[i]);
+    std::optional<std::u16string> text = store.GetSettingText(kSettingsKeyPath, kSwitchNames[i]);
+    unread[i] = !text;
+    if (text) loaded.storedTexts[i] = std::move(*text);
   }
 
-  // A value that could not be read gets its default in the registry only; its stored text
-  // stays empty. Exact comparison: a text of blanks is not empty.
+  // A missing value gets its default in the registry only; its stored text stays empty.
+  // Exact comparison: a text of blanks is not empty. A value that could not be read is not
+  // missing: it may hold the user's choice, so it is never written over; its empty stored text
+  // shows the switch for this load only.
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
-    if (loaded.storedTexts[i].empty()) store.SaveSettingText(kSettingsKeyPath, kSwitchNames[i], kTextOn);
+    if (loaded.storedTexts[i].empty() && !unread[i]) store.SaveSettingText(kSettingsKeyPath, kSwitchNames[i], kTextOn);
   }
 
   for (std::size_t i = 0; i < kSwitchCount; ++i) {

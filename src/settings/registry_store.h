@@ -3,6 +3,7 @@
 // advapi32; tests implement them in memory.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,9 +15,11 @@ class RegistryReader {
  public:
   virtual ~RegistryReader() = default;
 
-  // Text of value `valueName` of key `path` below the reader's root. Every failure
-  // (key missing or not openable, value missing, unsupported type) yields the empty text.
-  virtual std::u16string GetSettingText(std::u16string_view path, std::u16string_view valueName) = 0;
+  // Text of value `valueName` of key `path` below the reader's root. A key missing or not
+  // openable, a value missing or of an unsupported type yields the empty text; a value that
+  // is there but could not be read (no memory for it, or it changed while being read) yields
+  // nothing, as its text is unknown.
+  virtual std::optional<std::u16string> GetSettingText(std::u16string_view path, std::u16string_view valueName) = 0;
 };
 
 class RegistryStore : public RegistryReader {
@@ -29,13 +32,14 @@ class RegistryStore : public RegistryReader {
 
 // What policy sets for each switch, read from the policy key through `machine` (the machine's
 // root) and `user` (the user's root): the machine's value where it reads as non-empty, else
-// the user policy's, else nothing. A text turns into on or off by the user values' rule.
+// the user policy's, else nothing (a value that could not be read counts as empty). A text turns into on or off by the user values' rule.
 // Readers only: policy is never written.
 PolicySettings ReadPolicySettings(RegistryReader& machine, RegistryReader& user);
 
 // Fills `record` from the settings key of `store`: all nine reads first, then "1" written for
 // each value read as empty, then the switches from the texts read, except where `policies`
-// sets one. The user's values are read and defaulted whatever policy says. Each load
+// sets one. A value that could not be read is left as it is in the store; its switch is on
+// for this load and its stored text empty. The user's values are read and defaulted whatever policy says. Each load
 // rebuilds the whole record. An exception from `store` passes through and leaves `record`
 // unchanged.
 void LoadDisplaySettingsFrom(RegistryStore& store, DisplaySettingsRecord& record = DisplaySettings,

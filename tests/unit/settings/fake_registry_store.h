@@ -2,6 +2,8 @@
 #pragma once
 
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -26,6 +28,8 @@ class FakeRegistryStore final : public RegistryStore {
 
   // A denied store behaves as a key that can be neither read nor written.
   bool denied = false;
+  // Values that are there but whose reads fail (out of memory).
+  std::set<std::u16string> unreadable;
   Values values;
   std::vector<StoreCall> calls;
 
@@ -33,9 +37,10 @@ class FakeRegistryStore final : public RegistryStore {
     values[{std::u16string(path), std::u16string(valueName)}] = std::u16string(text);
   }
 
-  std::u16string GetSettingText(std::u16string_view path, std::u16string_view valueName) override {
+  std::optional<std::u16string> GetSettingText(std::u16string_view path, std::u16string_view valueName) override {
     calls.push_back({StoreCall::kGet, std::u16string(path), std::u16string(valueName), {}});
-    if (denied) return {};
+    if (unreadable.contains(std::u16string(valueName))) return std::nullopt;
+    if (denied) return u"";
     const auto found = values.find({std::u16string(path), std::u16string(valueName)});
     return found == values.end() ? std::u16string() : found->second;
   }

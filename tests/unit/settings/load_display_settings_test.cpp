@@ -160,10 +160,24 @@ TEST_F(LoadDisplaySettingsTest, DeniedKeyTurnsAllOnAndChangesNothing) {
   }
 }
 
+TEST_F(LoadDisplaySettingsTest, ValueThatCouldNotBeReadIsNeverWrittenAndShowsForThisLoad) {
+  PutSetting(kTabReview, u"0");
+  store.unreadable = {std::u16string(kSwitchNames[kTabReview]), std::u16string(kSwitchNames[kTabView])};
+
+  LoadDisplaySettingsFrom(store, record);
+
+  // The missing values still get their default; the two unread ones, present or not, do not.
+  EXPECT_EQ(store.calls, LoadCalls(AllIndicesBut({kTabReview, kTabView})));
+  EXPECT_EQ(StoredSetting(kTabReview), u"0");
+  EXPECT_FALSE(store.values.contains({kSettingsKeyPath, std::u16string(kSwitchNames[kTabView])}));
+  EXPECT_EQ(record.switches[kTabReview], kHostTrue);
+  EXPECT_EQ(record.storedTexts[kTabReview], u"");
+}
+
 class ThrowingStore final : public RegistryStore {
  public:
   explicit ThrowingStore(int readsBeforeThrow) : readsLeft_(readsBeforeThrow) {}
-  std::u16string GetSettingText(std::u16string_view, std::u16string_view) override {
+  std::optional<std::u16string> GetSettingText(std::u16string_view, std::u16string_view) override {
     if (readsLeft_-- == 0) throw std::bad_alloc();
     return u"0";
   }

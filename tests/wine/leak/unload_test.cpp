@@ -3,11 +3,9 @@
 // about a thousand), no heap. The counters are first shown to see a leak made on purpose.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <psapi.h>
 #include <wrl/client.h>
 
 #include <string>
-#include <vector>
 
 #include "support/addin_loader.h"
 #include "host_objects.h"
@@ -25,29 +23,13 @@ using namespace zorvane::standin;
 constexpr long kHandleNoise = 2;
 constexpr std::int64_t kHeapNoise = 16 * 1024;  // the runtime's exception reserve alone is ~19 KB per load
 
-// The system modules the add-in pulls in stay loaded for the rest of the test, as they do in
-// a host; otherwise every cycle would also load and unload them and measure their costs.
-void PinEveryLoadedModuleBut(HMODULE addin) {
-  std::vector<HMODULE> modules(512);
-  DWORD bytes = 0;
-  ASSERT_TRUE(EnumProcessModules(GetCurrentProcess(), modules.data(),
-                                 static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &bytes));
-  modules.resize(bytes / sizeof(HMODULE));
-  for (HMODULE module : modules) {
-    if (module == addin) continue;
-    HMODULE pinned = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
-                       reinterpret_cast<LPCWSTR>(module), &pinned);
-  }
-}
-
 class AddinUnload : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     CoInitialize(nullptr);
     HMODULE first = LoadLibraryW(ZorvaneDllPath().c_str());
     ASSERT_NE(first, nullptr);
-    PinEveryLoadedModuleBut(first);
+    ASSERT_TRUE(PinEveryLoadedModuleBut(first));
     FreeLibrary(first);
   }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "registry_test_support.h"
@@ -23,7 +24,7 @@ class QueryValueTextTest : public testing::ScratchKeyTest {
   }
 
   // Writes `data` as value "v" of type `type` and reads it back through QueryValueText.
-  std::u16string Query(DWORD type, const Bytes& data) {
+  std::optional<std::u16string> Query(DWORD type, const Bytes& data) {
     SetRawValue(key.get(), "v", type, data);
     return QueryValueText(key.get(), u"v");
   }

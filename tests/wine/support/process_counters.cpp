@@ -106,4 +106,21 @@ std::string DescribeChange(const ProcessCounters& before, const ProcessCounters&
   return out;
 }
 
+bool PinEveryLoadedModuleBut(HMODULE addin) {
+  std::vector<HMODULE> modules(512);
+  DWORD bytes = 0;
+  if (!EnumProcessModules(GetCurrentProcess(), modules.data(), static_cast<DWORD>(modules.size() * sizeof(HMODULE)),
+                          &bytes)) {
+    return false;
+  }
+  modules.resize(bytes / sizeof(HMODULE));
+  for (HMODULE module : modules) {
+    if (module == addin) continue;
+    HMODULE pinned = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                       reinterpret_cast<LPCWSTR>(module), &pinned);
+  }
+  return true;
+}
+
 }  // namespace zorvane::test

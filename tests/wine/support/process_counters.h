@@ -26,4 +26,9 @@ ProcessCounters SampleCounters();
 // One line "name before -> after (delta)" per counter, for benchmark output.
 std::string DescribeChange(const ProcessCounters& before, const ProcessCounters& after);
 
+// Keeps every module now loaded but `addin` loaded for good, as the system modules the add-in
+// pulls in stay loaded in a host; otherwise each load of the add-in would also load and
+// unload them, and the counters would measure their costs. True when every one was pinned.
+bool PinEveryLoadedModuleBut(HMODULE addin);
+
 }  // namespace zorvane::test
