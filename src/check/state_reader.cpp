@@ -320,10 +320,10 @@ class Reader {
     bool anyShown = false;
     for (std::size_t i = 0; i < settings::kSwitchCount; ++i) {
       if (policies[i]) ++state_.lockedSwitches;
-      const bool shown = policies[i] ? *policies[i]
-                                     : settings::SwitchFromText(user.GetSettingText(settings::kSettingsKeyPath,
-                                                                                    settings::kSwitchNames[i])) ==
-                                           settings::kHostTrue;
+      // A value missing or unreadable shows its item, as in the add-in.
+      const std::u16string text =
+          user.GetSettingText(settings::kSettingsKeyPath, settings::kSwitchNames[i]).value_or(std::u16string());
+      const bool shown = policies[i] ? *policies[i] : settings::SwitchFromText(text) == settings::kHostTrue;
       anyShown = anyShown || shown;
     }
     state_.everythingHidden = !anyShown;

@@ -65,10 +65,14 @@ UiLanguage UiLanguageFromLcid(std::optional<std::uint32_t> lcid) noexcept {
 }
 
 std::optional<UiLanguage> FixedUiLanguage(RegistryReader& machine, RegistryReader& user) {
-  // Policy first, as for the switches; an empty text is a value missing or unreadable.
-  std::u16string text = machine.GetSettingText(kPolicyKeyPath, name::kLanguage);
-  if (text.empty()) text = user.GetSettingText(kPolicyKeyPath, name::kLanguage);
-  if (text.empty()) text = user.GetSettingText(kSettingsKeyPath, name::kLanguage);
+  // Policy first, as for the switches; a value missing, empty or unreadable leaves the choice
+  // to the next place.
+  const auto read = [](RegistryReader& reader, std::u16string_view path) {
+    return reader.GetSettingText(path, name::kLanguage).value_or(std::u16string());
+  };
+  std::u16string text = read(machine, kPolicyKeyPath);
+  if (text.empty()) text = read(user, kPolicyKeyPath);
+  if (text.empty()) text = read(user, kSettingsKeyPath);
   return UiLanguageFromName(text);
 }
 
