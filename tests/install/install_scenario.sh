@@ -92,7 +92,9 @@ host_runs() {  # host_runs LABEL ROOT [HOST]: the stand-in host connects the add
 check_program_runs() {  # check_program_runs LABEL: the installed check program reports, and its shortcut is there
   local out=$state/check-$1.txt status=0
   run "$drive_c/$program_files/$folder/ZorvaneCheck.exe" --report >"$out" 2>&1 || status=$?
-  { [ $status -le 1 ] && grep -q '^powerpoint\.installed \[正常\]' "$out" && grep -q '^addin\.registration \[正常\]' "$out"; } ||
+  # The keys are the same in every language; the word for "fine" follows Windows' language here.
+  { [ $status -le 1 ] && grep -q -E '^powerpoint\.installed \[(正常|OK)\]' "$out" &&
+    grep -q -E '^addin\.registration \[(正常|OK)\]' "$out"; } ||
     { cat "$out" >&2; fail "$1: the installed check program ended with $status"; }
   [ "$(find "$drive_c" -path '*/Start Menu/Programs/Zorvane 诊断.lnk' | wc -l)" = 1 ] ||
     fail "$1: no Start-menu shortcut \"Zorvane 诊断\""

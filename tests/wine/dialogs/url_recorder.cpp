@@ -9,7 +9,9 @@
 
 #include "common/utf8.h"
 
-int main() {
+// A windows program, not a console one: a console would open a window of its own, which takes
+// the foreground from the dialog under test at a moment of its choosing.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   int count = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   if (arguments == nullptr || count != 3) return 2;
