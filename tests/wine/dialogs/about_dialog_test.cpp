@@ -227,7 +227,7 @@ TEST_F(AboutDialogTest, WindowControlsFontsAndColoursFollowTheLayout) {
         // Looks, as on the screen: the background colour, the rule across the whole width in
         // the system's shadow colour (set apart by the test: it is not hard-coded), the logo,
         // blue text for the product's name and the link.
-        Pause(300ms);
+        PaintNow(dialog);
         const COLORREF background = GetSysColor(COLOR_HIGHLIGHTTEXT);
         EXPECT_EQ(ClientPixel(dialog, Px(6400), Px(300)), background);
         EXPECT_EQ(ClientPixel(dialog, Px(5000), Px(2200)), background) << "inside Label7, right of its text";

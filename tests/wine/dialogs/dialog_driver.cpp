@@ -47,6 +47,10 @@ void Pause(Clock::duration span) {
   Sleep(static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(span).count()));
 }
 
+void PaintNow(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 std::vector<HWND> FindDialogs(const std::wstring& caption) {
   DialogSearch search{&caption, {}};
   EnumWindows(&CollectDialog, reinterpret_cast<LPARAM>(&search));

@@ -26,6 +26,10 @@ bool WaitUntil(const std::function<bool()>& done, Clock::duration timeout = kAct
 // Lets the dialog's thread settle and the display catch up (no condition to wait for).
 void Pause(Clock::duration span);
 
+// Has the window and its children repainted now, by their own thread, before returning:
+// the repaint is sent, not posted, so what is read from the window afterwards is drawn.
+void PaintNow(HWND window);
+
 // A visible top-level window of this process with the dialog class and `caption`.
 HWND FindDialog(const std::wstring& caption);
 std::vector<HWND> FindDialogs(const std::wstring& caption);
