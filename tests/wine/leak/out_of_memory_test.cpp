@@ -39,7 +39,7 @@ using zorvane::dialogs::test::kSettingsKey;
 const wchar_t kForeignRuntime[] = L"tests/wine/leak/foreign-runtime/libgcc_s_dw2-1.dll";
 
 // Every switch stored, the review tab hidden by the user: a load that writes anything changes
-// this. Written as the add-in writes them, each text with its NUL counted.
+// this. Each is stored as the add-in stores it: a REG_SZ with its NUL counted.
 void StoreUserSettings() {
   for (const wchar_t* name : zorvane::dialogs::test::kValueNames) {
     const BYTE text = std::wcscmp(name, L"TabReview") == 0 ? '0' : '1';
@@ -57,9 +57,9 @@ void* realAllocators[3];  // the add-in's malloc, calloc and realloc while they 
 bool Refused() { return ++requests == refuseAt || (refuseOnward && refuseAt > 0 && requests > refuseAt); }
 template <auto& Standard>
 auto Real(int which) { return reinterpret_cast<decltype(&Standard)>(realAllocators[which]); }
-void* RefusingMalloc(size_t size) { return Refused() ? nullptr : Real<std::malloc>(0)(size); }
-void* RefusingCalloc(size_t count, size_t size) { return Refused() ? nullptr : Real<std::calloc>(1)(count, size); }
-void* RefusingRealloc(void* block, size_t size) { return Refused() ? nullptr : Real<std::realloc>(2)(block, size); }
+void* __cdecl RefusingMalloc(size_t size) { return Refused() ? nullptr : Real<std::malloc>(0)(size); }
+void* __cdecl RefusingCalloc(size_t count, size_t size) { return Refused() ? nullptr : Real<std::calloc>(1)(count, size); }
+void* __cdecl RefusingRealloc(void* block, size_t size) { return Refused() ? nullptr : Real<std::realloc>(2)(block, size); }
 const std::pair<const char*, void*> kFilters[] = {{"malloc", reinterpret_cast<void*>(&RefusingMalloc)},
                                                   {"calloc", reinterpret_cast<void*>(&RefusingCalloc)},
                                                   {"realloc", reinterpret_cast<void*>(&RefusingRealloc)}};
