@@ -7,29 +7,15 @@
 #include <vector>
 
 #include "check/pe_image.h"
+#include "portable/check_bytes.h"
 
 namespace zorvane::check {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void PutDword(Bytes& out, std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-void PutText(Bytes& out, std::u16string_view text) {
-  for (const char16_t unit : text) {
-    out.push_back(static_cast<std::uint8_t>(unit));
-    out.push_back(static_cast<std::uint8_t>(unit >> 8));
-  }
-}
-
-// A record with the given byte lengths and strings (each string written with its NUL).
+using test::Bytes;
+using test::PeStart;
 Bytes Record(std::uint32_t first, std::uint32_t second, std::u16string_view path, std::u16string_view name) {
-  Bytes out;
-  for (const std::uint32_t value : {1u, first, second}) PutDword(out, value);
-  for (const std::u16string_view text : {path, name}) PutText(out, std::u16string(text) + u'\0');
-  return out;
+  return test::DisabledItemRecord(first, second, path, name);
 }
 
 TEST(DisabledItems, ReadsWellFormedRecords) {
@@ -73,33 +59,6 @@ TEST(DisabledItems, RefusesOddAndHostileData) {
       {"oversized", huge},
   };
   for (const Case& c : cases) EXPECT_FALSE(ParseDisabledItem(c.data)) << c.what;
-}
-
-// The first bytes of a program file: MZ, e_lfanew, "PE\0\0", the file header and an optional
-// header whose certificate entry is set as asked.
-Bytes PeStart(std::uint16_t machine, std::uint16_t magic, bool signature) {
-  Bytes out(0x40, 0);
-  out[0] = 'M';
-  out[1] = 'Z';
-  out[0x3C] = 0x40;
-  PutDword(out, 0x00004550);
-  const std::size_t directories = magic == 0x20B ? 112 : 96;
-  Bytes file(20, 0);
-  file[0] = static_cast<std::uint8_t>(machine);
-  file[1] = static_cast<std::uint8_t>(machine >> 8);
-  const std::size_t optionalSize = directories + 16 * 8;
-  file[16] = static_cast<std::uint8_t>(optionalSize);
-  file[17] = static_cast<std::uint8_t>(optionalSize >> 8);
-  out.insert(out.end(), file.begin(), file.end());
-  Bytes optional(optionalSize, 0);
-  optional[0] = static_cast<std::uint8_t>(magic);
-  optional[1] = static_cast<std::uint8_t>(magic >> 8);
-  if (signature) {
-    optional[directories + 32] = 0x10;      // offset
-    optional[directories + 32 + 4] = 0x20;  // size
-  }
-  out.insert(out.end(), optional.begin(), optional.end());
-  return out;
 }
 
 TEST(PeImage, ReadsMachineAndSignatureOfBothHeaderKinds) {

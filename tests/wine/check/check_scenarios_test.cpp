@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -18,10 +17,12 @@
 #include "common/utf8.h"
 #include "dialog_driver.h"
 #include "dialogs/dialog_font.h"
+#include "portable/check_bytes.h"
 #include "screenshot.h"
 #include "settings/ui_language_choice.h"
 #include "settings_registry.h"
 #include "support/child_process.h"
+#include "support/proc_address.h"
 #include "support/registry_snapshot.h"
 #include "support/test_paths.h"
 
@@ -41,32 +42,9 @@ const std::pair<HKEY, const wchar_t*> kWatched[] = {{HKEY_CURRENT_USER, L"Softwa
                                                     {HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Office"},
                                                     {HKEY_CURRENT_USER, L"Software\\Classes"}};
 
-std::vector<BYTE> Dword(DWORD value) { return {BYTE(value), BYTE(value >> 8), BYTE(value >> 16), BYTE(value >> 24)}; }
-
-// A Resiliency record: both lengths count their strings' NULs, which are written out.
-std::vector<BYTE> Record(const std::wstring& path, const std::wstring& name) {
-  std::vector<BYTE> data = Dword(1);
-  for (const std::wstring* text : {&path, &name}) {
-    const auto bytes = Dword(static_cast<DWORD>((text->size() + 1) * 2));
-    data.insert(data.end(), bytes.begin(), bytes.end());
-  }
-  for (const std::wstring* text : {&path, &name}) {
-    const auto* units = reinterpret_cast<const BYTE*>(text->c_str());
-    data.insert(data.end(), units, units + (text->size() + 1) * 2);
-  }
-  return data;
-}
-
-// The start of a program file built for `machine`: enough for its headers to be read.
+// A program file built for `machine`: enough for its headers to be read.
 void WriteProgram(const std::wstring& path, WORD machine) {
-  std::vector<BYTE> image(512, 0);
-  image[0] = 'M';
-  image[1] = 'Z';
-  image[0x3C] = 0x40;
-  image[0x40] = 'P';
-  image[0x41] = 'E';
-  image[0x44] = BYTE(machine);
-  image[0x45] = BYTE(machine >> 8);
+  const Bytes image = PeStart(machine, machine == IMAGE_FILE_MACHINE_AMD64 ? 0x20B : 0x10B, false);
   const UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   DWORD written = 0;
   ASSERT_TRUE(WriteFile(file.get(), image.data(), DWORD(image.size()), &written, nullptr));
@@ -75,10 +53,20 @@ void WriteProgram(const std::wstring& path, WORD machine) {
 bool CallDll(const char* entryName) {
   const HMODULE module = LoadLibraryW(kDll.c_str());
   if (module == nullptr) return false;
-  const auto entry = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(GetProcAddress(module, entryName)));
+  const auto entry = ProcAddress<HRESULT(STDAPICALLTYPE*)()>(module, entryName);
   const bool ok = entry != nullptr && SUCCEEDED(entry());
   FreeLibrary(module);
   return ok;
+}
+
+// The add-in turned off by the host after a failed start, and put on its disabled list.
+void TurnOff() { SetRawValue(HKEY_CURRENT_USER, kEntry, L"LoadBehavior", REG_DWORD, Dword(2)); }
+void DisableOurs() {
+  const Bytes ours = DisabledItemRecord(u"c:\\zvcheck\\zorvane.dll", u"Zorvane");
+  SetRawValue(HKEY_CURRENT_USER, kDisabled, L"7c2e", REG_BINARY, ours);
+}
+void SetPolicy(const std::wstring& subkey, const wchar_t* name) {
+  SetRawValue(HKEY_CURRENT_USER, kPolicy + subkey, name, REG_DWORD, Dword(1));
 }
 
 // Each line of the watched trees, as "[key]|" for a key and "[key]|name=type:data" for a value.
@@ -161,7 +149,7 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
   const std::wstring policyAll = L"policy.disable_all_addins [问题]", policyList = L"policy.restrict_to_list [问题]";
   const struct {
     const char* name;
-    std::function<void()> arrange;
+    void (*arrange)();
     DWORD reportCode;
     std::vector<std::wstring> reported;
     DWORD repairCode;
@@ -170,15 +158,15 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
   } scenarios[] = {
       {"healthy", [] {}, 0, {L"addin.load_behavior [正常]", L"addin.registration [正常]"},
        0, {L"repair.resiliency.always_enable 已修改"}, kAlwaysEnableWritten},
-      {"load-behavior-2", [] { SetRawValue(HKEY_CURRENT_USER, kEntry, L"LoadBehavior", REG_DWORD, Dword(2)); },
-       1, {L"addin.load_behavior [问题]"},
+      {"load-behavior-2", TurnOff, 1, {L"addin.load_behavior [问题]"},
        0, {L"repair.addin.load_behavior 已修改", L"addin.load_behavior [正常]"},
        {kResiliency, kAlwaysEnable, kAlwaysEnable + L"Zorvane.Connect", L"[" + kEntry + L"]|LoadBehavior"}},
       // Only our record goes: another add-in's stays as it was.
       {"disabled-items",
        [] {
-         SetRawValue(HKEY_CURRENT_USER, kDisabled, L"4f1a", REG_BINARY, Record(L"c:\\other\\other.dll", L"Other Add-in"));
-         SetRawValue(HKEY_CURRENT_USER, kDisabled, L"7c2e", REG_BINARY, Record(L"c:\\zvcheck\\zorvane.dll", L"Zorvane"));
+         const Bytes other = DisabledItemRecord(u"c:\\other\\other.dll", u"Other Add-in");
+         SetRawValue(HKEY_CURRENT_USER, kDisabled, L"4f1a", REG_BINARY, other);
+         DisableOurs();
        },
        1, {L"resiliency.disabled_items [问题]"},
        0, {}, {kAlwaysEnable, kAlwaysEnable + L"Zorvane.Connect", L"[" + kDisabled + L"]|7c2e"}},
@@ -186,12 +174,10 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
       {"bitness", [] { WriteProgram(kFolder + L"\\Office16\\POWERPNT.EXE", IMAGE_FILE_MACHINE_AMD64); },
        1, {L"addin.bitness [问题] PowerPoint 是 64 位，但登记的 Zorvane 是 32 位", L"x64"},
        1, {}, kAlwaysEnableWritten},
-      {"disablealladdins",
-       [] { SetRawValue(HKEY_CURRENT_USER, kPolicy + L"\\Security", L"disablealladdins", REG_DWORD, Dword(1)); },
-       1, {policyAll}, 1, {policyAll}, kAlwaysEnableWritten},
-      {"restrict-to-list",
-       [] { SetRawValue(HKEY_CURRENT_USER, kPolicy + L"\\Resiliency", L"RestrictToList", REG_DWORD, Dword(1)); },
-       1, {policyList}, 1, {policyList}, kAlwaysEnableWritten},
+      {"disablealladdins", [] { SetPolicy(L"\\Security", L"disablealladdins"); }, 1, {policyAll}, 1, {policyAll},
+       kAlwaysEnableWritten},
+      {"restrict-to-list", [] { SetPolicy(L"\\Resiliency", L"RestrictToList"); }, 1, {policyList}, 1, {policyList},
+       kAlwaysEnableWritten},
   };
   for (const auto& row : scenarios) {
     SCOPED_TRACE(row.name);
@@ -240,7 +226,7 @@ TEST_F(CheckScenario, ReportSpeaksTheChosenLanguage) {
     dialogs::test::DeleteSettingsKey();
     if (row.value != nullptr) dialogs::test::WriteSetting(L"Language", row.value);
     if (row.userPolicy != nullptr) dialogs::test::WritePolicy(HKEY_CURRENT_USER, L"Language", row.userPolicy);
-    SetRawValue(HKEY_CURRENT_USER, kEntry, L"LoadBehavior", REG_DWORD, Dword(2));
+    TurnOff();
     DWORD code = 0;
     const std::wstring report = Run(L"--report", code, row.name);
     EXPECT_EQ(code, 1u);
@@ -254,8 +240,8 @@ TEST_F(CheckScenario, ReportSpeaksTheChosenLanguage) {
 // The window in each language with problems found: its caption and buttons in that language,
 // every button and the summary wide enough for its text in the window's font.
 TEST_F(CheckScenario, WindowListsTheProblems) {
-  SetRawValue(HKEY_CURRENT_USER, kEntry, L"LoadBehavior", REG_DWORD, Dword(2));
-  SetRawValue(HKEY_CURRENT_USER, kDisabled, L"7c2e", REG_BINARY, Record(L"c:\\zvcheck\\zorvane.dll", L"Zorvane"));
+  TurnOff();
+  DisableOurs();
   const struct {
     const wchar_t *language, *caption, *repair;
     const char* screenshot;
@@ -290,20 +276,16 @@ TEST_F(CheckScenario, WindowListsTheProblems) {
     std::vector<RECT> placed;
     for (HWND control = FindWindowExW(dialog, list, nullptr, nullptr); control != nullptr;
          control = FindWindowExW(dialog, control, nullptr, nullptr)) {
-      // WM_GETTEXT, not GetWindowText, which gives an edit control of another process as empty.
-      wchar_t text[256] = {};
-      SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+      const std::wstring text = dialogs::test::WindowText(control);  // WM_GETTEXT: another process's edit too
       SIZE size{};
-      GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
+      GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
       RECT rect{};
       GetWindowRect(control, &rect);
       MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
       // The details pane wraps and scrolls; every other control shows its text on one line.
-      wchar_t kind[16] = {};
-      GetClassNameW(control, kind, 16);
-      const bool wraps = _wcsicmp(kind, L"Edit") == 0 && (GetWindowLongW(control, GWL_STYLE) & ES_MULTILINE) != 0;
-      if (wraps) {
-        EXPECT_NE(text[0], L'\0') << "the details pane shows nothing for the selected finding";
+      if (_wcsicmp(dialogs::test::ClassName(control).c_str(), L"Edit") == 0 &&
+          (GetWindowLongW(control, GWL_STYLE) & ES_MULTILINE) != 0) {
+        EXPECT_FALSE(text.empty()) << "the details pane shows nothing for the selected finding";
       } else {
         EXPECT_LE(size.cx, rect.right - rect.left) << ToUtf8(text);
       }

@@ -14,56 +14,55 @@
 #include <windows.h>
 #include <wrl/client.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sstream>
 #include <string>
 
+#include "dialogs/settings_registry.h"
 #include "host_objects.h"
 #include "support/addin_loader.h"
 #include "support/child_process.h"
-#include "support/proc_address.h"
-#include "support/process_counters.h"
+#include "support/load_cycles.h"
 #include "support/registry_snapshot.h"
-#include "support/test_paths.h"
 
 namespace {
 
 using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
 using namespace zorvane::standin;
+using zorvane::dialogs::test::kSettingsKey;
 
-const std::wstring kSettingsKey = L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
-constexpr const char* kSwitches[] = {"ShowAllMenu",  "TabHome",   "TabInsert", "TabDesign",   "TabAnimations",
-                                     "TabSlideShow", "TabReview", "TabView",   "TabDeveloper"};
+const wchar_t kForeignRuntime[] = L"tests/wine/leak/foreign-runtime/libgcc_s_dw2-1.dll";
 
 // Every switch stored, the review tab hidden by the user: a load that writes anything changes
-// this. Written as the add-in writes them, each text with its NUL counted.
+// this. Each is stored as the add-in stores it: a REG_SZ with its NUL counted.
 void StoreUserSettings() {
-  for (const char* name : kSwitches) {
-    const BYTE text = std::strcmp(name, "TabReview") == 0 ? '0' : '1';
-    SetRawValueA(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, {text, 0});
+  for (const wchar_t* name : zorvane::dialogs::test::kValueNames) {
+    const BYTE text = std::wcscmp(name, L"TabReview") == 0 ? '0' : '1';
+    SetRawValue(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, {text, 0, 0, 0});
   }
 }
 
 // --- the add-in's own allocations, refused on demand -------------------------------------------
 
-using MallocFunction = void*(__cdecl*)(size_t);
-using CallocFunction = void*(__cdecl*)(size_t, size_t);
-using ReallocFunction = void*(__cdecl*)(void*, size_t);
-MallocFunction realMalloc;
-CallocFunction realCalloc;
-ReallocFunction realRealloc;
-
 long refuseAt = -1;  // -1: none; n: the n-th request since Refuse
 bool refuseOnward = false;  // and every one after it
 long requests = 0;
+void* realAllocators[3];  // the add-in's malloc, calloc and realloc while they are replaced
 
 bool Refused() { return ++requests == refuseAt || (refuseOnward && refuseAt > 0 && requests > refuseAt); }
-void* __cdecl RefusingMalloc(size_t size) { return Refused() ? nullptr : realMalloc(size); }
-void* __cdecl RefusingCalloc(size_t count, size_t size) { return Refused() ? nullptr : realCalloc(count, size); }
-void* __cdecl RefusingRealloc(void* block, size_t size) { return Refused() ? nullptr : realRealloc(block, size); }
+template <auto& Standard>
+auto Real(int which) { return reinterpret_cast<decltype(&Standard)>(realAllocators[which]); }
+void* __cdecl RefusingMalloc(size_t size) { return Refused() ? nullptr : Real<std::malloc>(0)(size); }
+void* __cdecl RefusingCalloc(size_t count, size_t size) { return Refused() ? nullptr : Real<std::calloc>(1)(count, size); }
+void* __cdecl RefusingRealloc(void* block, size_t size) { return Refused() ? nullptr : Real<std::realloc>(2)(block, size); }
+const std::pair<const char*, void*> kFilters[] = {{"malloc", reinterpret_cast<void*>(&RefusingMalloc)},
+                                                  {"calloc", reinterpret_cast<void*>(&RefusingCalloc)},
+                                                  {"realloc", reinterpret_cast<void*>(&RefusingRealloc)}};
 
 // The slot of `module`'s import table through which it calls `function` of msvcrt.dll.
 void** CrtImportSlot(HMODULE module, const char* function) {
@@ -95,33 +94,23 @@ void* ReplaceSlot(void** slot, void* value) {
 // Points the add-in's allocation imports at the refusing filters while it lives.
 class Starvation {
  public:
-  explicit Starvation(HMODULE addin)
-      : malloc_(CrtImportSlot(addin, "malloc")), calloc_(CrtImportSlot(addin, "calloc")),
-        realloc_(CrtImportSlot(addin, "realloc")) {
-    if (!patched()) return;
-    realMalloc = reinterpret_cast<MallocFunction>(ReplaceSlot(malloc_, reinterpret_cast<void*>(&RefusingMalloc)));
-    realCalloc = reinterpret_cast<CallocFunction>(ReplaceSlot(calloc_, reinterpret_cast<void*>(&RefusingCalloc)));
-    realRealloc = reinterpret_cast<ReallocFunction>(ReplaceSlot(realloc_, reinterpret_cast<void*>(&RefusingRealloc)));
+  explicit Starvation(HMODULE addin) {
+    for (size_t i = 0; i < slots_.size(); ++i) slots_[i] = CrtImportSlot(addin, kFilters[i].first);
+    for (size_t i = 0; i < slots_.size() && patched(); ++i) realAllocators[i] = ReplaceSlot(slots_[i], kFilters[i].second);
   }
   ~Starvation() {
-    refuseAt = -1;
-    if (!patched()) return;
-    ReplaceSlot(malloc_, reinterpret_cast<void*>(realMalloc));
-    ReplaceSlot(calloc_, reinterpret_cast<void*>(realCalloc));
-    ReplaceSlot(realloc_, reinterpret_cast<void*>(realRealloc));
+    Refuse(-1);
+    for (size_t i = 0; i < slots_.size() && patched(); ++i) ReplaceSlot(slots_[i], realAllocators[i]);
   }
-  bool patched() const { return malloc_ != nullptr && calloc_ != nullptr && realloc_ != nullptr; }
-  void Refuse(long at, bool onward = false) {
+  bool patched() const { return std::find(slots_.begin(), slots_.end(), nullptr) == slots_.end(); }
+  static void Refuse(long at, bool onward = false) {
     requests = 0;
     refuseAt = at;
     refuseOnward = onward;
   }
-  void End() { refuseAt = -1; }
 
  private:
-  void** malloc_;
-  void** calloc_;
-  void** realloc_;
+  std::array<void**, 3> slots_{};
 };
 
 // The dialogs that the commands open are cancelled as soon as they are set up.
@@ -133,56 +122,42 @@ LRESULT CALLBACK CloseEveryDialog(int code, WPARAM wParam, LPARAM lParam) {
 
 // --- the host's session, run in the child ------------------------------------------------------
 
-// What one session saw: a status other than success or out-of-memory is a fault, and so is
-// any failure once memory is back.
-struct SessionLog {
-  std::ostringstream faults;
-  void Check(const char* call, HRESULT hr, bool starved) {
-    if (hr == S_OK || (starved && hr == E_OUTOFMEMORY)) return;
-    faults << ' ' << call << "=0x" << std::hex << static_cast<unsigned long>(hr) << std::dec;
-  }
-};
-
 // The host's objects outlive the module's unload, which lets the ribbon go.
 struct HostObjects {
   StandInApplication application;
   StandInRibbon ribbon;
 };
 
-// Every entry point a host uses in one connection, in its order. Returns the review tab's answer.
-VARIANT_BOOL RunSession(HMODULE addin, HostObjects& host, bool starved, SessionLog& log) {
-  StandInApplication& application = host.application;
-  StandInRibbon& ribbon = host.ribbon;
-  auto getClassObject = ProcAddress<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(addin, "DllGetClassObject");
-  ComPtr<IClassFactory> factory;
-  HRESULT hr = getClassObject(kConnectClsid, IID_IClassFactory, reinterpret_cast<void**>(factory.GetAddressOf()));
-  log.Check("DllGetClassObject", hr, starved);
-  if (FAILED(hr)) return VARIANT_TRUE;
+// Every entry point a host uses in one connection, in its order. A status other than success
+// (or, while starved, out-of-memory) goes to `faults`. Returns the review tab's answer.
+VARIANT_BOOL RunSession(HMODULE addin, HostObjects& host, bool starved, std::wostringstream& faults) {
+  const auto check = [&](const wchar_t* call, HRESULT hr) {
+    if (hr == S_OK || (starved && hr == E_OUTOFMEMORY)) return;
+    faults << L' ' << call << L"=0x" << std::hex << ULONG(hr) << std::dec;
+  };
   ComPtr<_IDTExtensibility2> object;
-  hr = factory->CreateInstance(nullptr, IID__IDTExtensibility2, reinterpret_cast<void**>(object.GetAddressOf()));
-  log.Check("CreateInstance", hr, starved);
-  if (FAILED(hr)) return VARIANT_TRUE;
+  const HRESULT created = CreateAddinObject(addin, object);
+  check(L"CreateInstance", created);
+  if (FAILED(created)) return VARIANT_TRUE;
   SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-  log.Check("OnConnection", object->OnConnection(&application, ext_cm_Startup, nullptr, &custom), starved);
+  check(L"OnConnection", object->OnConnection(&host.application, ext_cm_Startup, nullptr, &custom));
   ComPtr<IDispatch> dispatch;
   object.As(&dispatch);
-  InvokeResult document, loaded, visible, content;
-  InvokeByName(dispatch.Get(), L"GetRibbonXML", {}, document);
-  log.Check("GetRibbonXML", document.hr, starved);
-  InvokeByName(dispatch.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&ribbon)}, loaded);
-  log.Check("rxcustomUI_onLoad", loaded.hr, starved);
-  StandInControl review(L"TabReview", L"");
-  InvokeByName(dispatch.Get(), L"GetVisible", {DispatchArgument(&review)}, visible);
-  log.Check("GetVisible", visible.hr, starved);
-  StandInControl menu(L"TabHome", L"File");
-  InvokeByName(dispatch.Get(), L"rxQuelby_get", {DispatchArgument(&menu)}, content);
-  log.Check("rxQuelby_get", content.hr, starved);
-  StandInControl button(L"Dingzhi", L"");
-  log.Check("CustomMenu", ClickByName(dispatch.Get(), L"CustomMenu", &button), starved);
-  log.Check("AboutMenu", ClickByName(dispatch.Get(), L"AboutMenu", &button), starved);
-  log.Check("OnDisconnection", object->OnDisconnection(ext_dm_HostShutdown, &custom), starved);
+  StandInControl review(L"TabReview", L""), menu(L"TabHome", L"File"), button(L"Dingzhi", L"");
+  const std::pair<const wchar_t*, IDispatch*> callbacks[] = {
+      {L"GetRibbonXML", nullptr}, {L"rxcustomUI_onLoad", &host.ribbon}, {L"GetVisible", &review}, {L"rxQuelby_get", &menu}};
+  InvokeResult results[std::size(callbacks)];
+  for (size_t i = 0; i < std::size(callbacks); ++i) {
+    const auto& [name, control] = callbacks[i];
+    if (control == nullptr) InvokeByName(dispatch.Get(), name, {}, results[i]);
+    else InvokeByName(dispatch.Get(), name, {DispatchArgument(control)}, results[i]);
+    check(name, results[i].hr);
+  }
+  for (const wchar_t* action : {L"CustomMenu", L"AboutMenu"}) check(action, ClickByName(dispatch.Get(), action, &button));
+  check(L"OnDisconnection", object->OnDisconnection(ext_dm_HostShutdown, &custom));
   SafeArrayDestroy(custom);
-  return V_VT(&visible.value) == VT_BOOL ? V_BOOL(&visible.value) : VARIANT_TRUE;
+  const VARIANT& visible = results[2].value;
+  return V_VT(&visible) == VT_BOOL ? V_BOOL(&visible) : VARIANT_TRUE;
 }
 
 // Two loads: in each a session with the add-in's n-th request refused (in the second, every
@@ -195,34 +170,30 @@ bool RunStep(long refuse) {
   for (const bool onward : {false, true}) {
     HMODULE addin = LoadLibraryW(ZorvaneDllPath().c_str());
     if (addin == nullptr) std::exit(10);
-    SessionLog log;
+    std::wostringstream faults;
     HostObjects host;
     {
       Starvation starvation(addin);
       if (!starvation.patched()) std::exit(11);
-      starvation.Refuse(refuse, onward);
-      RunSession(addin, host, true, log);
+      Starvation::Refuse(refuse, onward);
+      RunSession(addin, host, true, faults);
       if (!onward) made = requests;
-      starvation.End();
-      if (RunSession(addin, host, false, log) != VARIANT_FALSE) log.faults << " review-tab-shown-after-recovery";
+      Starvation::Refuse(-1);
+      if (RunSession(addin, host, false, faults) != VARIANT_FALSE) faults << L" review-tab-shown-after-recovery";
     }
-    auto canUnloadNow = ProcAddress<HRESULT(WINAPI*)()>(addin, "DllCanUnloadNow");
-    if (canUnloadNow() != S_OK) log.faults << " still-in-use";
+    if (CanUnloadNow(addin) != S_OK) faults << L" still-in-use";
     FreeLibrary(addin);
-    if (GetModuleHandleW(ZorvaneDllPath().c_str()) != nullptr) log.faults << " stayed-loaded";
-    if (host.application.outstanding() != 0 || host.ribbon.outstanding() != 0) log.faults << " host-objects-held";
-    if (!log.faults.str().empty()) std::printf("fault %ld%s%s\n", refuse, onward ? " onward" : "", log.faults.str().c_str());
+    if (GetModuleHandleW(ZorvaneDllPath().c_str()) != nullptr) faults << L" stayed-loaded";
+    if (host.application.outstanding() != 0 || host.ribbon.outstanding() != 0) faults << L" host-objects-held";
+    if (!faults.str().empty()) std::printf("fault %ld%s%ls\n", refuse, onward ? " onward" : "", faults.str().c_str());
   }
   return made >= refuse;
 }
 
-int RunHost(const wchar_t* runtime, long first) {
+int RunHost(bool foreign, long first) {
   CoInitialize(nullptr);
   SetWindowsHookExW(WH_CALLWNDPROCRET, &CloseEveryDialog, nullptr, GetCurrentThreadId());
-  if (std::wcscmp(runtime, L"foreign") == 0 &&
-      LoadLibraryW(BuildPath("tests/wine/leak/foreign-runtime/libgcc_s_dw2-1.dll").c_str()) == nullptr) {
-    return 12;
-  }
+  if (foreign && LoadLibraryW(BuildPath(kForeignRuntime).c_str()) == nullptr) return 12;
   StoreUserSettings();
   const std::wstring settings = SnapshotKey(HKEY_CURRENT_USER, kSettingsKey);
   for (long refuse = first; RunStep(refuse); ++refuse) {
@@ -244,28 +215,23 @@ struct StepTotals {
   std::wstring faults;
 };
 
-std::wstring SelfPath() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return path;
-}
-
 StepTotals RunEveryStep(const wchar_t* runtime) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
   StepTotals totals;
   long next = 1;
   for (int child = 0; child < 1000; ++child) {
-    const ChildResult result = RunChild(SelfPath(), {L"--host", runtime, std::to_wstring(next)}, 240000);
+    const ChildResult result = RunChild(self, {L"--host", runtime, std::to_wstring(next)}, 240000);
     if (!result.started) ADD_FAILURE() << "child not started: " << result.startError;
     std::wistringstream lines(result.out);
-    std::wstring line;
     long last = -1;
     bool done = false;
-    while (std::getline(lines, line)) {
+    for (std::wstring line; std::getline(lines, line);) {
       long n = 0;
       if (std::swscanf(line.c_str(), L"step %ld", &n) == 1) last = n, ++totals.steps;
       if (std::swscanf(line.c_str(), L"changed %ld", &n) == 1) ++totals.settingsChanged;
       if (line.rfind(L"fault", 0) == 0) totals.faults += line + L"\n";
-      if (line == L"done" || line == L"done\r") done = true;
+      done = done || line == L"done" || line == L"done\r";
     }
     if (done && result.exitCode == 0) break;
     ++totals.crashes;
@@ -277,9 +243,8 @@ StepTotals RunEveryStep(const wchar_t* runtime) {
     StoreUserSettings();  // the step that died may have changed them before it did
     next = last + 1;
   }
-  std::printf("%s runtime: %ld sessions, %ld crashes, %ld with a setting changed\n%ls",
-              std::wcscmp(runtime, L"own") == 0 ? "own" : "foreign", totals.steps, totals.crashes,
-              totals.settingsChanged, totals.faults.c_str());
+  std::printf("%ls runtime: %ld sessions, %ld crashes, %ld with a setting changed\n%ls", runtime, totals.steps,
+              totals.crashes, totals.settingsChanged, totals.faults.c_str());
   return totals;
 }
 
@@ -318,7 +283,7 @@ TEST_F(AddinOutOfMemory, EveryRefusalEndsInAStatusAndChangesNoSetting) { ExpectE
 
 #if defined(__i386__)
 TEST_F(AddinOutOfMemory, AnotherModulesUnwinderLoadedFirstChangesNothing) {
-  ASSERT_TRUE(FileExists(BuildPath("tests/wine/leak/foreign-runtime/libgcc_s_dw2-1.dll")));
+  ASSERT_TRUE(FileExists(BuildPath(kForeignRuntime)));
   ExpectEveryRefusalHandled(L"foreign");
 }
 #endif
@@ -326,37 +291,21 @@ TEST_F(AddinOutOfMemory, AnotherModulesUnwinderLoadedFirstChangesNothing) {
 // Each load throws once (the same counters as the unload test, shown there to see a leak
 // made on purpose).
 TEST_F(AddinOutOfMemory, LoadsThatThrowLeaveNoTlsIndexOrHandle) {
-  CoInitialize(nullptr);
-  HMODULE first = LoadLibraryW(ZorvaneDllPath().c_str());
-  ASSERT_NE(first, nullptr);
-  ASSERT_TRUE(PinEveryLoadedModuleBut(first));
-  FreeLibrary(first);
+  PinWhatTheAddinLoads();
   const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &CloseEveryDialog, nullptr, GetCurrentThreadId());
   StandInControl button(L"Dingzhi", L"");
-  ProcessCounters before;
-  for (int cycle = -3; cycle < 100 && !HasFailure(); ++cycle) {
-    if (cycle == 0) before = SampleCounters();
-    HMODULE addin = LoadLibraryW(ZorvaneDllPath().c_str());
-    ASSERT_NE(addin, nullptr);
-    {
-      ComPtr<IDispatch> object;
-      auto getClassObject = ProcAddress<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(addin, "DllGetClassObject");
-      ComPtr<IClassFactory> factory;
-      ASSERT_EQ(getClassObject(kConnectClsid, IID_IClassFactory, reinterpret_cast<void**>(factory.GetAddressOf())), S_OK);
-      ASSERT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(object.GetAddressOf())), S_OK);
-      Starvation starvation(addin);
-      ASSERT_TRUE(starvation.patched());
-      starvation.Refuse(1);
-      EXPECT_EQ(ClickByName(object.Get(), L"CustomMenu", &button), E_OUTOFMEMORY)
-          << "the refusal is thrown and caught inside the add-in";
-      starvation.End();
-      EXPECT_EQ(ClickByName(object.Get(), L"CustomMenu", &button), S_OK);
-    }
-    ASSERT_TRUE(FreeLibrary(addin));
-  }
+  ProcessCounters before, after;
+  CountAcrossCycles(100, [&](HMODULE addin) {
+    ComPtr<IDispatch> object;
+    ASSERT_EQ(CreateAddinObject(addin, object), S_OK);
+    Starvation starvation(addin);
+    ASSERT_TRUE(starvation.patched());
+    Starvation::Refuse(1);
+    ASSERT_EQ(ClickByName(object.Get(), L"CustomMenu", &button), E_OUTOFMEMORY) << "thrown and caught inside the add-in";
+    Starvation::Refuse(-1);
+    ASSERT_EQ(ClickByName(object.Get(), L"CustomMenu", &button), S_OK);
+  }, before, after);
   UnhookWindowsHookEx(hook);
-  const ProcessCounters after = SampleCounters();
-  std::printf("100 loads with a throw:\n%s", DescribeChange(before, after).c_str());
   EXPECT_EQ(after.freeTlsIndexes, before.freeTlsIndexes) << "TLS indexes taken and never given back";
   EXPECT_EQ(after.handles, before.handles) << "handles left open";
 }
@@ -365,8 +314,7 @@ TEST_F(AddinOutOfMemory, LoadsThatThrowLeaveNoTlsIndexOrHandle) {
 
 int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "--host") == 0) {
-    const std::wstring runtime(argv[2], argv[2] + std::strlen(argv[2]));
-    return RunHost(runtime.c_str(), std::atol(argv[3]));
+    return RunHost(std::strcmp(argv[2], "foreign") == 0, std::atol(argv[3]));
   }
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -9,9 +9,7 @@
 
 #include "support/addin_loader.h"
 #include "host_objects.h"
-#include "support/proc_address.h"
-#include "support/process_counters.h"
-#include "support/test_paths.h"
+#include "support/load_cycles.h"
 
 namespace {
 
@@ -25,31 +23,12 @@ constexpr std::int64_t kHeapNoise = 16 * 1024;  // the runtime's exception reser
 
 class AddinUnload : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    CoInitialize(nullptr);
-    HMODULE first = LoadLibraryW(ZorvaneDllPath().c_str());
-    ASSERT_NE(first, nullptr);
-    ASSERT_TRUE(PinEveryLoadedModuleBut(first));
-    FreeLibrary(first);
-  }
-
-  // Loads the module, runs `use` with it, unloads it and checks that it really went.
-  template <typename Use>
-  void Cycle(Use&& use) {
-    HMODULE module = LoadLibraryW(ZorvaneDllPath().c_str());
-    ASSERT_NE(module, nullptr);
-    use(module);
-    ASSERT_TRUE(FreeLibrary(module));
-    ASSERT_EQ(GetModuleHandleW(ZorvaneDllPath().c_str()), nullptr) << "the module stayed after its last FreeLibrary";
-  }
+  static void SetUpTestSuite() { PinWhatTheAddinLoads(); }
 
   template <typename Use>
   void ExpectNothingLeftAfter(int cycles, Use&& use) {
-    for (int warmUp = 0; warmUp < 3; ++warmUp) Cycle(use);
-    const ProcessCounters before = SampleCounters();
-    for (int cycle = 0; cycle < cycles && !HasFatalFailure(); ++cycle) Cycle(use);
-    const ProcessCounters after = SampleCounters();
-    std::printf("%d cycles:\n%s", cycles, DescribeChange(before, after).c_str());
+    ProcessCounters before, after;
+    CountAcrossCycles(cycles, use, before, after);
     EXPECT_EQ(after.freeTlsIndexes, before.freeTlsIndexes) << "TLS indexes taken and never given back";
     EXPECT_LE(after.handles - before.handles, kHandleNoise) << "handles left open";
     EXPECT_LE(after.heapBytes - before.heapBytes, kHeapNoise) << "heap left allocated";
@@ -85,14 +64,8 @@ TEST_F(AddinUnload, ASessionWithTheObjectLeavesNothingBehind) {
   StandInRibbon ribbon;
   ExpectNothingLeftAfter(60, [&](HMODULE module) {
     {
-      auto getClassObject = ProcAddress<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(module, "DllGetClassObject");
-      ASSERT_NE(getClassObject, nullptr);
-      ComPtr<IClassFactory> factory;
-      ASSERT_EQ(getClassObject(kConnectClsid, IID_IClassFactory, reinterpret_cast<void**>(factory.GetAddressOf())), S_OK);
       ComPtr<_IDTExtensibility2> addin;
-      ASSERT_EQ(factory->CreateInstance(nullptr, IID__IDTExtensibility2, reinterpret_cast<void**>(addin.GetAddressOf())),
-                S_OK);
-      factory.Reset();
+      ASSERT_EQ(CreateAddinObject(module, addin), S_OK);
       SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
       ASSERT_EQ(addin->OnConnection(&application, ext_cm_Startup, nullptr, &custom), S_OK);
       ComPtr<IDispatch> dispatch;
@@ -109,8 +82,7 @@ TEST_F(AddinUnload, ASessionWithTheObjectLeavesNothingBehind) {
       SafeArrayDestroy(custom);
     }
     // The module keeps the ribbon until it is asked whether it may go.
-    auto canUnloadNow = ProcAddress<HRESULT(WINAPI*)()>(module, "DllCanUnloadNow");
-    ASSERT_EQ(canUnloadNow(), S_OK);
+    ASSERT_EQ(CanUnloadNow(module), S_OK);
     EXPECT_EQ(application.outstanding(), 0);
     EXPECT_EQ(ribbon.outstanding(), 0);
   });

@@ -20,21 +20,34 @@ AddinModule::AddinModule() {
 
 Microsoft::WRL::ComPtr<IClassFactory> AddinModule::ClassFactory() {
   Microsoft::WRL::ComPtr<IClassFactory> factory;
-  if (module_ == nullptr) return factory;
-  auto get = ProcAddress<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(module_, "DllGetClassObject");
-  if (get != nullptr) get(kConnectClsid, IID_IClassFactory, reinterpret_cast<void**>(factory.GetAddressOf()));
+  GetAddinFactory(module_, factory.GetAddressOf());
   return factory;
 }
 
 Microsoft::WRL::ComPtr<IDispatch> AddinModule::CreateObject() {
   Microsoft::WRL::ComPtr<IDispatch> object;
-  auto factory = ClassFactory();
-  if (factory) factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(object.GetAddressOf()));
+  CreateAddinObject(module_, object);
   return object;
 }
 
-HRESULT AddinModule::CanUnloadNow() {
-  auto canUnload = ProcAddress<HRESULT(WINAPI*)()>(module_, "DllCanUnloadNow");
+HRESULT AddinModule::CanUnloadNow() { return zorvane::test::CanUnloadNow(module_); }
+
+HRESULT GetAddinFactory(HMODULE module, IClassFactory** factory) {
+  *factory = nullptr;
+  using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
+  auto get = module != nullptr ? ProcAddress<GetClassObject>(module, "DllGetClassObject") : nullptr;
+  return get != nullptr ? get(kConnectClsid, IID_IClassFactory, reinterpret_cast<void**>(factory)) : E_FAIL;
+}
+
+HRESULT CreateAddinObject(HMODULE module, REFIID iid, void** object) {
+  *object = nullptr;
+  Microsoft::WRL::ComPtr<IClassFactory> factory;
+  const HRESULT hr = GetAddinFactory(module, factory.GetAddressOf());
+  return FAILED(hr) ? hr : factory->CreateInstance(nullptr, iid, object);
+}
+
+HRESULT CanUnloadNow(HMODULE module) {
+  auto canUnload = module != nullptr ? ProcAddress<HRESULT(WINAPI*)()>(module, "DllCanUnloadNow") : nullptr;
   return canUnload != nullptr ? canUnload() : E_FAIL;
 }
 

@@ -28,6 +28,16 @@ class AddinModule {
   HMODULE module_ = nullptr;
 };
 
+// The same for a module the test loads itself: the add-in's class factory (DllGetClassObject),
+// an object made by it, and DllCanUnloadNow; a missing export answers E_FAIL.
+HRESULT GetAddinFactory(HMODULE module, IClassFactory** factory);
+HRESULT CreateAddinObject(HMODULE module, REFIID iid, void** object);
+template <typename Interface>
+HRESULT CreateAddinObject(HMODULE module, Microsoft::WRL::ComPtr<Interface>& object) {
+  return CreateAddinObject(module, __uuidof(Interface), reinterpret_cast<void**>(object.ReleaseAndGetAddressOf()));
+}
+HRESULT CanUnloadNow(HMODULE module);
+
 // Calls a callback the way the host does: its DISPID by name, then Invoke as a method.
 struct InvokeResult {
   HRESULT hr = E_FAIL;
