@@ -17,6 +17,7 @@ The rules, each as Microsoft documents it (https://learn.microsoft.com/windows/w
   ICE57  no component mixes per-user and per-machine data, or per-user-or-machine (HKMU)
          data with a per-machine key path
   ICE61  upgrade rows: a version bound, and a public action property in SecureCustomProperties
+         that no other row uses
   ICE64  folders the package makes under the user's profile are removed (RemoveFile)
   ICE69  [#file] in formatted text names a file of the package, best of the same component
   ICE80  64-bit components only in a package marked x64 (schema 200 or more, with the
@@ -137,11 +138,18 @@ def check(msi):
             report("ICE57", "ERROR", f"Component '{name}' has per-user data and a per-user-or-machine key path")
     # ICE61
     secure = set(properties.get("SecureCustomProperties", "").split(";"))
-    for row in table(msi, "Upgrade"):
+    upgrades = table(msi, "Upgrade")
+    for row in upgrades:
         if not row["VersionMin"] and not row["VersionMax"]:
             report("ICE61", "ERROR", f"an upgrade row of {row['UpgradeCode']} has no version bound")
         if row["ActionProperty"] != row["ActionProperty"].upper() or row["ActionProperty"] not in secure:
             report("ICE61", "ERROR", f"{row['ActionProperty']} is not a public property in SecureCustomProperties")
+    uses = {}
+    for row in upgrades:
+        uses[row["ActionProperty"]] = uses.get(row["ActionProperty"], 0) + 1
+    for action_property, count in uses.items():
+        if count > 1:
+            report("ICE61", "ERROR", f"{action_property} is the action property of {count} upgrade rows, not of one")
     # ICE64
     removed = {row["DirProperty"] for row in table(msi, "RemoveFile") if not row["FileName"]}
     for directory in directories:

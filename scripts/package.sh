@@ -161,6 +161,10 @@ package() {
   (
     cd "$work"
     frozen wixl -a "$arch" -o Zorvane.msi Zorvane.wxs
+    # The other package's upgrade rows below add their properties to the secure ones.
+    local secure_properties
+    secure_properties="$(msiinfo export Zorvane.msi Property | tr -d '\r' | sed -n 's/^SecureCustomProperties\t//p')"
+    secure_properties+=";OTHER_PACKAGE_UPGRADE_DETECTED;OTHER_PACKAGE_DOWNGRADE_DETECTED"
     # wixl writes HKMU as root 4, which Windows Installer skips; -1 is HKMU.
     local queries=(-q "UPDATE Registry SET Root=-1 WHERE Root=4"
                    -q "UPDATE Property SET Value='$author' WHERE Property='Manufacturer'"
@@ -169,12 +173,18 @@ package() {
                    -q "UPDATE File SET FileName='ZORVCHK.EXE|ZorvaneCheck.exe' WHERE File='ZorvaneCheck'"
                    -q "DELETE FROM MsiFileHash WHERE File_<>'ZorvaneCheck'"
                    -q "UPDATE Shortcut SET Name='ZORVDIAG|$(gbk_text "Zorvane 诊断")' WHERE Shortcut='CheckShortcut'"
-                   -q "UPDATE LaunchCondition SET Description='$(gbk_text "$downgrade_text")' WHERE Condition='NOT WIX_DOWNGRADE_DETECTED'"
+                   # A newer version of either package refuses this one, with the message.
+                   -q "DELETE FROM LaunchCondition WHERE Condition='NOT WIX_DOWNGRADE_DETECTED'"
+                   -q "INSERT INTO LaunchCondition (Condition, Description) VALUES ('NOT (WIX_DOWNGRADE_DETECTED OR OTHER_PACKAGE_DOWNGRADE_DETECTED)', '$(gbk_text "$downgrade_text")')"
                    -q "INSERT INTO LaunchCondition (Condition, Description) VALUES ('VersionNT >= 601 OR ALLUSERS = 1', '$(gbk_text "$old_windows_text")')"
                    # The other package is replaced, whatever its version up to this one's;
-                   # a newer one refuses this package like a newer version of its own.
-                   -q "INSERT INTO Upgrade (UpgradeCode, VersionMax, Attributes, ActionProperty) VALUES ('{$other_upgrade}', '$version', 513, 'WIX_UPGRADE_DETECTED')"
-                   -q "INSERT INTO Upgrade (UpgradeCode, VersionMin, Attributes, ActionProperty) VALUES ('{$other_upgrade}', '$version', 2, 'WIX_DOWNGRADE_DETECTED')")
+                   # a newer one refuses this package like a newer version of its own. Each
+                   # row has an action property of its own; RemoveExistingProducts removes
+                   # what every non-detect-only row found, and the server side of a
+                   # per-machine install sees only the secure properties.
+                   -q "INSERT INTO Upgrade (UpgradeCode, VersionMax, Attributes, ActionProperty) VALUES ('{$other_upgrade}', '$version', 513, 'OTHER_PACKAGE_UPGRADE_DETECTED')"
+                   -q "INSERT INTO Upgrade (UpgradeCode, VersionMin, Attributes, ActionProperty) VALUES ('{$other_upgrade}', '$version', 2, 'OTHER_PACKAGE_DOWNGRADE_DETECTED')"
+                   -q "UPDATE Property SET Value='$secure_properties' WHERE Property='SecureCustomProperties'")
     # A program without a version record stays an unversioned file, compared by its hash.
     [ -z "$check_version" ] || queries+=(-q "UPDATE File SET Version='$check_version', Language='2052' WHERE File='ZorvaneCheck'"
                                          -q "DELETE FROM MsiFileHash WHERE File_='ZorvaneCheck'")

@@ -186,7 +186,8 @@ msiexec /i "$old_msi" downgrade.log ALLUSERS=1 || status=$?
 grep -a -q "WIX_DOWNGRADE_DETECTED = {" "$drive_c/downgrade.log" &&
   grep -a -q "LaunchConditions. Return value 0" "$drive_c/downgrade.log" ||
   fail "the downgrade was not refused by its launch condition"
-msiinfo export "$old_msi" LaunchCondition | grep "^NOT WIX_DOWNGRADE_DETECTED.*A newer version of Zorvane is already installed" >/dev/null ||
+msiinfo export "$old_msi" LaunchCondition |
+  grep "^NOT (WIX_DOWNGRADE_DETECTED OR OTHER_PACKAGE_DOWNGRADE_DETECTED)	.*A newer version of Zorvane is already installed" >/dev/null ||
   fail "the package has no downgrade message"
 [ "$(products)" = "$new_version" ] || fail "after the refused downgrade Add/Remove Programs lists: $(products | tr '\n' ' ')"
 hosts_run kept HKLM
@@ -198,6 +199,9 @@ if [ -n "$other_arch" ]; then
   status=0
   msiexec /i "$other_old" downgrade-other.log ALLUSERS=1 || status=$?
   [ $status -eq 67 ] || [ $status -eq 1603 ] || fail "the older $other_arch package ended with status $status, not refused"
+  grep -a -q "OTHER_PACKAGE_DOWNGRADE_DETECTED = {" "$drive_c/downgrade-other.log" &&
+    grep -a -q "LaunchConditions. Return value 0" "$drive_c/downgrade-other.log" ||
+    fail "the older $other_arch package was not refused by its launch condition"
   [ "$(products)" = "$new_version" ] || fail "after the refused $other_arch package Add/Remove Programs lists: $(products | tr '\n' ' ')"
   step "per machine: the $other_arch package replaces this one, and this one it"
   msiexec /i "$other_new" install-other.log ALLUSERS=1 || fail "install of $(basename "$other_new") failed with $?"

@@ -78,6 +78,7 @@ broken ICE80 "UPDATE Component SET Attributes=4 WHERE Component='SharedClasses'"
 broken ICE57 "UPDATE Registry SET Component_='Addin' WHERE Component_='AddinEntry'"
 broken ICE43 "UPDATE Shortcut SET Component_='Check'"
 broken ICE69 "UPDATE Registry SET Value='[#ZorvaneDll3]' WHERE Value='[#ZorvaneDll]'"
+broken ICE61 "UPDATE Upgrade SET ActionProperty='WIX_DOWNGRADE_DETECTED' WHERE ActionProperty='OTHER_PACKAGE_DOWNGRADE_DETECTED'"
 msiinfo export "$dist/Zorvane-$version-x86.msi" LaunchCondition | tr -d '\r' | grep '^VersionNT >= 601 OR ALLUSERS = 1	.*ALLUSERS=1' >/dev/null ||
   fail "no launch condition for per-user installs before Windows 7"
 
