@@ -122,13 +122,13 @@ HRESULT AboutForm::MakeControls(HWND dialog) {
 
   const std::wstring author = std::wstring(text_.authorPrefix) + product::kAuthor;
 
-  // In tab order ("确定", the picture, the link; the labels take no focus), which is also the
-  // Z order. The picture's text is never drawn: it names the logo for screen readers. The
-  // texts are literals, so their views end in a NUL as window texts must.
+  // Z order "确定", picture, link, labels; Tab stops only at "确定" and the link (the picture
+  // has no focus cue). The picture's text is never drawn: it names the logo for screen readers.
+  // The texts are literals, so their views end in a NUL as window texts must.
   const AboutLayout& at = LayoutFor(language_);
   const AboutControl controls[] = {
       {{L"BUTTON", text_.ok.data(), WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, IDOK, at.ok}, FontRole::kNormal},
-      {{L"STATIC", text_.logoName.data(), WS_TABSTOP | WS_GROUP | SS_OWNERDRAW, 0, kIdPicture, at.picture},
+      {{L"STATIC", text_.logoName.data(), WS_GROUP | SS_OWNERDRAW, 0, kIdPicture, at.picture},
        FontRole::kNormal},
       {{L"STATIC", product::kWebAddress, WS_TABSTOP | WS_GROUP | kLabel | SS_NOTIFY, 0, kIdAddress, at.address},
        FontRole::kLink},
