@@ -74,7 +74,7 @@ std::span<const DispatchMember> StandInApplication::Members() const noexcept {
 
 HRESULT StandInApplication::InvokeMember(DISPID id, WORD flags, const DISPPARAMS&, VARIANT* result) noexcept {
   if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
-  if (id == kName) return ReturnString(L"Microsoft PowerPoint", result);
+  if (id == kName) return ReturnString(host_->applicationName, result);
   if (id == kLanguageSettings && languageSettings_) {
     if (result != nullptr) {
       VariantInit(result);

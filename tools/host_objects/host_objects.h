@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "host_description.h"
 #include "office.h"
 #include "powerpoint.h"
 
@@ -61,7 +62,7 @@ class DispatchObject : public Interface {
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
     if (out == nullptr) return E_POINTER;
     // The add-in asks on every callback: the inline comparison, no call into the C runtime.
-    if ((InlineIsEqualGUID(iid, __uuidof(Interface)) && answersInterface_) || InlineIsEqualGUID(iid, IID_IDispatch) ||
+    if ((InlineIsEqualGUID(iid, interfaceId_) && answersInterface_) || InlineIsEqualGUID(iid, IID_IDispatch) ||
         InlineIsEqualGUID(iid, IID_IUnknown)) {
       *out = static_cast<Interface*>(this);
       AddRef();
@@ -128,6 +129,7 @@ class DispatchObject : public Interface {
   }
 
   bool answersInterface_ = true;
+  IID interfaceId_ = __uuidof(Interface);  // the interface the object answers to beside IDispatch
 
  private:
   std::atomic<ULONG> references_{1};  // the creator's
@@ -156,13 +158,19 @@ class StandInLanguageSettings final : public DispatchObject<IDispatch> {
   std::atomic<int> languageIdReads_{0};
 };
 
-// PowerPoint's application object: held by add-ins, which may ask it for its language. Answers
-// only IDispatch when it is told it is not PowerPoint. Without AnswerLanguage or FailLanguage it
-// has no LanguageSettings member at all, as an application older than that property.
+// A host's application object (PowerPoint's unless told): held by add-ins, which may ask it for
+// its language. It answers to its host's _Application, or only to IDispatch when it is told it is
+// not PowerPoint. Without AnswerLanguage or FailLanguage it has no LanguageSettings member at
+// all, as an application older than that property.
 class StandInApplication final : public DispatchObject<_Application> {
  public:
   explicit StandInApplication(bool isPowerPoint = true) noexcept { answersInterface_ = isPowerPoint; }
-  static Microsoft::WRL::ComPtr<StandInApplication> Create() { return Make<StandInApplication>(); }
+  explicit StandInApplication(const HostDescription& host) noexcept : host_(&host) {
+    interfaceId_ = host.applicationIid;
+  }
+  static Microsoft::WRL::ComPtr<StandInApplication> Create(const HostDescription& host = kDefaultHost) {
+    return Make<StandInApplication>(host);
+  }
 
   // LanguageSettings.LanguageID(2) answers `lcid` from now on.
   void AnswerLanguage(LONG lcid) { languageSettings_ = StandInLanguageSettings::Create(lcid, S_OK); }
@@ -175,6 +183,7 @@ class StandInApplication final : public DispatchObject<_Application> {
   std::span<const DispatchMember> Members() const noexcept override;
   HRESULT InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept override;
 
+  const HostDescription* host_ = &kDefaultHost;
   Microsoft::WRL::ComPtr<StandInLanguageSettings> languageSettings_;
 };
 

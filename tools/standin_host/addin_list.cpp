@@ -35,9 +35,9 @@ std::optional<DWORD> ReadDword(HKEY key, const wchar_t* name) {
 
 // Appends the entries under `root`'s add-in key that the list does not hold yet: a user's
 // own entry wins over the machine's entry of the same ProgID, as in the host.
-void ReadAddins(HKEY root, bool forAllUsers, AddinList& list) {
+void ReadAddins(HKEY root, const std::wstring& path, bool forAllUsers, AddinList& list) {
   UniqueHkey addins;
-  if (RegOpenKeyExW(root, std::wstring(kAddinsKeyPath).c_str(), 0, KEY_READ, addins.put()) != ERROR_SUCCESS) {
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, addins.put()) != ERROR_SUCCESS) {
     return;
   }
   list.keyFound = true;
@@ -69,10 +69,11 @@ void ReadAddins(HKEY root, bool forAllUsers, AddinList& list) {
 
 }  // namespace
 
-AddinList ReadAddinList() {
+AddinList ReadAddinList(std::wstring_view addinsKeyPath) {
   AddinList list;
-  ReadAddins(HKEY_CURRENT_USER, false, list);
-  ReadAddins(HKEY_LOCAL_MACHINE, true, list);
+  const std::wstring path(addinsKeyPath);
+  ReadAddins(HKEY_CURRENT_USER, path, false, list);
+  ReadAddins(HKEY_LOCAL_MACHINE, path, true, list);
   return list;
 }
 

@@ -9,12 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "host_description.h"
+
 namespace zorvane::standin {
 
-inline constexpr std::wstring_view kAddinsKeyPath = L"Software\\Microsoft\\Office\\PowerPoint\\Addins";
-inline constexpr std::wstring_view kAddinsKeyName = L"HKCU\\Software\\Microsoft\\Office\\PowerPoint\\Addins";
-inline constexpr std::wstring_view kMachineAddinsKeyName =
-    L"HKLM\\Software\\Microsoft\\Office\\PowerPoint\\Addins";
 // The only load behaviour that loads and connects an add-in at start-up.
 inline constexpr DWORD kLoadAtStartup = 3;
 
@@ -31,6 +29,7 @@ struct AddinList {
   std::vector<AddinEntry> entries;  // the user's first, then the machine's; a ProgID once
 };
 
-AddinList ReadAddinList();
+// The add-ins of the host's key `addinsKeyPath`.
+AddinList ReadAddinList(std::wstring_view addinsKeyPath);
 
 }  // namespace zorvane::standin

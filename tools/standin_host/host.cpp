@@ -79,9 +79,10 @@ void Host::Run() {
 }
 
 void Host::LoadAddins() {
-  const AddinList list = ReadAddinList();
-  const std::wstring keyName(kAddinsKeyName);
-  const std::wstring machineKeyName(kMachineAddinsKeyName);
+  const HostDescription& host = *options_.host;
+  const AddinList list = ReadAddinList(host.addinsKeyPath);
+  const std::wstring keyName = L"HKCU\\" + std::wstring(host.addinsKeyPath);
+  const std::wstring machineKeyName = L"HKLM\\" + std::wstring(host.addinsKeyPath);
   if (!list.keyFound) {
     report_.Problem(ExitCode::kNoAddins,
                     L"no add-ins: the key " + keyName + L" does not exist, nor does " + machineKeyName);
@@ -96,7 +97,7 @@ void Host::LoadAddins() {
   auto listLine = [&](const std::wstring& line) {
     if (!options_.dumpXml) report_.Line(line);
   };
-  listLine(std::wstring(kMainWindowCaption) + L": add-ins of " + keyName + L" and " + machineKeyName);
+  listLine(std::wstring(host.windowCaption) + L": add-ins of " + keyName + L" and " + machineKeyName);
   bool listed = false;
   for (const AddinEntry& entry : list.entries) {
     if (!options_.progId.empty() && !SameProgId(entry.progId, options_.progId)) continue;
@@ -106,8 +107,8 @@ void Host::LoadAddins() {
       continue;
     }
     auto addin = std::make_unique<LoadedAddin>(
-        entry, report_, options_.controlByReference ? ArgumentPassing::kByReference : ArgumentPassing::kByValue,
-        options_.language);
+        entry, host, report_,
+        options_.controlByReference ? ArgumentPassing::kByReference : ArgumentPassing::kByValue, options_.language);
     const bool connected = addin->Connect();
     if (connected) addin->LoadRibbon();
     listLine(EntryLine(entry) + (connected ? L", connected" : L", failed to load"));
@@ -123,7 +124,7 @@ void Host::LoadAddins() {
 
 void Host::PrintTabs() {
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis);
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabs);
   report_.Line();
   PrintTabStrip(report_, tabs);
   for (const TabSlot& tab : tabs) {
@@ -136,7 +137,7 @@ void Host::PrintTabs() {
 void Host::ShowRibbon() {
   PrintTabs();
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis);
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabs);
   const std::vector<MenuPlace> menus = ReachableMenus(tabs);
   if (menus.empty()) return;
   report_.Line();
@@ -167,7 +168,7 @@ void Host::Click() {
   FoundButton found;
   // The add-in's own commands live in its menus' content, so the menus are opened first.
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis);
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabs);
   for (const MenuPlace& menu : ReachableMenus(tabs)) {
     const MenuContent& content = menu.addin->OpenMenu(*menu.element);
     if (content.root == nullptr) continue;
@@ -221,11 +222,11 @@ ExitCode RunHost(const Options& options, Report& report) {
     return report.code();
   }
   MainWindow window;
-  if (!window.Create(GetModuleHandleW(nullptr))) {
+  if (!window.Create(GetModuleHandleW(nullptr), *options.host)) {
     report.Problem(ExitCode::kHostFailed, L"could not create the main window: error " + std::to_wstring(GetLastError()));
     return report.code();
   }
-  report.Trace(Quoted(kMainWindowCaption) + (window.IsForeground() ? L" is" : L" is not") +
+  report.Trace(Quoted(options.host->windowCaption) + (window.IsForeground() ? L" is" : L" is not") +
                L" the foreground window");
   {
     Host host(options, report, window.handle());

@@ -1,5 +1,5 @@
-// The stand-in host's run: load the add-ins as PowerPoint does at start-up, show their
-// ribbon, optionally press a button, then shut them down.
+// The stand-in host's run: load the add-ins as the host (PowerPoint, Word or Excel) does at
+// start-up, show their ribbon, optionally press a button, then shut them down.
 #pragma once
 
 #include <windows.h>

@@ -55,8 +55,13 @@ std::wstring TypeName(VARTYPE type) {
 
 }  // namespace
 
-LoadedAddin::LoadedAddin(AddinEntry entry, Report& report, ArgumentPassing passing, const LanguageAnswer& language)
-    : entry_(std::move(entry)), report_(report), passing_(passing), application_(StandInApplication::Create()) {
+LoadedAddin::LoadedAddin(AddinEntry entry, const HostDescription& host, Report& report, ArgumentPassing passing,
+                         const LanguageAnswer& language)
+    : entry_(std::move(entry)),
+      host_(host),
+      report_(report),
+      passing_(passing),
+      application_(StandInApplication::Create(host)) {
   if (language.kind == LanguageAnswer::kLcid) application_->AnswerLanguage(language.lcid);
   if (language.kind == LanguageAnswer::kFailure) application_->FailLanguage(E_FAIL);
 }
@@ -120,7 +125,8 @@ bool LoadedAddin::Connect() {
   if (FAILED(hr)) {
     report_.Problem(ExitCode::kConnectFailed,
                     entry_.progId + L": OnConnection failed with " + HresultText(hr) +
-                        L"; PowerPoint would now set its LoadBehavior to 2 (the stand-in leaves the registry alone)");
+                        L"; " + std::wstring(host_.displayName) +
+                        L" would now set its LoadBehavior to 2 (the stand-in leaves the registry alone)");
     callbacks_.reset();
     extensibility_.Reset();
     object_.Reset();
@@ -141,12 +147,12 @@ void LoadedAddin::LoadRibbon() {
     return;
   }
   UniqueBstr xml;
-  const UniqueBstr ribbonId = NewBstr(kPowerPointRibbonId);
+  const UniqueBstr ribbonId = NewBstr(host_.ribbonId);
   const HRESULT hr = extensibility->GetCustomUI(ribbonId.get(), xml.put());
-  report_.Trace(entry_.progId + L": GetCustomUI(" + Quoted(kPowerPointRibbonId) + L") -> " + HresultText(hr) + L", " +
+  report_.Trace(entry_.progId + L": GetCustomUI(" + Quoted(host_.ribbonId) + L") -> " + HresultText(hr) + L", " +
                 std::to_wstring(TextOf(xml.get()).size()) + L" characters");
   if (FAILED(hr)) {
-    report_.Problem(ExitCode::kBadRibbon, entry_.progId + L": GetCustomUI(" + Quoted(kPowerPointRibbonId) +
+    report_.Problem(ExitCode::kBadRibbon, entry_.progId + L": GetCustomUI(" + Quoted(host_.ribbonId) +
                                               L") failed with " + HresultText(hr));
     return;
   }

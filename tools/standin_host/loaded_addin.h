@@ -22,12 +22,11 @@
 
 namespace zorvane::standin {
 
-// The ribbon that the host asks every add-in for.
-inline constexpr std::wstring_view kPowerPointRibbonId = L"Microsoft.PowerPoint.Presentation";
-
 class LoadedAddin final : public AddinUi {
  public:
-  LoadedAddin(AddinEntry entry, Report& report, ArgumentPassing passing, const LanguageAnswer& language = {});
+  // Loaded into `host`, whose application it gets and whose ribbon it is asked for.
+  LoadedAddin(AddinEntry entry, const HostDescription& host, Report& report, ArgumentPassing passing,
+              const LanguageAnswer& language = {});
   LoadedAddin(const LoadedAddin&) = delete;
   LoadedAddin& operator=(const LoadedAddin&) = delete;
   ~LoadedAddin() override;
@@ -70,6 +69,7 @@ class LoadedAddin final : public AddinUi {
   bool ReadContent(const XmlElement& element, const std::wstring& callback, OpenedMenu& menu);
 
   AddinEntry entry_;
+  const HostDescription& host_;
   Report& report_;
   ArgumentPassing passing_;
   Microsoft::WRL::ComPtr<StandInApplication> application_;

@@ -1,4 +1,5 @@
-// standin_host: loads PowerPoint add-ins as the host does and prints what a user would see.
+// standin_host: loads the add-ins of PowerPoint, Word or Excel as the host does and prints
+// what a user would see.
 #include <windows.h>
 
 #include <exception>

@@ -9,10 +9,10 @@ MainWindow::~MainWindow() {
   if (class_ != 0) UnregisterClassW(MAKEINTATOM(class_), instance_);
 }
 
-bool MainWindow::Create(HINSTANCE instance) {
+bool MainWindow::Create(HINSTANCE instance, const HostDescription& host) {
   instance_ = instance;
-  const std::wstring className(kMainWindowClass);
-  const std::wstring caption(kMainWindowCaption);
+  const std::wstring className(host.windowClass);
+  const std::wstring caption(host.windowCaption);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = DefWindowProcW;

@@ -5,12 +5,9 @@
 
 #include <windows.h>
 
-#include <string_view>
+#include "host_description.h"
 
 namespace zorvane::standin {
-
-inline constexpr std::wstring_view kMainWindowClass = L"StandInPowerPointHost";
-inline constexpr std::wstring_view kMainWindowCaption = L"PowerPoint (stand-in host)";
 
 class MainWindow {
  public:
@@ -19,8 +16,9 @@ class MainWindow {
   MainWindow& operator=(const MainWindow&) = delete;
   ~MainWindow();
 
-  // Registers the class, creates, shows and activates the window. False on failure.
-  bool Create(HINSTANCE instance);
+  // Registers the host's window class, creates, shows and activates the window with the
+  // host's caption. False on failure.
+  bool Create(HINSTANCE instance, const HostDescription& host);
   HWND handle() const noexcept { return window_; }
   bool IsForeground() const noexcept { return window_ != nullptr && GetForegroundWindow() == window_; }
 

@@ -89,6 +89,13 @@ ParsedOptions ParseOptions(std::span<const std::wstring> args) {
     } else if (name == L"--progid") {
       options.progId = value();
       if (!valueMissing && options.progId.empty()) parsed.error = L"--progid needs a ProgID";
+    } else if (name == L"--host") {
+      const std::wstring text = value();
+      if (const HostDescription* host = FindHost(text)) {
+        options.host = host;
+      } else if (!valueMissing) {
+        parsed.error = L"--host takes word, excel or powerpoint, not \"" + text + L"\"";
+      }
     } else if (name == L"--language") {
       const std::wstring text = value();
       if (text == L"fail") {
@@ -132,13 +139,16 @@ ParsedOptions ParseOptions(std::span<const std::wstring> args) {
 std::wstring HelpText() {
   return LR"(Usage: standin_host [options]
 
-A stand-in for PowerPoint 2007 that loads the COM add-ins registered for the current user
-or for all users (HKCU or HKLM\Software\Microsoft\Office\PowerPoint\Addins, LoadBehavior 3;
-the user's entry first) the way the host does at start-up, and prints the ribbon a user
-would see: the tabs in order, each add-in tab with its groups, menu bar and toolbars, and
-the items of every dynamic menu, opened through the add-in's callbacks. Run it under Wine after `regsvr32 Zorvane.dll`.
+A stand-in for PowerPoint 2007 (or Word or Excel 2007, see --host) that loads the COM
+add-ins registered for the current user or for all users (HKCU or
+HKLM\Software\Microsoft\Office\PowerPoint\Addins, LoadBehavior 3; the user's entry first)
+the way the host does at start-up, and prints the ribbon a user would see: the tabs in
+order, each add-in tab with its groups, menu bar and toolbars, and the items of every
+dynamic menu, opened through the add-in's callbacks. Run it under Wine after `regsvr32 Zorvane.dll`.
 
 Options:
+  --host HOST         play HOST: powerpoint (the default), word or excel; each has its own
+                      add-in key (Office\Word\Addins, ...), ribbon id, tabs and application
   --menus             print the items of every dynamic menu (by default one line each)
   --menu NAME         print the items of the dynamic menus whose label, id or tag is NAME;
                       may be given more than once
@@ -169,7 +179,7 @@ Exit codes:
       --progid is not among them
   3   an add-in is not registered with COM (unknown ProgID or class)
   4   an add-in could not be created (its DLL failed to load) or is no add-in
-  5   an add-in's OnConnection failed (PowerPoint would set its LoadBehavior to 2;
+  5   an add-in's OnConnection failed (the host would set its LoadBehavior to 2;
       the stand-in leaves the registry alone)
   6   an add-in's ribbon document failed: GetCustomUI failed, or the XML is malformed
       or no customUI document

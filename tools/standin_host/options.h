@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "host_description.h"
+
 namespace zorvane::standin {
 
 // What the host does with a dialog that a clicked button opens.
@@ -34,6 +36,7 @@ struct Options {
   bool dumpXml = false;
   bool trace = false;
   LanguageAnswer language;              // --language
+  const HostDescription* host = &kDefaultHost;  // --host
 };
 
 struct ParsedOptions {

@@ -8,12 +8,6 @@
 namespace zorvane::standin {
 namespace {
 
-constexpr BuiltInTab kPowerPointTabs[] = {
-    {L"TabHome", L"Home"},       {L"TabInsert", L"Insert"},        {L"TabDesign", L"Design"},
-    {L"TabAnimations", L"Animations"}, {L"TabSlideShow", L"Slide Show"}, {L"TabReview", L"Review"},
-    {L"TabView", L"View"},       {L"TabDeveloper", L"Developer"},
-};
-
 std::vector<TabSlot>::iterator FindSlot(std::vector<TabSlot>& slots, std::wstring_view idMso, bool builtIn) {
   return std::find_if(slots.begin(), slots.end(), [&](const TabSlot& slot) {
     return slot.key == idMso && (slot.owner.addin == nullptr) == builtIn;
@@ -37,11 +31,9 @@ void PlaceAddinTab(std::vector<TabSlot>& slots, AddinUi* addin, const XmlElement
 
 }  // namespace
 
-std::span<const BuiltInTab> PowerPointTabs() noexcept { return kPowerPointTabs; }
-
-std::vector<TabSlot> ArrangeTabs(std::span<AddinUi* const> addins) {
+std::vector<TabSlot> ArrangeTabs(std::span<AddinUi* const> addins, std::span<const BuiltInTab> builtIn) {
   std::vector<TabSlot> slots;
-  for (const BuiltInTab& tab : kPowerPointTabs) {
+  for (const BuiltInTab& tab : builtIn) {
     TabSlot slot;
     slot.key = tab.idMso;
     slot.caption = tab.caption;

@@ -1,4 +1,4 @@
-// The ribbon's tabs in the order the user sees them: PowerPoint's built-in tabs, and the
+// The ribbon's tabs in the order the user sees them: the host's built-in tabs, and the
 // add-ins' tabs placed by insertBeforeMso / insertAfterMso (else at the end).
 #pragma once
 
@@ -8,16 +8,9 @@
 #include <vector>
 
 #include "addin_ui.h"
+#include "host_description.h"
 
 namespace zorvane::standin {
-
-struct BuiltInTab {
-  std::wstring_view idMso;
-  std::wstring_view caption;
-};
-
-// PowerPoint 2007's tabs, left to right.
-std::span<const BuiltInTab> PowerPointTabs() noexcept;
 
 struct TabDeclaration {
   AddinUi* addin = nullptr;
@@ -32,7 +25,8 @@ struct TabSlot {
   bool hiddenFromScratch = false;  // an add-in's ribbon starts from scratch
 };
 
-std::vector<TabSlot> ArrangeTabs(std::span<AddinUi* const> addins);
+std::vector<TabSlot> ArrangeTabs(std::span<AddinUi* const> addins,
+                                 std::span<const BuiltInTab> builtIn = kDefaultHost.tabs);
 
 struct TabVisibility {
   bool visible = true;

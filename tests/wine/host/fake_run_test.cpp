@@ -3,6 +3,7 @@
 
 #include "fake_fixture.h"
 #include "fake_markup.h"
+#include "host_description.h"
 
 namespace standin_test {
 namespace {
@@ -23,6 +24,27 @@ TEST_F(FakeAddinTest, ConnectsTheAddinAndShowsItsTabWhereItAsked) {
   EXPECT_TRUE(HasLine(result.out, L"Tab Fake (fakeTab) of StandIn.FakeAddin:")) << Output();
   EXPECT_TRUE(HasLine(result.out, L"      [Probe ▾]  [Copy | Paste] [Static ▾]")) << Output();
   EXPECT_TRUE(HasLine(result.out, L"        Static ▾ (fakeStatic): Cut")) << Output();
+}
+
+// Each host reads the add-ins of its own key, hands them its own application, asks for its own
+// ribbon and shows its own tabs.
+TEST_F(FakeAddinTest, EachHostLoadsTheAddinsOfItsKeyWithItsApplicationRibbonAndTabs) {
+  for (const zorvane::standin::HostDescription& host : zorvane::standin::kHosts) {
+    SCOPED_TRACE(ToUtf8(std::wstring(host.name)));
+    const std::wstring key(host.addinsKeyPath);
+    KeySnapshot addins(key);
+    DeleteTree(kAddinsKey);
+    ASSERT_TRUE(SetAddinEntry(fake::kProgId, 3, L"Fake", key));
+    const ChildResult result = Run({L"--host", std::wstring(host.name), L"--menus"});
+    EXPECT_EQ(result.exitCode, 0u) << Output();
+    const std::wstring caption(host.windowCaption);
+    EXPECT_TRUE(HasLine(result.out, caption + L": add-ins of HKCU\\" + key + L" and HKLM\\" + key)) << Output();
+    EXPECT_TRUE(Contains(result.out, L"host window: " + caption + L", application: " + std::wstring(host.displayName) +
+                                         L", ribbon: " + std::wstring(host.ribbonId))) << Output();
+    for (const zorvane::standin::BuiltInTab& tab : host.tabs) {
+      EXPECT_TRUE(Contains(result.out, L" " + std::wstring(tab.idMso))) << ToUtf8(std::wstring(tab.idMso));
+    }
+  }
 }
 
 TEST_F(FakeAddinTest, OpensTheDynamicMenuAndCountsItsItems) {

@@ -9,7 +9,9 @@ namespace {
 
 using zorvane::UniqueHkey;
 
-std::wstring EntryPath(const std::wstring& progId) { return std::wstring(kAddinsKey) + L"\\" + progId; }
+std::wstring EntryPath(const std::wstring& progId, const std::wstring& addinsKey = kAddinsKey) {
+  return addinsKey + L"\\" + progId;
+}
 
 bool SetStringIn(HKEY root, const std::wstring& path, const wchar_t* name, const std::wstring& value) {
   UniqueHkey key;
@@ -61,14 +63,16 @@ void Write(HKEY parent, const KeySnapshot::Node& node) {
 
 }  // namespace
 
-bool SetAddinEntry(const std::wstring& progId, std::optional<DWORD> loadBehavior, const std::wstring& friendlyName) {
-  DeleteAddinEntry(progId);
+bool SetAddinEntry(const std::wstring& progId, std::optional<DWORD> loadBehavior, const std::wstring& friendlyName,
+                   const std::wstring& addinsKey) {
+  DeleteAddinEntry(progId, addinsKey);
+  const std::wstring path = EntryPath(progId, addinsKey);
   UniqueHkey key;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, EntryPath(progId).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(),
-                      nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr) !=
+      ERROR_SUCCESS) {
     return false;
   }
-  if (!friendlyName.empty() && !SetStringIn(HKEY_CURRENT_USER, EntryPath(progId), L"FriendlyName", friendlyName)) {
+  if (!friendlyName.empty() && !SetStringIn(HKEY_CURRENT_USER, path, L"FriendlyName", friendlyName)) {
     return false;
   }
   if (loadBehavior) {
@@ -79,7 +83,9 @@ bool SetAddinEntry(const std::wstring& progId, std::optional<DWORD> loadBehavior
   return true;
 }
 
-void DeleteAddinEntry(const std::wstring& progId) { DeleteTree(EntryPath(progId)); }
+void DeleteAddinEntry(const std::wstring& progId, const std::wstring& addinsKey) {
+  DeleteTree(EntryPath(progId, addinsKey));
+}
 
 bool AddinEntryExists(const std::wstring& progId) {
   UniqueHkey key;

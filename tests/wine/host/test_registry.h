@@ -13,10 +13,10 @@ namespace standin_test {
 
 inline constexpr wchar_t kAddinsKey[] = L"Software\\Microsoft\\Office\\PowerPoint\\Addins";
 
-// Creates or replaces HKCU\...\Addins\<progId>; no LoadBehavior value when empty.
+// Creates or replaces HKCU\<addinsKey>\<progId>; no LoadBehavior value when empty.
 bool SetAddinEntry(const std::wstring& progId, std::optional<DWORD> loadBehavior,
-                   const std::wstring& friendlyName = {});
-void DeleteAddinEntry(const std::wstring& progId);
+                   const std::wstring& friendlyName = {}, const std::wstring& addinsKey = kAddinsKey);
+void DeleteAddinEntry(const std::wstring& progId, const std::wstring& addinsKey = kAddinsKey);
 bool AddinEntryExists(const std::wstring& progId);
 std::optional<DWORD> ReadLoadBehavior(const std::wstring& progId);
 

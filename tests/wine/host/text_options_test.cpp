@@ -66,6 +66,11 @@ TEST(Options, ReadsEveryOptionWithSeparateOrInlineValues) {
   EXPECT_EQ(Parse({L"--language", L"1028"}).options.language.lcid, 1028);
   EXPECT_EQ(Parse({L"--language=0x7C04"}).options.language.lcid, 0x7C04);
   EXPECT_EQ(Parse({L"--language", L"fail"}).options.language.kind, LanguageAnswer::kFailure);
+  EXPECT_EQ(Parse({}).options.host, &kDefaultHost);
+  EXPECT_EQ(Parse({}).options.host->name, L"powerpoint");
+  for (const HostDescription& host : kHosts) {
+    EXPECT_EQ(Parse({L"--host", std::wstring(host.name)}).options.host, &host);
+  }
 }
 
 TEST(Options, RejectsBadCommandLines) {
@@ -80,6 +85,8 @@ TEST(Options, RejectsBadCommandLines) {
   EXPECT_FALSE(Parse({L"--dismiss-delay", L"-1"}).error.empty());
   EXPECT_FALSE(Parse({L"--dismiss-delay", L"600001"}).error.empty());
   EXPECT_TRUE(Parse({L"--dismiss-delay", L"600000"}).error.empty());
+  EXPECT_FALSE(Parse({L"--host", L"outlook"}).error.empty());
+  EXPECT_FALSE(Parse({L"--host", L"Word"}).error.empty());  // the names are lower case, as documented
   for (const wchar_t* lcid : {L"", L"en-US", L"0x", L"0x100000000", L"4294967296", L"-1"}) {
     EXPECT_FALSE(Parse({L"--language", lcid}).error.empty()) << std::string(lcid, lcid + wcslen(lcid));
   }
@@ -88,7 +95,7 @@ TEST(Options, RejectsBadCommandLines) {
 TEST(Options, HelpDocumentsEveryOptionAndExitCode) {
   const std::wstring help = HelpText();
   for (const wchar_t* option : {L"--menus", L"--menu NAME", L"--click ID", L"--dismiss ANSWER", L"--dismiss-delay",
-                                L"--progid", L"--language LCID", L"--byref", L"--dump-xml", L"--trace", L"--help"}) {
+                                L"--progid", L"--language LCID", L"--host HOST", L"--byref", L"--dump-xml", L"--trace", L"--help"}) {
     EXPECT_NE(help.find(option), std::wstring::npos) << std::string(option, option + wcslen(option));
   }
   for (int code = 0; code <= static_cast<int>(ExitCode::kAddinCrashed); ++code) {

@@ -6,6 +6,7 @@
 #include "fake_identity.h"
 #include "fake_markup.h"
 #include "common/windows_handles.h"
+#include "host_description.h"
 #include "powerpoint.h"
 
 using Microsoft::WRL::ComPtr;
@@ -142,17 +143,24 @@ HRESULT FakeAddin::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* param
 HRESULT FakeAddin::OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*, SAFEARRAY**) noexcept {
   if (mode_ == mode::kFailConnect) return E_FAIL;
   if (application == nullptr) return E_POINTER;
-  // What the real add-in relies on: the host's object is PowerPoint's application.
-  ComPtr<IDispatch> powerpoint;
-  const HRESULT hr = application->QueryInterface(IID__Application, reinterpret_cast<void**>(powerpoint.GetAddressOf()));
-  if (FAILED(hr)) return hr;
-  application_ = powerpoint;
-  if (mode_ == mode::kLeak) application->AddRef();  // never released: the host must notice
-  hostWindow_ = GetForegroundWindow();
-  wchar_t caption[128] = {};
-  if (hostWindow_ != nullptr) GetWindowTextW(hostWindow_, caption, 128);
+  // What the real add-in relies on: the host's object is a host's application. The probe
+  // menu names every host whose _Application it answers to: one, or the host is wrong.
   try {
-    hostWindowCaption_ = caption;
+    std::wstring hosts;
+    for (const zorvane::standin::HostDescription& host : zorvane::standin::kHosts) {
+      ComPtr<IDispatch> answer;
+      if (FAILED(application->QueryInterface(host.applicationIid, reinterpret_cast<void**>(answer.GetAddressOf())))) {
+        continue;
+      }
+      hosts += (hosts.empty() ? L"" : L" ") + std::wstring(host.displayName);
+      application_ = answer;
+    }
+    if (!application_) return E_NOINTERFACE;
+    if (mode_ == mode::kLeak) application->AddRef();  // never released: the host must notice
+    hostWindow_ = GetForegroundWindow();
+    wchar_t caption[128] = {};
+    if (hostWindow_ != nullptr) GetWindowTextW(hostWindow_, caption, 128);
+    hostSeen_ = std::wstring(caption) + L", application: " + hosts;
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
   }
@@ -164,11 +172,12 @@ HRESULT FakeAddin::OnAddInsUpdate(SAFEARRAY**) noexcept { return S_OK; }
 HRESULT FakeAddin::OnStartupComplete(SAFEARRAY**) noexcept { return S_OK; }
 HRESULT FakeAddin::OnBeginShutdown(SAFEARRAY**) noexcept { return S_OK; }
 
-HRESULT FakeAddin::GetCustomUI(BSTR, BSTR* xml) noexcept {
+HRESULT FakeAddin::GetCustomUI(BSTR ribbonId, BSTR* xml) noexcept {
   if (xml == nullptr) return E_POINTER;
   *xml = nullptr;
   if (mode_ == mode::kFailCustomUi) return E_OUTOFMEMORY;
   try {
+    hostSeen_ += L", ribbon: " + std::wstring(ribbonId ? ribbonId : L"", SysStringLen(ribbonId));
     const std::wstring document = RibbonDocument(mode_);
     *xml = SysAllocStringLen(document.data(), static_cast<UINT>(document.size()));
     return *xml ? S_OK : E_OUTOFMEMORY;
@@ -214,7 +223,7 @@ HRESULT FakeAddin::Content(const VARIANT& argument, VARIANT* result) {
   if (const HRESULT hr = ControlOf(argument, control, kind); FAILED(hr)) return hr;
   if (mode_ == mode::kBadContent) return ReturnString(L"<menu xmlns=\"x\"><button", result);
   return ReturnString(ProbeMenu(kind, ReadString(control.Get(), &IRibbonControl::get_Id),
-                                ReadString(control.Get(), &IRibbonControl::get_Tag), hostWindowCaption_),
+                                ReadString(control.Get(), &IRibbonControl::get_Tag), hostSeen_),
                       result);
 }
 

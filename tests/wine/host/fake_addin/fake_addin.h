@@ -54,7 +54,7 @@ class FakeAddin final : public _IDTExtensibility2, public IRibbonExtensibility {
   std::wstring mode_;
   Microsoft::WRL::ComPtr<IDispatch> application_;
   Microsoft::WRL::ComPtr<IRibbonUI> ribbon_;
-  std::wstring hostWindowCaption_;
+  std::wstring hostSeen_;  // its window caption, the application's host and the ribbon id
   HWND hostWindow_ = nullptr;
   bool reviewVisible_ = false;
 };
