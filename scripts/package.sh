@@ -6,6 +6,7 @@
 #                                                 32-bit and 64-bit PowerPoint alike
 # Either package replaces the other where that is installed.
 #   ZorvaneCheck.exe            the check program (32-bit, for either Windows), which both
+#   ZorvaneCheck.com            and its console twin, for the command prompt: both
 #                               packages install with a Start-menu shortcut "Zorvane 诊断"
 #   policy/                     the administrative template for group policy
 # and prints each file's size and SHA-256. <version> is the project's version;
@@ -128,7 +129,7 @@ package() {
   [ "$arch" = x64 ] && view=64
   local captures=(--capture="$view:ZorvaneDll:INSTALLFOLDER:$work/registry.tsv")
   capture "$arch" ZorvaneDll INSTALLFOLDER >"$work/registry.tsv"
-  cp -p "$out/$arch/Zorvane.dll" "$out/ZorvaneCheck.exe" "$work/"
+  cp -p "$out/$arch/Zorvane.dll" "$out/ZorvaneCheck.exe" "$out/ZorvaneCheck.com" "$work/"
   if [ "$arch" = x64 ]; then
     capture x86 ZorvaneDll32 X86FOLDER >"$work/registry32.tsv"
     captures+=(--capture="32:ZorvaneDll32:X86FOLDER:$work/registry32.tsv")
@@ -142,12 +143,13 @@ package() {
   # wixl leaves the files' version empty, which would make Windows Installer treat a DLL as
   # an unversioned file (compared by hash); the version record's own version goes in, and
   # the hash, which is for unversioned files only, goes.
-  local file_version check_version win64=no
+  local file_version check_version twin_version win64=no
   file_version=$(python3 installer/package_tool.py pe-version "$work/Zorvane.dll")
   check_version=$(python3 installer/package_tool.py pe-version "$work/ZorvaneCheck.exe" 2>/dev/null) || check_version=""
+  twin_version=$(python3 installer/package_tool.py pe-version "$work/ZorvaneCheck.com")
   [ "$arch" = x64 ] && win64=yes
   local content product package_code
-  content=$(cat "$work/Zorvane.dll" "$work/ZorvaneCheck.exe" "$work"/registry*.tsv $(find "$work/x86" -type f) installer/Zorvane.wxs.in \
+  content=$(cat "$work/Zorvane.dll" "$work/ZorvaneCheck.exe" "$work/ZorvaneCheck.com" "$work"/registry*.tsv $(find "$work/x86" -type f) installer/Zorvane.wxs.in \
     installer/Zorvane.ico installer/package_tool.py | sha256sum | cut -c1-64)
   product=$(python3 installer/package_tool.py guid product "$version" "$arch" "$content" "$author" "$web")
   package_code=$(python3 installer/package_tool.py guid package "$version" "$arch" "$content" "$author" "$web")
@@ -171,6 +173,7 @@ package() {
                    -q "UPDATE File SET Version='$file_version', Language='2052' WHERE File='ZorvaneDll'"
                    -q "UPDATE File SET Version='$file_version', Language='2052' WHERE File='ZorvaneDll32'"
                    -q "UPDATE File SET FileName='ZORVCHK.EXE|ZorvaneCheck.exe' WHERE File='ZorvaneCheck'"
+                   -q "UPDATE File SET FileName='ZORVCHK.COM|ZorvaneCheck.com', Version='$twin_version', Language='2052' WHERE File='ZorvaneCheckCom'"
                    -q "DELETE FROM MsiFileHash WHERE File_<>'ZorvaneCheck'"
                    -q "UPDATE Shortcut SET Name='ZORVDIAG|$(gbk_text "Zorvane 诊断")' WHERE Shortcut='CheckShortcut'"
                    # A newer version of either package refuses this one, with the message.
@@ -212,6 +215,7 @@ x86_upgrade=3C5A8E21-7D4B-4F0A-9B6E-2A1D8C7F5E90 x64_upgrade=A4D17C3E-5B92-4E68-
 binary build/default/windows i686-w64-mingw32 src/addin/Zorvane.dll "$out/x86/Zorvane.dll"
 binary build/windows-x64 x86_64-w64-mingw32 src/addin/Zorvane.dll "$out/x64/Zorvane.dll"
 binary build/default/windows i686-w64-mingw32 src/check/ZorvaneCheck.exe "$out/ZorvaneCheck.exe"
+binary build/default/windows i686-w64-mingw32 src/check/ZorvaneCheck.com "$out/ZorvaneCheck.com"
 package x86 build/default/windows ProgramFilesFolder Zorvane "$x86_upgrade" "$x64_upgrade" "Intel;2052"
 package x64 build/windows-x64 ProgramFiles64Folder "Zorvane x64" "$x64_upgrade" "$x86_upgrade" "x64;2052"
 
@@ -220,7 +224,7 @@ bash scripts/policy-templates.sh "$out" >/dev/null
 echo
 echo "Release in $out:"
 for file in "$out/Zorvane-$version-x86.msi" "$out/Zorvane-$version-x64.msi" "$out/x86/Zorvane.dll" "$out/x64/Zorvane.dll" \
-            "$out/ZorvaneCheck.exe"; do
+            "$out/ZorvaneCheck.exe" "$out/ZorvaneCheck.com"; do
   printf '  %-28s %9d bytes  sha256 %s\n' "${file#"$out"/}" "$(stat -c %s "$file")" "$(sha256sum "$file" | cut -c1-64)"
 done
 echo "  policy/                      administrative template (Zorvane.admx, en-US, zh-CN, zh-TW)"

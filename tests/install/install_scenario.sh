@@ -98,6 +98,14 @@ check_program_runs() {  # check_program_runs LABEL: the installed check program 
     { cat "$out" >&2; fail "$1: the installed check program ended with $status"; }
   [ "$(find "$drive_c" -path '*/Start Menu/Programs/Zorvane 诊断.lnk' | wc -l)" = 1 ] ||
     fail "$1: no Start-menu shortcut \"Zorvane 诊断\""
+  # Typed at a command prompt in the install folder, `ZorvaneCheck` is the console twin
+  # ZorvaneCheck.com: the prompt waits for the report and ERRORLEVEL is its exit code. (Wine's
+  # cmd also waits for a window program; Windows' does not, hence the twin.)
+  [ -f "$drive_c/$program_files/$folder/ZorvaneCheck.com" ] || fail "$1: no ZorvaneCheck.com beside ZorvaneCheck.exe"
+  (cd "$drive_c/$program_files/$folder" && run cmd /v:on /c 'ZorvaneCheck --report & echo exit=!ERRORLEVEL!') \
+    >"$out.cmd" 2>&1 || true
+  tr -d '\r' <"$out.cmd" | tail -n 1 | grep -q -x "exit=$status" && grep -q -E '^addin\.registration ' "$out.cmd" ||
+    { cat "$out.cmd" >&2; fail "$1: ZorvaneCheck --report at a command prompt did not end with exit=$status"; }
 }
 
 hosts_run() {  # hosts_run LABEL ROOT: each stand-in host this package serves connects the add-in

@@ -17,7 +17,7 @@ mkdir -p "$work"
 status=0
 fail() { echo "FAIL $*" >&2; status=1; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/default/CMakeCache.txt)
-files=("Zorvane-$version-x86.msi" "Zorvane-$version-x64.msi" x86/Zorvane.dll x64/Zorvane.dll ZorvaneCheck.exe)
+files=("Zorvane-$version-x86.msi" "Zorvane-$version-x64.msi" x86/Zorvane.dll x64/Zorvane.dll ZorvaneCheck.exe ZorvaneCheck.com)
 
 echo "== the packages' registry rows are the DLLs' own registration, each in its view"
 capture() {  # capture ARCH FILE_ID FOLDER: the DLL's own rows, sorted
@@ -54,8 +54,9 @@ for arch in x86 x64; do
 done
 for arch in x86 x64; do
   msiextract -C "$work/$arch-files" "$dist/Zorvane-$version-$arch.msi" >/dev/null
-  cmp -s "$(find "$work/$arch-files" -name ZorvaneCheck.exe)" "$dist/ZorvaneCheck.exe" ||
-    fail "$arch: the package does not hold the check program"
+  for program in ZorvaneCheck.exe ZorvaneCheck.com; do
+    cmp -s "$(find "$work/$arch-files" -name $program)" "$dist/$program" || fail "$arch: the package does not hold $program"
+  done
   msiinfo export "$dist/Zorvane-$version-$arch.msi" Shortcut | tr -d '\r' |
     grep -F "	ProgramMenuFolder	ZORVDIAG|Zorvane 诊断	CheckShortcut	[INSTALLFOLDER]ZorvaneCheck.exe	" >/dev/null ||
     fail "$arch: no Start-menu shortcut \"Zorvane 诊断\" to the check program"
