@@ -1,10 +1,12 @@
 // The real add-in in the stand-in host: the tab, its menu bar and toolbars, the eighteen
 // menus, the raw document, and the failures around it.
 #include <gtest/gtest.h>
+#include <objbase.h>
 
 #include <map>
 #include <regex>
 
+#include "host_description.h"
 #include "ribbon/ribbon_document.h"
 #include "zorvane_fixture.h"
 
@@ -152,6 +154,17 @@ TEST_F(ZorvaneTest, MissingAddinKeyIsReported) {
   EXPECT_EQ(result.exitCode, 2u) << Output();
   EXPECT_TRUE(Contains(result.errors, L"no add-ins: the key HKCU\\Software\\Microsoft\\Office\\PowerPoint\\Addins "
                                       L"does not exist")) << Output();
+}
+
+// The hosts' table that the tools and tests share names the class and the add-in entry that
+// the DLL registers for PowerPoint.
+TEST_F(ZorvaneTest, TheHostTableNamesTheRegisteredClassAndAddinEntry) {
+  const zorvane::standin::HostDescription& host = zorvane::standin::kDefaultHost;
+  CLSID registered{};
+  ASSERT_EQ(CLSIDFromProgID(std::wstring(host.progId).c_str(), &registered), S_OK);
+  EXPECT_TRUE(IsEqualGUID(registered, host.classId));
+  EXPECT_EQ(std::wstring(host.addinsKeyPath), kAddinsKey);
+  EXPECT_TRUE(AddinEntryExists(std::wstring(host.progId)));
 }
 
 TEST_F(ZorvaneTest, UnregisteredProgIdBesideTheAddinIsReported) {
