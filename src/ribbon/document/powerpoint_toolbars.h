@@ -1,14 +1,12 @@
-// The two toolbar rows of the add-in's tab: the host's own buttons, in button groups
-// separated by one-blank labels.
+// PowerPoint's two toolbar rows on the add-in's tab: the host's own buttons, in button
+// groups separated by one-blank labels.
 #pragma once
 
 #include "ribbon/controls.h"
+#include "ribbon/document/toolbar_gap.h"
 
-namespace zorvane::ribbon::document {
+namespace zorvane::ribbon::document::powerpoint {
 using namespace controls;
-
-// The spacing labels of the toolbars are one blank wide.
-inline constexpr char16_t kToolbarGap[] = u" ";
 
 // Its three drop-downs take their tips from the language's table `T`.
 template <class T>
@@ -107,4 +105,4 @@ inline constexpr auto kSecondToolbar = Box(u"Quelby_toolsII",
         ToolbarControl(u"ShapeOutlineColorPicker"),
         ToolbarControl(u"ShapeEffectsMenu")));
 
-}  // namespace zorvane::ribbon::document
+}  // namespace zorvane::ribbon::document::powerpoint

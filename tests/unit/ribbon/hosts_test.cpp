@@ -1,0 +1,52 @@
+// Each host's ribbon: PowerPoint's texts as they were before other hosts joined, and what
+// every host's document and menus have in common.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "ribbon/menu_contents.h"
+#include "ribbon/ribbon_document.h"
+#include "xml_support.h"
+
+namespace zorvane::ribbon {
+namespace {
+
+std::uint64_t Fnv1a(std::uint64_t hash, std::u16string_view text) {
+  for (const char16_t unit : text) {
+    hash ^= unit;
+    hash *= 1099511628211u;
+  }
+  return hash;
+}
+
+// PowerPoint's document and nine menus, in each language, to the unit: their length and hash
+// as this module produced them when it served PowerPoint alone.
+TEST(HostsTest, PowerPointTextsAreUnchangedToTheUnit) {
+  struct Recorded {
+    UiLanguage language;
+    std::size_t units;
+    std::uint64_t hash;
+  };
+  constexpr Recorded kRecorded[] = {{UiLanguage::kSimplifiedChinese, 17127, 0x6701506ba11efb71},
+                                    {UiLanguage::kTraditionalChinese, 17181, 0x94d324f76320081a},
+                                    {UiLanguage::kEnglish, 17909, 0x893099d1d1ca7931}};
+  for (const Recorded& recorded : kRecorded) {
+    for (const bool oldSignatures : {true, false}) {
+      const std::u16string_view document = oldSignatures ? RibbonDocument(recorded.language)
+                                                         : RibbonDocument(OfficeHost::PowerPoint, recorded.language);
+      std::uint64_t hash = Fnv1a(14695981039346656037u, document);
+      std::size_t units = document.size();
+      for (std::u16string_view tag : MenuTags(OfficeHost::PowerPoint)) {
+        const std::u16string_view menu = oldSignatures ? MenuContent(tag, recorded.language)
+                                                       : MenuContent(OfficeHost::PowerPoint, tag, recorded.language);
+        hash = Fnv1a(hash, menu);
+        units += menu.size();
+      }
+      EXPECT_EQ(units, recorded.units) << static_cast<int>(recorded.language);
+      EXPECT_EQ(hash, recorded.hash) << static_cast<int>(recorded.language);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zorvane::ribbon
