@@ -12,6 +12,15 @@
 #include "ribbon/menus/tools.h"
 #include "ribbon/menus/view.h"
 #include "ribbon/menus/windows.h"
+#include "ribbon/menus/word/edit.h"
+#include "ribbon/menus/word/file.h"
+#include "ribbon/menus/word/format.h"
+#include "ribbon/menus/word/help.h"
+#include "ribbon/menus/word/insert.h"
+#include "ribbon/menus/word/table.h"
+#include "ribbon/menus/word/tools.h"
+#include "ribbon/menus/word/view.h"
+#include "ribbon/menus/word/windows.h"
 #include "ribbon/ribbon_names.h"
 
 namespace zorvane::ribbon {
@@ -38,8 +47,20 @@ constexpr HostMenus kPowerPointMenus = {{
     {tag::kHelp, &Localize([]<class T>() { return menus::kHelpMenu<T>.view(); })},
 }};
 
+constexpr HostMenus kWordMenus = {{
+    {tag::kFile, &Localize([]<class T>() { return menus::word::kFileMenu<T>.view(); })},
+    {tag::kEdit, &Localize([]<class T>() { return menus::word::kEditMenu.view(); })},
+    {tag::kView, &Localize([]<class T>() { return menus::word::kViewMenu.view(); })},
+    {tag::kInsert, &Localize([]<class T>() { return menus::word::kInsertMenu<T>.view(); })},
+    {tag::kFormat, &Localize([]<class T>() { return menus::word::kFormatMenu<T>.view(); })},
+    {tag::kTools, &Localize([]<class T>() { return menus::word::kToolsMenu<T>.view(); })},
+    {tag::kTable, &Localize([]<class T>() { return menus::word::kTableMenu<T>.view(); })},
+    {tag::kWindows, &Localize([]<class T>() { return menus::word::kWindowsMenu.view(); })},
+    {tag::kHelp, &Localize([]<class T>() { return menus::word::kHelpMenu<T>.view(); })},
+}};
+
 // In OfficeHost order.
-constexpr std::array kHostMenus = {&kPowerPointMenus};
+constexpr std::array kHostMenus = {&kPowerPointMenus, &kWordMenus};
 
 constexpr auto kTexts = [] {
   std::array<const LocalizedSource*, kHostMenus.size() * kMenusPerHost> sources{};

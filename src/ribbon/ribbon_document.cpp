@@ -5,6 +5,7 @@
 #include "ribbon/controls.h"
 #include "ribbon/document/menu_bar.h"
 #include "ribbon/document/powerpoint_toolbars.h"
+#include "ribbon/document/word_toolbars.h"
 #include "ribbon/localized_text.h"
 #include "ribbon/ribbon_names.h"
 #include "settings/host_switches.h"
@@ -27,6 +28,16 @@ struct PowerPointDocument {
   template <class T>
   static constexpr auto kToolbarsOf = Concat(document::powerpoint::kFirstToolbar<T>,
                                              document::powerpoint::kSecondToolbar);
+};
+
+struct WordDocument {
+  using Switches = settings::WordSwitchNames;
+  template <class T> static constexpr const auto& Name() { return T::kWordName; }
+  static constexpr const auto& kOwnTag = tag::kTable;
+  template <class T> static constexpr const auto& OwnLabel() { return T::kTableLabel; }
+  template <class T> static constexpr const auto& OwnScreentip() { return T::kTableScreentip; }
+  template <class T> static constexpr const auto& OwnSupertip() { return T::kTableSupertip; }
+  template <class T> static constexpr const auto& Toolbars() { return document::word::kToolbars; }
 };
 
 // Every built-in tab the user may hide, re-declared with the visibility callback.
@@ -52,7 +63,7 @@ template <class H>
 constexpr const LocalizedSource& kDocumentOf = Localize([]<class T>() { return kDocument<H, T>.view(); });
 
 // In OfficeHost order.
-constexpr std::array kHostDocuments = {&kDocumentOf<PowerPointDocument>};
+constexpr std::array kHostDocuments = {&kDocumentOf<PowerPointDocument>, &kDocumentOf<WordDocument>};
 constexpr LocalizedTexts kDocuments(kHostDocuments);
 char16_t gDocumentBuffer[kDocuments.BufferUnits()];
 

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
+#include "settings/host_switches.h"
 #include "xml_support.h"
 
 namespace zorvane::ribbon {
@@ -46,6 +48,40 @@ TEST(HostsTest, PowerPointTextsAreUnchangedToTheUnit) {
       EXPECT_EQ(hash, recorded.hash) << static_cast<int>(recorded.language);
     }
   }
+}
+
+TEST(HostsTest, AnUnknownHostValueGetsPowerPoint) {
+  const auto unknown = static_cast<OfficeHost>(kOfficeHostCount);
+  EXPECT_EQ(RibbonDocument(unknown, UiLanguage::kEnglish).data(), RibbonDocument(UiLanguage::kEnglish).data());
+  EXPECT_EQ(MenuTags(unknown).data(), MenuTags().data());
+  EXPECT_EQ(MenuContent(unknown, u"Slide", UiLanguage::kEnglish).data(), MenuContent(u"Slide", UiLanguage::kEnglish).data());
+}
+
+// The names administrators and other programs rely on: each host's nine value names and keys.
+TEST(HostsTest, EachHostsSwitchesAreItsTabsAndKeys) {
+  struct Expected {
+    OfficeHost host;
+    std::vector<std::u16string_view> names;
+    std::u16string_view settingsKey;
+    std::u16string_view policyKey;
+  };
+  const Expected kExpected[] = {
+      {OfficeHost::Word,
+       {u"ShowAllMenu", u"TabHome", u"TabInsert", u"TabPageLayoutWord", u"TabReferences", u"TabMailings",
+        u"TabReviewWord", u"TabView", u"TabDeveloper"},
+       u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Word", u"SOFTWARE\\Policies\\Quelby\\Word"},
+  };
+  for (const Expected& expected : kExpected) {
+    const settings::HostSwitches& switches = settings::SwitchesOf(expected.host);
+    EXPECT_EQ(std::vector<std::u16string_view>(switches.names.begin(), switches.names.end()), expected.names);
+    EXPECT_EQ(switches.settingsKeyPath, expected.settingsKey);
+    EXPECT_EQ(switches.policyKeyPath, expected.policyKey);
+  }
+  const settings::HostSwitches& powerPoint = settings::SwitchesOf(OfficeHost::PowerPoint);
+  EXPECT_EQ(powerPoint.names, settings::kSwitchNames);
+  EXPECT_EQ(powerPoint.settingsKeyPath, settings::kSettingsKeyPath);
+  EXPECT_EQ(powerPoint.policyKeyPath, settings::kPolicyKeyPath);
+  EXPECT_EQ(&settings::SwitchesOf(static_cast<OfficeHost>(kOfficeHostCount)), &powerPoint);
 }
 
 }  // namespace
