@@ -3,6 +3,14 @@
 #include <array>
 
 #include "ribbon/localized_text.h"
+#include "ribbon/menus/excel/data.h"
+#include "ribbon/menus/excel/edit.h"
+#include "ribbon/menus/excel/file.h"
+#include "ribbon/menus/excel/format.h"
+#include "ribbon/menus/excel/insert.h"
+#include "ribbon/menus/excel/tools.h"
+#include "ribbon/menus/excel/view.h"
+#include "ribbon/menus/excel/windows.h"
 #include "ribbon/menus/edit.h"
 #include "ribbon/menus/file.h"
 #include "ribbon/menus/format.h"
@@ -34,6 +42,9 @@ struct TaggedMenu {
 using HostMenus = std::array<TaggedMenu, 9>;
 constexpr std::size_t kMenusPerHost = std::tuple_size_v<HostMenus>;
 
+// PowerPoint's Help menu is Excel's too, kept once.
+constexpr const LocalizedSource& kSharedHelp = Localize([]<class T>() { return menus::kHelpMenu<T>.view(); });
+
 // A menu without captions of its own is kept once for every language.
 constexpr HostMenus kPowerPointMenus = {{
     {tag::kFile, &Localize([]<class T>() { return menus::kFileMenu<T>.view(); })},
@@ -44,7 +55,7 @@ constexpr HostMenus kPowerPointMenus = {{
     {tag::kTools, &Localize([]<class T>() { return menus::kToolsMenu<T>.view(); })},
     {tag::kSlide, &Localize([]<class T>() { return menus::kSlideMenu<T>.view(); })},
     {tag::kWindows, &Localize([]<class T>() { return menus::kWindowsMenu.view(); })},
-    {tag::kHelp, &Localize([]<class T>() { return menus::kHelpMenu<T>.view(); })},
+    {tag::kHelp, &kSharedHelp},
 }};
 
 constexpr HostMenus kWordMenus = {{
@@ -59,8 +70,21 @@ constexpr HostMenus kWordMenus = {{
     {tag::kHelp, &Localize([]<class T>() { return menus::word::kHelpMenu<T>.view(); })},
 }};
 
+constexpr HostMenus kExcelMenus = {{
+    {tag::kFile, &Localize([]<class T>() { return menus::excel::kFileMenu<T>.view(); })},
+    {tag::kEdit, &Localize([]<class T>() { return menus::excel::kEditMenu.view(); })},
+    {tag::kView, &Localize([]<class T>() { return menus::excel::kViewMenu.view(); })},
+    {tag::kInsert, &Localize([]<class T>() { return menus::excel::kInsertMenu<T>.view(); })},
+    {tag::kFormat, &Localize([]<class T>() { return menus::excel::kFormatMenu<T>.view(); })},
+    {tag::kTools, &Localize([]<class T>() { return menus::excel::kToolsMenu<T>.view(); })},
+    {tag::kData, &Localize([]<class T>() { return menus::excel::kDataMenu<T>.view(); })},
+    {tag::kWindows, &Localize([]<class T>() { return menus::excel::kWindowsMenu.view(); })},
+    {tag::kHelp, &kSharedHelp},
+}};
+
 // In OfficeHost order.
-constexpr std::array kHostMenus = {&kPowerPointMenus, &kWordMenus};
+constexpr std::array kHostMenus = {&kPowerPointMenus, &kWordMenus, &kExcelMenus};
+static_assert(kHostMenus.size() == kOfficeHostCount, "menus for every host");
 
 constexpr auto kTexts = [] {
   std::array<const LocalizedSource*, kHostMenus.size() * kMenusPerHost> sources{};

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "ribbon/controls.h"
+#include "ribbon/document/excel_toolbars.h"
 #include "ribbon/document/menu_bar.h"
 #include "ribbon/document/powerpoint_toolbars.h"
 #include "ribbon/document/word_toolbars.h"
@@ -40,6 +41,16 @@ struct WordDocument {
   template <class T> static constexpr const auto& Toolbars() { return document::word::kToolbars; }
 };
 
+struct ExcelDocument {
+  using Switches = settings::ExcelSwitchNames;
+  template <class T> static constexpr const auto& Name() { return T::kExcelName; }
+  static constexpr const auto& kOwnTag = tag::kData;
+  template <class T> static constexpr const auto& OwnLabel() { return T::kDataLabel; }
+  template <class T> static constexpr const auto& OwnScreentip() { return T::kDataScreentip; }
+  template <class T> static constexpr const auto& OwnSupertip() { return T::kDataSupertip; }
+  template <class T> static constexpr const auto& Toolbars() { return document::excel::kToolbars; }
+};
+
 // Every built-in tab the user may hide, re-declared with the visibility callback.
 template <class Switches>
 constexpr auto kSwitchableTabs =
@@ -63,7 +74,9 @@ template <class H>
 constexpr const LocalizedSource& kDocumentOf = Localize([]<class T>() { return kDocument<H, T>.view(); });
 
 // In OfficeHost order.
-constexpr std::array kHostDocuments = {&kDocumentOf<PowerPointDocument>, &kDocumentOf<WordDocument>};
+constexpr std::array kHostDocuments = {&kDocumentOf<PowerPointDocument>, &kDocumentOf<WordDocument>,
+                                       &kDocumentOf<ExcelDocument>};
+static_assert(kHostDocuments.size() == kOfficeHostCount, "a document for every host");
 constexpr LocalizedTexts kDocuments(kHostDocuments);
 char16_t gDocumentBuffer[kDocuments.BufferUnits()];
 
@@ -71,7 +84,7 @@ char16_t gDocumentBuffer[kDocuments.BufferUnits()];
 
 std::u16string_view RibbonDocument(OfficeHost host, UiLanguage language) noexcept {
   const auto index = static_cast<std::size_t>(host);
-  return kDocuments.In(index < kHostDocuments.size() ? index : 0, language, gDocumentBuffer);
+  return kDocuments.In(index < kOfficeHostCount ? index : 0, language, gDocumentBuffer);
 }
 
 std::u16string_view RibbonDocument(UiLanguage language) noexcept {

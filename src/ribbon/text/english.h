@@ -63,9 +63,6 @@ struct English {
   static constexpr char16_t kLettersAndMailings[] = u"Letters and Mailings";
   static constexpr char16_t kDelete[] = u"Delete";
   static constexpr char16_t kConvert[] = u"Convert";
-  static constexpr char16_t kPrintArea[] = u"Print Area";
-  static constexpr char16_t kFill[] = u"Fill";
-  static constexpr char16_t kClear[] = u"Clear";
   static constexpr char16_t kName[] = u"Name";
   static constexpr char16_t kRow[] = u"Row";
   static constexpr char16_t kColumn[] = u"Column";
@@ -75,6 +72,7 @@ struct English {
   static constexpr char16_t kFilter[] = u"Filter";
   static constexpr char16_t kGroupAndOutline[] = u"Group and Outline";
   static constexpr char16_t kExternalData[] = u"Import External Data";
+  static constexpr char16_t kList[] = u"List";
   static constexpr char16_t kCustomize[] = u"Customize...";
   static constexpr char16_t kAbout[] = u"About Quelby";
 };

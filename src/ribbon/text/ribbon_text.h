@@ -89,9 +89,6 @@ concept CompleteRibbonText = requires {
   requires NonEmpty(T::kLettersAndMailings);
   requires NonEmpty(T::kDelete);
   requires NonEmpty(T::kConvert);
-  requires NonEmpty(T::kPrintArea);
-  requires NonEmpty(T::kFill);
-  requires NonEmpty(T::kClear);
   requires NonEmpty(T::kName);
   requires NonEmpty(T::kRow);
   requires NonEmpty(T::kColumn);
@@ -101,6 +98,7 @@ concept CompleteRibbonText = requires {
   requires NonEmpty(T::kFilter);
   requires NonEmpty(T::kGroupAndOutline);
   requires NonEmpty(T::kExternalData);
+  requires NonEmpty(T::kList);
   requires NonEmpty(T::kCustomize);
   requires NonEmpty(T::kAbout);
 };

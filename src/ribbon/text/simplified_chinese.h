@@ -65,9 +65,6 @@ struct SimplifiedChinese {
   static constexpr char16_t kLettersAndMailings[] = u"信函与邮件";
   static constexpr char16_t kDelete[] = u"删除";
   static constexpr char16_t kConvert[] = u"转换";
-  static constexpr char16_t kPrintArea[] = u"打印区域";
-  static constexpr char16_t kFill[] = u"填充";
-  static constexpr char16_t kClear[] = u"清除";
   static constexpr char16_t kName[] = u"名称";
   static constexpr char16_t kRow[] = u"行";
   static constexpr char16_t kColumn[] = u"列";
@@ -77,6 +74,7 @@ struct SimplifiedChinese {
   static constexpr char16_t kFilter[] = u"筛选";
   static constexpr char16_t kGroupAndOutline[] = u"组及分级显示";
   static constexpr char16_t kExternalData[] = u"导入外部数据";
+  static constexpr char16_t kList[] = u"列表";
   // The add-in's two commands in the Help menu.
   static constexpr char16_t kCustomize[] = u"自定义...";  // three full stops
   static constexpr char16_t kAbout[] = u"关于Quelby";

@@ -63,9 +63,6 @@ struct TraditionalChinese {
   static constexpr char16_t kLettersAndMailings[] = u"信件與郵件";
   static constexpr char16_t kDelete[] = u"刪除";
   static constexpr char16_t kConvert[] = u"轉換";
-  static constexpr char16_t kPrintArea[] = u"列印範圍";
-  static constexpr char16_t kFill[] = u"填滿";
-  static constexpr char16_t kClear[] = u"清除";
   static constexpr char16_t kName[] = u"名稱";
   static constexpr char16_t kRow[] = u"列";
   static constexpr char16_t kColumn[] = u"欄";
@@ -75,6 +72,7 @@ struct TraditionalChinese {
   static constexpr char16_t kFilter[] = u"篩選";
   static constexpr char16_t kGroupAndOutline[] = u"群組及大綱";
   static constexpr char16_t kExternalData[] = u"匯入外部資料";
+  static constexpr char16_t kList[] = u"清單";
   static constexpr char16_t kCustomize[] = u"自訂...";
   static constexpr char16_t kAbout[] = u"關於 Quelby";
 };

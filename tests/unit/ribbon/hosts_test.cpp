@@ -70,6 +70,10 @@ TEST(HostsTest, EachHostsSwitchesAreItsTabsAndKeys) {
        {u"ShowAllMenu", u"TabHome", u"TabInsert", u"TabPageLayoutWord", u"TabReferences", u"TabMailings",
         u"TabReviewWord", u"TabView", u"TabDeveloper"},
        u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Word", u"SOFTWARE\\Policies\\Quelby\\Word"},
+      {OfficeHost::Excel,
+       {u"ShowAllMenu", u"TabHome", u"TabInsert", u"TabPageLayoutExcel", u"TabFormulas", u"TabData", u"TabReview",
+        u"TabView", u"TabDeveloper"},
+       u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Excel", u"SOFTWARE\\Policies\\Quelby\\Excel"},
   };
   for (const Expected& expected : kExpected) {
     const settings::HostSwitches& switches = settings::SwitchesOf(expected.host);

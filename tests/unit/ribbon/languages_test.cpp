@@ -26,12 +26,12 @@ struct LanguageCase {
 
 const LanguageCase kCases[] = {
     {UiLanguage::kSimplifiedChinese, "全部", {"文件", "编辑", "视图", "插入", "格式", "工具", "幻灯片放映", "窗口", "帮助"},
-     {"幻灯片放映", "表格"}, {"Power Point2007", "Word2007"}},
+     {"幻灯片放映", "表格", "数据"}, {"Power Point2007", "Word2007", "Excel2007"}},
     {UiLanguage::kTraditionalChinese, "全部",
-     {"檔案", "編輯", "檢視", "插入", "格式", "工具", "投影片放映", "視窗", "說明"}, {"投影片放映", "表格"},
-     {"PowerPoint 2007", "Word 2007"}},
+     {"檔案", "編輯", "檢視", "插入", "格式", "工具", "投影片放映", "視窗", "說明"}, {"投影片放映", "表格", "資料"},
+     {"PowerPoint 2007", "Word 2007", "Excel 2007"}},
     {UiLanguage::kEnglish, "All", {"File", "Edit", "View", "Insert", "Format", "Tools", "Slide Show", "Window", "Help"},
-     {"Slide Show", "Table"}, {"PowerPoint 2007", "Word 2007"}},
+     {"Slide Show", "Table", "Data"}, {"PowerPoint 2007", "Word 2007", "Excel 2007"}},
 };
 
 // Captions are what a language changes; every other attribute stays as it is.

@@ -38,6 +38,7 @@ struct MenuShape {
 // what opens and ends each.
 constexpr OfficeHost kPowerPoint = OfficeHost::PowerPoint;
 constexpr OfficeHost kWord = OfficeHost::Word;
+constexpr OfficeHost kExcel = OfficeHost::Excel;
 constexpr MenuShape kShapes[] = {
     {kPowerPoint, u"File", 24, 7, "FileNew", "FileExit"},
     {kPowerPoint, u"Edit", 20, 4, "Undo", "ObjectEditDialog"},
@@ -56,7 +57,16 @@ constexpr MenuShape kShapes[] = {
     {kWord, u"Tools", 17, 3, "SpellingAndGrammar", "ApplicationOptionsDialog"},
     {kWord, u"Table", 18, 3, "TableDrawTable", "TablePropertiesDialog"},
     {kWord, u"Windows", 6, 1, "WindowNew", "WindowSwitchWindowsMenuWord"},
-    {kWord, u"Help", 9, 2, "Help", "AboutMe"}};
+    {kWord, u"Help", 9, 2, "Help", "AboutMe"},
+    {kExcel, u"File", 22, 6, "FileNew", "FileExit"},
+    {kExcel, u"Edit", 21, 4, "Undo", "FileLinksToFiles"},
+    {kExcel, u"View", 11, 3, "ViewNormalViewExcel", "ZoomDialog"},
+    {kExcel, u"Insert", 15, 1, "CellsInsertDialog", "HyperlinkInsert"},
+    {kExcel, u"Format", 9, 1, "FormatCellsDialog", "PhoneticGuideMenu"},
+    {kExcel, u"Tools", 17, 3, "Spelling", "ApplicationOptionsDialog"},
+    {kExcel, u"Data", 15, 1, "SortDialog", "RefreshAll"},
+    {kExcel, u"Windows", 10, 2, "WindowNew", "WindowSwitchWindowsMenuExcel"},
+    {kExcel, u"Help", 8, 2, "Help", "AboutMe"}};
 
 void PrintTo(const MenuShape& shape, std::ostream* out) {
   *out << static_cast<int>(shape.host) << ' ' << ToUtf8(shape.tag);
@@ -192,6 +202,7 @@ TEST(MenuContentsTest, NearMissTagsAndOtherHostsTagsAnswerNothing) {
     EXPECT_TRUE(MenuContent(tag).empty()) << ToUtf8(tag) << " (" << tag.size() << " units)";
   }
   EXPECT_TRUE(MenuContent(OfficeHost::Word, u"Slide", UiLanguage::kSimplifiedChinese).empty());
+  EXPECT_TRUE(MenuContent(OfficeHost::Excel, u"Table", UiLanguage::kSimplifiedChinese).empty());
 }
 
 TEST(MenuContentsTest, IdsAreDistinctAcrossEachHostsMenus) {

@@ -104,6 +104,7 @@ const HostRefs kHostRefs[] = {
       "365 control FileCreateDocumentWorkspace", "365 control ResearchPane", "365 control DocumentPanelTemplate",
       "2013 button PowerPointPageSetup", "365 button PowerPointPageSetup"}},
     {OfficeHost::Word, "word", {}},
+    {OfficeHost::Excel, "excel", {}},
 };
 static_assert(std::size(kHostRefs) == std::size(kAllHosts));
 

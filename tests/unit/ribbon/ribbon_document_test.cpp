@@ -28,6 +28,7 @@ struct DocumentShape {
 const DocumentShape kShapes[] = {
     {OfficeHost::PowerPoint, 64, 16, 4, 14, 11},
     {OfficeHost::Word, 49, 15, 1, 13, 12},
+    {OfficeHost::Excel, 41, 14, 1, 13, 10},
 };
 
 void PrintTo(const DocumentShape& shape, std::ostream* out) { *out << static_cast<int>(shape.host); }

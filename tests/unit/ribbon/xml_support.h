@@ -16,7 +16,8 @@
 
 namespace zorvane::ribbon::testing {
 
-inline constexpr OfficeHost kAllHosts[] = {OfficeHost::PowerPoint, OfficeHost::Word};
+inline constexpr OfficeHost kAllHosts[] = {OfficeHost::PowerPoint, OfficeHost::Word, OfficeHost::Excel};
+static_assert(std::size(kAllHosts) == kOfficeHostCount);
 inline constexpr UiLanguage kAllLanguages[] = {UiLanguage::kSimplifiedChinese, UiLanguage::kTraditionalChinese,
                                                UiLanguage::kEnglish};
 static_assert(std::size(kAllLanguages) == kUiLanguageCount);
