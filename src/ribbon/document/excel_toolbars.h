@@ -4,35 +4,17 @@
 #pragma once
 
 #include "ribbon/controls.h"
-#include "ribbon/document/toolbar_gap.h"
+#include "ribbon/document/shared_toolbars.h"
 
 namespace zorvane::ribbon::document::excel {
 using namespace controls;
 
 inline constexpr auto kStandardToolbar = Box(u"Quelby_toolsI",
-    ButtonGroup(u"RXbuttonI",
-        ToolbarControl(u"FileNewDefault"),
-        ToolbarControl(u"FileOpen"),
-        ToolbarControl(u"FileSave")),
-    ButtonGroup(u"RXbuttonII",
-        ToolbarControl(u"FilePermissionRestrictMenu"),
-        ToolbarControl(u"FileSendAsAttachment")),
-    LabelControl(u"rxlableI", kToolbarGap),
-    ButtonGroup(u"RXbuttonIII",
-        ToolbarControl(u"FilePrintQuick"),
-        ToolbarControl(u"FilePrintPreview")),
+    kFileGroups,
     ButtonGroup(u"RXbuttonIV",
         ToolbarControl(u"Spelling")),
     LabelControl(u"rxlableII", kToolbarGap),
-    ButtonGroup(u"RXbuttonV",
-        ToolbarControl(u"Cut"),
-        ToolbarControl(u"Copy"),
-        ToolbarControl(u"PasteMenu"),
-        ToolbarControl(u"FormatPainter")),
-    ButtonGroup(u"RXbuttonVI",
-        ToolbarControl(u"Undo"),
-        ToolbarControl(u"Redo")),
-    LabelControl(u"rxlableIII", kToolbarGap),
+    kEditingGroups,
     ButtonGroup(u"RXbuttonVII",
         ToolbarControl(u"HyperlinkInsert"),
         ToolbarControl(u"AutoSum"),

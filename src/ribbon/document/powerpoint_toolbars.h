@@ -3,7 +3,7 @@
 #pragma once
 
 #include "ribbon/controls.h"
-#include "ribbon/document/toolbar_gap.h"
+#include "ribbon/document/shared_toolbars.h"
 
 namespace zorvane::ribbon::document::powerpoint {
 using namespace controls;
@@ -28,15 +28,7 @@ inline constexpr auto kFirstToolbar = Box(u"Quelby_toolsI",
         ToolbarControl(u"Spelling"),
         ToolbarControl(u"ResearchPane")),
     LabelControl(u"rxlableII", kToolbarGap),
-    ButtonGroup(u"RXbuttonV",
-        ToolbarControl(u"Cut"),
-        ToolbarControl(u"Copy"),
-        ToolbarControl(u"PasteMenu"),
-        ToolbarControl(u"FormatPainter")),
-    ButtonGroup(u"RXbuttonVI",
-        ToolbarControl(u"Undo"),
-        ToolbarControl(u"Redo")),
-    LabelControl(u"rxlableIII", kToolbarGap),
+    kEditingGroups,
     ButtonGroup(u"RXbuttonVII",
         ToolbarControl(u"ChartInsert"),
         ToolbarControl(u"TableInsertGallery"),
