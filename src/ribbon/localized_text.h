@@ -35,9 +35,9 @@ struct LocalizedSource {
   std::size_t distinctLanguages;                           // 1 for a text without captions
 };
 
-// The text of `source` in the language with this index, put together in `room` (its length
-// and a zero) unless that was done before.
-std::u16string_view TextIn(const LocalizedSource& source, std::size_t language, char16_t* room) noexcept;
+// Puts the text of `source` in the language with this index together in `room`, which has
+// space for its length and a zero.
+void PutTogether(const LocalizedSource& source, std::size_t language, char16_t* room) noexcept;
 
 // A module's texts and where each is put together in the module's buffer: the host calls on
 // one thread (its UI thread), the only one that fills the buffer.
@@ -47,9 +47,10 @@ class LocalizedTexts {
   constexpr explicit LocalizedTexts(const std::array<const LocalizedSource*, Count>& sources) : sources_(sources) {
     for (std::size_t text = 0; text < Count; ++text) {
       for (std::size_t language = 0; language < kUiLanguageCount; ++language) {
+        lengths_[text][language] = sources_[text]->lengths[language];
         if (language < sources_[text]->distinctLanguages) {
           offsets_[text][language] = units_;
-          units_ += sources_[text]->lengths[language] + 1;
+          units_ += lengths_[text][language] + 1;
         } else {
           offsets_[text][language] = offsets_[text][0];
         }
@@ -64,12 +65,16 @@ class LocalizedTexts {
   // followed by a zero, in `buffer`, which stays valid for the life of the module.
   std::u16string_view In(std::size_t text, UiLanguage language, char16_t* buffer) const noexcept {
     const std::size_t index = text::IndexOf(language);
-    return TextIn(*sources_[text], index, buffer + offsets_[text][index]);
+    char16_t* const room = buffer + offsets_[text][index];
+    // Every text starts with '<', so a zero first unit means not yet put together.
+    if (room[0] == u'\0') PutTogether(*sources_[text], index, room);
+    return {room, lengths_[text][index]};
   }
 
  private:
   std::array<const LocalizedSource*, Count> sources_;
   std::array<std::array<std::size_t, kUiLanguageCount>, Count> offsets_{};
+  std::array<std::array<std::size_t, kUiLanguageCount>, Count> lengths_{};
   std::size_t units_ = 0;
 };
 

@@ -8,6 +8,12 @@
 #include "settings/host_switches.h"
 
 namespace zorvane::ribbon {
+namespace detail {
+// Never defined: reached while compiling, they stop the build and name the fault.
+void IdIsShorterThanTheLookupReads();
+void TwoIdsShareASlotChooseAnotherHash();
+}  // namespace detail
+
 namespace {
 
 constexpr std::size_t kGovernedCount = settings::kSwitchCount + 1;
@@ -20,29 +26,32 @@ constexpr std::array<std::u16string_view, kGovernedCount> GovernedIds(const sett
   return ids;
 }
 
-// The switch of each id above.
-constexpr std::size_t SwitchOf(std::size_t row) noexcept { return row == 0 ? settings::kShowAllMenu : row - 1; }
-
 // Each id has a slot of its own, found from its fourth and its last unit: a lookup reads one
 // row and compares one id. A hash that stops being unique for a host's ids fails to compile.
 constexpr std::size_t kShortestId = 4;
-constexpr std::uint8_t kNoRow = 0xFF;
 constexpr std::size_t SlotOf(char16_t fourth, char16_t last) noexcept { return (fourth * 4u + last) & 31u; }
+
+// One id and the switch that governs it; an empty id marks a free slot.
+struct Row {
+  const char16_t* id = nullptr;
+  std::size_t length = 0;
+  std::size_t governedBy = 0;
+};
 
 struct HostLookup {
   std::array<std::u16string_view, kGovernedCount> ids;
-  std::array<std::uint8_t, 32> slots;
+  std::array<Row, 32> slots;
 };
 
 constexpr HostLookup LookupOf(const settings::HostSwitches& host) {
   HostLookup lookup{GovernedIds(host), {}};
-  lookup.slots.fill(kNoRow);
   for (std::size_t i = 0; i < lookup.ids.size(); ++i) {
     const std::u16string_view id = lookup.ids[i];
-    if (id.size() < kShortestId) throw "an id is shorter than the lookup reads";
-    std::uint8_t& slot = lookup.slots[SlotOf(id[3], id.back())];
-    if (slot != kNoRow) throw "two ids share a slot: choose another hash";
-    slot = static_cast<std::uint8_t>(i);
+    if (id.size() < kShortestId) detail::IdIsShorterThanTheLookupReads();
+    Row& slot = lookup.slots[SlotOf(id[3], id.back())];
+    if (slot.length != 0) detail::TwoIdsShareASlotChooseAnotherHash();
+    // The first two ids, the combined menu's gap and the menu, share ShowAllMenu.
+    slot = Row{id.data(), id.size(), i < 2 ? std::size_t{settings::kShowAllMenu} : i - 1};
   }
   return lookup;
 }
@@ -73,26 +82,28 @@ const HostLookup& LookupOf(OfficeHost host) noexcept {
   return kLookups[index < kLookups.size() ? index : 0];
 }
 
+// Whole, case-sensitive comparison of code units with the one id of the slot.
+inline settings::HostBool Visibility(const HostLookup& lookup, std::u16string_view controlId,
+                                     const settings::DisplaySettingsRecord& record) noexcept {
+  const std::size_t length = controlId.size();
+  if (length < kShortestId) return settings::kHostFalse;
+  const Row& row = lookup.slots[SlotOf(controlId[3], controlId[length - 1])];
+  if (row.length != length || !SameUnits(row.id, controlId.data(), length)) return settings::kHostFalse;
+  return record.switches[row.governedBy];
+}
+
 }  // namespace
 
 settings::HostBool ControlVisibility(OfficeHost host, std::u16string_view controlId,
                                      const settings::DisplaySettingsRecord& record) noexcept {
-  // Whole, case-sensitive comparison of code units with the one id of the slot.
-  const std::size_t length = controlId.size();
-  if (length < kShortestId) return settings::kHostFalse;
-  const HostLookup& lookup = LookupOf(host);
-  const std::uint8_t row = lookup.slots[SlotOf(controlId[3], controlId[length - 1])];
-  if (row == kNoRow) return settings::kHostFalse;
-  const std::u16string_view id = lookup.ids[row];
-  if (id.size() != length || !SameUnits(id.data(), controlId.data(), length)) return settings::kHostFalse;
-  return record.switches[SwitchOf(row)];
+  return Visibility(LookupOf(host), controlId, record);
 }
 
 std::span<const std::u16string_view> VisibilityIds(OfficeHost host) noexcept { return LookupOf(host).ids; }
 
 settings::HostBool ControlVisibility(std::u16string_view controlId,
                                      const settings::DisplaySettingsRecord& record) noexcept {
-  return ControlVisibility(OfficeHost::PowerPoint, controlId, record);
+  return Visibility(kLookups[0], controlId, record);
 }
 
 std::span<const std::u16string_view> VisibilityIds() noexcept { return VisibilityIds(OfficeHost::PowerPoint); }
