@@ -1,8 +1,10 @@
 // The customUI elements that the add-in writes, each in the one form it takes in our
 // markup (which attributes, in which order). The ribbon document and the menus are
-// written with these, so each reads like a list of the controls the user sees.
+// written with these, so each reads like a list of the controls the user sees. Captions,
+// which come from a language's table, are marked as such (see localized_text.h).
 #pragma once
 
+#include "ribbon/localized_text.h"
 #include "ribbon/markup.h"
 #include "ribbon/ribbon_names.h"
 
@@ -43,7 +45,7 @@ consteval auto BuiltInMenu(const IdMso& idMso) {
 // A built-in button shown under a caption of our own.
 template <TextPart IdMso, TextPart Label>
 consteval auto LabelledButton(const IdMso& idMso, const Label& label) {
-  return Element(u"button", Attributes(Attr(u"idMso", idMso), Attr(u"label", label)));
+  return Element(u"button", Attributes(Attr(u"idMso", idMso), Attr(u"label", Caption(label))));
 }
 
 // --- Menu contents ----------------------------------------------------------------------
@@ -56,20 +58,20 @@ consteval auto Separator(const Id& id) {
 // A sub-menu of our own with large items (the usual kind).
 template <TextPart Id, TextPart Label, TextPart... Items>
 consteval auto LargeSubMenu(const Id& id, const Label& label, const Items&... items) {
-  return Element(u"menu", Attributes(Attr(u"id", id), Attr(u"label", label), Attr(u"itemSize", u"large")),
+  return Element(u"menu", Attributes(Attr(u"id", id), Attr(u"label", Caption(label)), Attr(u"itemSize", u"large")),
                  items...);
 }
 
 // A sub-menu of our own with the host's default item size.
 template <TextPart Id, TextPart Label, TextPart... Items>
 consteval auto SubMenu(const Id& id, const Label& label, const Items&... items) {
-  return Element(u"menu", Attributes(Attr(u"id", id), Attr(u"label", label)), items...);
+  return Element(u"menu", Attributes(Attr(u"id", id), Attr(u"label", Caption(label))), items...);
 }
 
 // One of the add-in's own commands, bound to its callback by name.
 template <TextPart Id, TextPart Label, TextPart OnAction>
 consteval auto CommandButton(const Id& id, const Label& label, const OnAction& onAction) {
-  return Element(u"button", Attributes(Attr(u"id", id), Attr(u"label", label), Attr(u"onAction", onAction)));
+  return Element(u"button", Attributes(Attr(u"id", id), Attr(u"label", Caption(label)), Attr(u"onAction", onAction)));
 }
 
 // The whole answer for one dynamic menu: a root `menu` whose only attribute declares
@@ -91,7 +93,8 @@ consteval auto SwitchableTab(const IdMso& idMso) {
 template <TextPart Label, TextPart Screentip, TextPart Supertip, TextPart Tag>
 consteval auto DynamicMenuCaption(const Label& label, const Screentip& screentip, const Supertip& supertip,
                                   const Tag& tag) {
-  return Attributes(Attr(u"label", label), Attr(u"screentip", screentip), Attr(u"supertip", supertip),
+  return Attributes(Attr(u"label", Caption(label)), Attr(u"screentip", Caption(screentip)),
+                    Attr(u"supertip", Caption(supertip)),
                     Attr(u"tag", tag), Attr(u"getContent", callback::kGetContent));
 }
 
@@ -125,7 +128,7 @@ consteval auto ToolbarControl(const IdMso& idMso) {
 template <TextPart Id, TextPart ImageMso, TextPart Screentip, TextPart... Items>
 consteval auto ToolbarMenu(const Id& id, const ImageMso& imageMso, const Screentip& screentip,
                            const Items&... items) {
-  return Element(u"menu", Attributes(Attr(u"id", id), Attr(u"imageMso", imageMso), Attr(u"screentip", screentip)),
+  return Element(u"menu", Attributes(Attr(u"id", id), Attr(u"imageMso", imageMso), Attr(u"screentip", Caption(screentip))),
                  items...);
 }
 

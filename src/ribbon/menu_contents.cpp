@@ -2,6 +2,15 @@
 
 #include <array>
 
+#include "ribbon/localized_text.h"
+#include "ribbon/menus/excel/data.h"
+#include "ribbon/menus/excel/edit.h"
+#include "ribbon/menus/excel/file.h"
+#include "ribbon/menus/excel/format.h"
+#include "ribbon/menus/excel/insert.h"
+#include "ribbon/menus/excel/tools.h"
+#include "ribbon/menus/excel/view.h"
+#include "ribbon/menus/excel/windows.h"
 #include "ribbon/menus/edit.h"
 #include "ribbon/menus/file.h"
 #include "ribbon/menus/format.h"
@@ -11,50 +20,116 @@
 #include "ribbon/menus/tools.h"
 #include "ribbon/menus/view.h"
 #include "ribbon/menus/windows.h"
+#include "ribbon/menus/word/edit.h"
+#include "ribbon/menus/word/file.h"
+#include "ribbon/menus/word/format.h"
+#include "ribbon/menus/word/help.h"
+#include "ribbon/menus/word/insert.h"
+#include "ribbon/menus/word/table.h"
+#include "ribbon/menus/word/tools.h"
+#include "ribbon/menus/word/view.h"
+#include "ribbon/menus/word/windows.h"
 #include "ribbon/ribbon_names.h"
-#include "ribbon/text/ribbon_text.h"
 
 namespace zorvane::ribbon {
 namespace {
 
 struct TaggedMenu {
   std::u16string_view tag;
-  std::u16string_view content;
+  const LocalizedSource* content;
 };
 
-// The menus without captions of their own are the same text in every language.
-template <class T>
-constexpr std::array kMenus = {
-    TaggedMenu{tag::kFile, menus::kFileMenu<T>},
-    TaggedMenu{tag::kEdit, menus::kEditMenu},
-    TaggedMenu{tag::kView, menus::kViewMenu<T>},
-    TaggedMenu{tag::kInsert, menus::kInsertMenu<T>},
-    TaggedMenu{tag::kFormat, menus::kFormatMenu<T>},
-    TaggedMenu{tag::kTools, menus::kToolsMenu<T>},
-    TaggedMenu{tag::kSlide, menus::kSlideMenu<T>},
-    TaggedMenu{tag::kWindows, menus::kWindowsMenu},
-    TaggedMenu{tag::kHelp, menus::kHelpMenu<T>},
-};
+using HostMenus = std::array<TaggedMenu, 9>;
+constexpr std::size_t kMenusPerHost = std::tuple_size_v<HostMenus>;
 
-constexpr auto kMenusByLanguage = text::PerLanguage([]<class T>() { return kMenus<T>; });
+// PowerPoint's Help menu is Excel's too, kept once.
+constexpr const LocalizedSource& kSharedHelp = Localize([]<class T>() { return menus::kHelpMenu<T>.view(); });
 
-constexpr auto kTags = [] {
-  constexpr auto& menus = kMenusByLanguage.front();
-  std::array<std::u16string_view, menus.size()> tags{};
-  for (std::size_t i = 0; i < menus.size(); ++i) tags[i] = menus[i].tag;
-  return tags;
+// A menu without captions of its own is kept once for every language.
+constexpr HostMenus kPowerPointMenus = {{
+    {tag::kFile, &Localize([]<class T>() { return menus::kFileMenu<T>.view(); })},
+    {tag::kEdit, &Localize([]<class T>() { return menus::kEditMenu.view(); })},
+    {tag::kView, &Localize([]<class T>() { return menus::kViewMenu<T>.view(); })},
+    {tag::kInsert, &Localize([]<class T>() { return menus::kInsertMenu<T>.view(); })},
+    {tag::kFormat, &Localize([]<class T>() { return menus::kFormatMenu<T>.view(); })},
+    {tag::kTools, &Localize([]<class T>() { return menus::kToolsMenu<T>.view(); })},
+    {tag::kSlide, &Localize([]<class T>() { return menus::kSlideMenu<T>.view(); })},
+    {tag::kWindows, &Localize([]<class T>() { return menus::kWindowsMenu.view(); })},
+    {tag::kHelp, &kSharedHelp},
+}};
+
+constexpr HostMenus kWordMenus = {{
+    {tag::kFile, &Localize([]<class T>() { return menus::word::kFileMenu<T>.view(); })},
+    {tag::kEdit, &Localize([]<class T>() { return menus::word::kEditMenu.view(); })},
+    {tag::kView, &Localize([]<class T>() { return menus::word::kViewMenu.view(); })},
+    {tag::kInsert, &Localize([]<class T>() { return menus::word::kInsertMenu<T>.view(); })},
+    {tag::kFormat, &Localize([]<class T>() { return menus::word::kFormatMenu<T>.view(); })},
+    {tag::kTools, &Localize([]<class T>() { return menus::word::kToolsMenu<T>.view(); })},
+    {tag::kTable, &Localize([]<class T>() { return menus::word::kTableMenu<T>.view(); })},
+    {tag::kWindows, &Localize([]<class T>() { return menus::word::kWindowsMenu.view(); })},
+    {tag::kHelp, &Localize([]<class T>() { return menus::word::kHelpMenu<T>.view(); })},
+}};
+
+constexpr HostMenus kExcelMenus = {{
+    {tag::kFile, &Localize([]<class T>() { return menus::excel::kFileMenu<T>.view(); })},
+    {tag::kEdit, &Localize([]<class T>() { return menus::excel::kEditMenu.view(); })},
+    {tag::kView, &Localize([]<class T>() { return menus::excel::kViewMenu.view(); })},
+    {tag::kInsert, &Localize([]<class T>() { return menus::excel::kInsertMenu<T>.view(); })},
+    {tag::kFormat, &Localize([]<class T>() { return menus::excel::kFormatMenu<T>.view(); })},
+    {tag::kTools, &Localize([]<class T>() { return menus::excel::kToolsMenu<T>.view(); })},
+    {tag::kData, &Localize([]<class T>() { return menus::excel::kDataMenu<T>.view(); })},
+    {tag::kWindows, &Localize([]<class T>() { return menus::excel::kWindowsMenu.view(); })},
+    {tag::kHelp, &kSharedHelp},
+}};
+
+// In OfficeHost order.
+constexpr std::array kHostMenus = {&kPowerPointMenus, &kWordMenus, &kExcelMenus};
+static_assert(kHostMenus.size() == kOfficeHostCount, "menus for every host");
+
+constexpr auto kTexts = [] {
+  std::array<const LocalizedSource*, kHostMenus.size() * kMenusPerHost> sources{};
+  for (std::size_t host = 0; host < kHostMenus.size(); ++host) {
+    for (std::size_t menu = 0; menu < kMenusPerHost; ++menu) sources[host * kMenusPerHost + menu] = (*kHostMenus[host])[menu].content;
+  }
+  return LocalizedTexts(sources);
 }();
+char16_t gMenuBuffer[kTexts.BufferUnits()];
+
+template <std::size_t... Host>
+constexpr auto TagsOf(std::index_sequence<Host...>) {
+  const auto tags = [](const HostMenus& menus) {
+    std::array<std::u16string_view, kMenusPerHost> out{};
+    for (std::size_t i = 0; i < menus.size(); ++i) out[i] = menus[i].tag;
+    return out;
+  };
+  return std::array<std::array<std::u16string_view, kMenusPerHost>, sizeof...(Host)>{
+      tags(*kHostMenus[Host])...};
+}
+constexpr auto kTags = TagsOf(std::make_index_sequence<kHostMenus.size()>());
+
+constexpr std::size_t IndexOf(OfficeHost host) noexcept {
+  const auto index = static_cast<std::size_t>(host);
+  return index < kHostMenus.size() ? index : 0;
+}
 
 }  // namespace
 
-std::u16string_view MenuContent(std::u16string_view tag, UiLanguage language) noexcept {
+std::u16string_view MenuContent(OfficeHost host, std::u16string_view tag, UiLanguage language) noexcept {
   // Whole, case-sensitive comparison of code units; the empty tag matches nothing.
-  for (const TaggedMenu& menu : kMenusByLanguage[text::IndexOf(language)]) {
-    if (menu.tag == tag) return menu.content;
+  const std::size_t index = IndexOf(host);
+  const HostMenus& menus = *kHostMenus[index];
+  for (std::size_t menu = 0; menu < menus.size(); ++menu) {
+    if (menus[menu].tag == tag) return kTexts.In(index * kMenusPerHost + menu, language, gMenuBuffer);
   }
   return {};
 }
 
-std::span<const std::u16string_view> MenuTags() noexcept { return kTags; }
+std::span<const std::u16string_view> MenuTags(OfficeHost host) noexcept { return kTags[IndexOf(host)]; }
+
+std::u16string_view MenuContent(std::u16string_view tag, UiLanguage language) noexcept {
+  return MenuContent(OfficeHost::PowerPoint, tag, language);
+}
+
+std::span<const std::u16string_view> MenuTags() noexcept { return MenuTags(OfficeHost::PowerPoint); }
 
 }  // namespace zorvane::ribbon

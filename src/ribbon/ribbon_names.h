@@ -18,7 +18,7 @@ inline constexpr char16_t kAboutMenu[] = u"AboutMenu";
 inline constexpr char16_t kGetRibbonXml[] = u"GetRibbonXML";
 }  // namespace callback
 
-// Tags of the nine dynamic menus: the key by which the content callback picks a menu.
+// Tags of the dynamic menus, nine per host: the key by which the content callback picks a menu.
 namespace tag {
 inline constexpr char16_t kFile[] = u"File";
 inline constexpr char16_t kEdit[] = u"Edit";
@@ -26,7 +26,9 @@ inline constexpr char16_t kView[] = u"View";
 inline constexpr char16_t kInsert[] = u"Insert";
 inline constexpr char16_t kFormat[] = u"Format";
 inline constexpr char16_t kTools[] = u"Tools";
-inline constexpr char16_t kSlide[] = u"Slide";
+inline constexpr char16_t kSlide[] = u"Slide";  // PowerPoint's seventh menu
+inline constexpr char16_t kTable[] = u"Table";  // Word's
+inline constexpr char16_t kData[] = u"Data";    // Excel's
 inline constexpr char16_t kWindows[] = u"Windows";  // plural, unlike the menu's ids
 inline constexpr char16_t kHelp[] = u"Help";
 }  // namespace tag

@@ -5,57 +5,60 @@
 #include <cstring>
 
 #include "ribbon/ribbon_names.h"
+#include "settings/host_switches.h"
 
 namespace zorvane::ribbon {
+namespace detail {
+// Never defined: reached while compiling, they stop the build and name the fault.
+void IdIsShorterThanTheLookupReads();
+void TwoIdsShareASlotChooseAnotherHash();
+}  // namespace detail
+
 namespace {
 
-namespace name = settings::name;
-
-struct GovernedControl {
-  std::u16string_view id;
-  settings::SwitchIndex governedBy;
-};
+constexpr std::size_t kGovernedCount = settings::kSwitchCount + 1;
 
 // The combined menu and its gap share one switch, so they come and go together; each
 // built-in tab has a switch of its own, named as the tab.
-constexpr std::array kGoverned = {
-    GovernedControl{id::kLabelAll, settings::kShowAllMenu},
-    GovernedControl{id::kMenuAll, settings::kShowAllMenu},
-    GovernedControl{name::kTabHome, settings::kTabHome},
-    GovernedControl{name::kTabInsert, settings::kTabInsert},
-    GovernedControl{name::kTabDesign, settings::kTabDesign},
-    GovernedControl{name::kTabAnimations, settings::kTabAnimations},
-    GovernedControl{name::kTabSlideShow, settings::kTabSlideShow},
-    GovernedControl{name::kTabReview, settings::kTabReview},
-    GovernedControl{name::kTabView, settings::kTabView},
-    GovernedControl{name::kTabDeveloper, settings::kTabDeveloper},
+constexpr std::array<std::u16string_view, kGovernedCount> GovernedIds(const settings::HostSwitches& host) {
+  std::array<std::u16string_view, kGovernedCount> ids{id::kLabelAll, id::kMenuAll};
+  for (std::size_t k = settings::kTabHome; k < settings::kSwitchCount; ++k) ids[k + 1] = host.names[k];
+  return ids;
+}
+
+// Each id has a slot of its own, found from its fourth and its last unit: a lookup reads one
+// row and compares one id. A hash that stops being unique for a host's ids fails to compile.
+constexpr std::size_t kShortestId = 4;
+constexpr std::size_t SlotOf(char16_t fourth, char16_t last) noexcept { return (fourth * 4u + last) & 31u; }
+
+// One id and the switch that governs it; an empty id marks a free slot.
+struct Row {
+  const char16_t* id = nullptr;
+  std::size_t length = 0;
+  std::size_t governedBy = 0;
 };
 
-constexpr auto kIds = [] {
-  std::array<std::u16string_view, kGoverned.size()> ids{};
-  for (std::size_t i = 0; i < kGoverned.size(); ++i) ids[i] = kGoverned[i].id;
-  return ids;
-}();
+struct HostLookup {
+  std::array<std::u16string_view, kGovernedCount> ids;
+  std::array<Row, 32> slots;
+};
 
-// Each id has a slot of its own, found from its length and its fourth unit: a lookup reads one
-// row and compares one id. A hash that stops being unique for the ids fails to compile.
-constexpr std::size_t kShortestId = 4;
-constexpr std::size_t kLongestId = 16;
-constexpr std::uint8_t kNoRow = 0xFF;
-constexpr std::size_t SlotOf(std::size_t length, char16_t fourth) noexcept { return (length + fourth) & 31; }
-
-constexpr auto kSlots = [] {
-  std::array<std::uint8_t, 32> slots{};
-  slots.fill(kNoRow);
-  for (std::size_t i = 0; i < kGoverned.size(); ++i) {
-    const std::u16string_view id = kGoverned[i].id;
-    if (id.size() < kShortestId || id.size() > kLongestId) throw "an id is outside the lengths the lookup reads";
-    std::uint8_t& slot = slots[SlotOf(id.size(), id[3])];
-    if (slot != kNoRow) throw "two ids share a slot: choose another hash";
-    slot = static_cast<std::uint8_t>(i);
+constexpr HostLookup LookupOf(const settings::HostSwitches& host) {
+  HostLookup lookup{GovernedIds(host), {}};
+  for (std::size_t i = 0; i < lookup.ids.size(); ++i) {
+    const std::u16string_view id = lookup.ids[i];
+    if (id.size() < kShortestId) detail::IdIsShorterThanTheLookupReads();
+    Row& slot = lookup.slots[SlotOf(id[3], id.back())];
+    if (slot.length != 0) detail::TwoIdsShareASlotChooseAnotherHash();
+    // The first two ids, the combined menu's gap and the menu, share ShowAllMenu.
+    slot = Row{id.data(), id.size(), i < 2 ? std::size_t{settings::kShowAllMenu} : i - 1};
   }
-  return slots;
-}();
+  return lookup;
+}
+
+// In OfficeHost order.
+constexpr std::array<HostLookup, kOfficeHostCount> kLookups = {
+    LookupOf(settings::kHostSwitches[0]), LookupOf(settings::kHostSwitches[1]), LookupOf(settings::kHostSwitches[2])};
 
 // Whole equality of `count` code units, four at a time: the ids are short, and this runs
 // inline where a library comparison would be a call.
@@ -74,22 +77,35 @@ bool SameUnits(const char16_t* a, const char16_t* b, std::size_t count) noexcept
   return true;
 }
 
+const HostLookup& LookupOf(OfficeHost host) noexcept {
+  const auto index = static_cast<std::size_t>(host);
+  return kLookups[index < kLookups.size() ? index : 0];
+}
+
+// Whole, case-sensitive comparison of code units with the one id of the slot.
+inline settings::HostBool Visibility(const HostLookup& lookup, std::u16string_view controlId,
+                                     const settings::DisplaySettingsRecord& record) noexcept {
+  const std::size_t length = controlId.size();
+  if (length < kShortestId) return settings::kHostFalse;
+  const Row& row = lookup.slots[SlotOf(controlId[3], controlId[length - 1])];
+  if (row.length != length || !SameUnits(row.id, controlId.data(), length)) return settings::kHostFalse;
+  return record.switches[row.governedBy];
+}
+
 }  // namespace
+
+settings::HostBool ControlVisibility(OfficeHost host, std::u16string_view controlId,
+                                     const settings::DisplaySettingsRecord& record) noexcept {
+  return Visibility(LookupOf(host), controlId, record);
+}
+
+std::span<const std::u16string_view> VisibilityIds(OfficeHost host) noexcept { return LookupOf(host).ids; }
 
 settings::HostBool ControlVisibility(std::u16string_view controlId,
                                      const settings::DisplaySettingsRecord& record) noexcept {
-  // Whole, case-sensitive comparison of code units with the one id of the slot.
-  const std::size_t length = controlId.size();
-  if (length < kShortestId || length > kLongestId) return settings::kHostFalse;
-  const std::uint8_t row = kSlots[SlotOf(length, controlId[3])];
-  if (row == kNoRow) return settings::kHostFalse;
-  const GovernedControl& control = kGoverned[row];
-  if (control.id.size() != length || !SameUnits(control.id.data(), controlId.data(), length)) {
-    return settings::kHostFalse;
-  }
-  return record.switches[control.governedBy];
+  return Visibility(kLookups[0], controlId, record);
 }
 
-std::span<const std::u16string_view> VisibilityIds() noexcept { return kIds; }
+std::span<const std::u16string_view> VisibilityIds() noexcept { return VisibilityIds(OfficeHost::PowerPoint); }
 
 }  // namespace zorvane::ribbon

@@ -1,19 +1,27 @@
-// Which elements of the ribbon the user's display switches show or hide.
+// Which elements of a host's ribbon the user's display switches show or hide.
 #pragma once
 
 #include <span>
 #include <string_view>
 
+#include "common/office_host.h"
 #include "settings/display_settings.h"
 
 namespace zorvane::ribbon {
 
-// The stored switch that governs the element with this id, passed through unchanged;
-// false for any id that no switch governs (the empty id included). Exact comparison.
-settings::HostBool ControlVisibility(std::u16string_view controlId,
+// The stored switch of `settings` (the host's own record) that governs the element of `host`'s
+// ribbon with this id, passed through unchanged; false for any id that no switch governs (the
+// empty id included). Exact comparison. A host outside the enumeration is PowerPoint.
+settings::HostBool ControlVisibility(OfficeHost host, std::u16string_view controlId,
                                      const settings::DisplaySettingsRecord& settings) noexcept;
 
-// The ten ids that ControlVisibility knows, in the order it compares them.
+// The ten ids that ControlVisibility knows for `host`: the combined menu's gap, the combined
+// menu, then the eight tabs in switch order.
+std::span<const std::u16string_view> VisibilityIds(OfficeHost host) noexcept;
+
+// PowerPoint's.
+settings::HostBool ControlVisibility(std::u16string_view controlId,
+                                     const settings::DisplaySettingsRecord& settings) noexcept;
 std::span<const std::u16string_view> VisibilityIds() noexcept;
 
 }  // namespace zorvane::ribbon

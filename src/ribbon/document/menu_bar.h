@@ -4,6 +4,7 @@
 
 #include "ribbon/controls.h"
 #include "ribbon/ribbon_names.h"
+#include "ribbon/text/ribbon_text.h"
 
 namespace zorvane::ribbon::document {
 using namespace controls;
@@ -11,70 +12,84 @@ using namespace controls;
 // The spacing labels of the menu bar are three blanks wide.
 inline constexpr char16_t kMenuBarGap[] = u"   ";
 
-// label, screentip, supertip and tag, from the language's table `T`: the same on both
-// copies of each menu, so that both open with the same items.
-template <class T>
-inline constexpr auto kFile = DynamicMenuCaption(T::kFileLabel, T::kFileScreentip, T::kFileSupertip, tag::kFile);
-template <class T>
-inline constexpr auto kEdit = DynamicMenuCaption(T::kEditLabel, T::kEditScreentip, T::kEditSupertip, tag::kEdit);
-template <class T>
-inline constexpr auto kView = DynamicMenuCaption(T::kViewLabel, T::kViewScreentip, T::kViewSupertip, tag::kView);
-template <class T>
+// label, screentip, supertip and tag, from the language's table `T`, the supertip naming the
+// host `H`: the same on both copies of each menu, so that both open with the same items.
+template <class H, class T, TextPart Label, TextPart Screentip, std::size_t N, TextPart Tag>
+consteval auto MenuCaption(const Label& label, const Screentip& screentip, const char16_t (&supertip)[N],
+                           const Tag& tag) {
+  return DynamicMenuCaption(label, screentip, text::NamingHost(supertip, H::template Name<T>()), tag);
+}
+
+template <class H, class T>
+inline constexpr auto kFile = MenuCaption<H, T>(T::kFileLabel, T::kFileScreentip, T::kFileSupertip, tag::kFile);
+template <class H, class T>
+inline constexpr auto kEdit = MenuCaption<H, T>(T::kEditLabel, T::kEditScreentip, T::kEditSupertip, tag::kEdit);
+template <class H, class T>
+inline constexpr auto kView = MenuCaption<H, T>(T::kViewLabel, T::kViewScreentip, T::kViewSupertip, tag::kView);
+template <class H, class T>
 inline constexpr auto kInsert =
-    DynamicMenuCaption(T::kInsertLabel, T::kInsertScreentip, T::kInsertSupertip, tag::kInsert);
-template <class T>
+    MenuCaption<H, T>(T::kInsertLabel, T::kInsertScreentip, T::kInsertSupertip, tag::kInsert);
+template <class H, class T>
 inline constexpr auto kFormat =
-    DynamicMenuCaption(T::kFormatLabel, T::kFormatScreentip, T::kFormatSupertip, tag::kFormat);
-template <class T>
-inline constexpr auto kTools = DynamicMenuCaption(T::kToolsLabel, T::kToolsScreentip, T::kToolsSupertip, tag::kTools);
-template <class T>
-inline constexpr auto kSlide = DynamicMenuCaption(T::kSlideLabel, T::kSlideScreentip, T::kSlideSupertip, tag::kSlide);
-template <class T>
+    MenuCaption<H, T>(T::kFormatLabel, T::kFormatScreentip, T::kFormatSupertip, tag::kFormat);
+template <class H, class T>
+inline constexpr auto kTools = MenuCaption<H, T>(T::kToolsLabel, T::kToolsScreentip, T::kToolsSupertip, tag::kTools);
+// The seventh menu is the host's own: Slide Show, Table or Data.
+template <class H, class T>
+inline constexpr auto kOwn = MenuCaption<H, T>(H::template OwnLabel<T>(), H::template OwnScreentip<T>(),
+                                               H::template OwnSupertip<T>(), H::kOwnTag);
+template <class H, class T>
 inline constexpr auto kWindow =
-    DynamicMenuCaption(T::kWindowLabel, T::kWindowScreentip, T::kWindowSupertip, tag::kWindows);
-template <class T>
-inline constexpr auto kHelp = DynamicMenuCaption(T::kHelpLabel, T::kHelpScreentip, T::kHelpSupertip, tag::kHelp);
+    MenuCaption<H, T>(T::kWindowLabel, T::kWindowScreentip, T::kWindowSupertip, tag::kWindows);
+template <class H, class T>
+inline constexpr auto kHelp = MenuCaption<H, T>(T::kHelpLabel, T::kHelpScreentip, T::kHelpSupertip, tag::kHelp);
+
+// The own menu's ids carry its tag.
+template <class H>
+inline constexpr auto kOwnId = Concat(u"rxMenu_", H::kOwnTag, u"I");
+template <class H>
+inline constexpr auto kOwnInnerId = Concat(u"rxMenu_", H::kOwnTag, u"II");
 
 // The combined menu: all nine menus in one, shown or hidden by the user's switch.
-template <class T>
+template <class H, class T>
 inline constexpr auto kCombinedMenu = Element(u"menu",
-    Attributes(Attr(u"id", id::kMenuAll), Attr(u"label", T::kAllLabel), Attr(u"screentip", T::kAllScreentip),
-               Attr(u"getVisible", callback::kGetVisible)),
-    DynamicMenu(u"rxMenu_wenjianII", kFile<T>),
-    DynamicMenu(u"rxMenu_bianjiII", kEdit<T>),
-    DynamicMenu(u"rxMenu_shituII", kView<T>),
-    DynamicMenu(u"rxMenu_charuII", kInsert<T>),
-    DynamicMenu(u"rxMenu_FormatII", kFormat<T>),
-    DynamicMenu(u"rxMenu_ToolsII", kTools<T>),
-    DynamicMenu(u"rxMenu_SlideII", kSlide<T>),
-    DynamicMenu(u"rxMenu_WindowII", kWindow<T>),
-    DynamicMenu(u"rxMenu_HelpII", kHelp<T>));
+    Attributes(Attr(u"id", id::kMenuAll), Attr(u"label", Caption(T::kAllLabel)),
+               Attr(u"screentip", Caption(T::kAllScreentip)), Attr(u"getVisible", callback::kGetVisible)),
+    DynamicMenu(u"rxMenu_wenjianII", kFile<H, T>),
+    DynamicMenu(u"rxMenu_bianjiII", kEdit<H, T>),
+    DynamicMenu(u"rxMenu_shituII", kView<H, T>),
+    DynamicMenu(u"rxMenu_charuII", kInsert<H, T>),
+    DynamicMenu(u"rxMenu_FormatII", kFormat<H, T>),
+    DynamicMenu(u"rxMenu_ToolsII", kTools<H, T>),
+    DynamicMenu(kOwnInnerId<H>, kOwn<H, T>),
+    DynamicMenu(u"rxMenu_WindowII", kWindow<H, T>),
+    DynamicMenu(u"rxMenu_HelpII", kHelp<H, T>));
 
 // The gap after the combined menu comes and goes with it.
 inline constexpr auto kCombinedMenuGap = Element(u"labelControl",
     Attributes(Attr(u"id", id::kLabelAll), Attr(u"label", kMenuBarGap),
                Attr(u"getVisible", callback::kGetVisible)));
 
-template <class T>
+template <class H, class T>
 inline constexpr auto kMenuBar = Box(u"Quelby_menu",
-    kCombinedMenu<T>,
+    kCombinedMenu<H, T>,
     kCombinedMenuGap,
-    DynamicMenu(u"rxMenu_wenjianI", kFile<T>),
+    DynamicMenu(u"rxMenu_wenjianI", kFile<H, T>),
     LabelControl(u"rxlable1", kMenuBarGap),
-    DynamicMenu(u"rxMenu_bianjiI", kEdit<T>),
+    DynamicMenu(u"rxMenu_bianjiI", kEdit<H, T>),
     LabelControl(u"rxlable2", kMenuBarGap),
-    DynamicMenu(u"rxMenu_shituI", kView<T>),
+    DynamicMenu(u"rxMenu_shituI", kView<H, T>),
     LabelControl(u"rxlable3", kMenuBarGap),
-    DynamicMenu(u"rxMenu_charuI", kInsert<T>),
+    DynamicMenu(u"rxMenu_charuI", kInsert<H, T>),
     LabelControl(u"rxlable4", kMenuBarGap),
-    DynamicMenu(u"rxMenu_FormatI", kFormat<T>),
+    DynamicMenu(u"rxMenu_FormatI", kFormat<H, T>),
     LabelControl(u"rxlable5", kMenuBarGap),
-    DynamicMenu(u"rxMenu_ToolsI", kTools<T>),
+    DynamicMenu(u"rxMenu_ToolsI", kTools<H, T>),
     LabelControl(u"rxlable6", kMenuBarGap),
-    DynamicMenu(u"rxMenu_SlideI", kSlide<T>),
+    DynamicMenu(kOwnId<H>, kOwn<H, T>),
     LabelControl(u"rxlable7", kMenuBarGap),
-    DynamicMenu(u"rxMenu_WindowI", kWindow<T>),
+    DynamicMenu(u"rxMenu_WindowI", kWindow<H, T>),
     LabelControl(u"rxlable8", kMenuBarGap),
-    DynamicMenu(u"rxMenu_HelpI", kHelp<T>));
+    DynamicMenu(u"rxMenu_HelpI", kHelp<H, T>));
 
 }  // namespace zorvane::ribbon::document

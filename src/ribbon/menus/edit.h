@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ribbon/controls.h"
+#include "ribbon/menus/clipboard.h"
 
 namespace zorvane::ribbon::menus {
 using namespace controls;
@@ -10,12 +11,7 @@ inline constexpr auto kEditMenu = MenuAnswer(
     Control(u"Undo"),
     Control(u"RedoOrRepeat"),
     Separator(u"rxAuditMiscSeparator_bianji1"),
-    Control(u"Cut"),
-    Control(u"Copy"),
-    Control(u"ShowClipboard"),
-    Control(u"Paste"),
-    Control(u"PasteSpecialDialog"),
-    Control(u"PasteAsHyperlink"),
+    kClipboardItems,
     Separator(u"rxAuditMiscSeparator_bianji2"),
     Control(u"Clear"),
     BuiltInMenu(u"SelectMenu"),

@@ -8,7 +8,14 @@
 namespace zorvane::ribbon::menus {
 using namespace controls;
 
-// Its own captions come from the language\'s table `T`.
+// The add-in's own commands that end every host's Help menu; their captions come from the
+// language's table `T`.
+template <class T>
+inline constexpr auto kOwnCommands =
+    Concat(CommandButton(id::kCustomizeButton, T::kCustomize, callback::kCustomMenu),
+           CommandButton(id::kAboutButton, T::kAbout, callback::kAboutMenu));
+
+// PowerPoint's, which Excel's is too.
 template <class T>
 inline constexpr auto kHelpMenu = MenuAnswer(
     Control(u"Help"),
@@ -17,7 +24,6 @@ inline constexpr auto kHelpMenu = MenuAnswer(
     Control(u"CheckForUpdates"),
     Control(u"About"),
     Separator(u"rxAuditMiscSeparator_HelpII"),
-    CommandButton(id::kCustomizeButton, T::kCustomize, callback::kCustomMenu),
-    CommandButton(id::kAboutButton, T::kAbout, callback::kAboutMenu));
+    kOwnCommands<T>);
 
 }  // namespace zorvane::ribbon::menus

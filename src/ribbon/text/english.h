@@ -1,38 +1,49 @@
 // The ribbon's own text in English, with the classic menu names.
 #pragma once
 
+#include "ribbon/text/host_names.h"
+
 namespace zorvane::ribbon::text {
 
 struct English {
+  static constexpr const auto& kPowerPointName = product::kPowerPoint2007;
+  static constexpr const auto& kWordName = product::kWord2007;
+  static constexpr const auto& kExcelName = product::kExcel2007;
   static constexpr char16_t kAllLabel[] = u"All";
   static constexpr char16_t kAllScreentip[] = u"All Menus";
   static constexpr char16_t kFileLabel[] = u"File";
   static constexpr char16_t kFileScreentip[] = u"File Menu";
-  static constexpr char16_t kFileSupertip[] = u"PowerPoint 2007 commands for files: open, close and the like.";
+  static constexpr char16_t kFileSupertip[] = u"% commands for files: open, close and the like.";
   static constexpr char16_t kEditLabel[] = u"Edit";
   static constexpr char16_t kEditScreentip[] = u"Edit Menu";
-  static constexpr char16_t kEditSupertip[] = u"PowerPoint 2007 commands for editing: copy, cut and the like.";
+  static constexpr char16_t kEditSupertip[] = u"% commands for editing: copy, cut and the like.";
   static constexpr char16_t kViewLabel[] = u"View";
   static constexpr char16_t kViewScreentip[] = u"View Menu";
-  static constexpr char16_t kViewSupertip[] = u"PowerPoint 2007 commands for the page layout, the appearance and the like.";
+  static constexpr char16_t kViewSupertip[] = u"% commands for the page layout, the appearance and the like.";
   static constexpr char16_t kInsertLabel[] = u"Insert";
   static constexpr char16_t kInsertScreentip[] = u"Insert Menu";
-  static constexpr char16_t kInsertSupertip[] = u"PowerPoint 2007 commands for inserting objects of every kind.";
+  static constexpr char16_t kInsertSupertip[] = u"% commands for inserting objects of every kind.";
   static constexpr char16_t kFormatLabel[] = u"Format";
   static constexpr char16_t kFormatScreentip[] = u"Format Menu";
-  static constexpr char16_t kFormatSupertip[] = u"PowerPoint 2007 commands for formatting objects of every kind.";
+  static constexpr char16_t kFormatSupertip[] = u"% commands for formatting objects of every kind.";
   static constexpr char16_t kToolsLabel[] = u"Tools";
   static constexpr char16_t kToolsScreentip[] = u"Tools Menu";
-  static constexpr char16_t kToolsSupertip[] = u"PowerPoint 2007 commands for proofing, controls, macros, add-ins and the like.";
+  static constexpr char16_t kToolsSupertip[] = u"% commands for proofing, controls, macros, add-ins and the like.";
   static constexpr char16_t kSlideLabel[] = u"Slide Show";
   static constexpr char16_t kSlideScreentip[] = u"Slide Show Menu";
-  static constexpr char16_t kSlideSupertip[] = u"PowerPoint 2007 commands for the slide show.";
+  static constexpr char16_t kSlideSupertip[] = u"% commands for the slide show.";
+  static constexpr char16_t kTableLabel[] = u"Table";
+  static constexpr char16_t kTableScreentip[] = u"Table Menu";
+  static constexpr char16_t kTableSupertip[] = u"% commands for tables.";
+  static constexpr char16_t kDataLabel[] = u"Data";
+  static constexpr char16_t kDataScreentip[] = u"Data Menu";
+  static constexpr char16_t kDataSupertip[] = u"% commands for data: sorting, filtering and the like.";
   static constexpr char16_t kWindowLabel[] = u"Window";
   static constexpr char16_t kWindowScreentip[] = u"Window Menu";
-  static constexpr char16_t kWindowSupertip[] = u"PowerPoint 2007 commands for arranging windows.";
+  static constexpr char16_t kWindowSupertip[] = u"% commands for arranging windows.";
   static constexpr char16_t kHelpLabel[] = u"Help";
   static constexpr char16_t kHelpScreentip[] = u"Help Menu";
-  static constexpr char16_t kHelpSupertip[] = u"Information about PowerPoint 2007.";
+  static constexpr char16_t kHelpSupertip[] = u"Information about %.";
   static constexpr char16_t kSaveAs97[] = u"Save As PowerPoint 97-2003 Presentation";
   static constexpr char16_t kSend[] = u"Send";
   static constexpr char16_t kMaster[] = u"Master";
@@ -44,6 +55,24 @@ struct English {
   static constexpr char16_t kColorAndGrayscale[] = u"Color/Grayscale";
   static constexpr char16_t kThemes[] = u"Themes";
   static constexpr char16_t kComments[] = u"Comments";
+  static constexpr char16_t kReference[] = u"Reference";
+  static constexpr char16_t kPicture[] = u"Picture";
+  static constexpr char16_t kTextBox[] = u"Text Box";
+  static constexpr char16_t kAsianLayout[] = u"Asian Layout";
+  static constexpr char16_t kLanguage[] = u"Language";
+  static constexpr char16_t kLettersAndMailings[] = u"Letters and Mailings";
+  static constexpr char16_t kDelete[] = u"Delete";
+  static constexpr char16_t kConvert[] = u"Convert";
+  static constexpr char16_t kName[] = u"Name";
+  static constexpr char16_t kRow[] = u"Row";
+  static constexpr char16_t kColumn[] = u"Column";
+  static constexpr char16_t kSheet[] = u"Sheet";
+  static constexpr char16_t kProtection[] = u"Protection";
+  static constexpr char16_t kFormulaAuditing[] = u"Formula Auditing";
+  static constexpr char16_t kFilter[] = u"Filter";
+  static constexpr char16_t kGroupAndOutline[] = u"Group and Outline";
+  static constexpr char16_t kExternalData[] = u"Import External Data";
+  static constexpr char16_t kList[] = u"List";
   static constexpr char16_t kCustomize[] = u"Customize...";
   static constexpr char16_t kAbout[] = u"About Quelby";
 };

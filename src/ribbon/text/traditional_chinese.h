@@ -1,38 +1,49 @@
 // The ribbon's own text in Traditional Chinese, in the terms of Office for Taiwan.
 #pragma once
 
+#include "ribbon/text/host_names.h"
+
 namespace zorvane::ribbon::text {
 
 struct TraditionalChinese {
+  static constexpr const auto& kPowerPointName = product::kPowerPoint2007;
+  static constexpr const auto& kWordName = product::kWord2007;
+  static constexpr const auto& kExcelName = product::kExcel2007;
   static constexpr char16_t kAllLabel[] = u"全部";
   static constexpr char16_t kAllScreentip[] = u"全部功能表";
   static constexpr char16_t kFileLabel[] = u"檔案";
   static constexpr char16_t kFileScreentip[] = u"檔案功能表";
-  static constexpr char16_t kFileSupertip[] = u"取得 PowerPoint 2007 開啟、關閉等與檔案相關的操作。";
+  static constexpr char16_t kFileSupertip[] = u"取得 % 開啟、關閉等與檔案相關的操作。";
   static constexpr char16_t kEditLabel[] = u"編輯";
   static constexpr char16_t kEditScreentip[] = u"編輯功能表";
-  static constexpr char16_t kEditSupertip[] = u"取得 PowerPoint 2007 複製、剪下等與編輯有關的操作。";
+  static constexpr char16_t kEditSupertip[] = u"取得 % 複製、剪下等與編輯有關的操作。";
   static constexpr char16_t kViewLabel[] = u"檢視";
   static constexpr char16_t kViewScreentip[] = u"檢視功能表";
-  static constexpr char16_t kViewSupertip[] = u"取得 PowerPoint 2007 版面配置、外觀等有關的操作。";
+  static constexpr char16_t kViewSupertip[] = u"取得 % 版面配置、外觀等有關的操作。";
   static constexpr char16_t kInsertLabel[] = u"插入";
   static constexpr char16_t kInsertScreentip[] = u"插入功能表";
-  static constexpr char16_t kInsertSupertip[] = u"取得 PowerPoint 2007 插入各種物件的有關操作。";
+  static constexpr char16_t kInsertSupertip[] = u"取得 % 插入各種物件的有關操作。";
   static constexpr char16_t kFormatLabel[] = u"格式";
   static constexpr char16_t kFormatScreentip[] = u"格式功能表";
-  static constexpr char16_t kFormatSupertip[] = u"取得 PowerPoint 2007 各種物件格式的有關操作。";
+  static constexpr char16_t kFormatSupertip[] = u"取得 % 各種物件格式的有關操作。";
   static constexpr char16_t kToolsLabel[] = u"工具";
   static constexpr char16_t kToolsScreentip[] = u"工具功能表";
-  static constexpr char16_t kToolsSupertip[] = u"取得 PowerPoint 2007 校訂、控制項、巨集及增益集管理等有關的操作。";
+  static constexpr char16_t kToolsSupertip[] = u"取得 % 校訂、控制項、巨集及增益集管理等有關的操作。";
   static constexpr char16_t kSlideLabel[] = u"投影片放映";
   static constexpr char16_t kSlideScreentip[] = u"投影片放映功能表";
-  static constexpr char16_t kSlideSupertip[] = u"取得 PowerPoint 2007 投影片放映的有關操作。";
+  static constexpr char16_t kSlideSupertip[] = u"取得 % 投影片放映的有關操作。";
+  static constexpr char16_t kTableLabel[] = u"表格";
+  static constexpr char16_t kTableScreentip[] = u"表格功能表";
+  static constexpr char16_t kTableSupertip[] = u"取得 % 表格的有關操作。";
+  static constexpr char16_t kDataLabel[] = u"資料";
+  static constexpr char16_t kDataScreentip[] = u"資料功能表";
+  static constexpr char16_t kDataSupertip[] = u"取得 % 資料的有關操作。";
   static constexpr char16_t kWindowLabel[] = u"視窗";
   static constexpr char16_t kWindowScreentip[] = u"視窗功能表";
-  static constexpr char16_t kWindowSupertip[] = u"取得 PowerPoint 2007 視窗排列的有關操作。";
+  static constexpr char16_t kWindowSupertip[] = u"取得 % 視窗排列的有關操作。";
   static constexpr char16_t kHelpLabel[] = u"說明";
   static constexpr char16_t kHelpScreentip[] = u"說明功能表";
-  static constexpr char16_t kHelpSupertip[] = u"取得 PowerPoint 2007 的有關資訊。";
+  static constexpr char16_t kHelpSupertip[] = u"取得 % 的有關資訊。";
   static constexpr char16_t kSaveAs97[] = u"另存為 PowerPoint 97-2003 簡報";
   static constexpr char16_t kSend[] = u"傳送";
   static constexpr char16_t kMaster[] = u"母片";
@@ -44,6 +55,24 @@ struct TraditionalChinese {
   static constexpr char16_t kColorAndGrayscale[] = u"色彩/灰階";
   static constexpr char16_t kThemes[] = u"佈景主題";
   static constexpr char16_t kComments[] = u"註解";
+  static constexpr char16_t kReference[] = u"參照";
+  static constexpr char16_t kPicture[] = u"圖片";
+  static constexpr char16_t kTextBox[] = u"文字方塊";
+  static constexpr char16_t kAsianLayout[] = u"亞洲方式配置";
+  static constexpr char16_t kLanguage[] = u"語言";
+  static constexpr char16_t kLettersAndMailings[] = u"信件與郵件";
+  static constexpr char16_t kDelete[] = u"刪除";
+  static constexpr char16_t kConvert[] = u"轉換";
+  static constexpr char16_t kName[] = u"名稱";
+  static constexpr char16_t kRow[] = u"列";
+  static constexpr char16_t kColumn[] = u"欄";
+  static constexpr char16_t kSheet[] = u"工作表";
+  static constexpr char16_t kProtection[] = u"保護";
+  static constexpr char16_t kFormulaAuditing[] = u"公式稽核";
+  static constexpr char16_t kFilter[] = u"篩選";
+  static constexpr char16_t kGroupAndOutline[] = u"群組及大綱";
+  static constexpr char16_t kExternalData[] = u"匯入外部資料";
+  static constexpr char16_t kList[] = u"清單";
   static constexpr char16_t kCustomize[] = u"自訂...";
   static constexpr char16_t kAbout[] = u"關於 Quelby";
 };

@@ -18,10 +18,11 @@ namespace {
 
 using namespace testing;
 
-class CrossCheckTest : public ::testing::Test {
+// For each host, its own document, menus and visibility rule.
+class CrossCheckTest : public ::testing::TestWithParam<OfficeHost> {
  protected:
   void SetUp() override {
-    document_ = ParseStrict(RibbonDocument());
+    document_ = ParseStrict(RibbonDocument(GetParam(), UiLanguage::kSimplifiedChinese));
     ASSERT_TRUE(document_->result);
   }
   std::vector<pugi::xml_node> DocumentElements() const { return ElementsOf(document_->Root()); }
@@ -35,27 +36,27 @@ settings::DisplaySettingsRecord AllSwitches(settings::HostBool value) {
   return record;
 }
 
-TEST_F(CrossCheckTest, ElementsWithGetVisibleAreExactlyTheOnesTheCallbackKnows) {
+TEST_P(CrossCheckTest, ElementsWithGetVisibleAreExactlyTheOnesTheCallbackKnows) {
   const auto on = AllSwitches(settings::kHostTrue);
   const auto off = AllSwitches(settings::kHostFalse);
   std::set<std::string> asked;
   for (pugi::xml_node element : DocumentElements()) {
     const std::string id = ControlIdOf(element);
     const std::u16string u16id(id.begin(), id.end());  // ids are ASCII
-    const bool known = ControlVisibility(u16id, on) == settings::kHostTrue;
+    const bool known = ControlVisibility(GetParam(), u16id, on) == settings::kHostTrue;
     if (element.attribute("getVisible")) {
       EXPECT_TRUE(known) << id << " is asked about but not known";
-      EXPECT_EQ(ControlVisibility(u16id, off), settings::kHostFalse) << id;
+      EXPECT_EQ(ControlVisibility(GetParam(), u16id, off), settings::kHostFalse) << id;
       EXPECT_TRUE(asked.insert(id).second) << id << " twice";
     } else if (!id.empty()) {
       EXPECT_FALSE(known) << id << " is known but never asked about";
     }
   }
   EXPECT_EQ(asked.size(), 10u);
-  for (std::u16string_view id : VisibilityIds()) EXPECT_TRUE(asked.contains(ToUtf8(id))) << ToUtf8(id);
+  for (std::u16string_view id : VisibilityIds(GetParam())) EXPECT_TRUE(asked.contains(ToUtf8(id))) << ToUtf8(id);
 }
 
-TEST_F(CrossCheckTest, BothCopiesOfEachMenuCarryTheSameAnsweredTag) {
+TEST_P(CrossCheckTest, BothCopiesOfEachMenuCarryTheSameAnsweredTag) {
   pugi::xml_node bar = document_->Root().find_node([](pugi::xml_node n) {
     return std::string_view(n.attribute("id").value()) == "Quelby_menu";
   });
@@ -64,12 +65,12 @@ TEST_F(CrossCheckTest, BothCopiesOfEachMenuCarryTheSameAnsweredTag) {
 
   std::vector<pugi::xml_node> inner(combined.children("dynamicMenu").begin(), combined.children("dynamicMenu").end());
   std::vector<pugi::xml_node> outer(bar.children("dynamicMenu").begin(), bar.children("dynamicMenu").end());
-  const std::span<const std::u16string_view> tags = MenuTags();
+  const std::span<const std::u16string_view> tags = MenuTags(GetParam());
   ASSERT_EQ(inner.size(), tags.size());
   ASSERT_EQ(outer.size(), tags.size());
   for (std::size_t i = 0; i < tags.size(); ++i) {
     EXPECT_EQ(inner[i].attribute("tag").value(), ToUtf8(tags[i]));
-    EXPECT_FALSE(MenuContent(tags[i]).empty());
+    EXPECT_FALSE(MenuContent(GetParam(), tags[i], UiLanguage::kSimplifiedChinese).empty());
     // Same attributes, values and order but for the id.
     pugi::xml_attribute a = inner[i].first_attribute();
     pugi::xml_attribute b = outer[i].first_attribute();
@@ -83,12 +84,12 @@ TEST_F(CrossCheckTest, BothCopiesOfEachMenuCarryTheSameAnsweredTag) {
   }
 }
 
-TEST_F(CrossCheckTest, MenuIdsAreDistinctFromDocumentIds) {
+TEST_P(CrossCheckTest, MenuIdsAreDistinctFromDocumentIds) {
   const std::vector<std::string> documentIds = IdsOf(document_->Root());
   const std::set<std::string> inDocument(documentIds.begin(), documentIds.end());
   std::size_t menuIds = 0;
-  for (std::u16string_view tag : MenuTags()) {
-    auto menu = ParseStrict(MenuContent(tag));
+  for (std::u16string_view tag : MenuTags(GetParam())) {
+    auto menu = ParseStrict(MenuContent(GetParam(), tag, UiLanguage::kSimplifiedChinese));
     ASSERT_TRUE(menu->result);
     for (const std::string& id : IdsOf(menu->Root())) {
       EXPECT_FALSE(inDocument.contains(id)) << id << " of " << ToUtf8(tag);
@@ -97,6 +98,8 @@ TEST_F(CrossCheckTest, MenuIdsAreDistinctFromDocumentIds) {
   }
   EXPECT_GT(menuIds, 0u);
 }
+
+INSTANTIATE_TEST_SUITE_P(AllHosts, CrossCheckTest, ::testing::ValuesIn(kAllHosts));
 
 }  // namespace
 }  // namespace zorvane::ribbon

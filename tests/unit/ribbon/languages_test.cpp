@@ -19,14 +19,19 @@ using Names = std::vector<std::string>;
 struct LanguageCase {
   UiLanguage language;
   const char* all;     // the combined menu's label
-  Names menuNames;     // the nine menus' labels, in menu-bar order
+  Names menuNames;     // PowerPoint's nine menus' labels, in menu-bar order
+  Names ownMenus;      // the seventh menu's label in each host, in OfficeHost order
+  Names hostNames;     // how the supertips name each host
 };
 
 const LanguageCase kCases[] = {
-    {UiLanguage::kSimplifiedChinese, "全部", {"文件", "编辑", "视图", "插入", "格式", "工具", "幻灯片放映", "窗口", "帮助"}},
+    {UiLanguage::kSimplifiedChinese, "全部", {"文件", "编辑", "视图", "插入", "格式", "工具", "幻灯片放映", "窗口", "帮助"},
+     {"幻灯片放映", "表格", "数据"}, {"Power Point2007", "Word2007", "Excel2007"}},
     {UiLanguage::kTraditionalChinese, "全部",
-     {"檔案", "編輯", "檢視", "插入", "格式", "工具", "投影片放映", "視窗", "說明"}},
-    {UiLanguage::kEnglish, "All", {"File", "Edit", "View", "Insert", "Format", "Tools", "Slide Show", "Window", "Help"}},
+     {"檔案", "編輯", "檢視", "插入", "格式", "工具", "投影片放映", "視窗", "說明"}, {"投影片放映", "表格", "資料"},
+     {"PowerPoint 2007", "Word 2007", "Excel 2007"}},
+    {UiLanguage::kEnglish, "All", {"File", "Edit", "View", "Insert", "Format", "Tools", "Slide Show", "Window", "Help"},
+     {"Slide Show", "Table", "Data"}, {"PowerPoint 2007", "Word 2007", "Excel 2007"}},
 };
 
 // Captions are what a language changes; every other attribute stays as it is.
@@ -60,42 +65,60 @@ Shape ShapeOf(std::u16string_view text) {
   return shape;
 }
 
+// A host's document and menus in `language`.
+std::vector<std::u16string_view> TextsOf(OfficeHost host, UiLanguage language) {
+  std::vector<std::u16string_view> texts{RibbonDocument(host, language)};
+  for (std::u16string_view tag : MenuTags(host)) texts.push_back(MenuContent(host, tag, language));
+  return texts;
+}
+
 TEST(RibbonLanguagesTest, OnlyCaptionsDifferFromTheFirstLanguage) {
-  std::vector<std::u16string_view> first{RibbonDocument(UiLanguage::kSimplifiedChinese)};
-  for (std::u16string_view tag : MenuTags()) first.push_back(MenuContent(tag, UiLanguage::kSimplifiedChinese));
-  for (const LanguageCase& row : kCases) {
-    SCOPED_TRACE(row.all);
-    std::vector<std::u16string_view> texts{RibbonDocument(row.language)};
-    for (std::u16string_view tag : MenuTags()) texts.push_back(MenuContent(tag, row.language));
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      const Shape shape = ShapeOf(texts[i]);
-      const Shape reference = ShapeOf(first[i]);
-      EXPECT_EQ(shape.skeleton, reference.skeleton) << i;
-      // The blank spacing labels stay blank; no Chinese is left in the English text.
-      ASSERT_EQ(shape.captions.size(), reference.captions.size()) << i;
-      for (std::size_t c = 0; c < shape.captions.size(); ++c) {
-        const bool blank = reference.captions[c].find_first_not_of(' ') == std::string::npos;
-        if (blank) {
-          EXPECT_EQ(shape.captions[c], reference.captions[c]);
-        }
-        if (row.language == UiLanguage::kEnglish) {
-          for (const unsigned char byte : shape.captions[c]) EXPECT_LT(byte, 0x80) << shape.captions[c];
+  for (const OfficeHost host : kAllHosts) {
+    const std::vector<std::u16string_view> first = TextsOf(host, UiLanguage::kSimplifiedChinese);
+    for (const LanguageCase& row : kCases) {
+      SCOPED_TRACE(std::string(row.all) + " host " + std::to_string(static_cast<int>(host)));
+      const std::vector<std::u16string_view> texts = TextsOf(host, row.language);
+      for (std::size_t i = 0; i < texts.size(); ++i) {
+        const Shape shape = ShapeOf(texts[i]);
+        const Shape reference = ShapeOf(first[i]);
+        EXPECT_EQ(shape.skeleton, reference.skeleton) << i;
+        // The blank spacing labels stay blank; no Chinese is left in the English text.
+        ASSERT_EQ(shape.captions.size(), reference.captions.size()) << i;
+        for (std::size_t c = 0; c < shape.captions.size(); ++c) {
+          const bool blank = reference.captions[c].find_first_not_of(' ') == std::string::npos;
+          if (blank) {
+            EXPECT_EQ(shape.captions[c], reference.captions[c]);
+          }
+          if (row.language == UiLanguage::kEnglish) {
+            for (const unsigned char byte : shape.captions[c]) EXPECT_LT(byte, 0x80) << shape.captions[c];
+          }
         }
       }
     }
   }
 }
 
+// The menu bar shows the language's menu names, the seventh the host's own, and each supertip
+// names its host.
 TEST(RibbonLanguagesTest, MenuBarShowsTheLanguagesOwnMenuNames) {
   for (const LanguageCase& row : kCases) {
-    const auto parsed = ParseStrict(RibbonDocument(row.language));
-    ASSERT_TRUE(parsed->result);
-    const pugi::xml_node bar = parsed->Root().find_node(
-        [](pugi::xml_node n) { return std::string_view(n.attribute("id").value()) == "Quelby_menu"; });
-    Names labels;
-    for (pugi::xml_node menu : bar.children("dynamicMenu")) labels.emplace_back(menu.attribute("label").value());
-    EXPECT_EQ(labels, row.menuNames);
-    EXPECT_STREQ(bar.child("menu").attribute("label").value(), row.all);
+    for (std::size_t host = 0; host < std::size(kAllHosts); ++host) {
+      const auto parsed = ParseStrict(RibbonDocument(kAllHosts[host], row.language));
+      ASSERT_TRUE(parsed->result);
+      const pugi::xml_node bar = parsed->Root().find_node(
+          [](pugi::xml_node n) { return std::string_view(n.attribute("id").value()) == "Quelby_menu"; });
+      Names labels;
+      for (pugi::xml_node menu : bar.children("dynamicMenu")) {
+        labels.emplace_back(menu.attribute("label").value());
+        const std::string supertip = menu.attribute("supertip").value();
+        EXPECT_NE(supertip.find(row.hostNames[host]), std::string::npos) << supertip;
+        EXPECT_EQ(supertip.find('%'), std::string::npos) << supertip;
+      }
+      Names expected = row.menuNames;
+      expected[6] = row.ownMenus[host];
+      EXPECT_EQ(labels, expected);
+      EXPECT_STREQ(bar.child("menu").attribute("label").value(), row.all);
+    }
   }
 }
 

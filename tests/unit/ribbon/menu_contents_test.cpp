@@ -26,6 +26,7 @@ int CountIdMso(pugi::xml_node root, std::string_view idMso) {
 }
 
 struct MenuShape {
+  OfficeHost host;
   std::u16string_view tag;
   std::size_t items;
   std::size_t separators;
@@ -33,24 +34,48 @@ struct MenuShape {
   const char* last;   // id or idMso of the last item
 };
 
-// How each menu looks to the user: how many items and separators, what opens and ends it.
+// How each host's menus look to the user, in menu-bar order: how many items and separators,
+// what opens and ends each.
+constexpr OfficeHost kPowerPoint = OfficeHost::PowerPoint;
+constexpr OfficeHost kWord = OfficeHost::Word;
+constexpr OfficeHost kExcel = OfficeHost::Excel;
 constexpr MenuShape kShapes[] = {
-    {u"File", 24, 7, "FileNew", "FileExit"},
-    {u"Edit", 20, 4, "Undo", "ObjectEditDialog"},
-    {u"View", 22, 4, "ViewNormalViewPowerPoint", "FileProperties"},
-    {u"Insert", 21, 4, "SlideNewGallery", "HeaderFooterInsert"},
-    {u"Format", 28, 4, "FontDialogPowerPoint", "ObjectFormatDialog"},
-    {u"Tools", 16, 3, "Spelling", "ApplicationOptionsDialog"},
-    {u"Slide", 16, 3, "SlideShowFromBeginning", "SlideShowUsePresenterView"},
-    {u"Windows", 8, 2, "WindowNew", "WindowSwitchWindowsMenuPowerPoint"},
-    {u"Help", 8, 2, "Help", "AboutMe"}};
+    {kPowerPoint, u"File", 24, 7, "FileNew", "FileExit"},
+    {kPowerPoint, u"Edit", 20, 4, "Undo", "ObjectEditDialog"},
+    {kPowerPoint, u"View", 22, 4, "ViewNormalViewPowerPoint", "FileProperties"},
+    {kPowerPoint, u"Insert", 21, 4, "SlideNewGallery", "HeaderFooterInsert"},
+    {kPowerPoint, u"Format", 28, 4, "FontDialogPowerPoint", "ObjectFormatDialog"},
+    {kPowerPoint, u"Tools", 16, 3, "Spelling", "ApplicationOptionsDialog"},
+    {kPowerPoint, u"Slide", 16, 3, "SlideShowFromBeginning", "SlideShowUsePresenterView"},
+    {kPowerPoint, u"Windows", 8, 2, "WindowNew", "WindowSwitchWindowsMenuPowerPoint"},
+    {kPowerPoint, u"Help", 8, 2, "Help", "AboutMe"},
+    {kWord, u"File", 23, 7, "FileNew", "FileExit"},
+    {kWord, u"Edit", 19, 4, "Undo", "ObjectEditDialog"},
+    {kWord, u"View", 16, 3, "ViewDraftView", "ZoomDialog"},
+    {kWord, u"Insert", 20, 3, "BreakInsertDialog", "HyperlinkInsert"},
+    {kWord, u"Format", 19, 2, "FontDialog", "ObjectFormatDialog"},
+    {kWord, u"Tools", 17, 3, "SpellingAndGrammar", "ApplicationOptionsDialog"},
+    {kWord, u"Table", 18, 3, "TableDrawTable", "TablePropertiesDialog"},
+    {kWord, u"Windows", 6, 1, "WindowNew", "WindowSwitchWindowsMenuWord"},
+    {kWord, u"Help", 9, 2, "Help", "AboutMe"},
+    {kExcel, u"File", 22, 6, "FileNew", "FileExit"},
+    {kExcel, u"Edit", 21, 4, "Undo", "FileLinksToFiles"},
+    {kExcel, u"View", 11, 3, "ViewNormalViewExcel", "ZoomDialog"},
+    {kExcel, u"Insert", 15, 1, "CellsInsertDialog", "HyperlinkInsert"},
+    {kExcel, u"Format", 9, 1, "FormatCellsDialog", "PhoneticGuideMenu"},
+    {kExcel, u"Tools", 17, 3, "Spelling", "ApplicationOptionsDialog"},
+    {kExcel, u"Data", 15, 1, "SortDialog", "RefreshAll"},
+    {kExcel, u"Windows", 10, 2, "WindowNew", "WindowSwitchWindowsMenuExcel"},
+    {kExcel, u"Help", 8, 2, "Help", "AboutMe"}};
 
-void PrintTo(const MenuShape& shape, std::ostream* out) { *out << ToUtf8(shape.tag); }
+void PrintTo(const MenuShape& shape, std::ostream* out) {
+  *out << static_cast<int>(shape.host) << ' ' << ToUtf8(shape.tag);
+}
 
 class MenuTest : public ::testing::TestWithParam<MenuShape> {
  protected:
   void SetUp() override {
-    text_ = MenuContent(GetParam().tag);
+    text_ = MenuContent(GetParam().host, GetParam().tag, UiLanguage::kSimplifiedChinese);
     ASSERT_FALSE(text_.empty());
     parsed_ = ParseStrict(text_);
     ASSERT_TRUE(parsed_->result) << parsed_->result.description() << " at " << parsed_->result.offset;
@@ -136,7 +161,7 @@ TEST_P(MenuTest, ItemsCarryTheAttributesOfTheirKind) {
 }
 
 TEST_P(MenuTest, EveryCallReturnsTheSameText) {
-  EXPECT_EQ(MenuContent(GetParam().tag).data(), text_.data());
+  EXPECT_EQ(MenuContent(GetParam().host, GetParam().tag, UiLanguage::kSimplifiedChinese).data(), text_.data());
   EXPECT_EQ(text_.data()[text_.size()], u'\0');
 }
 
@@ -147,38 +172,49 @@ TEST_P(MenuTest, OnlyTheHelpMenuCallsBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllMenus, MenuTest, ::testing::ValuesIn(kShapes),
-                         [](const ::testing::TestParamInfo<MenuShape>& info) { return ToUtf8(info.param.tag); });
+                         [](const ::testing::TestParamInfo<MenuShape>& info) {
+                           return std::to_string(static_cast<int>(info.param.host)) + ToUtf8(info.param.tag);
+                         });
 
-TEST(MenuContentsTest, AnswersExactlyTheNineTags) {
-  const std::span<const std::u16string_view> tags = MenuTags();
-  ASSERT_EQ(tags.size(), std::size(kShapes));
-  for (std::size_t i = 0; i < tags.size(); ++i) {
-    EXPECT_EQ(tags[i], kShapes[i].tag) << i;
-    EXPECT_FALSE(MenuContent(tags[i]).empty()) << ToUtf8(tags[i]);
+TEST(MenuContentsTest, EachHostAnswersExactlyItsNineTags) {
+  std::size_t row = 0;
+  for (const OfficeHost host : kAllHosts) {
+    const std::span<const std::u16string_view> tags = MenuTags(host);
+    ASSERT_EQ(tags.size(), 9u);
+    for (std::size_t i = 0; i < tags.size(); ++i, ++row) {
+      ASSERT_LT(row, std::size(kShapes));
+      EXPECT_EQ(kShapes[row].host, host);
+      EXPECT_EQ(tags[i], kShapes[row].tag) << i;
+    }
+    // Nine different menus, not one text under several names.
+    std::set<std::u16string_view> texts;
+    for (std::u16string_view tag : tags) texts.insert(MenuContent(host, tag, UiLanguage::kSimplifiedChinese));
+    EXPECT_EQ(texts.size(), tags.size());
   }
-  // Nine different menus, not one text under several names.
-  std::set<std::u16string_view> texts;
-  for (std::u16string_view tag : tags) texts.insert(MenuContent(tag));
-  EXPECT_EQ(texts.size(), tags.size());
+  EXPECT_EQ(row, std::size(kShapes));
 }
 
-TEST(MenuContentsTest, NearMissTagsAnswerNothing) {
+TEST(MenuContentsTest, NearMissTagsAndOtherHostsTagsAnswerNothing) {
   using namespace std::string_view_literals;
   for (const std::u16string_view tag :
        {u"file"sv, u"FILE"sv, u" File"sv, u"File "sv, u"Fil"sv, u"Files"sv, u"Window"sv, u"windows"sv, u""sv,
-        u"Help\0"sv, u"rxMenu_wenjianI"sv, u"文件"sv}) {
+        u"Help\0"sv, u"rxMenu_wenjianI"sv, u"文件"sv, u"Table"sv}) {
     EXPECT_TRUE(MenuContent(tag).empty()) << ToUtf8(tag) << " (" << tag.size() << " units)";
   }
+  EXPECT_TRUE(MenuContent(OfficeHost::Word, u"Slide", UiLanguage::kSimplifiedChinese).empty());
+  EXPECT_TRUE(MenuContent(OfficeHost::Excel, u"Table", UiLanguage::kSimplifiedChinese).empty());
 }
 
-TEST(MenuContentsTest, IdsAreDistinctAcrossMenus) {
-  std::map<std::string, std::string> owner;
-  for (std::u16string_view tag : MenuTags()) {
-    auto parsed = ParseStrict(MenuContent(tag));
-    ASSERT_TRUE(parsed->result);
-    for (const std::string& id : IdsOf(parsed->Root())) {
-      const auto [it, inserted] = owner.emplace(id, ToUtf8(tag));
-      EXPECT_TRUE(inserted) << id << " in " << ToUtf8(tag) << " and " << it->second;
+TEST(MenuContentsTest, IdsAreDistinctAcrossEachHostsMenus) {
+  for (const OfficeHost host : kAllHosts) {
+    std::map<std::string, std::string> owner;
+    for (std::u16string_view tag : MenuTags(host)) {
+      auto parsed = ParseStrict(MenuContent(host, tag, UiLanguage::kSimplifiedChinese));
+      ASSERT_TRUE(parsed->result);
+      for (const std::string& id : IdsOf(parsed->Root())) {
+        const auto [it, inserted] = owner.emplace(id, ToUtf8(tag));
+        EXPECT_TRUE(inserted) << id << " in " << ToUtf8(tag) << " and " << it->second;
+      }
     }
   }
 }
@@ -205,20 +241,22 @@ TEST(MenuContentsTest, RepeatedBuiltInControlsAreEmittedEachTime) {
   EXPECT_STREQ(view->Root().first_child().next_sibling().name(), "toggleButton");
 }
 
-TEST(MenuContentsTest, HelpEndsWithTheTwoOwnCommands) {
-  auto help = ParseStrict(MenuContent(tag::kHelp));
-  pugi::xml_node about = help->Root().last_child();
-  pugi::xml_node customize = about.previous_sibling();
-  EXPECT_EQ(StartTagOf(customize), "<button id=\"Dingzhi\" label=\"自定义...\" onAction=\"CustomMenu\"/>");
-  EXPECT_EQ(StartTagOf(about), "<button id=\"AboutMe\" label=\"关于Quelby\" onAction=\"AboutMenu\"/>");
-  // The ids and callbacks the COM layer binds are the ones written here.
-  EXPECT_EQ(ToUtf8(id::kCustomizeButton), customize.attribute("id").value());
-  EXPECT_EQ(ToUtf8(callback::kCustomMenu), customize.attribute("onAction").value());
-  EXPECT_EQ(ToUtf8(id::kAboutButton), about.attribute("id").value());
-  EXPECT_EQ(ToUtf8(callback::kAboutMenu), about.attribute("onAction").value());
-  // Three full stops, not one ellipsis character.
-  EXPECT_NE(MenuContent(tag::kHelp).find(u"自定义...\""), std::u16string_view::npos);
-  EXPECT_EQ(MenuContent(tag::kHelp).find(u'\u2026'), std::u16string_view::npos);
+TEST(MenuContentsTest, EveryHostsHelpEndsWithTheTwoOwnCommands) {
+  for (const OfficeHost host : kAllHosts) {
+    auto help = ParseStrict(MenuContent(host, tag::kHelp, UiLanguage::kSimplifiedChinese));
+    pugi::xml_node about = help->Root().last_child();
+    pugi::xml_node customize = about.previous_sibling();
+    EXPECT_EQ(StartTagOf(customize), "<button id=\"Dingzhi\" label=\"自定义...\" onAction=\"CustomMenu\"/>");
+    EXPECT_EQ(StartTagOf(about), "<button id=\"AboutMe\" label=\"关于Quelby\" onAction=\"AboutMenu\"/>");
+    // The ids and callbacks the COM layer binds are the ones written here.
+    EXPECT_EQ(ToUtf8(id::kCustomizeButton), customize.attribute("id").value());
+    EXPECT_EQ(ToUtf8(callback::kCustomMenu), customize.attribute("onAction").value());
+    EXPECT_EQ(ToUtf8(id::kAboutButton), about.attribute("id").value());
+    EXPECT_EQ(ToUtf8(callback::kAboutMenu), about.attribute("onAction").value());
+    // Three full stops, not one ellipsis character.
+    EXPECT_NE(MenuContent(host, tag::kHelp, {}).find(u"自定义...\""), std::u16string_view::npos);
+    EXPECT_EQ(MenuContent(host, tag::kHelp, {}).find(u'\u2026'), std::u16string_view::npos);
+  }
 }
 
 TEST(MenuContentsTest, SerializesSubMenusAndLabelledButtonsExactly) {

@@ -1,13 +1,17 @@
-// The markup checked against what the host's maker publishes, not against itself: the
-// customUI schema, and PowerPoint's list of built-in control names (see refs/README.md).
+// The markup checked against what the hosts' maker publishes, not against itself: the
+// customUI schema, and each host's lists of built-in controls with their types, of Office 2013
+// and of Microsoft 365 (see refs/README.md).
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 #include <libxml/xmlschemas.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -57,27 +61,62 @@ Errors SchemaErrors(std::u16string_view text) {
   return errors;
 }
 
-// The names PowerPoint publishes for its built-in controls.
-std::set<std::string> PublishedControlNames() {
-  std::set<std::string> names;
-  std::ifstream list(kRefs + "/powerpoint-idmso-2013.txt");
+// The control names a host publishes, each with its types ("button", "gallery", ...).
+using PublishedControls = std::map<std::string, std::set<std::string>>;
+PublishedControls ReadPublishedControls(const std::string& file) {
+  PublishedControls controls;
+  std::ifstream list(kRefs + "/" + file);
   for (std::string line; std::getline(list, line);) {
-    if (!line.empty()) names.insert(line);
+    const std::size_t tab = line.find('\t');
+    if (line.starts_with('#') || tab == std::string::npos) continue;
+    std::istringstream types(line.substr(tab + 1));
+    for (std::string type; std::getline(types, type, ',');) controls[line.substr(0, tab)].insert(type);
   }
-  return names;
+  return controls;
 }
 
-constexpr UiLanguage kLanguages[] = {UiLanguage::kSimplifiedChinese, UiLanguage::kTraditionalChinese,
-                                     UiLanguage::kEnglish};
-static_assert(std::size(kLanguages) == kUiLanguageCount);
+// The types a built-in control may have to stand as `element` inside `parent`: an element
+// names its kind, but `control` takes any kind of control, save what a button group cannot hold.
+std::set<std::string> TypesThatFit(std::string_view element, std::string_view parent) {
+  const std::set<std::string> buttons = {"button", "button (dialogBoxLauncher)"};
+  if (element == "button") return buttons;
+  if (element == "toggleButton" || element == "checkBox" || element == "menu" || element == "tab") {
+    return {std::string(element)};
+  }
+  std::set<std::string> any = {"button", "button (dialogBoxLauncher)", "toggleButton", "gallery", "menu",
+                               "splitButton", "control"};
+  if (parent != "buttonGroup") any.insert({"checkBox", "comboBox", "dropDown"});
+  return element == "control" ? any : std::set<std::string>{};
+}
 
-// Every language's document and each of its nine menu answers.
-TEST(PublishedSchemaTest, AcceptsTheDocumentAndEachMenuAnswerInEveryLanguage) {
-  for (const UiLanguage language : kLanguages) {
-    SCOPED_TRACE(static_cast<int>(language));
-    EXPECT_EQ(SchemaErrors(RibbonDocument(language)), Errors{});
-    for (std::u16string_view tag : MenuTags()) {
-      EXPECT_EQ(SchemaErrors(MenuContent(tag, language)), Errors{}) << ToUtf8(tag);
+struct HostRefs {
+  OfficeHost host;
+  const char* lists;  // file-name stem in refs/
+  // Names PowerPoint's markup used before the lists were checked: the element and name of each
+  // reference that one of its lists lacks or types otherwise.
+  std::set<std::string> knownMisfits;
+};
+
+const HostRefs kHostRefs[] = {
+    {OfficeHost::PowerPoint, "powerpoint",
+     {"2013 toggleButton ViewNormalViewPowerPoint", "365 toggleButton ViewNormalViewPowerPoint",
+      "2013 checkBox ViewGridlines", "365 checkBox ViewGridlines", "2013 control FileCreateDocumentWorkspace",
+      "365 control FileCreateDocumentWorkspace", "365 control ResearchPane", "365 control DocumentPanelTemplate",
+      "2013 button PowerPointPageSetup", "365 button PowerPointPageSetup"}},
+    {OfficeHost::Word, "word", {}},
+    {OfficeHost::Excel, "excel", {}},
+};
+static_assert(std::size(kHostRefs) == std::size(kAllHosts));
+
+// Every host's document and each of its nine menu answers, in every language.
+TEST(PublishedSchemaTest, AcceptsTheDocumentAndEachMenuAnswerOfEveryHostInEveryLanguage) {
+  for (const HostRefs& refs : kHostRefs) {
+    for (const UiLanguage language : kAllLanguages) {
+      SCOPED_TRACE(std::string(refs.lists) + " " + std::to_string(static_cast<int>(language)));
+      EXPECT_EQ(SchemaErrors(RibbonDocument(refs.host, language)), Errors{});
+      for (std::u16string_view tag : MenuTags(refs.host)) {
+        EXPECT_EQ(SchemaErrors(MenuContent(refs.host, tag, language)), Errors{}) << ToUtf8(tag);
+      }
     }
   }
 }
@@ -95,29 +134,51 @@ TEST(PublishedSchemaTest, RefusesMarkupTheHostWouldReject) {
   }
 }
 
-// Every built-in name the markup refers to (idMso, imageMso, insertBeforeMso) is one that
-// PowerPoint publishes; the oldest list is 2013's, which lacks three 2007 names we use.
-TEST(PublishedControlNamesTest, EveryBuiltInNameIsPublishedBut3NamesOf2007) {
-  const std::set<std::string> published = PublishedControlNames();
-  ASSERT_GT(published.size(), 1000u) << "the list in " << kRefs << " could not be read";
-  std::vector<std::u16string_view> texts{RibbonDocument()};
-  for (std::u16string_view tag : MenuTags()) texts.push_back(MenuContent(tag));
-  std::set<std::string> unpublished;
-  std::size_t references = 0;
-  for (std::u16string_view text : texts) {
-    const auto parsed = ParseStrict(text);
-    ASSERT_TRUE(parsed->result);
-    for (pugi::xml_node element : ElementsOf(parsed->Root())) {
-      for (pugi::xml_attribute attribute : element.attributes()) {
-        if (!std::string_view(attribute.name()).ends_with("Mso")) continue;
-        ++references;
-        if (!published.contains(attribute.value())) unpublished.insert(attribute.value());
+// Every built-in name the markup refers to (idMso, imageMso, insertBeforeMso) is one that the
+// host publishes in its 2013 and its 365 list, and every idMso has a type its element takes:
+// some hosts drop an unknown control silently, others report it as an error.
+TEST(PublishedControlNamesTest, EveryBuiltInControlIsPublishedWithATypeThatFitsItsElement) {
+  for (const HostRefs& refs : kHostRefs) {
+    SCOPED_TRACE(refs.lists);
+    std::vector<std::u16string_view> texts{RibbonDocument(refs.host, UiLanguage::kSimplifiedChinese)};
+    for (std::u16string_view tag : MenuTags(refs.host)) texts.push_back(MenuContent(refs.host, tag, {}));
+    std::set<std::string> misfits;
+    for (const char* year : {"2013", "365"}) {
+      const PublishedControls published = ReadPublishedControls(std::string(refs.lists) + "-idmso-" + year + "-types.tsv");
+      ASSERT_GT(published.size(), 1000u) << "the " << year << " list in " << kRefs << " could not be read";
+      std::size_t references = 0;
+      for (std::u16string_view text : texts) {
+        const auto parsed = ParseStrict(text);
+        ASSERT_TRUE(parsed->result);
+        for (pugi::xml_node element : ElementsOf(parsed->Root())) {
+          for (pugi::xml_attribute attribute : element.attributes()) {
+            const std::string_view name = attribute.name();
+            if (!name.ends_with("Mso")) continue;
+            ++references;
+            const auto found = published.find(attribute.value());
+            const std::set<std::string> fits = TypesThatFit(element.name(), element.parent().name());
+            const bool typeFits = name != "idMso" || (found != published.end() &&
+                std::any_of(found->second.begin(), found->second.end(), [&](const std::string& type) {
+                  return fits.contains(type); }));
+            if (found == published.end() || !typeFits) {
+              misfits.insert(std::string(year) + " " + element.name() + " " + attribute.value());
+            }
+          }
+        }
       }
+      EXPECT_GT(references, 150u);
     }
+    EXPECT_EQ(misfits, refs.knownMisfits);
   }
-  EXPECT_GT(references, 200u);
-  EXPECT_EQ(unpublished, (std::set<std::string>{"FileCreateDocumentWorkspace", "ViewGridlines",
-                                                "ViewNormalViewPowerPoint"}));
+}
+
+// The check can fail: the type rule refuses what a host would.
+TEST(PublishedControlNamesTest, TypeRuleRefusesMismatchedElements) {
+  EXPECT_FALSE(TypesThatFit("button", "menu").contains("gallery"));
+  EXPECT_FALSE(TypesThatFit("menu", "menu").contains("button"));
+  EXPECT_FALSE(TypesThatFit("control", "buttonGroup").contains("comboBox"));
+  EXPECT_FALSE(TypesThatFit("control", "menu").contains("group"));
+  EXPECT_TRUE(TypesThatFit("control", "box").contains("comboBox"));
 }
 
 }  // namespace

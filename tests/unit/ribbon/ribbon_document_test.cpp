@@ -15,17 +15,50 @@ namespace {
 using namespace testing;
 using Names = std::vector<std::string>;
 
-class RibbonDocumentTest : public ::testing::Test {
+// What differs between the hosts' documents: the toolbar rows.
+struct DocumentShape {
+  OfficeHost host;
+  int controls;      // built-in controls on the toolbars and in their drop-downs
+  int buttonGroups;  // numbered on across both rows
+  int menus;         // the combined menu and the toolbars' drop-downs
+  int firstRow;      // children of each toolbar row
+  int secondRow;
+};
+
+const DocumentShape kShapes[] = {
+    {OfficeHost::PowerPoint, 64, 16, 4, 14, 11},
+    {OfficeHost::Word, 49, 15, 1, 13, 12},
+    {OfficeHost::Excel, 41, 14, 1, 13, 10},
+};
+
+void PrintTo(const DocumentShape& shape, std::ostream* out) { *out << static_cast<int>(shape.host); }
+
+class DocumentTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    parsed_ = ParseStrict(RibbonDocument());
+  void Parse(std::u16string_view text) {
+    text_ = text;
+    parsed_ = ParseStrict(text_);
     ASSERT_TRUE(parsed_->result) << parsed_->result.description() << " at " << parsed_->result.offset;
   }
   pugi::xml_node Root() const { return parsed_->Root(); }
   pugi::xml_node ById(const char* id) const { return Root().find_node([id](pugi::xml_node n) {
     return std::string_view(n.attribute("id").value()) == id; }); }
 
+  std::u16string_view text_;
   std::unique_ptr<ParsedXml> parsed_;
+};
+
+// Every host's document, in its first language; the others differ only in captions
+// (languages_test.cpp).
+class RibbonDocumentTest : public DocumentTest, public ::testing::WithParamInterface<DocumentShape> {
+ protected:
+  void SetUp() override { Parse(RibbonDocument(GetParam().host, UiLanguage::kSimplifiedChinese)); }
+};
+
+// PowerPoint's own document, to the unit (its old signature).
+class PowerPointDocumentTest : public DocumentTest {
+ protected:
+  void SetUp() override { Parse(RibbonDocument()); }
 };
 
 std::string RomanNumeral(int n) {
@@ -37,8 +70,8 @@ std::string RomanNumeral(int n) {
   return out;
 }
 
-TEST_F(RibbonDocumentTest, IsOneElementWithNothingAroundOrBetween) {
-  const std::u16string_view text = RibbonDocument();
+TEST_P(RibbonDocumentTest, IsOneElementWithNothingAroundOrBetween) {
+  const std::u16string_view text = text_;
   EXPECT_TRUE(text.starts_with(u"<customUI "));  // no declaration, no leading blank
   EXPECT_TRUE(text.ends_with(u"</customUI>"));
   // Nothing but elements: no declaration, comment, instruction or whitespace text.
@@ -49,22 +82,22 @@ TEST_F(RibbonDocumentTest, IsOneElementWithNothingAroundOrBetween) {
   EXPECT_EQ(text.find(u" <"), std::u16string_view::npos);
 }
 
-TEST_F(RibbonDocumentTest, EmptyElementsAreSelfClosed) {
+TEST_P(RibbonDocumentTest, EmptyElementsAreSelfClosed) {
   int empty = 0;
   for (pugi::xml_node element : ElementsOf(Root())) empty += element.first_child() ? 0 : 1;
-  EXPECT_EQ(CountOf(RibbonDocument(), u"/>"), static_cast<std::size_t>(empty));
+  EXPECT_EQ(CountOf(text_, u"/>"), static_cast<std::size_t>(empty));
 }
 
-TEST_F(RibbonDocumentTest, EveryCallReturnsTheSameZeroTerminatedText) {
-  const std::u16string_view first = RibbonDocument();
-  const std::u16string_view second = RibbonDocument();
+TEST_P(RibbonDocumentTest, EveryCallReturnsTheSameZeroTerminatedText) {
+  const std::u16string_view first = text_;
+  const std::u16string_view second = RibbonDocument(GetParam().host, UiLanguage::kSimplifiedChinese);
   EXPECT_EQ(first.data(), second.data());
   EXPECT_EQ(first, second);
   EXPECT_EQ(first.data()[first.size()], u'\0');
   EXPECT_EQ(first.find(u'\0'), std::u16string_view::npos);
 }
 
-TEST_F(RibbonDocumentTest, RootDeclaresTheCustomUiNamespaceAndTheLoadCallback) {
+TEST_P(RibbonDocumentTest, RootDeclaresTheCustomUiNamespaceAndTheLoadCallback) {
   // Which namespace: the published schema accepts only its own (published_refs_test.cpp).
   EXPECT_EQ(AttributeNamesOf(Root()), (Names{"xmlns", "onLoad"}));
   EXPECT_EQ(std::string(Root().attribute("onLoad").value()), ToUtf8(callback::kOnLoad));
@@ -80,19 +113,21 @@ TEST_F(RibbonDocumentTest, RootDeclaresTheCustomUiNamespaceAndTheLoadCallback) {
   }
 }
 
-TEST_F(RibbonDocumentTest, HasTheExpectedNumberOfEachElement) {
+TEST_P(RibbonDocumentTest, HasTheExpectedNumberOfEachElement) {
   std::map<std::string, int> counts;
   for (pugi::xml_node element : ElementsOf(Root())) ++counts[element.name()];
   const std::map<std::string, int> expected = {
       {"customUI", 1}, {"ribbon", 1},       {"tabs", 1},          {"tab", 9},
-      {"group", 1},    {"box", 3},          {"menu", 4},          {"dynamicMenu", 18},
-      {"labelControl", 16}, {"buttonGroup", 16}, {"control", 64}};
+      {"group", 1},    {"box", 3},          {"menu", GetParam().menus},          {"dynamicMenu", 18},
+      {"labelControl", 16}, {"buttonGroup", GetParam().buttonGroups}, {"control", GetParam().controls}};
   EXPECT_EQ(counts, expected);
-  EXPECT_EQ(IdsOf(Root()).size(), 59u);  // distinct: the schema's ids are unique within a document
+  // The own tab, its group, the three boxes and every menu, label and button group; distinct,
+  // since the schema's ids are unique within a document.
+  EXPECT_EQ(IdsOf(Root()).size(), static_cast<std::size_t>(5 + GetParam().menus + 18 + 16 + GetParam().buttonGroups));
 }
 
 // The exact tabs and group are checked with the opening text below; this is their shape.
-TEST_F(RibbonDocumentTest, OwnTabHoldsOneGroupOfThreeBoxesAfterTheEightBuiltInTabs) {
+TEST_P(RibbonDocumentTest, OwnTabHoldsOneGroupOfThreeBoxesAfterTheEightBuiltInTabs) {
   pugi::xml_node tabs = Root().child("ribbon").child("tabs");
   EXPECT_EQ(std::distance(tabs.children().begin(), tabs.children().end()), 9);
   pugi::xml_node own = tabs.last_child();
@@ -107,11 +142,11 @@ TEST_F(RibbonDocumentTest, OwnTabHoldsOneGroupOfThreeBoxesAfterTheEightBuiltInTa
   EXPECT_EQ(boxes, (Names{"Quelby_menu", "Quelby_toolsI", "Quelby_toolsII"}));
   const auto count = [](pugi::xml_node n) { return std::distance(n.children().begin(), n.children().end()); };
   EXPECT_EQ(count(ById("Quelby_menu")), 19);
-  EXPECT_EQ(count(ById("Quelby_toolsI")), 14);
-  EXPECT_EQ(count(ById("Quelby_toolsII")), 11);
+  EXPECT_EQ(count(ById("Quelby_toolsI")), GetParam().firstRow);
+  EXPECT_EQ(count(ById("Quelby_toolsII")), GetParam().secondRow);
 }
 
-TEST_F(RibbonDocumentTest, MenuBarIsTheCombinedMenuThenMenusSeparatedByNumberedGaps) {
+TEST_P(RibbonDocumentTest, MenuBarIsTheCombinedMenuThenMenusSeparatedByNumberedGaps) {
   pugi::xml_node bar = ById("Quelby_menu");
   std::vector<pugi::xml_node> items(bar.children().begin(), bar.children().end());
   ASSERT_EQ(items.size(), 19u);
@@ -129,7 +164,7 @@ TEST_F(RibbonDocumentTest, MenuBarIsTheCombinedMenuThenMenusSeparatedByNumberedG
   EXPECT_EQ(std::string(items.back().attribute("id").value()), "rxMenu_HelpI");  // no gap after Help
 }
 
-TEST_F(RibbonDocumentTest, BlankLabelsKeepTheirExactWidth) {
+TEST_P(RibbonDocumentTest, BlankLabelsKeepTheirExactWidth) {
   EXPECT_EQ(std::string(ById("rxDemo").attribute("label").value()), " ");
   int menuBarGaps = 0;
   for (pugi::xml_node label : ById("Quelby_menu").children("labelControl")) {
@@ -146,12 +181,12 @@ TEST_F(RibbonDocumentTest, BlankLabelsKeepTheirExactWidth) {
   }
   EXPECT_EQ(toolbarGaps, 7);
   // The raw text, too, holds each width as written.
-  EXPECT_NE(RibbonDocument().find(u"<labelControl id=\"rxlable8\" label=\"   \"/>"), std::u16string_view::npos);
-  EXPECT_NE(RibbonDocument().find(u"<labelControl id=\"rxlableXIII\" label=\" \"/>"), std::u16string_view::npos);
+  EXPECT_NE(text_.find(u"<labelControl id=\"rxlable8\" label=\"   \"/>"), std::u16string_view::npos);
+  EXPECT_NE(text_.find(u"<labelControl id=\"rxlableXIII\" label=\" \"/>"), std::u16string_view::npos);
 }
 
 // Each kind of element carries a fixed set of attributes, in a fixed order.
-TEST_F(RibbonDocumentTest, AttributesStandInTheOrderOfTheirKind) {
+TEST_P(RibbonDocumentTest, AttributesStandInTheOrderOfTheirKind) {
   for (pugi::xml_node element : ElementsOf(Root())) {
     const std::string name = element.name();
     const std::string parent = element.parent().name();
@@ -185,7 +220,7 @@ TEST_F(RibbonDocumentTest, AttributesStandInTheOrderOfTheirKind) {
   }
 }
 
-TEST_F(RibbonDocumentTest, CallbacksStandOnlyWhereTheHostShouldCall) {
+TEST_P(RibbonDocumentTest, CallbacksStandOnlyWhereTheHostShouldCall) {
   int visible = 0;
   int content = 0;
   for (pugi::xml_node element : ElementsOf(Root())) {
@@ -210,16 +245,16 @@ TEST_F(RibbonDocumentTest, CallbacksStandOnlyWhereTheHostShouldCall) {
   EXPECT_EQ(content, 18);
 }
 
-TEST_F(RibbonDocumentTest, ButtonGroupsAreNumberedWithoutGapAcrossBothToolbars) {
+TEST_P(RibbonDocumentTest, ButtonGroupsAreNumberedWithoutGapAcrossBothToolbars) {
   Names ids;
   for (pugi::xml_node element : ElementsOf(Root())) {
     if (std::string(element.name()) == "buttonGroup") ids.push_back(ControlIdOf(element));
   }
-  ASSERT_EQ(ids.size(), 16u);
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(ids[i], "RXbutton" + RomanNumeral(i + 1));
+  ASSERT_EQ(ids.size(), static_cast<std::size_t>(GetParam().buttonGroups));
+  for (int i = 0; i < GetParam().buttonGroups; ++i) EXPECT_EQ(ids[i], "RXbutton" + RomanNumeral(i + 1));
 }
 
-TEST_F(RibbonDocumentTest, ToolbarMenusHoldPlainBuiltInControls) {
+TEST_F(PowerPointDocumentTest, ToolbarMenusHoldPlainBuiltInControls) {
   const std::map<std::string, Names> expected = {
       {"RXColorII", {"ViewDisplayInColor", "ViewDisplayInGrayscale", "ViewDisplayInPureBlackAndWhite"}},
       {"RXThemeII", {"SlideThemesGallery", "ThemeColorsGallery", "ThemeFontsGallery", "ThemeEffectsGallery"}},
@@ -241,14 +276,14 @@ TEST_F(RibbonDocumentTest, ToolbarMenusHoldPlainBuiltInControls) {
             std::u16string_view::npos);
 }
 
-TEST_F(RibbonDocumentTest, SecondToolbarStartsWithTheFontBoxes) {
+TEST_F(PowerPointDocumentTest, SecondToolbarStartsWithTheFontBoxes) {
   EXPECT_NE(RibbonDocument().find(u"<box id=\"Quelby_toolsII\"><control idMso=\"Font\" showLabel=\"false\"/>"
                                   u"<control idMso=\"FontSize\" showLabel=\"false\"/>"
                                   u"<labelControl id=\"rxlableXI\" label=\" \"/><buttonGroup id=\"RXbuttonXI\">"),
             std::u16string_view::npos);
 }
 
-TEST_F(RibbonDocumentTest, ExactOpeningAndClosing) {
+TEST_F(PowerPointDocumentTest, ExactOpeningAndClosing) {
   const std::u16string_view expectedOpening =
       u"<customUI xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\" onLoad=\"rxcustomUI_onLoad\">"
       u"<ribbon><tabs>"
@@ -267,7 +302,7 @@ TEST_F(RibbonDocumentTest, ExactOpeningAndClosing) {
   EXPECT_TRUE(RibbonDocument().ends_with(expectedClosing));
 }
 
-TEST_F(RibbonDocumentTest, DynamicMenuStartTagIsExact) {
+TEST_F(PowerPointDocumentTest, DynamicMenuStartTagIsExact) {
   const std::u16string_view window =
       u"<dynamicMenu id=\"rxMenu_WindowI\" label=\"窗口\" screentip=\"窗口菜单\" "
       u"supertip=\"获取和Power Point2007窗口布局有关的操作。\" tag=\"Windows\" getContent=\"rxQuelby_get\"/>";
@@ -280,6 +315,8 @@ TEST_F(RibbonDocumentTest, DynamicMenuStartTagIsExact) {
   inner.replace(inner.find(u"WindowI"), 7, u"WindowII");
   EXPECT_NE(text.find(inner), std::u16string_view::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(AllHosts, RibbonDocumentTest, ::testing::ValuesIn(kShapes));
 
 }  // namespace
 }  // namespace zorvane::ribbon

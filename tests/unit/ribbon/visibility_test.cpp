@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string_view>
 
 #include "ribbon/ribbon_names.h"
 #include "settings/display_settings.h"
+#include "settings/host_switches.h"
 #include "xml_support.h"
 
 namespace zorvane::ribbon {
@@ -17,6 +19,7 @@ using settings::HostBool;
 using settings::kHostFalse;
 using settings::kHostTrue;
 using namespace std::string_view_literals;
+using testing::kAllHosts;
 
 DisplaySettingsRecord AllSwitches(HostBool value) {
   DisplaySettingsRecord record;
@@ -24,39 +27,61 @@ DisplaySettingsRecord AllSwitches(HostBool value) {
   return record;
 }
 
-TEST(VisibilityTest, KnowsTheCombinedMenuItsGapAndEveryTabSwitch) {
-  const std::span<const std::u16string_view> ids = VisibilityIds();
-  const std::set<std::u16string_view> known(ids.begin(), ids.end());
-  EXPECT_EQ(ids.size(), 10u);
-  EXPECT_EQ(known.size(), ids.size());
-  EXPECT_TRUE(known.contains(id::kMenuAll));
-  EXPECT_TRUE(known.contains(id::kLabelAll));
-  // Each tab switch is named after the tab it governs.
-  for (std::size_t k = settings::kTabHome; k < settings::kSwitchCount; ++k) {
-    EXPECT_TRUE(known.contains(settings::kSwitchNames[k])) << ToUtf8(settings::kSwitchNames[k]);
+TEST(VisibilityTest, EachHostKnowsTheCombinedMenuItsGapAndEveryTabSwitch) {
+  for (const OfficeHost host : kAllHosts) {
+    const std::span<const std::u16string_view> ids = VisibilityIds(host);
+    const std::set<std::u16string_view> known(ids.begin(), ids.end());
+    EXPECT_EQ(ids.size(), 10u);
+    EXPECT_EQ(known.size(), ids.size());
+    EXPECT_TRUE(known.contains(id::kMenuAll));
+    EXPECT_TRUE(known.contains(id::kLabelAll));
+    // Each tab switch is named after the tab it governs.
+    const auto& names = settings::SwitchesOf(host).names;
+    for (std::size_t k = settings::kTabHome; k < settings::kSwitchCount; ++k) {
+      EXPECT_TRUE(known.contains(names[k])) << ToUtf8(names[k]);
+    }
+    const DisplaySettingsRecord on = AllSwitches(kHostTrue);
+    for (std::u16string_view id : ids) EXPECT_EQ(ControlVisibility(host, id, on), kHostTrue) << ToUtf8(id);
   }
-  const DisplaySettingsRecord on = AllSwitches(kHostTrue);
-  for (std::u16string_view id : ids) EXPECT_EQ(ControlVisibility(id, on), kHostTrue) << ToUtf8(id);
 }
 
 TEST(VisibilityTest, CombinedMenuAndItsGapFollowShowAllMenuTogether) {
-  for (const HostBool value : {kHostTrue, kHostFalse}) {
-    DisplaySettingsRecord record = AllSwitches(value == kHostTrue ? kHostFalse : kHostTrue);
-    record.switches[settings::kShowAllMenu] = value;
-    EXPECT_EQ(ControlVisibility(u"MenuAll", record), value);
-    EXPECT_EQ(ControlVisibility(u"rxlableAll", record), value);
+  for (const OfficeHost host : kAllHosts) {
+    for (const HostBool value : {kHostTrue, kHostFalse}) {
+      DisplaySettingsRecord record = AllSwitches(value == kHostTrue ? kHostFalse : kHostTrue);
+      record.switches[settings::kShowAllMenu] = value;
+      EXPECT_EQ(ControlVisibility(host, u"MenuAll", record), value);
+      EXPECT_EQ(ControlVisibility(host, u"rxlableAll", record), value);
+    }
   }
 }
 
 TEST(VisibilityTest, EachTabReadsItsOwnSwitchOnly) {
-  for (std::size_t off = settings::kTabHome; off < settings::kSwitchCount; ++off) {
-    DisplaySettingsRecord record = AllSwitches(kHostTrue);
-    record.switches[off] = kHostFalse;
-    for (std::size_t tab = settings::kTabHome; tab < settings::kSwitchCount; ++tab) {
-      EXPECT_EQ(ControlVisibility(settings::kSwitchNames[tab], record), tab == off ? kHostFalse : kHostTrue)
-          << "tab " << tab << " with switch " << off << " off";
+  for (const OfficeHost host : kAllHosts) {
+    const auto& names = settings::SwitchesOf(host).names;
+    for (std::size_t off = settings::kTabHome; off < settings::kSwitchCount; ++off) {
+      DisplaySettingsRecord record = AllSwitches(kHostTrue);
+      record.switches[off] = kHostFalse;
+      for (std::size_t tab = settings::kTabHome; tab < settings::kSwitchCount; ++tab) {
+        EXPECT_EQ(ControlVisibility(host, names[tab], record), tab == off ? kHostFalse : kHostTrue)
+            << ToUtf8(names[tab]) << " with switch " << off << " off";
+      }
+      EXPECT_EQ(ControlVisibility(host, u"MenuAll", record), kHostTrue);
     }
-    EXPECT_EQ(ControlVisibility(u"MenuAll", record), kHostTrue);
+  }
+}
+
+// A tab of another host is no tab of this one.
+TEST(VisibilityTest, OtherHostsTabsAreHidden) {
+  const DisplaySettingsRecord on = AllSwitches(kHostTrue);
+  for (const OfficeHost host : kAllHosts) {
+    const auto& own = settings::SwitchesOf(host).names;
+    for (const OfficeHost other : kAllHosts) {
+      for (std::u16string_view tab : settings::SwitchesOf(other).names) {
+        const bool mine = std::find(own.begin() + settings::kTabHome, own.end(), tab) != own.end();
+        EXPECT_EQ(ControlVisibility(host, tab, on), mine ? kHostTrue : kHostFalse) << ToUtf8(tab);
+      }
+    }
   }
 }
 

@@ -4,14 +4,23 @@
 
 #include <pugixml.hpp>
 
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/office_host.h"
+#include "common/ui_language.h"
 #include "common/utf8.h"
 
 namespace zorvane::ribbon::testing {
+
+inline constexpr OfficeHost kAllHosts[] = {OfficeHost::PowerPoint, OfficeHost::Word, OfficeHost::Excel};
+static_assert(std::size(kAllHosts) == kOfficeHostCount);
+inline constexpr UiLanguage kAllLanguages[] = {UiLanguage::kSimplifiedChinese, UiLanguage::kTraditionalChinese,
+                                               UiLanguage::kEnglish};
+static_assert(std::size(kAllLanguages) == kUiLanguageCount);
 
 // Parses with every node kind kept (declarations, comments, processing instructions and
 // whitespace-only text), so that tests can see anything beyond plain elements.

@@ -1,5 +1,5 @@
 // Built by ctest once per case: a language table that misses a string or leaves one empty
-// must fail to compile; the complete table (no case defined) must compile.
+// or a supertip that does not name the host must fail to compile; the complete table (no case defined) must compile.
 #include "ribbon/text/ribbon_text.h"
 
 using namespace zorvane::ribbon::text;
@@ -11,6 +11,10 @@ struct Table : English {
 #elif defined(REJECT_EMPTY_STRING)
 struct Table : English {
   static constexpr char16_t kSend[] = u"";
+};
+#elif defined(REJECT_SUPERTIP_WITHOUT_HOST)
+struct Table : English {
+  static constexpr char16_t kTableSupertip[] = u"Commands for tables.";  // names no host
 };
 #else
 struct Table : English {};

@@ -1,14 +1,12 @@
-// The two toolbar rows of the add-in's tab: the host's own buttons, in button groups
-// separated by one-blank labels.
+// PowerPoint's two toolbar rows on the add-in's tab: the host's own buttons, in button
+// groups separated by one-blank labels.
 #pragma once
 
 #include "ribbon/controls.h"
+#include "ribbon/document/shared_toolbars.h"
 
-namespace zorvane::ribbon::document {
+namespace zorvane::ribbon::document::powerpoint {
 using namespace controls;
-
-// The spacing labels of the toolbars are one blank wide.
-inline constexpr char16_t kToolbarGap[] = u" ";
 
 // Its three drop-downs take their tips from the language's table `T`.
 template <class T>
@@ -30,15 +28,7 @@ inline constexpr auto kFirstToolbar = Box(u"Quelby_toolsI",
         ToolbarControl(u"Spelling"),
         ToolbarControl(u"ResearchPane")),
     LabelControl(u"rxlableII", kToolbarGap),
-    ButtonGroup(u"RXbuttonV",
-        ToolbarControl(u"Cut"),
-        ToolbarControl(u"Copy"),
-        ToolbarControl(u"PasteMenu"),
-        ToolbarControl(u"FormatPainter")),
-    ButtonGroup(u"RXbuttonVI",
-        ToolbarControl(u"Undo"),
-        ToolbarControl(u"Redo")),
-    LabelControl(u"rxlableIII", kToolbarGap),
+    kEditingGroups,
     ButtonGroup(u"RXbuttonVII",
         ToolbarControl(u"ChartInsert"),
         ToolbarControl(u"TableInsertGallery"),
@@ -107,4 +97,4 @@ inline constexpr auto kSecondToolbar = Box(u"Quelby_toolsII",
         ToolbarControl(u"ShapeOutlineColorPicker"),
         ToolbarControl(u"ShapeEffectsMenu")));
 
-}  // namespace zorvane::ribbon::document
+}  // namespace zorvane::ribbon::document::powerpoint

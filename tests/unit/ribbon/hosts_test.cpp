@@ -1,0 +1,92 @@
+// Each host's ribbon: PowerPoint's texts as they were before other hosts joined, and what
+// every host's document and menus have in common.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "ribbon/menu_contents.h"
+#include "ribbon/ribbon_document.h"
+#include "settings/host_switches.h"
+#include "xml_support.h"
+
+namespace zorvane::ribbon {
+namespace {
+
+std::uint64_t Fnv1a(std::uint64_t hash, std::u16string_view text) {
+  for (const char16_t unit : text) {
+    hash ^= unit;
+    hash *= 1099511628211u;
+  }
+  return hash;
+}
+
+// PowerPoint's document and nine menus, in each language, to the unit: their length and hash
+// as this module produced them when it served PowerPoint alone.
+TEST(HostsTest, PowerPointTextsAreUnchangedToTheUnit) {
+  struct Recorded {
+    UiLanguage language;
+    std::size_t units;
+    std::uint64_t hash;
+  };
+  constexpr Recorded kRecorded[] = {{UiLanguage::kSimplifiedChinese, 17127, 0x6701506ba11efb71},
+                                    {UiLanguage::kTraditionalChinese, 17181, 0x94d324f76320081a},
+                                    {UiLanguage::kEnglish, 17909, 0x893099d1d1ca7931}};
+  for (const Recorded& recorded : kRecorded) {
+    for (const bool oldSignatures : {true, false}) {
+      const std::u16string_view document = oldSignatures ? RibbonDocument(recorded.language)
+                                                         : RibbonDocument(OfficeHost::PowerPoint, recorded.language);
+      std::uint64_t hash = Fnv1a(14695981039346656037u, document);
+      std::size_t units = document.size();
+      for (std::u16string_view tag : MenuTags(OfficeHost::PowerPoint)) {
+        const std::u16string_view menu = oldSignatures ? MenuContent(tag, recorded.language)
+                                                       : MenuContent(OfficeHost::PowerPoint, tag, recorded.language);
+        hash = Fnv1a(hash, menu);
+        units += menu.size();
+      }
+      EXPECT_EQ(units, recorded.units) << static_cast<int>(recorded.language);
+      EXPECT_EQ(hash, recorded.hash) << static_cast<int>(recorded.language);
+    }
+  }
+}
+
+TEST(HostsTest, AnUnknownHostValueGetsPowerPoint) {
+  const auto unknown = static_cast<OfficeHost>(kOfficeHostCount);
+  EXPECT_EQ(RibbonDocument(unknown, UiLanguage::kEnglish).data(), RibbonDocument(UiLanguage::kEnglish).data());
+  EXPECT_EQ(MenuTags(unknown).data(), MenuTags().data());
+  EXPECT_EQ(MenuContent(unknown, u"Slide", UiLanguage::kEnglish).data(), MenuContent(u"Slide", UiLanguage::kEnglish).data());
+}
+
+// The names administrators and other programs rely on: each host's nine value names and keys.
+TEST(HostsTest, EachHostsSwitchesAreItsTabsAndKeys) {
+  struct Expected {
+    OfficeHost host;
+    std::vector<std::u16string_view> names;
+    std::u16string_view settingsKey;
+    std::u16string_view policyKey;
+  };
+  const Expected kExpected[] = {
+      {OfficeHost::Word,
+       {u"ShowAllMenu", u"TabHome", u"TabInsert", u"TabPageLayoutWord", u"TabReferences", u"TabMailings",
+        u"TabReviewWord", u"TabView", u"TabDeveloper"},
+       u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Word", u"SOFTWARE\\Policies\\Quelby\\Word"},
+      {OfficeHost::Excel,
+       {u"ShowAllMenu", u"TabHome", u"TabInsert", u"TabPageLayoutExcel", u"TabFormulas", u"TabData", u"TabReview",
+        u"TabView", u"TabDeveloper"},
+       u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Excel", u"SOFTWARE\\Policies\\Quelby\\Excel"},
+  };
+  for (const Expected& expected : kExpected) {
+    const settings::HostSwitches& switches = settings::SwitchesOf(expected.host);
+    EXPECT_EQ(std::vector<std::u16string_view>(switches.names.begin(), switches.names.end()), expected.names);
+    EXPECT_EQ(switches.settingsKeyPath, expected.settingsKey);
+    EXPECT_EQ(switches.policyKeyPath, expected.policyKey);
+  }
+  const settings::HostSwitches& powerPoint = settings::SwitchesOf(OfficeHost::PowerPoint);
+  EXPECT_EQ(powerPoint.names, settings::kSwitchNames);
+  EXPECT_EQ(powerPoint.settingsKeyPath, settings::kSettingsKeyPath);
+  EXPECT_EQ(powerPoint.policyKeyPath, settings::kPolicyKeyPath);
+  EXPECT_EQ(&settings::SwitchesOf(static_cast<OfficeHost>(kOfficeHostCount)), &powerPoint);
+}
+
+}  // namespace
+}  // namespace zorvane::ribbon
