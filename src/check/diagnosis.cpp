@@ -217,7 +217,10 @@ class Decision {
     if (!deciding.present) {
       // Registering writes the entry; without a DLL to register, the package is the way.
       if (registered) {
-        BrokenRegistration(bits, kEntryMissing, {state_.progId}, &state_.classes[Index(bits)].dll);
+        // The DLL that PowerPoint finds, or finds once the user's keys no longer hide it.
+        const ClassChain& found =
+            Loadable(state_.classes[Index(bits)], bits) ? state_.classes[Index(bits)] : state_.machineClasses[Index(bits)];
+        BrokenRegistration(bits, kEntryMissing, {state_.progId}, &found.dll);
       } else {
         Add("addin.entry", Severity::kProblem, kEntryMissing, kNone, {state_.progId});
       }

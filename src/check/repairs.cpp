@@ -2,6 +2,7 @@
 
 #include <windows.h>
 // After windows.h, whose types they use.
+#include <msi.h>
 #include <shellapi.h>
 #include <tlhelp32.h>
 
@@ -164,16 +165,26 @@ std::optional<DWORD> RunAndWait(const std::wstring& program, const std::wstring&
   return exitCode;
 }
 
-// Windows Installer's own repair of the product, in the scope it was installed in: for all
-// users it needs administrator rights, which the window asks for and --repair does not.
+// Windows Installer's own repair of the product, in the scope it was installed in. With the
+// rights it needs, in this process; for all users without them, msiexec asks for them (the
+// window) or the user is told what to run (--repair).
 Step Reinstall(const InstalledProduct& product, bool mayElevate) {
-  const bool elevate = product.perMachine && !Administrator();
-  if (elevate && !mayElevate) return Step::kNeedsAdministrator;
+  const std::wstring code = ToWide(product.productCode);
+  if (!product.perMachine || Administrator()) {
+    MsiSetInternalUI(INSTALLUILEVEL_NONE, nullptr);
+    // What msiexec /f does, with the product's scope said as well: Wine's Windows Installer
+    // would otherwise repair a per-user product's HKMU entries into HKLM.
+    const std::wstring properties = L"REINSTALL=ALL REINSTALLMODE=" + ToWide(kReinstallMode) +
+                                    (product.perMachine ? L" ALLUSERS=1" : L" ALLUSERS=\"\"");
+    const UINT result = MsiConfigureProductExW(code.c_str(), INSTALLLEVEL_DEFAULT, INSTALLSTATE_DEFAULT, properties.c_str());
+    return result == ERROR_SUCCESS || result == ERROR_SUCCESS_REBOOT_REQUIRED ? Step::kDone : Step::kFailed;
+  }
+  if (!mayElevate) return Step::kNeedsAdministrator;
   const std::wstring program = SystemProgram(L"msiexec.exe");
   if (program.empty()) return Step::kFailed;
   DWORD error = ERROR_SUCCESS;
-  const auto exitCode = RunAndWait(program, ToWide(ReinstallArguments(product)) + L" /qn", elevate, error);
-  if (!exitCode) return elevate && error == ERROR_CANCELLED ? Step::kNeedsAdministrator : Step::kFailed;
+  const auto exitCode = RunAndWait(program, ToWide(ReinstallArguments(product)) + L" /qn", true, error);
+  if (!exitCode) return error == ERROR_CANCELLED ? Step::kNeedsAdministrator : Step::kFailed;
   return *exitCode == ERROR_SUCCESS || *exitCode == ERROR_SUCCESS_REBOOT_REQUIRED ? Step::kDone : Step::kFailed;
 }
 

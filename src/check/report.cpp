@@ -27,7 +27,9 @@ std::u16string RenderShown(std::span<const TextEntry> table, TextId id, std::spa
   return RenderText(table, id, shown);
 }
 
-std::u16string ReinstallArguments(const InstalledProduct& product) { return u"/femus " + product.productCode; }
+std::u16string ReinstallArguments(const InstalledProduct& product) {
+  return u"/f" + std::u16string(kReinstallMode) + u" " + product.productCode;
+}
 
 std::u16string ReinstallCommand(const InstalledProduct& product) { return u"msiexec " + ReinstallArguments(product); }
 

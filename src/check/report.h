@@ -29,8 +29,11 @@ std::u16string EscapeControls(std::u16string_view text);
 // carries what the machine holds.
 std::u16string RenderShown(std::span<const TextEntry> table, TextId id, std::span<const std::u16string> args);
 
-// msiexec's arguments for Windows Installer's repair of `product`: missing files and those of
-// the same or an older version, the machine's and the user's registry entries, the shortcuts.
+// Windows Installer's repair of a product: missing files and those of the same or an older
+// version, the machine's and the user's registry entries, the shortcuts.
+inline constexpr char16_t kReinstallMode[] = u"emus";
+
+// msiexec's arguments for that repair of `product`.
 std::u16string ReinstallArguments(const InstalledProduct& product);
 // ... and the whole command, as a user runs it.
 std::u16string ReinstallCommand(const InstalledProduct& product);
