@@ -43,6 +43,8 @@ enum class TextId : std::size_t {
   kAdviceLoadBehavior,
   kUserEntryHidesMachine,
   kAdviceUserEntryHidesMachine,
+  kUserEntryCopy,
+  kAdviceRemoveUserEntry,
   kDisabledItems,
   kAdviceDisabledItems,
   kAdviceDisabledItems2007,

@@ -39,6 +39,8 @@ struct English {
       TextEntry{kAdviceLoadBehavior, u"Click \"Repair\" to set LoadBehavior back to 3, or select Zorvane in File > Options > Add-ins > Manage: COM Add-ins (PowerPoint 2007: Office button > PowerPoint Options > Add-Ins)."},
       TextEntry{kUserEntryHidesMachine, u"The current user's {0} key holds only LoadBehavior and hides the key registered for all users."},
       TextEntry{kAdviceUserEntryHidesMachine, u"If Zorvane's name or description in the list of COM add-ins is wrong, reinstall Zorvane."},
+      TextEntry{kUserEntryCopy, u"The current user has a whole {0} key of their own, as registering the DLL writes it: it hides the entry installed for all users and stays behind when Zorvane is uninstalled."},
+      TextEntry{kAdviceRemoveUserEntry, u"Click \"Repair\" to delete the current user's key; the entry installed for all users then applies."},
       TextEntry{kDisabledItems, u"PowerPoint {0} put Zorvane on its Disabled Items list (hard-disabled)."},
       TextEntry{kAdviceDisabledItems, u"Click \"Repair\" to delete this record, or enable Zorvane in File > Options > Add-ins > Manage: Disabled Items."},
       TextEntry{kAdviceDisabledItems2007, u"Click \"Repair\" to delete this record, or enable Zorvane in Office button > PowerPoint Options > Add-Ins > Manage: Disabled Items."},

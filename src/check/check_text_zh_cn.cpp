@@ -39,6 +39,8 @@ struct SimplifiedChinese {
     TextEntry{kAdviceLoadBehavior, u"点击“修复”把 LoadBehavior 改回 3；也可以在 文件 > 选项 > 加载项 > 管理：COM 加载项 中勾选 Zorvane（PowerPoint 2007：Office 按钮 > PowerPoint 选项 > 加载项）。"},
     TextEntry{kUserEntryHidesMachine, u"当前用户的 {0} 项只有 LoadBehavior，遮住了为所有用户登记的项。"},
     TextEntry{kAdviceUserEntryHidesMachine, u"如果 COM 加载项列表中 Zorvane 的名称或说明不对，请重新安装 Zorvane。"},
+    TextEntry{kUserEntryCopy, u"当前用户有一个完整的 {0} 项（登记 DLL 时写入的），它遮住了为所有用户安装的项，并且在卸载 Zorvane 后仍会留下。"},
+    TextEntry{kAdviceRemoveUserEntry, u"点击“修复”删除当前用户的这个项，之后以为所有用户安装的项为准。"},
     TextEntry{kDisabledItems, u"PowerPoint {0} 把 Zorvane 列入了“禁用项目”（硬禁用）。"},
     TextEntry{kAdviceDisabledItems, u"点击“修复”删除这条记录；也可以在 文件 > 选项 > 加载项 > 管理：禁用项目 中启用 Zorvane。"},
     TextEntry{kAdviceDisabledItems2007, u"点击“修复”删除这条记录；也可以在 Office 按钮 > PowerPoint 选项 > 加载项 > 管理：禁用项目 中启用 Zorvane。"},

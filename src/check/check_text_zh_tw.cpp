@@ -39,6 +39,8 @@ struct TraditionalChinese {
       TextEntry{kAdviceLoadBehavior, u"按一下「修復」將 LoadBehavior 改回 3；也可以在 檔案 > 選項 > 增益集 > 管理：COM 增益集 中勾選 Zorvane（PowerPoint 2007：Office 按鈕 > PowerPoint 選項 > 增益集）。"},
       TextEntry{kUserEntryHidesMachine, u"目前使用者的 {0} 機碼只有 LoadBehavior，遮住了為所有使用者註冊的機碼。"},
       TextEntry{kAdviceUserEntryHidesMachine, u"如果 COM 增益集清單中 Zorvane 的名稱或描述不正確，請重新安裝 Zorvane。"},
+      TextEntry{kUserEntryCopy, u"目前使用者有一個完整的 {0} 機碼（註冊 DLL 時寫入的），它遮住了為所有使用者安裝的機碼，且在解除安裝 Zorvane 後仍會留下。"},
+      TextEntry{kAdviceRemoveUserEntry, u"按一下「修復」刪除目前使用者的這個機碼，之後以為所有使用者安裝的機碼為準。"},
       TextEntry{kDisabledItems, u"PowerPoint {0} 將 Zorvane 列入了「停用的項目」（強制停用）。"},
       TextEntry{kAdviceDisabledItems, u"按一下「修復」刪除這筆記錄；也可以在 檔案 > 選項 > 增益集 > 管理：停用的項目 中啟用 Zorvane。"},
       TextEntry{kAdviceDisabledItems2007, u"按一下「修復」刪除這筆記錄；也可以在 Office 按鈕 > PowerPoint 選項 > 增益集 > 管理：停用的項目 中啟用 Zorvane。"},

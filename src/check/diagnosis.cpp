@@ -213,7 +213,19 @@ class Decision {
 
   void Entry(Bits bits, bool registered) {
     const AddinEntry& machine = state_.machineEntries[Index(bits)];
-    const AddinEntry& deciding = state_.userEntry.present ? state_.userEntry : machine;
+    // A whole add-in entry of the user's own beside a package installed for all users: what
+    // registering the DLL writes, which hides the installed entry and outlives an uninstall.
+    // It goes; the installed entry decides.
+    const InstalledProduct* product = Product(bits);
+    const bool registeredCopy = product != nullptr && product->perMachine && machine.present &&
+                                state_.userEntry.present && !state_.userEntry.onlyLoadBehavior;
+    if (registeredCopy) {
+      Add("addin.user_entry", Severity::kHint, kUserEntryCopy, kAdviceRemoveUserEntry, {state_.progId});
+      RegistryPlace key = state_.userEntry.loadBehaviorPlace;
+      key.value.clear();
+      AddRepair({"addin.user_entry", RepairAction::kDeleteKey, key, 0, {}, Bits::k32, {}});
+    }
+    const AddinEntry& deciding = state_.userEntry.present && !registeredCopy ? state_.userEntry : machine;
     if (!deciding.present) {
       // Registering writes the entry; without a DLL to register, the package is the way.
       if (registered) {

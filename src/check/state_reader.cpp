@@ -188,10 +188,12 @@ class Reader {
       for (DWORD index = 0; MsiEnumRelatedProductsW(package.upgradeCode, 0, index, code) == ERROR_SUCCESS; ++index) {
         InstalledProduct product;
         product.productCode = ToU16(code);
-        wchar_t assignment[8] = {};
+        // Installed for all users: the machine's context knows the product (Wine does not fill in
+        // AssignmentType, which says the same on Windows).
+        wchar_t state[8] = {};
         DWORD size = 8;
-        product.perMachine = MsiGetProductInfoW(code, L"AssignmentType", assignment, &size) == ERROR_SUCCESS &&
-                             std::wstring(assignment) == L"1";
+        product.perMachine = MsiGetProductInfoExW(code, nullptr, MSIINSTALLCONTEXT_MACHINE, INSTALLPROPERTY_PRODUCTSTATE,
+                                                  state, &size) == ERROR_SUCCESS;
         product.serves = {Bits::k32};
         if (package.servesBothBitnesses) product.serves = {Bits::k64, Bits::k32};
         state_.products.push_back(std::move(product));

@@ -163,6 +163,15 @@ std::vector<Case> Cases() {
        },
        {{"addin.registration", Severity::kProblem}},
        {{"addin.registration", RepairAction::kReinstallProduct, u"{P}"}}},
+      // What registering the DLL wrote for the user beside a per-machine install goes.
+      {"a whole user entry beside a per-machine install",
+       [](ObservedState& s) {
+         s.machineEntries[1] = {kMachineLoadBehavior, true, 3u, 4u, false};
+         s.userEntry.loadBehavior = 2;
+         s.products = {{u"{P}", true, {Bits::k64}}};
+       },
+       {{"addin.user_entry", Severity::kHint}},
+       {{"addin.user_entry", RepairAction::kDeleteKey, u"Addins\\Z"}}},
       {"a registered path longer than COM loads (324 characters)",
        [](ObservedState& s) { s.classes[1].dll.path = u"C:\\" + std::u16string(306, u'z') + u"\\Zorvane.dll"; },
        {{"addin.registration", Severity::kProblem}}, {}},
