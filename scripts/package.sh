@@ -61,7 +61,7 @@ fi
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 315532800)}
 export TZ=UTC FAKETIME_DONT_FAKE_MONOTONIC=1
 stamp=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
-frozen() { faketime "$stamp" "$@"; }  # wixl and msibuild write the clock into the package
+frozen() { faketime -f "$stamp" "$@"; }  # wixl and msibuild write the clock into the package: it stands still
 
 signing=false
 if [ -n "${ZORVANE_SIGN_PFX:-}" ]; then

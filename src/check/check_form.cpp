@@ -218,11 +218,11 @@ void CheckForm::ShowSelected() {
     const auto index = static_cast<size_t>(item.lParam);
     if (index < findings.size()) {
       const Finding& finding = findings[index];
-      detail = Wide(RenderText(session_.table(), finding.text, finding.args));
+      detail = Wide(RenderShown(session_.table(), finding.text, finding.args));
       if (finding.advice != TextId::kNone) {
         detail += L"\r\n";
         detail += Text(TextId::kAdviceLabel);
-        detail += Wide(RenderText(session_.table(), finding.advice, finding.adviceArgs));
+        detail += Wide(RenderShown(session_.table(), finding.advice, finding.adviceArgs));
       }
       detail += L"\r\n(";
       detail.append(finding.key.begin(), finding.key.end());
@@ -233,7 +233,7 @@ void CheckForm::ShowSelected() {
 }
 
 void CheckForm::RunRepair() {
-  const RepairRun run = session_.Repair();
+  const RepairRun run = session_.Repair(true);
   std::u16string message;
   if (run == RepairRun::kPowerPointRunning) {
     message = RenderText(session_.table(), TextId::kRepairRefused);

@@ -1,5 +1,7 @@
 #include "check/check_session.h"
 
+#include <algorithm>
+
 #include "check/diagnosis.h"
 #include "check/repairs.h"
 #include "check/state_reader.h"
@@ -11,7 +13,7 @@ void CheckSession::Refresh() {
   diagnosis_ = Diagnose(state_);
 }
 
-RepairRun CheckSession::Repair() {
+RepairRun CheckSession::Repair(bool mayElevate) {
   repairResults_.clear();
   repairNotes_.clear();
   if (diagnosis_.repairs.empty()) {
@@ -23,9 +25,16 @@ RepairRun CheckSession::Repair() {
     repairNotes_.push_back(u"repair.refused " + RenderText(table_, TextId::kRepairRefused));
     return RepairRun::kPowerPointRunning;
   }
-  repairResults_ = ApplyRepairs(diagnosis_.repairs);
-  for (const RepairResult& result : repairResults_) repairNotes_.push_back(RepairLine(table_, result, state_.windows64));
+  repairResults_ = ApplyRepairs(diagnosis_.repairs, mayElevate);
   Refresh();
+  // A change that left its finding a problem did not repair it, and says so.
+  for (RepairResult& result : repairResults_) {
+    const bool remains = std::any_of(diagnosis_.findings.begin(), diagnosis_.findings.end(), [&](const Finding& finding) {
+      return finding.key == result.repair.findingKey && finding.severity == Severity::kProblem;
+    });
+    if (result.outcome == RepairOutcome::kDone && remains) result.outcome = RepairOutcome::kNotResolved;
+    repairNotes_.push_back(RepairLine(table_, result, state_.windows64));
+  }
   return RepairRun::kApplied;
 }
 

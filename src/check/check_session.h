@@ -21,8 +21,9 @@ class CheckSession {
   // Reads the machine's state again and decides. Throws only std::bad_alloc.
   void Refresh();
 
-  // Applies the safe repairs (not while PowerPoint runs), then refreshes.
-  RepairRun Repair();
+  // Applies the safe repairs (not while PowerPoint runs), then refreshes. `mayElevate`: a
+  // repair for all users may ask for administrator rights (the window's user is there to answer).
+  RepairRun Repair(bool mayElevate);
 
   const Diagnosis& diagnosis() const noexcept { return diagnosis_; }
   const std::vector<RepairResult>& repairResults() const noexcept { return repairResults_; }

@@ -31,6 +31,26 @@ using enum TextId;
 
 std::u16string BitsText(Bits bits) { return bits == Bits::k64 ? u"64" : u"32"; }
 
+std::u16string Decimal(std::uint64_t number) {
+  std::u16string digits;
+  do {
+    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + number % 10));
+    number /= 10;
+  } while (number != 0);
+  return digits;
+}
+
+// The registry's names of its value types (winnt.h's REG_* numbers).
+std::u16string RegistryTypeName(std::uint32_t type) {
+  constexpr std::pair<std::uint32_t, std::u16string_view> kNames[] = {
+      {0, u"REG_NONE"},  {1, u"REG_SZ"},    {2, u"REG_EXPAND_SZ"}, {3, u"REG_BINARY"},
+      {4, u"REG_DWORD"}, {5, u"REG_DWORD_BIG_ENDIAN"}, {7, u"REG_MULTI_SZ"}, {11, u"REG_QWORD"}};
+  for (const auto& [number, name] : kNames) {
+    if (number == type) return std::u16string(name);
+  }
+  return u"type " + Decimal(type);
+}
+
 class Decision {
  public:
   explicit Decision(const ObservedState& state) : state_(state) {}
@@ -84,7 +104,7 @@ class Decision {
   // One of our DLLs on disk for `bits`, to register.
   const DllFile* InstalledDll(Bits bits) const {
     for (const DllFile& dll : state_.installedDlls) {
-      if (dll.exists && MachineBits(dll.machine) == bits) return &dll;
+      if (dll.exists && MachineBits(dll.machine) == bits && dll.path.size() <= kLongestLoadablePath) return &dll;
     }
     return nullptr;
   }
@@ -94,23 +114,77 @@ class Decision {
     return bits == Bits::k64 || state_.windows64 ? kAdviceInstallX64 : kAdviceInstallX86;
   }
 
-  // A broken registration: repaired from a DLL of the right bitness where there is one.
-  void BrokenRegistration(Bits bits, TextId text, std::vector<std::u16string> args, const DllFile* candidate) {
-    if (candidate == nullptr) candidate = InstalledDll(bits);
-    if (candidate == nullptr) {
-      Add("addin.registration", Severity::kProblem, text, InstallAdvice(bits), std::move(args));
+  // The Windows Installer product that registers Zorvane for `bits`, if one does.
+  const InstalledProduct* Product(Bits bits) const {
+    for (const InstalledProduct& product : state_.products) {
+      if (std::find(product.serves.begin(), product.serves.end(), bits) != product.serves.end()) return &product;
+    }
+    return nullptr;
+  }
+
+  // Whether COM can load the chain's DLL into PowerPoint of `bits`.
+  static bool Loadable(const ClassChain& chain, Bits bits) {
+    return chain.complete && chain.dll.path.size() <= kLongestLoadablePath && chain.dll.exists &&
+           MachineBits(chain.dll.machine) == bits && chain.apartmentThreaded;
+  }
+
+  // COM reads the user's keys of our class and ProgID before the machine's: when the chain is
+  // broken, they go before anything is registered again (a registration for all users would
+  // stay hidden behind them).
+  void RemoveUserClassKeys(const std::string& key, Bits bits) {
+    for (const RegistryPlace& place : state_.userClassKeys[Index(bits)]) {
+      AddRepair({key, RepairAction::kDeleteKey, place, 0, {}, Bits::k32, {}});
+    }
+  }
+
+  // Registers Zorvane for `bits` again as it was installed: a package that Windows Installer
+  // installed is repaired by Windows Installer, in the scope it was installed in (so that an
+  // uninstall later removes all of it); a DLL registered by hand registers itself.
+  void AddRegistration(const std::string& key, Bits bits, const InstalledProduct* product, const DllFile* dll) {
+    RemoveUserClassKeys(key, bits);
+    if (product != nullptr) {
+      AddRepair({key, RepairAction::kReinstallProduct, {}, 0, {}, bits, *product});
+    } else {
+      AddRepair({key, RepairAction::kRegisterDll, {}, 0, dll->path, bits, {}});
+    }
+  }
+
+  // A broken registration: repaired by the installed product, else from a DLL of the right
+  // bitness where there is one; `otherwise` says what to do without either.
+  void BrokenRegistration(Bits bits, TextId text, std::vector<std::u16string> args, const DllFile* candidate,
+                          std::optional<TextId> otherwise = std::nullopt) {
+    const InstalledProduct* product = Product(bits);
+    if (product == nullptr && candidate == nullptr) candidate = InstalledDll(bits);
+    if (product == nullptr && candidate == nullptr) {
+      Add("addin.registration", Severity::kProblem, text, otherwise.value_or(InstallAdvice(bits)), std::move(args));
       return;
     }
-    Add("addin.registration", Severity::kProblem, text, kAdviceRegister, std::move(args), {candidate->path});
-    AddRepair({"addin.registration", RepairAction::kRegisterDll, {}, 0, candidate->path, bits});
+    if (product != nullptr) {
+      Add("addin.registration", Severity::kProblem, text, kAdviceReinstall, std::move(args));
+    } else {
+      Add("addin.registration", Severity::kProblem, text, kAdviceRegister, std::move(args), {candidate->path});
+    }
+    AddRegistration("addin.registration", bits, product, candidate);
   }
 
   // Whether PowerPoint of `bits` finds a DLL it can load.
   bool Registration(Bits bits) {
     const ClassChain& chain = state_.classes[Index(bits)];
+    const ClassChain& machine = state_.machineClasses[Index(bits)];
     const std::u16string bitsText = BitsText(bits);
+    if (!Loadable(chain, bits) && !state_.userClassKeys[Index(bits)].empty() && Loadable(machine, bits)) {
+      Add("addin.registration", Severity::kProblem, kUserClassesHideMachine, kAdviceRemoveUserClasses,
+          {bitsText, machine.dll.path});
+      RemoveUserClassKeys("addin.registration", bits);
+      return true;
+    }
     if (!chain.complete) {
       BrokenRegistration(bits, kRegistrationMissing, {bitsText, state_.progId}, nullptr);
+      return false;
+    }
+    if (chain.dll.path.size() > kLongestLoadablePath) {
+      BrokenRegistration(bits, kPathTooLong, {bitsText, chain.dll.path, Decimal(chain.dll.path.size())}, nullptr,
+                         kAdviceShorterPath);
       return false;
     }
     if (!chain.dll.exists) {
@@ -120,10 +194,12 @@ class Decision {
     const std::optional<Bits> dllBits = MachineBits(chain.dll.machine);
     if (dllBits != bits) {
       const std::u16string dllText = dllBits ? BitsText(*dllBits) : u"?";
-      const DllFile* right = InstalledDll(bits);
-      Add("addin.bitness", Severity::kProblem, kBitnessMismatch, right ? kAdviceRegister : InstallAdvice(bits),
-          {bitsText, chain.dll.path, dllText}, right ? std::vector<std::u16string>{right->path} : std::vector<std::u16string>{});
-      if (right != nullptr) AddRepair({"addin.bitness", RepairAction::kRegisterDll, {}, 0, right->path, bits});
+      const InstalledProduct* product = Product(bits);
+      const DllFile* right = product == nullptr ? InstalledDll(bits) : nullptr;
+      const TextId advice = product != nullptr ? kAdviceReinstall : right != nullptr ? kAdviceRegister : InstallAdvice(bits);
+      Add("addin.bitness", Severity::kProblem, kBitnessMismatch, advice, {bitsText, chain.dll.path, dllText},
+          right ? std::vector<std::u16string>{right->path} : std::vector<std::u16string>{});
+      if (product != nullptr || right != nullptr) AddRegistration("addin.bitness", bits, product, right);
       return false;
     }
     if (!chain.apartmentThreaded) {
@@ -137,11 +213,26 @@ class Decision {
 
   void Entry(Bits bits, bool registered) {
     const AddinEntry& machine = state_.machineEntries[Index(bits)];
-    const AddinEntry& deciding = state_.userEntry.present ? state_.userEntry : machine;
+    // A whole add-in entry of the user's own beside a package installed for all users: what
+    // registering the DLL writes, which hides the installed entry and outlives an uninstall.
+    // It goes; the installed entry decides.
+    const InstalledProduct* product = Product(bits);
+    const bool registeredCopy = product != nullptr && product->perMachine && machine.present &&
+                                state_.userEntry.present && !state_.userEntry.onlyLoadBehavior;
+    if (registeredCopy) {
+      Add("addin.user_entry", Severity::kHint, kUserEntryCopy, kAdviceRemoveUserEntry, {state_.progId});
+      RegistryPlace key = state_.userEntry.loadBehaviorPlace;
+      key.value.clear();
+      AddRepair({"addin.user_entry", RepairAction::kDeleteKey, key, 0, {}, Bits::k32, {}});
+    }
+    const AddinEntry& deciding = state_.userEntry.present && !registeredCopy ? state_.userEntry : machine;
     if (!deciding.present) {
       // Registering writes the entry; without a DLL to register, the package is the way.
       if (registered) {
-        BrokenRegistration(bits, kEntryMissing, {state_.progId}, &state_.classes[Index(bits)].dll);
+        // The DLL that PowerPoint finds, or finds once the user's keys no longer hide it.
+        const ClassChain& found =
+            Loadable(state_.classes[Index(bits)], bits) ? state_.classes[Index(bits)] : state_.machineClasses[Index(bits)];
+        BrokenRegistration(bits, kEntryMissing, {state_.progId}, &found.dll);
       } else {
         Add("addin.entry", Severity::kProblem, kEntryMissing, kNone, {state_.progId});
       }
@@ -155,14 +246,16 @@ class Decision {
       Add("addin.load_behavior", Severity::kOk, kLoadBehaviorOk, kNone);
       return;
     }
-    const TextId text = !deciding.loadBehavior        ? kLoadBehaviorMissing
-                        : *deciding.loadBehavior == 2 ? kLoadBehaviorAfterFailure
-                        : *deciding.loadBehavior == 0 ? kLoadBehaviorTurnedOff
-                                                      : kLoadBehaviorOther;
+    const TextId text = !deciding.loadBehavior && deciding.loadBehaviorType ? kLoadBehaviorWrongType
+                        : !deciding.loadBehavior                         ? kLoadBehaviorMissing
+                        : *deciding.loadBehavior == 2                    ? kLoadBehaviorAfterFailure
+                        : *deciding.loadBehavior == 0                    ? kLoadBehaviorTurnedOff
+                                                                         : kLoadBehaviorOther;
     std::vector<std::u16string> args;
     if (deciding.loadBehavior) args.push_back(Decimal(*deciding.loadBehavior));
+    if (!deciding.loadBehavior && deciding.loadBehaviorType) args.push_back(RegistryTypeName(*deciding.loadBehaviorType));
     Add("addin.load_behavior", Severity::kProblem, text, kAdviceLoadBehavior, std::move(args));
-    AddRepair({"addin.load_behavior", RepairAction::kSetDword, deciding.loadBehaviorPlace, state_.loadAtStartup, {}, Bits::k32});
+    AddRepair({"addin.load_behavior", RepairAction::kSetDword, deciding.loadBehaviorPlace, state_.loadAtStartup, {}, Bits::k32, {}});
   }
 
   void Resiliency() {
@@ -171,7 +264,7 @@ class Decision {
         Add("resiliency.disabled_items", Severity::kProblem, kDisabledItems,
             version.version == u"12.0" ? kAdviceDisabledItems2007 : kAdviceDisabledItems, {version.version});
         for (const RegistryPlace& place : version.disabledItems) {
-          AddRepair({"resiliency.disabled_items", RepairAction::kDeleteValue, place, 0, {}, Bits::k32});
+          AddRepair({"resiliency.disabled_items", RepairAction::kDeleteValue, place, 0, {}, Bits::k32, {}});
         }
       }
       if (version.unreadableDisabledItems != 0) {
@@ -181,13 +274,13 @@ class Decision {
       if (!version.crashingItems.empty()) {
         Add("resiliency.crashing", Severity::kProblem, kCrashing, kAdviceCrashing, {version.version});
         for (const RegistryPlace& place : version.crashingItems) {
-          AddRepair({"resiliency.crashing", RepairAction::kDeleteValue, place, 0, {}, Bits::k32});
+          AddRepair({"resiliency.crashing", RepairAction::kDeleteValue, place, 0, {}, Bits::k32, {}});
         }
       }
       if (version.alwaysEnableMissing) {
         Add("resiliency.always_enable", Severity::kHint, kAlwaysEnable, kAdviceAlwaysEnable, {version.version});
         AddRepair({"resiliency.always_enable", RepairAction::kSetDword, *version.alwaysEnableMissing, state_.alwaysEnable, {},
-                   Bits::k32});
+                   Bits::k32, {}});
       }
     }
   }
@@ -240,15 +333,6 @@ class Decision {
       Add("info.run_as_administrator", Severity::kHint, kRunAsAdministrator, kAdviceRunAsAdministrator);
     }
     Add("info.ui_errors", Severity::kHint, kUiErrors, kAdviceUiErrors);
-  }
-
-  static std::u16string Decimal(std::uint64_t number) {
-    std::u16string digits;
-    do {
-      digits.insert(digits.begin(), static_cast<char16_t>(u'0' + number % 10));
-      number /= 10;
-    } while (number != 0);
-    return digits;
   }
 
   const ObservedState& state_;

@@ -23,15 +23,16 @@ struct Finding {
   bool operator==(const Finding&) const = default;
 };
 
-enum class RepairAction { kSetDword, kDeleteValue, kRegisterDll };
+enum class RepairAction { kSetDword, kDeleteValue, kDeleteKey, kRegisterDll, kReinstallProduct };
 
 struct Repair {
   std::string findingKey;
   RepairAction action = RepairAction::kSetDword;
-  RegistryPlace place;        // kSetDword, kDeleteValue
+  RegistryPlace place;        // kSetDword, kDeleteValue, kDeleteKey (the key and all below it)
   std::uint32_t number = 0;   // kSetDword
   std::u16string dll;         // kRegisterDll
   Bits dllBits = Bits::k32;   // kRegisterDll
+  InstalledProduct product;   // kReinstallProduct
   bool operator==(const Repair&) const = default;
 };
 

@@ -46,7 +46,7 @@ int ExitCode(const CheckSession& session) {
 int Report(std::span<const TextEntry> table, bool repair) {
   CheckSession session(table);
   session.Refresh();
-  if (repair) session.Repair();
+  if (repair) session.Repair(false);
   if (!WriteStandard(STD_OUTPUT_HANDLE, session.Report(kNewline))) return kExitCheckFailed;
   return ExitCode(session);
 }

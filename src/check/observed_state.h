@@ -49,10 +49,14 @@ struct ClassChain {
   bool apartmentThreaded = false;  // ThreadingModel is the one the host's thread needs
 };
 
+// The longest DLL path that COM's loader takes (MAX_PATH less its terminator).
+inline constexpr std::size_t kLongestLoadablePath = 259;
+
 struct AddinEntry {
   RegistryPlace loadBehaviorPlace;  // the entry's LoadBehavior value
   bool present = false;
   std::optional<std::uint32_t> loadBehavior;  // nothing: missing or not a DWORD
+  std::optional<std::uint32_t> loadBehaviorType;  // the value's registry type (REG_*), when there is one
   bool onlyLoadBehavior = false;              // the key holds no other value
 };
 
@@ -73,6 +77,15 @@ struct OfficePolicy {
   std::optional<std::u16string> addinListValue;  // our ProgID's value in the AddinList key
 };
 
+// A Zorvane package that Windows Installer installed: repairs of what it wrote go through
+// Windows Installer, in the scope it installed in.
+struct InstalledProduct {
+  std::u16string productCode;  // "{...}"
+  bool perMachine = false;
+  std::vector<Bits> serves;    // the bitnesses of PowerPoint its DLLs are registered for
+  bool operator==(const InstalledProduct&) const = default;
+};
+
 struct ObservedState {
   // The add-in's names and numbers, from where the add-in itself takes them.
   std::u16string progId;
@@ -81,6 +94,10 @@ struct ObservedState {
   bool windows64 = false;
   std::vector<PowerPointInstall> powerPoints;
   std::array<ClassChain, 2> classes;           // by Index(Bits)
+  std::array<ClassChain, 2> machineClasses;    // the same from the machine's classes alone
+  // The user's keys named by Zorvane's own class and ProgID, which COM reads before the machine's.
+  std::array<std::vector<RegistryPlace>, 2> userClassKeys;
+  std::vector<InstalledProduct> products;
   AddinEntry userEntry;
   std::array<AddinEntry, 2> machineEntries;    // by Index(Bits)
   std::vector<DllFile> installedDlls;          // our DLLs beside the check and in its sub-folders

@@ -1,13 +1,20 @@
 #include "check/repairs.h"
 
 #include <windows.h>
-// After windows.h, whose types it uses.
+// After windows.h, whose types they use.
+#include <msi.h>
+#include <shellapi.h>
 #include <tlhelp32.h>
 
 #include <array>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "check/office_keys.h"
 #include "check/registry_views.h"
+#include "common/exact_registry_value.h"
 #include "common/registry_undo_log.h"
 
 namespace zorvane::check {
@@ -41,6 +48,146 @@ Step ChangeValue(const Repair& repair, RegistryUndoLog& log) {
                     place.root);
 }
 
+// A key and all below it as it was before a repair deleted it, parents first, so that a
+// failed repair can put it back.
+struct DeletedKey {
+  Root root;
+  Bits view;
+  std::wstring path;
+  std::vector<std::pair<std::wstring, std::vector<std::pair<std::wstring, RawValue>>>> keys;  // subpath, values
+};
+
+bool SaveTree(HKEY key, Bits view, const std::wstring& subpath, DeletedKey& saved) {
+  auto& values = saved.keys.emplace_back(subpath, std::vector<std::pair<std::wstring, RawValue>>{}).second;
+  for (std::wstring& name : ValueNames(key)) {
+    auto value = ReadValue(key, name);
+    if (!value) return false;  // what cannot be read could not be put back
+    values.emplace_back(std::move(name), std::move(*value));
+  }
+  for (const std::wstring& name : SubkeyNames(key)) {
+    UniqueHkey child;
+    if (RegOpenKeyExW(key, name.c_str(), 0, KEY_READ | ViewFlag(view), child.put()) != ERROR_SUCCESS) return false;
+    if (!SaveTree(child.get(), view, subpath + L"\\" + name, saved)) return false;
+  }
+  return true;
+}
+
+void Restore(const DeletedKey& saved) noexcept {
+  for (const auto& [subpath, values] : saved.keys) {
+    UniqueHkey key;
+    if (RegCreateKeyExW(RootKey(saved.root), (saved.path + subpath).c_str(), 0, nullptr, 0,
+                        KEY_SET_VALUE | ViewFlag(saved.view), nullptr, key.put(), nullptr) != ERROR_SUCCESS) {
+      continue;
+    }
+    for (const auto& [name, value] : values) {
+      SetExactValue(key.get(), name.c_str(), value.type, value.data.data(), static_cast<DWORD>(value.data.size()));
+    }
+  }
+}
+
+Step DeleteKey(const RegistryPlace& place, std::vector<DeletedKey>& deleted) {
+  const std::wstring path = ToWide(place.key);
+  UniqueHkey key;
+  const LSTATUS opened = OpenKey(place.root, place.view, path, KEY_READ | KEY_SET_VALUE | DELETE, key);
+  if (opened == ERROR_FILE_NOT_FOUND) return Step::kDone;  // gone meanwhile
+  if (opened != ERROR_SUCCESS) return FromStatus(opened, place.root);
+  DeletedKey& saved = deleted.emplace_back(DeletedKey{place.root, place.view, path, {}});
+  if (!SaveTree(key.get(), place.view, L"", saved)) {
+    deleted.pop_back();
+    return Step::kFailed;
+  }
+  LSTATUS status = RegDeleteTreeW(key.get(), nullptr);  // what is below the key, in its view
+  key.reset();
+  if (status == ERROR_SUCCESS) status = RegDeleteKeyExW(RootKey(place.root), path.c_str(), ViewFlag(place.view), 0);
+  return FromStatus(status, place.root);
+}
+
+// Whether this process runs with the Administrators group enabled (elevated, under UAC).
+bool Administrator() noexcept {
+  SID_IDENTIFIER_AUTHORITY authority = SECURITY_NT_AUTHORITY;
+  PSID administrators = nullptr;
+  if (!AllocateAndInitializeSid(&authority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0,
+                                0, &administrators)) {
+    return false;
+  }
+  BOOL member = FALSE;
+  const bool checked = CheckTokenMembership(nullptr, administrators, &member) != FALSE;
+  FreeSid(administrators);
+  return checked && member != FALSE;
+}
+
+std::wstring SystemProgram(const wchar_t* name) {
+  std::wstring system(MAX_PATH, L'\0');
+  const UINT length = GetSystemDirectoryW(system.data(), MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  system.resize(length);
+  return system + L"\\" + name;
+}
+
+// Runs `program` and waits for it; its exit code, or nothing when it did not run. `elevate`
+// asks for administrator rights (ERROR_CANCELLED when the user declines).
+std::optional<DWORD> RunAndWait(const std::wstring& program, const std::wstring& arguments, bool elevate,
+                                DWORD& error) {
+  HANDLE started = nullptr;
+  if (elevate) {
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.lpVerb = L"runas";
+    info.lpFile = program.c_str();
+    info.lpParameters = arguments.c_str();
+    info.nShow = SW_HIDE;
+    if (!ShellExecuteExW(&info) || info.hProcess == nullptr) {
+      error = GetLastError();
+      return std::nullopt;
+    }
+    started = info.hProcess;
+  } else {
+    std::wstring command = L"\"" + program + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup, &process)) {
+      error = GetLastError();
+      return std::nullopt;
+    }
+    CloseHandle(process.hThread);
+    started = process.hProcess;
+  }
+  const UniqueKernelHandle owner(started);
+  DWORD exitCode = 1;
+  // Windows Installer may wait for another installation to finish first.
+  if (WaitForSingleObject(started, 30 * 60 * 1000) != WAIT_OBJECT_0 || !GetExitCodeProcess(started, &exitCode)) {
+    error = ERROR_TIMEOUT;
+    return std::nullopt;
+  }
+  return exitCode;
+}
+
+// Windows Installer's own repair of the product, in the scope it was installed in. With the
+// rights it needs, in this process; for all users without them, msiexec asks for them (the
+// window) or the user is told what to run (--repair).
+Step Reinstall(const InstalledProduct& product, bool mayElevate) {
+  const std::wstring code = ToWide(product.productCode);
+  if (!product.perMachine || Administrator()) {
+    MsiSetInternalUI(INSTALLUILEVEL_NONE, nullptr);
+    // What msiexec /f does, with the product's scope said as well: Wine's Windows Installer
+    // would otherwise repair a per-user product's HKMU entries into HKLM.
+    const std::wstring properties = L"REINSTALL=ALL REINSTALLMODE=" + ToWide(kReinstallMode) +
+                                    (product.perMachine ? L" ALLUSERS=1" : L" ALLUSERS=\"\"");
+    const UINT result = MsiConfigureProductExW(code.c_str(), INSTALLLEVEL_DEFAULT, INSTALLSTATE_DEFAULT, properties.c_str());
+    return result == ERROR_SUCCESS || result == ERROR_SUCCESS_REBOOT_REQUIRED ? Step::kDone : Step::kFailed;
+  }
+  if (!mayElevate) return Step::kNeedsAdministrator;
+  const std::wstring program = SystemProgram(L"msiexec.exe");
+  if (program.empty()) return Step::kFailed;
+  DWORD error = ERROR_SUCCESS;
+  const auto exitCode = RunAndWait(program, ToWide(ReinstallArguments(product)) + L" /qn", true, error);
+  if (!exitCode) return error == ERROR_CANCELLED ? Step::kNeedsAdministrator : Step::kFailed;
+  return *exitCode == ERROR_SUCCESS || *exitCode == ERROR_SUCCESS_REBOOT_REQUIRED ? Step::kDone : Step::kFailed;
+}
+
 // The DLL registers itself (and undoes its own partial registration on failure). A 64-bit
 // DLL cannot load into this 32-bit program: the 64-bit regsvr32 does it.
 Step Register(const Repair& repair) {
@@ -58,23 +205,9 @@ Step Register(const Repair& repair) {
   const UINT length = GetWindowsDirectoryW(windows.data(), MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return Step::kFailed;
   windows.resize(length);
-  const std::wstring program = windows + L"\\Sysnative\\regsvr32.exe";
-  std::wstring command = L"\"" + program + L"\" /s \"" + path + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                      &startup, &process)) {
-    return Step::kFailed;
-  }
-  const UniqueKernelHandle processHandle(process.hProcess);
-  const UniqueKernelHandle thread(process.hThread);
-  DWORD exitCode = 1;
-  if (WaitForSingleObject(process.hProcess, 120000) != WAIT_OBJECT_0 ||
-      !GetExitCodeProcess(process.hProcess, &exitCode)) {
-    return Step::kFailed;
-  }
-  return exitCode == 0 ? Step::kDone : Step::kFailed;
+  DWORD error = ERROR_SUCCESS;
+  const auto exitCode = RunAndWait(windows + L"\\Sysnative\\regsvr32.exe", L"/s \"" + path + L"\"", false, error);
+  return exitCode == 0u ? Step::kDone : Step::kFailed;
 }
 
 RepairOutcome Outcome(Step step) {
@@ -83,26 +216,56 @@ RepairOutcome Outcome(Step step) {
                                              : RepairOutcome::kFailed;
 }
 
+// The order of the repairs: values, then keys, then registrations, which undo themselves when
+// they fail (the changes before them are then undone here).
+int Phase(RepairAction action) {
+  switch (action) {
+    case RepairAction::kSetDword:
+    case RepairAction::kDeleteValue:
+      return 0;
+    case RepairAction::kDeleteKey:
+      return 1;
+    case RepairAction::kRegisterDll:
+    case RepairAction::kReinstallProduct:
+      break;
+  }
+  return 2;
+}
+
 }  // namespace
 
-std::vector<RepairResult> ApplyRepairs(const std::vector<Repair>& repairs) {
+std::vector<RepairResult> ApplyRepairs(const std::vector<Repair>& repairs, bool mayElevate) {
   std::vector<RepairResult> results;
   results.reserve(repairs.size());
   RegistryUndoLog log32(KEY_WOW64_32KEY);
   RegistryUndoLog log64(KEY_WOW64_64KEY);
+  std::vector<DeletedKey> deleted;
   bool failed = false;
-  // The values first, registrations last: a registration that fails undoes itself, and the
-  // values are then undone here.
-  for (const bool registrations : {false, true}) {
+  for (const int phase : {0, 1, 2}) {
     for (const Repair& repair : repairs) {
-      if ((repair.action == RepairAction::kRegisterDll) != registrations || failed) continue;
-      const Step step = registrations ? Register(repair)
-                                      : ChangeValue(repair, repair.place.view == Bits::k64 ? log64 : log32);
+      if (Phase(repair.action) != phase || failed) continue;
+      Step step = Step::kFailed;
+      switch (repair.action) {
+        case RepairAction::kSetDword:
+        case RepairAction::kDeleteValue:
+          step = ChangeValue(repair, repair.place.view == Bits::k64 ? log64 : log32);
+          break;
+        case RepairAction::kDeleteKey:
+          step = DeleteKey(repair.place, deleted);
+          break;
+        case RepairAction::kRegisterDll:
+          step = Register(repair);
+          break;
+        case RepairAction::kReinstallProduct:
+          step = Reinstall(repair.product, mayElevate);
+          break;
+      }
       results.push_back({repair, Outcome(step)});
       failed = step == Step::kFailed;
     }
   }
   if (failed) {
+    for (auto key = deleted.rbegin(); key != deleted.rend(); ++key) Restore(*key);
     log64.Undo();
     log32.Undo();
     for (RepairResult& result : results) {

@@ -10,8 +10,9 @@ namespace zorvane::check {
 
 // All or nothing: when one repair fails, every change made before it is undone and every
 // result says so. A machine-wide entry the user may not write is left alone and reported as
-// needing an administrator; the others are still made.
-std::vector<RepairResult> ApplyRepairs(const std::vector<Repair>& repairs);
+// needing an administrator; the others are still made. `mayElevate`: Windows Installer's repair
+// of a product installed for all users asks for administrator rights instead.
+std::vector<RepairResult> ApplyRepairs(const std::vector<Repair>& repairs, bool mayElevate);
 
 // Whether a PowerPoint process runs in this session (it rewrites these entries when it exits).
 bool PowerPointRunning() noexcept;

@@ -2,6 +2,37 @@
 
 namespace zorvane::check {
 
+std::u16string EscapeControls(std::u16string_view text) {
+  const auto control = [](char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
+           (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+  };
+  std::u16string shown;
+  shown.reserve(text.size());
+  for (const char16_t c : text) {
+    if (!control(c)) {
+      shown += c;
+      continue;
+    }
+    shown += u"\\u";
+    for (int shift = 12; shift >= 0; shift -= 4) shown += u"0123456789ABCDEF"[(c >> shift) & 0xF];
+  }
+  return shown;
+}
+
+std::u16string RenderShown(std::span<const TextEntry> table, TextId id, std::span<const std::u16string> args) {
+  std::vector<std::u16string> shown;
+  shown.reserve(args.size());
+  for (const std::u16string& arg : args) shown.push_back(EscapeControls(arg));
+  return RenderText(table, id, shown);
+}
+
+std::u16string ReinstallArguments(const InstalledProduct& product) {
+  return u"/f" + std::u16string(kReinstallMode) + u" " + product.productCode;
+}
+
+std::u16string ReinstallCommand(const InstalledProduct& product) { return u"msiexec " + ReinstallArguments(product); }
+
 std::u16string SeverityText(std::span<const TextEntry> table, Severity severity) {
   return RenderText(table, severity == Severity::kOk        ? TextId::kSeverityOk
                            : severity == Severity::kProblem ? TextId::kSeverityProblem
@@ -9,11 +40,11 @@ std::u16string SeverityText(std::span<const TextEntry> table, Severity severity)
 }
 
 std::u16string FindingText(std::span<const TextEntry> table, const Finding& finding) {
-  std::u16string text = RenderText(table, finding.text, finding.args);
+  std::u16string text = RenderShown(table, finding.text, finding.args);
   if (finding.advice != TextId::kNone) {
     text += u' ';
     text += RenderText(table, TextId::kAdviceLabel);
-    text += RenderText(table, finding.advice, finding.adviceArgs);
+    text += RenderShown(table, finding.advice, finding.adviceArgs);
   }
   return text;
 }
@@ -45,22 +76,33 @@ std::u16string RepairLine(std::span<const TextEntry> table, const RepairResult& 
         if (n < 10) break;
       }
       const std::u16string args[] = {PlaceText(repair.place, windows64), repair.place.value, number};
-      change = RenderText(table, TextId::kChangeSetDword, args);
+      change = RenderShown(table, TextId::kChangeSetDword, args);
       break;
     }
     case RepairAction::kDeleteValue: {
       const std::u16string args[] = {PlaceText(repair.place, windows64), repair.place.value};
-      change = RenderText(table, TextId::kChangeDeleteValue, args);
+      change = RenderShown(table, TextId::kChangeDeleteValue, args);
+      break;
+    }
+    case RepairAction::kDeleteKey: {
+      const std::u16string args[] = {PlaceText(repair.place, windows64)};
+      change = RenderShown(table, TextId::kChangeDeleteKey, args);
       break;
     }
     case RepairAction::kRegisterDll: {
       const std::u16string args[] = {repair.dll};
-      change = RenderText(table, TextId::kChangeRegister, args);
+      change = RenderShown(table, TextId::kChangeRegister, args);
+      break;
+    }
+    case RepairAction::kReinstallProduct: {
+      const std::u16string args[] = {ReinstallCommand(repair.product)};
+      change = RenderShown(table, TextId::kChangeReinstall, args);
       break;
     }
   }
   const TextId outcome = result.outcome == RepairOutcome::kDone                 ? TextId::kRepairDone
                          : result.outcome == RepairOutcome::kNeedsAdministrator ? TextId::kRepairNeedsAdministrator
+                         : result.outcome == RepairOutcome::kNotResolved        ? TextId::kRepairNotResolved
                                                                                 : TextId::kRepairFailed;
   std::u16string line = u"repair.";
   line.append(repair.findingKey.begin(), repair.findingKey.end());

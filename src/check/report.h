@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "check/check_text.h"
@@ -11,12 +12,31 @@
 
 namespace zorvane::check {
 
-enum class RepairOutcome { kDone, kNeedsAdministrator, kFailed };
+// kNotResolved: the change was made, but the finding it was to resolve is still there.
+enum class RepairOutcome { kDone, kNeedsAdministrator, kFailed, kNotResolved };
 
 struct RepairResult {
   Repair repair;
   RepairOutcome outcome = RepairOutcome::kDone;
 };
+
+// `text` with each character that would break a line or reorder it (C0 and C1 controls, DEL,
+// Unicode's line and paragraph separators and bidirectional controls) shown as \uXXXX: texts
+// from the registry cannot start a line of their own or disguise one.
+std::u16string EscapeControls(std::u16string_view text);
+
+// RenderText with every argument escaped: how the report and the window show any text that
+// carries what the machine holds.
+std::u16string RenderShown(std::span<const TextEntry> table, TextId id, std::span<const std::u16string> args);
+
+// Windows Installer's repair of a product: missing files and those of the same or an older
+// version, the machine's and the user's registry entries, the shortcuts.
+inline constexpr char16_t kReinstallMode[] = u"emus";
+
+// msiexec's arguments for that repair of `product`.
+std::u16string ReinstallArguments(const InstalledProduct& product);
+// ... and the whole command, as a user runs it.
+std::u16string ReinstallCommand(const InstalledProduct& product);
 
 std::u16string SeverityText(std::span<const TextEntry> table, Severity severity);
 

@@ -1,11 +1,17 @@
 #include "check/state_reader.h"
 
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <msi.h>
+
 #include <algorithm>
 #include <array>
 #include <cwctype>
 #include <span>
 
+#include "Zorvane.h"
 #include "check/disabled_items.h"
+#include "check/installer_packages.h"
 #include "check/office_keys.h"
 #include "check/pe_image.h"
 #include "check/registry_views.h"
@@ -68,8 +74,12 @@ class Reader {
     state_.alwaysEnable = kAlwaysEnable;
     BOOL wow64 = FALSE;
     state_.windows64 = IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+    wchar_t classId[39] = {};
+    StringFromGUID2(CLSID_Connect, classId, 39);
+    classId_ = classId;
     PowerPoints();
     for (const Bits bits : kBits) Classes(bits);
+    Products();
     InstalledDlls();
     Entries();
     Resiliency();
@@ -128,27 +138,66 @@ class Reader {
     }
   }
 
-  // The ProgID's class and its server, each from the user's classes where they have it, as
-  // COM merges the two.
-  void Classes(Bits bits) {
-    const Bits view = HasView(bits) ? bits : Bits::k32;
+  // The ProgID's class and its server as COM finds them in `roots`: each key from the first
+  // root that has it, as COM merges the user's classes over the machine's.
+  ClassChain Chain(Bits view, std::initializer_list<Root> roots) {
+    ClassChain chain;
     const std::wstring progIdKey = std::wstring(kClassesKey) + addin::kProgId + L"\\CLSID";
-    auto clsid = Text(Root::kCurrentUser, view, progIdKey, L"");
-    if (!clsid) clsid = Text(Root::kLocalMachine, view, progIdKey, L"");
-    if (!clsid || clsid->empty()) return;
+    std::optional<std::wstring> clsid;
+    for (const Root root : roots) {
+      if ((clsid = Text(root, view, progIdKey, L""))) break;
+    }
+    if (!clsid || clsid->empty()) return chain;
     const std::wstring server = std::wstring(kClassesKey) + L"CLSID\\" + *clsid + L"\\InprocServer32";
-    ClassChain& chain = state_.classes[Index(bits)];
-    for (const Root root : {Root::kCurrentUser, Root::kLocalMachine}) {
+    for (const Root root : roots) {
       UniqueHkey key;
       if (OpenKey(root, view, server, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) continue;
       const auto path = ReadText(key.get(), L"");
-      if (!path || path->empty()) return;
+      if (!path || path->empty()) return chain;
       chain.complete = true;
       chain.perUser = root == Root::kCurrentUser;
       chain.dll = DescribeDll(*path);
-      chain.apartmentThreaded = ReadText(key.get(), L"ThreadingModel") == std::wstring(addin::kThreadingModel);
+      // COM takes the threading model's name without regard to case.
+      const auto model = ReadText(key.get(), L"ThreadingModel");
+      chain.apartmentThreaded = model && SamePath(*model, addin::kThreadingModel);
       ourPaths_.push_back(*path);
-      return;
+      return chain;
+    }
+    return chain;
+  }
+
+  void Classes(Bits bits) {
+    const Bits view = HasView(bits) ? bits : Bits::k32;
+    state_.classes[Index(bits)] = Chain(view, {Root::kCurrentUser, Root::kLocalMachine});
+    state_.machineClasses[Index(bits)] = Chain(view, {Root::kLocalMachine});
+    // The user's keys of our own class (one per view) and ProgID (one key for both views).
+    const std::pair<std::wstring, Bits> ours[] = {{std::wstring(kClassesKey) + L"CLSID\\" + classId_, view},
+                                                  {std::wstring(kClassesKey) + addin::kProgId, Bits::k32}};
+    for (const auto& [path, keyView] : ours) {
+      UniqueHkey key;
+      if (OpenKey(Root::kCurrentUser, keyView, path, KEY_QUERY_VALUE, key) == ERROR_SUCCESS) {
+        state_.userClassKeys[Index(bits)].push_back({Root::kCurrentUser, keyView, ToU16(path), u""});
+      }
+    }
+  }
+
+  // The Zorvane packages that Windows Installer installed, for all users or for this user.
+  void Products() {
+    for (const InstallerPackage& package : kInstallerPackages) {
+      wchar_t code[39] = {};
+      for (DWORD index = 0; MsiEnumRelatedProductsW(package.upgradeCode, 0, index, code) == ERROR_SUCCESS; ++index) {
+        InstalledProduct product;
+        product.productCode = ToU16(code);
+        // Installed for all users: the machine's context knows the product (Wine does not fill in
+        // AssignmentType, which says the same on Windows).
+        wchar_t state[8] = {};
+        DWORD size = 8;
+        product.perMachine = MsiGetProductInfoExW(code, nullptr, MSIINSTALLCONTEXT_MACHINE, INSTALLPROPERTY_PRODUCTSTATE,
+                                                  state, &size) == ERROR_SUCCESS;
+        product.serves = {Bits::k32};
+        if (package.servesBothBitnesses) product.serves = {Bits::k64, Bits::k32};
+        state_.products.push_back(std::move(product));
+      }
     }
   }
 
@@ -191,6 +240,7 @@ class Reader {
     UniqueHkey key;
     if (OpenKey(root, view, path, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) return entry;
     entry.present = true;
+    if (const auto value = ReadValue(key.get(), addin::kLoadBehaviorName)) entry.loadBehaviorType = value->type;
     if (const auto number = ReadDword(key.get(), addin::kLoadBehaviorName)) entry.loadBehavior = *number;
     const auto names = ValueNames(key.get());
     entry.onlyLoadBehavior = names.size() == 1 && SamePath(names.front(), addin::kLoadBehaviorName);
@@ -330,6 +380,7 @@ class Reader {
   }
 
   ObservedState state_;
+  std::wstring classId_;  // "{...}", our class
   std::vector<std::wstring> ourPaths_;
 };
 

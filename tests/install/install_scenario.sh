@@ -60,7 +60,9 @@ msiexec() {  # msiexec ACTION MSI LOG PROPERTIES...: its exit status
 # what Windows Installer keeps for itself, what Wine changes by itself as programs start (the
 # random seed, device links, the service counter, the network cards it lists when first
 # asked, the display driver's keys it writes as its desktop starts) and the user's settings,
-# which the add-in writes and which stay.
+# which the add-in writes and which stay; so does PowerPoint's "always enable" record, which the
+# check program's repair writes as PowerPoint does when the user chooses it, and Office's own
+# keys above it and above the host's list of add-ins (which stays when our entry in it goes).
 snapshot() {
   local out=$1 hive
   for hive in HKLM HKCU; do
@@ -73,7 +75,8 @@ snapshot() {
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\(DeviceClasses\\.*\\Control\] "Linked"|ServiceCurrent\])' |
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Windows NT\\CurrentVersion\\NetworkCards[]\\]' |
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Video[]\\]' |
-    grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Shared Tools(\\Quelby)?[]\\]' >"$out.reg"
+    grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Shared Tools(\\Quelby)?[]\\]' |
+    grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Office(\\16\.0(\\PowerPoint(\\Resiliency(\\DoNotDisableAddinList)?)?)?|\\PowerPoint(\\Addins)?)?\]' >"$out.reg"
   (cd "$drive_c" && find . -mindepth 1 \( -path ./windows/Installer -o -path ./windows/temp -o -path './users/*/Temp' -o -path './users/*/AppData/Roaming/Microsoft/Installer' \
      -o -name '*.log' \) -prune -o -printf '%y %p\n' | sort) >"$out.files"
 }
@@ -224,6 +227,26 @@ if [ -n "$other_arch" ]; then
   hosts_run again HKLM
 fi
 
+step "per machine: the check program repairs a damaged registration through Windows Installer"
+# The class's server path emptied and the DLL gone: the repair is Windows Installer's own, in
+# the scope the package was installed in; no per-user add-in entry that an uninstall would leave.
+run reg add "HKLM\\$clsid_key" /ve /d '' /f $view >/dev/null
+rm -f "$installed_dll"
+# A user entry as registering the DLL writes it (as this program's repair once did): it would
+# hide the installed entry and outlive the uninstall, so the repair deletes it.
+run reg add "HKCU\\$addin_key" /v FriendlyName /d Zorvane /f >/dev/null
+run reg add "HKCU\\$addin_key" /v LoadBehavior /t REG_DWORD /d 3 /f >/dev/null
+status=0
+run "$drive_c/$program_files/$folder/ZorvaneCheck.exe" --repair >"$state/check-repair.txt" 2>&1 || status=$?
+{ [ $status -le 1 ] && grep -q -E '^repair\.addin\.registration .*msiexec /femus \{' "$state/check-repair.txt" &&
+  grep -q -E '^addin\.registration \[(正常|OK)\]' "$state/check-repair.txt" &&
+  ! grep -q -E '^addin\.registration \[(问题|Problem)\]' "$state/check-repair.txt"; } ||
+  { cat "$state/check-repair.txt" >&2; fail "the check program's repair ended with $status and did not repair"; }
+cmp -s "$installed_dll" "$(dirname "$new_msi")/$arch/Zorvane.dll" || fail "the repair did not restore $installed_win"
+[ "$(reg_value "HKLM\\$clsid_key" '' $view)" = "$installed_win" ] || fail "the repair did not restore the class"
+if run reg query "HKCU\\$addin_key" >/dev/null 2>&1; then fail "a per-user add-in entry is left after the repair"; fi
+hosts_run repaired HKLM
+
 step "per machine: uninstall"
 msiexec /x "$new_msi" uninstall.log ALLUSERS=1 || fail "uninstall failed with $?"
 snapshot "$state/after"
@@ -236,6 +259,15 @@ msiexec /i "$new_msi" install-user.log 'ALLUSERS=""' || fail "per-user install f
 if run reg query "HKLM\\$addin_key" $view >/dev/null 2>&1; then fail "a per-user install wrote the add-in entry under HKLM"; fi
 hosts_run per-user HKCU
 check_program_runs per-user
+# This user's add-in entry deleted: Windows Installer's repair, for this user, writes it again.
+run reg delete "HKCU\\$addin_key" /f >/dev/null
+status=0
+run "$drive_c/$program_files/$folder/ZorvaneCheck.exe" --repair >"$state/check-repair-user.txt" 2>&1 || status=$?
+{ [ $status -le 1 ] && grep -q -E '^repair\.addin\.registration .*msiexec /femus \{' "$state/check-repair-user.txt" &&
+  ! grep -q -E '^addin\.registration \[(问题|Problem)\]' "$state/check-repair-user.txt"; } ||
+  { cat "$state/check-repair-user.txt" >&2; fail "the check program's per-user repair ended with $status and did not repair"; }
+[ "$(reg_value "HKCU\\$addin_key" LoadBehavior)" = 0x3 ] || fail "the per-user repair did not restore the add-in entry"
+hosts_run per-user-repaired HKCU
 msiexec /x "$new_msi" uninstall-user.log 'ALLUSERS=""' || fail "per-user uninstall failed with $?"
 snapshot "$state/after-user"
 diff -u "$state/before.reg" "$state/after-user.reg" >&2 || fail "the registry differs from before the per-user install"

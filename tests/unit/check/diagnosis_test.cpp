@@ -30,7 +30,7 @@ ObservedState Healthy() {
   state.windows64 = true;
   state.powerPoints = {{u"16.0", u"C:\\Office16", Bits::k64, kMachineAmd64, Bits::k64}};
   state.classes[Index(Bits::k64)] = {true, false, Dll(u"C:\\Z\\x64\\Zorvane.dll", kMachineAmd64), true};
-  state.userEntry = {kUserLoadBehavior, true, 3u, false};
+  state.userEntry = {kUserLoadBehavior, true, 3u, 4u, false};
   state.machineEntries[Index(Bits::k64)].loadBehaviorPlace = kMachineLoadBehavior;
   state.resiliency = {{u"16.0", {}, 0, {}, std::nullopt}};
   state.policies = {{u"16.0", false, false, false, std::nullopt}};
@@ -42,7 +42,7 @@ using Expected = std::pair<std::string, Severity>;
 struct ExpectedRepair {
   std::string findingKey;
   RepairAction action;
-  std::u16string target;  // the value name, or the DLL
+  std::u16string target;  // the value name, the key deleted, the DLL or the product
   std::uint32_t number = 0;
 };
 
@@ -141,6 +141,43 @@ std::vector<Case> Cases() {
        {}, {}},
       {"blocked by the list", [](ObservedState& s) { s.policies[0].addinListValue = u"0"; },
        {{"policy.restrict_to_list", Severity::kProblem}}, {}},
+      // COM reads the user's classes first: their keys of our class and ProgID go, the
+      // machine's registration is then found.
+      {"the user's empty class key hides the machine's registration",
+       [](ObservedState& s) {
+         s.machineClasses[1] = s.classes[1];
+         s.classes[1] = {};
+         s.userClassKeys[1] = {{Root::kCurrentUser, Bits::k64, u"Classes\\CLSID\\{ours}", u""},
+                               {Root::kCurrentUser, Bits::k32, u"Classes\\Zorvane.Connect", u""}};
+       },
+       {{"addin.registration", Severity::kProblem}},
+       {{"addin.registration", RepairAction::kDeleteKey, u"Classes\\CLSID\\{ours}"},
+        {"addin.registration", RepairAction::kDeleteKey, u"Classes\\Zorvane.Connect"}}},
+      // What Windows Installer installed, Windows Installer repairs: no registration by the DLL
+      // (which would add a per-user add-in entry that an uninstall leaves behind).
+      {"installed by Windows Installer, the file gone",
+       [](ObservedState& s) {
+         s.classes[1].dll.exists = false;
+         s.installedDlls = {Dll(u"C:\\Z\\Zorvane.dll", kMachineAmd64)};
+         s.products = {{u"{P}", true, {Bits::k64, Bits::k32}}};
+       },
+       {{"addin.registration", Severity::kProblem}},
+       {{"addin.registration", RepairAction::kReinstallProduct, u"{P}"}}},
+      // What registering the DLL wrote for the user beside a per-machine install goes.
+      {"a whole user entry beside a per-machine install",
+       [](ObservedState& s) {
+         s.machineEntries[1] = {kMachineLoadBehavior, true, 3u, 4u, false};
+         s.userEntry.loadBehavior = 2;
+         s.products = {{u"{P}", true, {Bits::k64}}};
+       },
+       {{"addin.user_entry", Severity::kHint}},
+       {{"addin.user_entry", RepairAction::kDeleteKey, u"Addins\\Z"}}},
+      {"a registered path longer than COM loads (324 characters)",
+       [](ObservedState& s) { s.classes[1].dll.path = u"C:\\" + std::u16string(306, u'z') + u"\\Zorvane.dll"; },
+       {{"addin.registration", Severity::kProblem}}, {}},
+      {"LoadBehavior stored as REG_SZ", [](ObservedState& s) { s.userEntry = {kUserLoadBehavior, true, {}, 1u, false}; },
+       {{"addin.load_behavior", Severity::kProblem}},
+       {{"addin.load_behavior", RepairAction::kSetDword, u"LoadBehavior", 3}}},
       {"our own locks, everything hidden, per-user install, Click-to-Run copy differs",
        [](ObservedState& s) {
          s.lockedSwitches = 2;
@@ -182,11 +219,59 @@ TEST(Diagnosis, DecidesFindingsAndRepairsFromState) {
       const Repair& repair = diagnosis.repairs[i];
       EXPECT_EQ(repair.findingKey, c.repairs[i].findingKey);
       EXPECT_EQ(repair.action, c.repairs[i].action);
-      EXPECT_EQ(repair.action == RepairAction::kRegisterDll ? repair.dll : repair.place.value, c.repairs[i].target);
+      EXPECT_EQ(repair.action == RepairAction::kRegisterDll        ? repair.dll
+                : repair.action == RepairAction::kDeleteKey        ? repair.place.key
+                : repair.action == RepairAction::kReinstallProduct ? repair.product.productCode
+                                                                   : repair.place.value,
+                c.repairs[i].target);
       if (repair.action == RepairAction::kSetDword) {
         EXPECT_EQ(repair.number, c.repairs[i].number);
       }
     }
+  }
+}
+
+// What the user reads: a value of the wrong type is not "missing"; a path COM cannot load says so.
+TEST(Diagnosis, NamesWhatIsWrong) {
+  const std::u16string longPath = u"C:\\" + std::u16string(306, u'z') + u"\\Zorvane.dll";
+  const struct {
+    const char* name;
+    std::function<void(ObservedState&)> change;
+    std::string key;
+    TextId text, advice;
+    std::u16string firstArg;
+  } cases[] = {
+      {"REG_SZ", [](ObservedState& s) { s.userEntry.loadBehavior.reset(), s.userEntry.loadBehaviorType = 1; },
+       "addin.load_behavior", TextId::kLoadBehaviorWrongType, TextId::kAdviceLoadBehavior, u"REG_SZ"},
+      {"REG_BINARY", [](ObservedState& s) { s.userEntry.loadBehavior.reset(), s.userEntry.loadBehaviorType = 3; },
+       "addin.load_behavior", TextId::kLoadBehaviorWrongType, TextId::kAdviceLoadBehavior, u"REG_BINARY"},
+      {"REG_QWORD", [](ObservedState& s) { s.userEntry.loadBehavior.reset(), s.userEntry.loadBehaviorType = 11; },
+       "addin.load_behavior", TextId::kLoadBehaviorWrongType, TextId::kAdviceLoadBehavior, u"REG_QWORD"},
+      {"missing", [](ObservedState& s) { s.userEntry.loadBehavior.reset(), s.userEntry.loadBehaviorType.reset(); },
+       "addin.load_behavior", TextId::kLoadBehaviorMissing, TextId::kAdviceLoadBehavior, u""},
+      {"path of 324 characters", [&](ObservedState& s) { s.classes[1].dll.path = longPath; },
+       "addin.registration", TextId::kPathTooLong, TextId::kAdviceShorterPath, u"64"},
+      {"path of 259 characters, the longest COM loads",
+       [](ObservedState& s) { s.classes[1].dll.path = u"C:\\" + std::u16string(243, u'z') + u"\\Zorvane.dll"; },
+       "addin.registration", TextId::kRegistrationOk, TextId::kNone, u"64"},
+      {"path too long, a DLL to register beside the check",
+       [&](ObservedState& s) {
+         s.classes[1].dll.path = longPath;
+         s.installedDlls = {Dll(u"C:\\Z\\Zorvane.dll", kMachineAmd64)};
+       },
+       "addin.registration", TextId::kPathTooLong, TextId::kAdviceRegister, u"64"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ObservedState state = Healthy();
+    c.change(state);
+    const Diagnosis diagnosis = Diagnose(state);
+    const auto found = std::find_if(diagnosis.findings.begin(), diagnosis.findings.end(),
+                                    [&](const Finding& f) { return f.key == c.key; });
+    ASSERT_NE(found, diagnosis.findings.end());
+    EXPECT_EQ(found->text, c.text);
+    EXPECT_EQ(found->advice, c.advice);
+    EXPECT_EQ(found->args.empty() ? u"" : found->args[0], c.firstArg);
   }
 }
 
@@ -222,6 +307,25 @@ TEST(Report, LinesStartWithTheKeyAndFillEveryPlaceholder) {
   EXPECT_EQ(RepairLine(SimplifiedChineseText(), {diagnosis.repairs[0], RepairOutcome::kNeedsAdministrator}, true)
                 .rfind(u"repair.addin.load_behavior 需要管理员权限", 0),
             0u);
+}
+
+// Whatever the registry holds, a finding stays one line that starts with its key, in the
+// report and in the window; a control character shows as \uXXXX.
+TEST(Report, ControlCharactersFromTheRegistryAreShownEscaped) {
+  ObservedState state = Healthy();
+  state.powerPoints[0].folder = u"C:\\X\r\naddin.registration [OK] injected\u2028\u202E\\";
+  const Diagnosis diagnosis = Diagnose(state);
+  const auto lines = ReportLines(EnglishText(), diagnosis);
+  ASSERT_EQ(lines.size(), diagnosis.findings.size());
+  for (const std::u16string& line : lines) {
+    EXPECT_EQ(line.find_first_of(u"\r\n\u2028\u202E"), std::u16string::npos);
+  }
+  EXPECT_NE(lines[0].find(u"C:\\X\\u000D\\u000Aaddin.registration [OK] injected\\u2028\\u202E\\"), std::u16string::npos);
+  const Repair deleteValue{"resiliency.crashing", RepairAction::kDeleteValue,
+                           {Root::kCurrentUser, Bits::k32, u"Crashing", u"a\nb"}, 0, {}, Bits::k32, {}};
+  EXPECT_NE(RepairLine(EnglishText(), {deleteValue, RepairOutcome::kDone}, false).find(u"a\\u000Ab"),
+            std::u16string::npos);
+  EXPECT_EQ(EscapeControls(u"C:\\Program Files\\Zorvane\\Zorvane.dll"), u"C:\\Program Files\\Zorvane\\Zorvane.dll");
 }
 
 // A translation takes the same arguments as the original: none dropped, none made up.

@@ -36,6 +36,9 @@ const std::wstring kOffice = L"Software\\Microsoft\\Office\\16.0";
 const std::wstring kEntry = L"Software\\Microsoft\\Office\\PowerPoint\\Addins\\Zorvane.Connect";
 const std::wstring kDisabled = kOffice + L"\\PowerPoint\\Resiliency\\DisabledItems";
 const std::wstring kPolicy = L"Software\\Policies\\Microsoft\\Office\\16.0\\PowerPoint";
+const std::wstring kClass = L"Software\\Classes\\CLSID\\{BAC75E0D-0684-4250-B64C-5E74A365F970}";
+const std::wstring kUserProgId = L"Software\\Classes\\Zorvane.Connect";
+const std::wstring kInstallRoot = kOffice + L"\\PowerPoint\\InstallRoot";
 // The trees a check or repair could touch, compared before and after.
 const std::pair<HKEY, const wchar_t*> kWatched[] = {{HKEY_CURRENT_USER, L"Software\\Microsoft\\Office"},
                                                     {HKEY_CURRENT_USER, L"Software\\Policies"},
@@ -48,6 +51,12 @@ void WriteProgram(const std::wstring& path, WORD machine) {
   const UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   DWORD written = 0;
   ASSERT_TRUE(WriteFile(file.get(), image.data(), DWORD(image.size()), &written, nullptr));
+}
+
+// A REG_SZ value with its NUL.
+void SetText(HKEY root, const std::wstring& path, const wchar_t* name, const std::wstring& text) {
+  const auto* bytes = reinterpret_cast<const BYTE*>(text.c_str());
+  SetRawValue(root, path, name, REG_SZ, {bytes, bytes + (text.size() + 1) * sizeof(wchar_t)});
 }
 
 bool CallDll(const char* entryName) {
@@ -111,10 +120,7 @@ class CheckScenario : public ::testing::Test {
     Clean();
     ASSERT_TRUE(CallDll("DllRegisterServer"));
     WriteProgram(kFolder + L"\\Office16\\POWERPNT.EXE", IMAGE_FILE_MACHINE_I386);
-    const std::wstring folder = kFolder + L"\\Office16\\";
-    const auto* bytes = reinterpret_cast<const BYTE*>(folder.c_str());
-    SetRawValue(HKEY_LOCAL_MACHINE, kOffice + L"\\PowerPoint\\InstallRoot", L"Path", REG_SZ,
-                {bytes, bytes + (folder.size() + 1) * 2});  // with its NUL
+    SetText(HKEY_LOCAL_MACHINE, kInstallRoot, L"Path", kFolder + L"\\Office16\\");
     // The texts below are Simplified Chinese whatever language this Wine runs in.
     dialogs::test::WriteSetting(L"Language", L"zh-CN");
   }
@@ -176,6 +182,30 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
        1, {}, kAlwaysEnableWritten},
       {"disablealladdins", [] { SetPolicy(L"\\Security", L"disablealladdins"); }, 1, {policyAll}, 1, {policyAll},
        kAlwaysEnableWritten},
+      // COM reads the user's keys of our class and ProgID first: an empty server key there, or
+      // a ProgID naming another class, hides the machine's registration. The repair deletes them.
+      {"user-class-empty",
+       [] {
+         UniqueHkey key;
+         RegCreateKeyExW(HKEY_CURRENT_USER, (kClass + L"\\InprocServer32").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                         key.put(), nullptr);
+       },
+       1, {L"addin.registration [问题]"}, 0, {L"repair.addin.registration 已修改", L"addin.registration [正常]"},
+       {kResiliency, kAlwaysEnable, kAlwaysEnable + L"Zorvane.Connect", L"[" + kClass + L"]|",
+        L"[" + kClass + L"\\InprocServer32]|"}},
+      {"user-progid-other-class",
+       [] { SetText(HKEY_CURRENT_USER, kUserProgId + L"\\CLSID", L"", L"{00000000-0000-0000-0000-0000000000A1}"); },
+       1, {L"addin.registration [问题]"}, 0, {L"repair.addin.registration 已修改", L"addin.registration [正常]"},
+       {kResiliency, kAlwaysEnable, kAlwaysEnable + L"Zorvane.Connect", L"[" + kUserProgId + L"]|",
+        L"[" + kUserProgId + L"\\CLSID]|"}},
+      // COM reads the threading model without regard to case.
+      {"threading-model-lower-case",
+       [] { SetText(HKEY_LOCAL_MACHINE, kClass + L"\\InprocServer32", L"ThreadingModel", L"apartment"); },
+       0, {L"addin.registration [正常]"}, 0, {L"repair.resiliency.always_enable 已修改"}, kAlwaysEnableWritten},
+      // A line break in a registry text cannot make a line of its own.
+      {"line-break-in-install-root",
+       [] { SetText(HKEY_LOCAL_MACHINE, kInstallRoot, L"Path", L"C:\\X\r\naddin.registration [OK] injected\\"); },
+       0, {L"C:\\X\\u000D\\u000Aaddin.registration [OK] injected\\"}, 0, {}, kAlwaysEnableWritten},
       {"restrict-to-list", [] { SetPolicy(L"\\Resiliency", L"RestrictToList"); }, 1, {policyList}, 1, {policyList},
        kAlwaysEnableWritten},
   };
@@ -195,6 +225,15 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
     EXPECT_EQ(repairCode, row.repairCode);
     for (const std::wstring& line : row.repaired) EXPECT_TRUE(Has(repair, line)) << ToUtf8(line);
     EXPECT_EQ(Changed(before, Snapshot()), row.changed);
+    EXPECT_FALSE(Has(repair, L"问题仍在"));  // no repair that claims a change and leaves its problem
+    // One finding a line, its key first, then its severity; a repair's line starts "repair.".
+    std::wistringstream lines(report + repair);
+    for (std::wstring line; std::getline(lines, line);) {
+      const std::wstring rest = line.substr(line.find(L' ') + 1);
+      EXPECT_TRUE(line.rfind(L"repair.", 0) == 0 || rest.rfind(L"[正常] ", 0) == 0 || rest.rfind(L"[问题] ", 0) == 0 ||
+                  rest.rfind(L"[提示] ", 0) == 0)
+          << ToUtf8(line);
+    }
   }
 }
 
