@@ -2,10 +2,10 @@
 // calloc and realloc refusing the n-th request of a session, alone or with every one after it
 // (memory gone for good), n stepped through every request a session makes. Every call must
 // end in a status (E_OUTOFMEMORY or the callback's fallback), never in an abort of the host;
-// no user setting may change; a load in which something was thrown must leave nothing behind;
+// no user setting may change; a load in which a request was refused must leave nothing behind;
 // and once memory is back every call succeeds again. The 32-bit build is also run with another
-// module's copy of the compiler's unwinder (libgcc_s_dw2-1.dll) loaded first, which must not
-// take over the add-in's unwinding.
+// module's copy of the compiler's unwinder (libgcc_s_dw2-1.dll) loaded first, with which the
+// start-up code of a module built by the same compiler registers its unwind tables.
 //
 // A refusal that aborts ends the process, so the sessions run in a child: this program with
 // --host. The parent counts the children that died and starts a new one after the step
@@ -288,9 +288,9 @@ TEST_F(AddinOutOfMemory, AnotherModulesUnwinderLoadedFirstChangesNothing) {
 }
 #endif
 
-// Each load throws once (the same counters as the unload test, shown there to see a leak
-// made on purpose).
-TEST_F(AddinOutOfMemory, LoadsThatThrowLeaveNoTlsIndexOrHandle) {
+// In each load a command's first request is refused (the same counters as the unload test,
+// shown there to see a leak made on purpose).
+void ExpectRefusingLoadsLeaveNoTlsIndexOrHandle() {
   PinWhatTheAddinLoads();
   const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &CloseEveryDialog, nullptr, GetCurrentThreadId());
   StandInControl button(L"Dingzhi", L"");
@@ -301,7 +301,7 @@ TEST_F(AddinOutOfMemory, LoadsThatThrowLeaveNoTlsIndexOrHandle) {
     Starvation starvation(addin);
     ASSERT_TRUE(starvation.patched());
     Starvation::Refuse(1);
-    ASSERT_EQ(ClickByName(object.Get(), L"CustomMenu", &button), E_OUTOFMEMORY) << "thrown and caught inside the add-in";
+    ASSERT_EQ(ClickByName(object.Get(), L"CustomMenu", &button), E_OUTOFMEMORY) << "the refusal comes back as a status";
     Starvation::Refuse(-1);
     ASSERT_EQ(ClickByName(object.Get(), L"CustomMenu", &button), S_OK);
   }, before, after);
@@ -309,6 +309,16 @@ TEST_F(AddinOutOfMemory, LoadsThatThrowLeaveNoTlsIndexOrHandle) {
   EXPECT_EQ(after.freeTlsIndexes, before.freeTlsIndexes) << "TLS indexes taken and never given back";
   EXPECT_EQ(after.handles, before.handles) << "handles left open";
 }
+
+TEST_F(AddinOutOfMemory, LoadsWithARefusalLeaveNoTlsIndexOrHandle) { ExpectRefusingLoadsLeaveNoTlsIndexOrHandle(); }
+
+#if defined(__i386__)
+// Last: the other module's unwinder stays loaded in this process from here on.
+TEST_F(AddinOutOfMemory, LoadsWithARefusalLeaveNothingWithAnotherModulesUnwinder) {
+  ASSERT_NE(LoadLibraryW(BuildPath(kForeignRuntime).c_str()), nullptr);
+  ExpectRefusingLoadsLeaveNoTlsIndexOrHandle();
+}
+#endif
 
 }  // namespace
 
