@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -34,14 +35,13 @@ class HeapString {
     return true;
   }
 
+  // `text` must not view this string's own characters, which growing may move.
   [[nodiscard]] bool Append(View text) noexcept {
     if (text.empty()) return true;
     const std::size_t before = size();
-    if (!chars_.Reserve(before + text.size() + 1)) return false;
-    chars_.Truncate(before);
-    // Cannot fail: the room is reserved.
-    (void)chars_.Append(std::span<const Char>(text.data(), text.size()));
-    (void)chars_.EmplaceBack(Char{});
+    if (text.size() >= SIZE_MAX - before || !chars_.Resize(before + text.size() + 1)) return false;
+    std::char_traits<Char>::copy(chars_.data() + before, text.data(), text.size());
+    chars_[before + text.size()] = Char{};
     return true;
   }
 
