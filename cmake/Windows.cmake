@@ -28,6 +28,13 @@ set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
 add_compile_options(-ffunction-sections -fdata-sections)
 add_link_options(-Wl,--gc-sections)
 
+# Everything linked into Zorvane.dll is built without exceptions: failures are HRESULTs and
+# allocations go through the nothrow owners of src/common, so none of the runtime's exception
+# machinery (its unwinder registration, per-thread emulated storage, emergency pool) is linked
+# into a module that hosts load and unload. Nor the guards of function-local statics: the
+# add-in has none with a dynamic initialiser. The check program and the tests keep exceptions.
+set(ZORVANE_NOTHROW -fno-exceptions $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>)
+
 enable_testing()
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL SYSTEM)

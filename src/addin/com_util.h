@@ -1,10 +1,8 @@
-// Small helpers for the COM boundary: early-return macros and the exception guard that keeps
-// every C++ exception on our side of an entry point.
+// Small helpers for the COM boundary: early-return macros in the manner of WIL's. The module
+// is built without exceptions; every failure is an HRESULT passed up.
 #pragma once
 
 #include <windows.h>
-
-#include <new>
 
 #define ZV_RETURN_IF_FAILED(expr)        \
   do {                                   \
@@ -17,18 +15,8 @@
     if ((ptr) == nullptr) return (hr);   \
   } while (0)
 
-namespace zorvane::addin {
-
-// Runs `body` (which returns an HRESULT) and turns any exception into a status code.
-template <typename Body>
-HRESULT GuardComEntry(Body&& body) noexcept {
-  try {
-    return body();
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
-}
-
-}  // namespace zorvane::addin
+// For a nothrow owner's calls that answer whether they found memory.
+#define ZV_RETURN_IF_NO_MEMORY(expr)     \
+  do {                                   \
+    if (!(expr)) return E_OUTOFMEMORY;   \
+  } while (0)

@@ -67,18 +67,16 @@ UiLanguage ConnectionLanguage(IDispatch* application) noexcept {
 }  // namespace
 
 HRESULT Connect::OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*, SAFEARRAY**) noexcept {
-  return GuardComEntry([&]() -> HRESULT {
-    ZV_RETURN_HR_IF_NULL(E_POINTER, application);
-    // Only PowerPoint is served: an application without its interface is refused before any
-    // other state is touched.
-    Microsoft::WRL::ComPtr<_Application> powerPoint;
-    ZV_RETURN_IF_FAILED(application->QueryInterface(IID__Application, &powerPoint));
-    hostApplication_ = std::move(powerPoint);
-    hostWindow_ = GetForegroundWindow();
-    language_ = ConnectionLanguage(application);
-    settings::LoadDisplaySettings();
-    return S_OK;
-  });
+  ZV_RETURN_HR_IF_NULL(E_POINTER, application);
+  // Only PowerPoint is served: an application without its interface is refused before any
+  // other state is touched.
+  Microsoft::WRL::ComPtr<_Application> powerPoint;
+  ZV_RETURN_IF_FAILED(application->QueryInterface(IID__Application, &powerPoint));
+  hostApplication_ = std::move(powerPoint);
+  hostWindow_ = GetForegroundWindow();
+  language_ = ConnectionLanguage(application);
+  settings::LoadDisplaySettings();
+  return S_OK;
 }
 
 // The add-in keeps nothing to tear down: its objects go when the host releases them.

@@ -68,7 +68,7 @@ class Connect final : public _Connect,
   HRESULT VisibilityOf(IDispatch* control, VARIANT_BOOL* visible) noexcept;
   HRESULT ContentOf(IDispatch* control, BSTR* content) noexcept;
   HRESULT InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result,
-                       UINT* argumentError);
+                       UINT* argumentError) noexcept;
 
   std::atomic<ULONG> references_{1};
   Microsoft::WRL::ComPtr<_Application> hostApplication_;  // held, never called

@@ -4,7 +4,6 @@
 #include <wrl/client.h>
 
 #include <array>
-#include <string>
 #include <string_view>
 
 #include "addin/bstr.h"
@@ -78,23 +77,19 @@ HRESULT QueryArgument(IUnknown* object, Interface** typed, REFIID iid) noexcept 
 HRESULT Connect::VisibilityOf(IDispatch* control, VARIANT_BOOL* visible) noexcept {
   if (visible == nullptr) return E_POINTER;
   *visible = VARIANT_FALSE;
-  return GuardComEntry([&]() -> HRESULT {
-    UniqueBstr id;
-    ZV_RETURN_IF_FAILED(ReadControlProperty(control, ControlProperty::Id, id));
-    *visible = ribbon::ControlVisibility(TextOf(id.get()), settings::DisplaySettings);
-    return S_OK;
-  });
+  UniqueBstr id;
+  ZV_RETURN_IF_FAILED(ReadControlProperty(control, ControlProperty::Id, id));
+  *visible = ribbon::ControlVisibility(TextOf(id.get()), settings::DisplaySettings);
+  return S_OK;
 }
 
 HRESULT Connect::ContentOf(IDispatch* control, BSTR* content) noexcept {
   if (content == nullptr) return E_POINTER;
   *content = nullptr;
-  return GuardComEntry([&]() -> HRESULT {
-    Microsoft::WRL::ComPtr<IDispatch> keep(control);  // held for the whole call
-    UniqueBstr tag;
-    ZV_RETURN_IF_FAILED(ReadControlProperty(keep.Get(), ControlProperty::Tag, tag));
-    return CopyToBstr(ribbon::MenuContent(TextOf(tag.get()), language_), content);
-  });
+  Microsoft::WRL::ComPtr<IDispatch> keep(control);  // held for the whole call
+  UniqueBstr tag;
+  ZV_RETURN_IF_FAILED(ReadControlProperty(keep.Get(), ControlProperty::Tag, tag));
+  return CopyToBstr(ribbon::MenuContent(TextOf(tag.get()), language_), content);
 }
 
 HRESULT Connect::GetTypeInfoCount(UINT* count) noexcept {
@@ -107,13 +102,11 @@ HRESULT Connect::GetTypeInfo(UINT index, LCID, ITypeInfo** info) noexcept {
   if (info == nullptr) return E_POINTER;
   *info = nullptr;
   if (index != 0) return DISP_E_BADINDEX;
-  return GuardComEntry([&]() -> HRESULT {
-    std::wstring path;
-    ZV_RETURN_IF_FAILED(ModulePath(path));
-    Microsoft::WRL::ComPtr<ITypeLib> library;
-    ZV_RETURN_IF_FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library));
-    return library->GetTypeInfoOfGuid(IID__Connect, info);
-  });
+  HeapWideString path;
+  ZV_RETURN_IF_FAILED(ModulePath(path));
+  Microsoft::WRL::ComPtr<ITypeLib> library;
+  ZV_RETURN_IF_FAILED(LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library));
+  return library->GetTypeInfoOfGuid(IID__Connect, info);
 }
 
 HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept {
@@ -131,7 +124,7 @@ HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DI
 
 // Built into Invoke, its only caller: one call less on every callback.
 [[gnu::always_inline]] inline HRESULT Connect::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result,
-                              UINT* argumentError) {
+                              UINT* argumentError) noexcept {
   const Member* member = FindMember(id);
   if (member == nullptr) return DISP_E_MEMBERNOTFOUND;
   // Members are methods; a caller may also read one with a result as a property, as
@@ -220,7 +213,7 @@ HRESULT Connect::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* par
                         EXCEPINFO*, UINT* argumentError) noexcept {
   if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
   if (params == nullptr) return E_POINTER;
-  return GuardComEntry([&] { return InvokeMember(id, flags, *params, result, argumentError); });
+  return InvokeMember(id, flags, *params, result, argumentError);
 }
 
 }  // namespace zorvane::addin

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <array>
+#include <new>
 
 #include "Zorvane.h"
 #include "addin/class_factory.h"
@@ -10,7 +11,6 @@
 #include "addin/host_ribbon.h"
 #include "addin/module.h"
 #include "addin/registration.h"
-#include "addin/runtime_support.h"
 
 namespace {
 
@@ -30,12 +30,9 @@ const std::array<ClassEntry, 1> kClasses{{
 
 extern "C" {
 
-// Threads' ends are reported (no DisableThreadLibraryCalls): each gives back the record of its
-// exceptions.
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
-  if (reason == DLL_THREAD_DETACH) ReleaseThreadExceptions();
-  // A null `reserved` means FreeLibrary, not process exit: the host lives on without us.
-  if (reason == DLL_PROCESS_DETACH && reserved == nullptr) ReleaseRuntimeReserve();
+// The module keeps nothing per thread, so threads' starts and ends need not be reported.
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(instance);
   return TRUE;
 }
 

@@ -14,16 +14,12 @@ std::atomic<long> g_locks{0};
 
 HMODULE ModuleHandle() noexcept { return reinterpret_cast<HMODULE>(&__ImageBase); }
 
-HRESULT ModulePath(std::wstring& path) {
-  path.resize(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(ModuleHandle(), path.data(), static_cast<DWORD>(path.size()));
+HRESULT ModulePath(HeapWideString& path) noexcept {
+  for (size_t room = MAX_PATH;; room *= 2) {
+    if (room > MAXDWORD || !path.Resize(room)) return E_OUTOFMEMORY;
+    const DWORD length = GetModuleFileNameW(ModuleHandle(), path.data(), static_cast<DWORD>(room));
     if (length == 0) return HRESULT_FROM_WIN32(GetLastError());
-    if (length < path.size()) {
-      path.resize(length);
-      return S_OK;
-    }
-    path.resize(path.size() * 2);
+    if (length < room) return path.Resize(length) ? S_OK : E_OUTOFMEMORY;  // shrinking: cannot fail
   }
 }
 

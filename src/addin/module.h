@@ -3,14 +3,14 @@
 
 #include <windows.h>
 
-#include <string>
+#include "common/heap_string.h"
 
 namespace zorvane::addin {
 
 HMODULE ModuleHandle() noexcept;
 
-// The full path of this module's file, however long.
-HRESULT ModulePath(std::wstring& path);
+// The full path of this module's file, however long; E_OUTOFMEMORY when no room could be had.
+HRESULT ModulePath(HeapWideString& path) noexcept;
 
 // Live COM objects served by this module (add-in objects and class factories).
 void ObjectCreated() noexcept;

@@ -1,11 +1,9 @@
 #include "addin/registration.h"
 
 #include <array>
-#include <optional>
-#include <string>
+#include <iterator>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "Zorvane.h"
 #include "addin/addin_names.h"
@@ -13,6 +11,7 @@
 #include "addin/module.h"
 #include "addin/product_text.h"
 #include "addin/registration_table.h"
+#include "common/heap_string.h"
 #include "common/registry_undo_log.h"
 #include "common/windows_handles.h"
 
@@ -24,48 +23,51 @@ namespace {
 // just created it.
 HRESULT Win32Result(LSTATUS status) { return HRESULT_FROM_WIN32(status); }
 
-std::wstring GuidText(REFGUID guid) {
-  wchar_t text[39];
-  StringFromGUID2(guid, text, 39);
-  return text;
-}
+// A GUID in braces, as the registry names classes and libraries.
+struct GuidText {
+  explicit GuidText(REFGUID guid) noexcept { StringFromGUID2(guid, text, static_cast<int>(std::size(text))); }
+  wchar_t text[39] = {};
+};
 
 // The values that fill the table's placeholders.
 class Placeholders {
  public:
-  HRESULT Init() {
+  HRESULT Init() noexcept {
     ZV_RETURN_IF_FAILED(ModulePath(module_));
-    moduleDir_ = module_.substr(0, module_.find_last_of(L'\\') + 1);
-    clsid_ = GuidText(CLSID_Connect);
-    libid_ = GuidText(LIBID_Zorvane);
-    iid_ = GuidText(IID__Connect);
-    description_ = std::wstring(kDescriptionPrefix);
-    description_ += AuthorCredit();
-    return S_OK;
+    const std::wstring_view module = module_;
+    ZV_RETURN_IF_NO_MEMORY(moduleDir_.Assign(Slice(module, 0, module.find_last_of(L'\\') + 1)));
+    ZV_RETURN_IF_NO_MEMORY(description_.Assign(kDescriptionPrefix));
+    ZV_RETURN_IF_NO_MEMORY(description_.Append(AuthorCredit()));
+    return Expand(RegisteredPlatformsKey(), platformsKey_);
   }
 
-  std::wstring Expand(std::wstring_view pattern) const {
-    std::wstring out;
+  // The key that lists the bitnesses registered, expanded once.
+  const wchar_t* PlatformsKey() const noexcept { return platformsKey_.c_str(); }
+
+  // `pattern` with each %NAME% replaced by its value; E_OUTOFMEMORY when `out` found no room.
+  HRESULT Expand(std::wstring_view pattern, HeapWideString& out) const noexcept {
+    HeapWideString expanded;
     size_t pos = 0;
     while (pos < pattern.size()) {
       const size_t open = pattern.find(L'%', pos);
       const size_t close = open == std::wstring_view::npos ? open : pattern.find(L'%', open + 1);
       if (close == std::wstring_view::npos) {
-        out.append(pattern.substr(pos));
+        ZV_RETURN_IF_NO_MEMORY(expanded.Append(Slice(pattern, pos)));
         break;
       }
-      out.append(pattern.substr(pos, open - pos));
-      out.append(Value(pattern.substr(open + 1, close - open - 1)));
+      ZV_RETURN_IF_NO_MEMORY(expanded.Append(Slice(pattern, pos, open - pos)));
+      ZV_RETURN_IF_NO_MEMORY(expanded.Append(Value(Slice(pattern, open + 1, close - open - 1))));
       pos = close + 1;
     }
-    return out;
+    out = std::move(expanded);
+    return S_OK;
   }
 
  private:
-  std::wstring_view Value(std::wstring_view name) const {
-    if (name == L"CLSID") return clsid_;
-    if (name == L"LIBID") return libid_;
-    if (name == L"IID") return iid_;
+  std::wstring_view Value(std::wstring_view name) const noexcept {
+    if (name == L"CLSID") return clsid_.text;
+    if (name == L"LIBID") return libid_.text;
+    if (name == L"IID") return iid_.text;
     if (name == L"PROGID") return kProgId;
     if (name == L"MODULE") return module_;
     if (name == L"MODULEDIR") return moduleDir_;
@@ -74,14 +76,15 @@ class Placeholders {
     return {};  // the table holds no other placeholder
   }
 
-  std::wstring module_, moduleDir_, clsid_, libid_, iid_, description_;
+  HeapWideString module_, moduleDir_, description_, platformsKey_;
+  GuidText clsid_{CLSID_Connect}, libid_{LIBID_Zorvane}, iid_{IID__Connect};
 };
 
 enum class Access { Write, Delete };
 
 // The key under which `hive` lives for `scope`. Removal asks for no more rights than the
 // caller has, so that keys which are not there can be "removed" by anyone.
-HRESULT OpenHive(Hive hive, ClassesScope scope, Access access, UniqueHkey& root) {
+HRESULT OpenHive(Hive hive, ClassesScope scope, Access access, UniqueHkey& root) noexcept {
   const REGSAM rights = access == Access::Write ? KEY_ALL_ACCESS : MAXIMUM_ALLOWED;
   if (hive == Hive::CurrentUser) {
     return Win32Result(RegOpenKeyExW(HKEY_CURRENT_USER, nullptr, 0, rights, root.put()));
@@ -90,14 +93,17 @@ HRESULT OpenHive(Hive hive, ClassesScope scope, Access access, UniqueHkey& root)
   return Win32Result(RegCreateKeyExW(base, L"Software\\Classes", 0, nullptr, 0, rights, nullptr, root.put(), nullptr));
 }
 
-HRESULT WriteEntry(HKEY root, const RegistryEntry& entry, const Placeholders& placeholders, RegistryUndoLog& log) {
+HRESULT WriteEntry(HKEY root, const RegistryEntry& entry, const Placeholders& placeholders,
+                   RegistryUndoLog& log) noexcept {
   UniqueHkey key;
-  const std::wstring path = placeholders.Expand(entry.key);
+  HeapWideString path;
+  ZV_RETURN_IF_FAILED(placeholders.Expand(entry.key, path));
   ZV_RETURN_IF_FAILED(Win32Result(log.CreateKey(root, path, key)));
-  const std::wstring name(entry.valueName);  // empty: the key's default value
+  const std::wstring_view name = entry.valueName;  // empty: the key's default value
   switch (entry.type) {
     case REG_SZ: {
-      const std::wstring text = placeholders.Expand(entry.text);
+      HeapWideString text;
+      ZV_RETURN_IF_FAILED(placeholders.Expand(entry.text, text));
       const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
       return Win32Result(
           log.SetValue(root, path, key.get(), name, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes));
@@ -111,13 +117,12 @@ HRESULT WriteEntry(HKEY root, const RegistryEntry& entry, const Placeholders& pl
 }
 
 // Whether any bitness registers the class in the classes of `scope`.
-bool AnyPlatformRegistered(ClassesScope scope, const Placeholders& placeholders) {
+bool AnyPlatformRegistered(ClassesScope scope, const Placeholders& placeholders) noexcept {
   UniqueHkey root;
   UniqueHkey platforms;
   DWORD count = 0;
   return SUCCEEDED(OpenHive(Hive::Classes, scope, Access::Delete, root)) &&
-         RegOpenKeyExW(root.get(), placeholders.Expand(RegisteredPlatformsKey()).c_str(), 0, KEY_QUERY_VALUE,
-                       platforms.put()) == ERROR_SUCCESS &&
+         RegOpenKeyExW(root.get(), placeholders.PlatformsKey(), 0, KEY_QUERY_VALUE, platforms.put()) == ERROR_SUCCESS &&
          RegQueryInfoKeyW(platforms.get(), nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
                           nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
          count > 0;
@@ -125,13 +130,13 @@ bool AnyPlatformRegistered(ClassesScope scope, const Placeholders& placeholders)
 
 // Whether a key shared by the bitnesses is still used after this bitness's own keys went.
 // The user's hive serves a registration in either classes root, so both are asked.
-bool StillUsed(Hive hive, ClassesScope scope, const Placeholders& placeholders) {
+bool StillUsed(Hive hive, ClassesScope scope, const Placeholders& placeholders) noexcept {
   if (hive == Hive::Classes) return AnyPlatformRegistered(scope, placeholders);
   return AnyPlatformRegistered(ClassesScope::Machine, placeholders) ||
          AnyPlatformRegistered(ClassesScope::User, placeholders);
 }
 
-HRESULT DeleteOwnedKeys(ClassesScope scope, const Placeholders& placeholders) {
+HRESULT DeleteOwnedKeys(ClassesScope scope, const Placeholders& placeholders) noexcept {
   HRESULT result = S_OK;
   for (const OwnedKey& owned : OwnedKeys()) {
     if (owned.sharing == Sharing::AllBitnesses && StillUsed(owned.hive, scope, placeholders)) continue;
@@ -141,7 +146,11 @@ HRESULT DeleteOwnedKeys(ClassesScope scope, const Placeholders& placeholders) {
       if (SUCCEEDED(result)) result = opened;
       continue;
     }
-    const std::wstring path = placeholders.Expand(owned.key);
+    HeapWideString path;
+    if (const HRESULT expanded = placeholders.Expand(owned.key, path); FAILED(expanded)) {
+      if (SUCCEEDED(result)) result = expanded;
+      continue;
+    }
     const LSTATUS status = RegDeleteTreeW(root.get(), path.c_str());
     if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND && SUCCEEDED(result)) {
       result = Win32Result(status);
@@ -153,20 +162,18 @@ HRESULT DeleteOwnedKeys(ClassesScope scope, const Placeholders& placeholders) {
 }  // namespace
 
 HRESULT Register(ClassesScope scope) noexcept {
-  return GuardComEntry([&]() -> HRESULT {
-    Placeholders placeholders;
-    ZV_RETURN_IF_FAILED(placeholders.Init());
-    std::array<UniqueHkey, kHiveCount> roots;
-    for (size_t hive = 0; hive < kHiveCount; ++hive) {
-      ZV_RETURN_IF_FAILED(OpenHive(static_cast<Hive>(hive), scope, Access::Write, roots[hive]));
-    }
-    RegistryUndoLog log;
-    for (const RegistryEntry& entry : RegistrationEntries()) {
-      ZV_RETURN_IF_FAILED(WriteEntry(roots[static_cast<size_t>(entry.hive)].get(), entry, placeholders, log));
-    }
-    log.Commit();
-    return S_OK;
-  });
+  Placeholders placeholders;
+  ZV_RETURN_IF_FAILED(placeholders.Init());
+  std::array<UniqueHkey, kHiveCount> roots;
+  for (size_t hive = 0; hive < kHiveCount; ++hive) {
+    ZV_RETURN_IF_FAILED(OpenHive(static_cast<Hive>(hive), scope, Access::Write, roots[hive]));
+  }
+  RegistryUndoLog log;
+  for (const RegistryEntry& entry : RegistrationEntries()) {
+    ZV_RETURN_IF_FAILED(WriteEntry(roots[static_cast<size_t>(entry.hive)].get(), entry, placeholders, log));
+  }
+  log.Commit();
+  return S_OK;
 }
 
 HRESULT RegisterWithFallback() noexcept {
@@ -176,11 +183,9 @@ HRESULT RegisterWithFallback() noexcept {
 }
 
 HRESULT Unregister(ClassesScope scope) noexcept {
-  return GuardComEntry([&]() -> HRESULT {
-    Placeholders placeholders;
-    ZV_RETURN_IF_FAILED(placeholders.Init());
-    return DeleteOwnedKeys(scope, placeholders);
-  });
+  Placeholders placeholders;
+  ZV_RETURN_IF_FAILED(placeholders.Init());
+  return DeleteOwnedKeys(scope, placeholders);
 }
 
 }  // namespace zorvane::addin

@@ -371,8 +371,8 @@ class Reader {
     for (std::size_t i = 0; i < settings::kSwitchCount; ++i) {
       if (policies[i]) ++state_.lockedSwitches;
       // A value missing or unreadable shows its item, as in the add-in.
-      const std::u16string text =
-          user.GetSettingText(settings::kSettingsKeyPath, settings::kSwitchNames[i]).value_or(std::u16string());
+      const HeapU16String text =
+          user.GetSettingText(settings::kSettingsKeyPath, settings::kSwitchNames[i]).value_or(HeapU16String());
       const bool shown = policies[i] ? *policies[i] : settings::SwitchFromText(text) == settings::kHostTrue;
       anyShown = anyShown || shown;
     }

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <type_traits>
 
+#include "common/heap_array.h"
+
 namespace zorvane {
 
 template <typename Char>
@@ -25,16 +27,12 @@ LSTATUS SetExactValue(HKEY key, const Char* name, DWORD type, const BYTE* data, 
   const bool isString = type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
   if (!isString || data == nullptr || size == 0 || size > MAXDWORD - 2) return write(data);
 
-  // Not the C++ heap: this also runs while undoing a failed registration, where nothing may throw.
-  const HANDLE heap = GetProcessHeap();
-  auto* padded = static_cast<BYTE*>(HeapAlloc(heap, 0, size + 2));
-  if (padded == nullptr) return ERROR_OUTOFMEMORY;
-  std::memcpy(padded, data, size);
+  HeapArray<BYTE> padded;
+  if (!padded.Resize(size + 2)) return ERROR_OUTOFMEMORY;
+  std::memcpy(padded.data(), data, size);
   padded[size] = 0xFF;
   padded[size + 1] = 0xFF;
-  const LSTATUS status = write(padded);
-  HeapFree(heap, 0, padded);
-  return status;
+  return write(padded.data());
 }
 
 }  // namespace zorvane

@@ -1,14 +1,17 @@
 // What one run of registry writes created or changed, in order, so that a failure undoes
 // exactly that and leaves everything else as it was. The add-in's registration and the
-// check's repairs use it. Windows only.
+// check's repairs use it. Throws nothing: it allocates through the nothrow owners only.
+// Windows only.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
-#include <string>
+#include <string_view>
 #include <utility>
-#include <vector>
+
+#include "common/heap_array.h"
+#include "common/heap_string.h"
 
 #include "common/exact_registry_value.h"
 #include "common/windows_handles.h"
@@ -24,17 +27,19 @@ class RegistryUndoLog {
   ~RegistryUndoLog() { Undo(); }
 
   // Opens root\path for writing, creating it and any missing key above it; each key that
-  // did not exist before is noted.
-  LSTATUS CreateKey(HKEY root, const std::wstring& path, UniqueHkey& key) {
+  // did not exist before is noted. Nothing is created that could not be noted: the room for
+  // the note is taken first, and ERROR_OUTOFMEMORY returned when there is none.
+  LSTATUS CreateKey(HKEY root, std::wstring_view path, UniqueHkey& key) noexcept {
     for (size_t end = path.find(L'\\');; end = path.find(L'\\', end + 1)) {
-      const std::wstring prefix = path.substr(0, end);
+      HeapWideString prefix;
+      if (!prefix.Assign(Slice(path, 0, end)) || !steps_.Reserve(steps_.size() + 1)) return ERROR_OUTOFMEMORY;
       UniqueHkey opened;
       DWORD disposition = 0;
       const LSTATUS status = RegCreateKeyExW(root, prefix.c_str(), 0, nullptr, 0, kKeyRights | view_, nullptr,
                                              opened.put(), &disposition);
       if (status != ERROR_SUCCESS) return status;
-      if (disposition == REG_CREATED_NEW_KEY) steps_.push_back({root, prefix, std::nullopt});
-      if (end == std::wstring::npos) {
+      if (disposition == REG_CREATED_NEW_KEY) (void)steps_.EmplaceBack(root, std::move(prefix), std::nullopt);
+      if (end == std::wstring_view::npos) {
         key = std::move(opened);
         return ERROR_SUCCESS;
       }
@@ -42,34 +47,37 @@ class RegistryUndoLog {
   }
 
   // Notes the value's present type and data (or its absence), then writes it.
-  LSTATUS SetValue(HKEY root, const std::wstring& path, HKEY key, const std::wstring& name, DWORD type,
-                   const BYTE* data, DWORD size) {
-    if (const LSTATUS noted = Note(root, path, key, name); noted != ERROR_SUCCESS) return noted;
-    return SetExactValue(key, name.c_str(), type, data, size);
+  LSTATUS SetValue(HKEY root, std::wstring_view path, HKEY key, std::wstring_view name, DWORD type,
+                   const BYTE* data, DWORD size) noexcept {
+    const Noted noted = Note(root, path, key, name);
+    if (noted.status != ERROR_SUCCESS) return noted.status;
+    return SetExactValue(key, noted.name, type, data, size);
   }
 
   // Notes the value's type and data, then deletes it.
-  LSTATUS DeleteValue(HKEY root, const std::wstring& path, HKEY key, const std::wstring& name) {
-    if (const LSTATUS noted = Note(root, path, key, name); noted != ERROR_SUCCESS) return noted;
-    return RegDeleteValueW(key, name.c_str());
+  LSTATUS DeleteValue(HKEY root, std::wstring_view path, HKEY key, std::wstring_view name) noexcept {
+    const Noted noted = Note(root, path, key, name);
+    if (noted.status != ERROR_SUCCESS) return noted.status;
+    return RegDeleteValueW(key, noted.name);
   }
 
   // Keeps everything written so far.
-  void Commit() noexcept { steps_.clear(); }
+  void Commit() noexcept { steps_.Clear(); }
 
   // Best effort, newest first: values restored or removed, then the keys this run created.
-  // Unless committed, this happens when the log goes out of scope, also on an exception.
+  // Unless committed, this happens when the log goes out of scope.
   void Undo() noexcept {
-    for (auto step = steps_.rbegin(); step != steps_.rend(); ++step) {
-      if (!step->value) {
-        RegDeleteKeyExW(step->root, step->path.c_str(), view_, 0);
+    for (size_t i = steps_.size(); i-- > 0;) {
+      const Step& step = steps_[i];
+      if (!step.value) {
+        RegDeleteKeyExW(step.root, step.path.c_str(), view_, 0);
         continue;
       }
       UniqueHkey key;
-      if (RegOpenKeyExW(step->root, step->path.c_str(), 0, KEY_SET_VALUE | view_, key.put()) != ERROR_SUCCESS) {
+      if (RegOpenKeyExW(step.root, step.path.c_str(), 0, KEY_SET_VALUE | view_, key.put()) != ERROR_SUCCESS) {
         continue;
       }
-      const ValueState& before = *step->value;
+      const ValueState& before = *step.value;
       if (before.existed) {
         // The value as it was, also when it was stored without its terminator.
         SetExactValue(key.get(), before.name.c_str(), before.type, before.data.data(),
@@ -78,42 +86,53 @@ class RegistryUndoLog {
         RegDeleteValueW(key.get(), before.name.c_str());
       }
     }
-    steps_.clear();
+    steps_.Clear();
   }
 
  private:
   static constexpr REGSAM kKeyRights = KEY_CREATE_SUB_KEY | KEY_QUERY_VALUE | KEY_SET_VALUE;
 
   struct ValueState {
-    std::wstring name;
+    HeapWideString name;
     bool existed = false;
     DWORD type = REG_NONE;
-    std::vector<BYTE> data;
+    HeapArray<BYTE> data;
   };
   struct Step {
+    Step(HKEY r, HeapWideString p, std::optional<ValueState> v) noexcept
+        : root(r), path(std::move(p)), value(std::move(v)) {}
     HKEY root;
-    std::wstring path;
+    HeapWideString path;
     std::optional<ValueState> value;  // none: the key was created
   };
+  struct Noted {
+    LSTATUS status;
+    const wchar_t* name;  // the value's name as noted, NUL-terminated
+  };
 
-  LSTATUS Note(HKEY root, const std::wstring& path, HKEY key, const std::wstring& name) {
+  // Everything the undo needs is copied and the room for the note taken before the value is
+  // touched, so that a value is never written without its note.
+  Noted Note(HKEY root, std::wstring_view path, HKEY key, std::wstring_view name) noexcept {
     ValueState before;
-    before.name = name;
+    HeapWideString keyPath;
+    if (!before.name.Assign(name) || !keyPath.Assign(path) || !steps_.Reserve(steps_.size() + 1)) {
+      return {ERROR_OUTOFMEMORY, nullptr};
+    }
     DWORD beforeSize = 0;
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &before.type, nullptr, &beforeSize) == ERROR_SUCCESS) {
-      before.data.resize(beforeSize);
+    if (RegQueryValueExW(key, before.name.c_str(), nullptr, &before.type, nullptr, &beforeSize) == ERROR_SUCCESS) {
+      if (!before.data.Resize(beforeSize)) return {ERROR_OUTOFMEMORY, nullptr};
       const LSTATUS status =
-          RegQueryValueExW(key, name.c_str(), nullptr, &before.type, before.data.data(), &beforeSize);
-      if (status != ERROR_SUCCESS) return status;
-      before.data.resize(beforeSize);
+          RegQueryValueExW(key, before.name.c_str(), nullptr, &before.type, before.data.data(), &beforeSize);
+      if (status != ERROR_SUCCESS) return {status, nullptr};
+      before.data.Truncate(beforeSize);
       before.existed = true;
     }
-    steps_.push_back({root, path, std::move(before)});
-    return ERROR_SUCCESS;
+    (void)steps_.EmplaceBack(root, std::move(keyPath), std::move(before));
+    return {ERROR_SUCCESS, steps_.back().value->name.c_str()};
   }
 
   REGSAM view_;
-  std::vector<Step> steps_;
+  HeapArray<Step> steps_;
 };
 
 }  // namespace zorvane

@@ -1,8 +1,6 @@
 #include "dialogs/about_form.h"
 
-#include <new>
-#include <string>
-
+#include "common/heap_string.h"
 #include "dialogs/controls.h"
 #include "dialogs/dialog_font.h"
 #include "dialogs/modal_session.h"
@@ -102,17 +100,11 @@ std::wstring_view AboutForm::Caption() const noexcept { return text_.aboutCaptio
 TwipSize AboutForm::ClientSize() const noexcept { return LayoutFor(language_).client; }
 
 HRESULT AboutForm::CreateControls(HWND dialog, int dpi) noexcept {
-  try {
-    dpi_ = dpi;
-    return MakeControls(dialog);
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
+  dpi_ = dpi;
+  return MakeControls(dialog);
 }
 
-HRESULT AboutForm::MakeControls(HWND dialog) {
+HRESULT AboutForm::MakeControls(HWND dialog) noexcept {
   font_ = CreateDialogFont({}, dpi_);
   description_ = CreateDialogFont({.tenthsOfPoint = 105}, dpi_);
   title_ = CreateDialogFont({.tenthsOfPoint = 180}, dpi_);
@@ -120,7 +112,8 @@ HRESULT AboutForm::MakeControls(HWND dialog) {
   hand_.reset(static_cast<HCURSOR>(LoadImageW(ThisModule(), kLinkHandResource, IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR)));
   logo_ = ResourcePicture::Load(kAboutLogoResource);
 
-  const std::wstring author = std::wstring(text_.authorPrefix) + product::kAuthor;
+  HeapWideString author;
+  if (!author.Assign(text_.authorPrefix) || !author.Append(product::kAuthor)) return E_OUTOFMEMORY;
 
   // Z order "确定", picture, link, labels; Tab stops only at "确定" and the link (the picture
   // has no focus cue). The picture's text is never drawn: it names the logo for screen readers.

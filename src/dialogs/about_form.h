@@ -30,7 +30,7 @@ class AboutForm final : public DialogForm {
                                    LPARAM lParam) noexcept override;
 
  private:
-  HRESULT MakeControls(HWND dialog);
+  HRESULT MakeControls(HWND dialog) noexcept;
   void PaintLines(HWND dialog) const noexcept;
   void DrawLogo(const DRAWITEMSTRUCT& item) const noexcept;
 

@@ -4,19 +4,22 @@
 
 namespace zorvane::dialogs {
 
-std::vector<WORD> MakeDialogTemplate(std::wstring_view caption) {
+bool MakeDialogTemplate(std::wstring_view caption, HeapArray<WORD>& words) noexcept {
   DLGTEMPLATE header{};
   header.style = kDialogStyle;
   header.cdit = 0;
   static_assert(sizeof(DLGTEMPLATE) % sizeof(WORD) == 0);
+  constexpr std::size_t kHeaderWords = sizeof(DLGTEMPLATE) / sizeof(WORD);
 
-  std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD));
+  // The header, no menu, the system's dialog class, the caption and its end.
+  if (!words.Resize(kHeaderWords + 2 + caption.size() + 1)) return false;
   std::memcpy(words.data(), &header, sizeof(DLGTEMPLATE));
-  words.push_back(0);  // no menu
-  words.push_back(0);  // the system's dialog class
-  for (const wchar_t c : caption) words.push_back(static_cast<WORD>(c));
-  words.push_back(0);  // end of the caption
-  return words;
+  WORD* next = words.data() + kHeaderWords;
+  *next++ = 0;
+  *next++ = 0;
+  for (const wchar_t c : caption) *next++ = static_cast<WORD>(c);
+  *next = 0;
+  return true;
 }
 
 }  // namespace zorvane::dialogs

@@ -6,7 +6,8 @@
 #include <windows.h>
 
 #include <string_view>
-#include <vector>
+
+#include "common/heap_array.h"
 
 namespace zorvane::dialogs {
 
@@ -14,7 +15,8 @@ namespace zorvane::dialogs {
 // maximise box.
 inline constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
-// The template, WORD-aligned as the dialog functions require. `caption` must hold no NUL.
-std::vector<WORD> MakeDialogTemplate(std::wstring_view caption);
+// The template, WORD-aligned as the dialog functions require, into `words`. `caption` must
+// hold no NUL. False when memory for it ran out.
+[[nodiscard]] bool MakeDialogTemplate(std::wstring_view caption, HeapArray<WORD>& words) noexcept;
 
 }  // namespace zorvane::dialogs

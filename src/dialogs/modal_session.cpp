@@ -1,8 +1,6 @@
 #include "dialogs/modal_session.h"
 
-#include <new>
 #include <utility>
-#include <vector>
 
 #include "common/windows_handles.h"
 #include "dialogs/controls.h"
@@ -36,14 +34,7 @@ HRESULT ModalSession::ShowModal(DialogForm& form) noexcept {
     return S_OK;
   }
   g_openSession = this;
-  HRESULT result = E_UNEXPECTED;
-  try {
-    result = Run(form);
-  } catch (const std::bad_alloc&) {
-    result = E_OUTOFMEMORY;
-  } catch (...) {
-    result = E_UNEXPECTED;
-  }
+  const HRESULT result = Run(form);
   Unload();  // also when the window could not be made
   g_openSession = nullptr;
   form_ = nullptr;
@@ -51,7 +42,7 @@ HRESULT ModalSession::ShowModal(DialogForm& form) noexcept {
   return result;
 }
 
-HRESULT ModalSession::Run(DialogForm& form) {
+HRESULT ModalSession::Run(DialogForm& form) noexcept {
   previousOwner_ = nullptr;
   unloaded_ = false;
   windowGone_ = false;
@@ -61,7 +52,8 @@ HRESULT ModalSession::Run(DialogForm& form) {
   UniqueWindow parking(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ThisModule(), nullptr));
   if (!parking) return LastErrorResult();
 
-  const std::vector<WORD> layout = MakeDialogTemplate(form.Caption());
+  HeapArray<WORD> layout;
+  if (!MakeDialogTemplate(form.Caption(), layout)) return E_OUTOFMEMORY;
   form_ = &form;
   UniqueWindow dialog(CreateDialogIndirectParamW(ThisModule(), reinterpret_cast<const DLGTEMPLATE*>(layout.data()),
                                                  parking.get(), &DialogProc, reinterpret_cast<LPARAM>(this)));

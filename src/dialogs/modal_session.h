@@ -42,7 +42,7 @@ class ModalSession {
   static INT_PTR Answer(HWND dialog, LRESULT result) noexcept;
 
  private:
-  HRESULT Run(DialogForm& form);
+  HRESULT Run(DialogForm& form) noexcept;
   void Load(DialogForm& form) noexcept;
   void PumpUntilUnloaded() noexcept;
   void Close(HWND disabledOwner) noexcept;

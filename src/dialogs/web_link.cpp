@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <string>
+#include "common/heap_string.h"
 
 namespace zorvane::dialogs {
 namespace {
@@ -67,17 +67,14 @@ LRESULT CALLBACK LinkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam,
 }  // namespace
 
 void OpenWebAddress(std::wstring_view address) noexcept {
-  try {
-    // The shell is called through its narrow interface, in the system code page.
-    const int length = static_cast<int>(address.size());
-    const int size = WideCharToMultiByte(CP_ACP, 0, address.data(), length, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) return;
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, address.data(), length, narrow.data(), size, nullptr, nullptr);
-    ShellExecuteA(nullptr, nullptr, narrow.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-  } catch (...) {
-    // Out of memory for the conversion: the page is not opened, as for any other failure.
-  }
+  // The shell is called through its narrow interface, in the system code page. Without
+  // memory for the conversion the page is not opened, as for any other failure.
+  const int length = static_cast<int>(address.size());
+  const int size = WideCharToMultiByte(CP_ACP, 0, address.data(), length, nullptr, 0, nullptr, nullptr);
+  HeapNarrowString narrow;
+  if (size <= 0 || !narrow.Resize(static_cast<std::size_t>(size))) return;
+  WideCharToMultiByte(CP_ACP, 0, address.data(), length, narrow.data(), size, nullptr, nullptr);
+  ShellExecuteA(nullptr, nullptr, narrow.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 bool MakeKeyboardLink(HWND link) noexcept { return SetWindowSubclass(link, &LinkProc, kLinkSubclass, 0) != FALSE; }

@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string>
-#include <vector>
+
+#include "common/heap_array.h"
+#include "common/heap_string.h"
 
 #include "common/windows_handles.h"
 #include "settings/code_page_text.h"
@@ -21,7 +22,7 @@ namespace {
 
 // A key path or value name as the narrow interface takes it: a NUL-terminated string. A
 // name holding a NUL would silently name another key or value, so it names nothing.
-std::optional<std::string> NarrowName(std::u16string_view name) {
+std::optional<HeapNarrowString> NarrowName(std::u16string_view name) noexcept {
   if (name.find(u'\0') != std::u16string_view::npos) return std::nullopt;
   return CodePageFromWide(name);
 }
@@ -33,72 +34,67 @@ bool OutOfMemory(LSTATUS status) {
 
 }  // namespace
 
-std::optional<std::u16string> QueryValueText(HKEY key, std::u16string_view valueName) noexcept {
-  try {
-    const std::optional<std::string> name = NarrowName(valueName);
-    if (!name) return u"";
+std::optional<HeapU16String> QueryValueText(HKEY key, std::u16string_view valueName) noexcept {
+  // A name the code page cannot carry names no value; one that found no memory is unknown.
+  if (valueName.find(u'\0') != std::u16string_view::npos) return HeapU16String();
+  const std::optional<HeapNarrowString> name = NarrowName(valueName);
+  if (!name) return std::nullopt;
 
-    DWORD type = REG_NONE;
-    DWORD size = 0;
-    LSTATUS status = RegQueryValueExA(key, name->c_str(), nullptr, &type, nullptr, &size);
-    if (OutOfMemory(status)) return std::nullopt;
-    if (status != ERROR_SUCCESS) return u"";
-    if (type != REG_SZ && type != REG_BINARY) return u"";
+  DWORD type = REG_NONE;
+  DWORD size = 0;
+  LSTATUS status = RegQueryValueExA(key, name->c_str(), nullptr, &type, nullptr, &size);
+  if (OutOfMemory(status)) return std::nullopt;
+  if (status != ERROR_SUCCESS) return HeapU16String();
+  if (type != REG_SZ && type != REG_BINARY) return HeapU16String();
 
-    // Read at the size just reported: a value that grew since fails the read with
-    // ERROR_MORE_DATA. The binary data is read whole and decoded afterwards, so no length of
-    // it can write past the integer it becomes.
-    std::vector<std::uint8_t> data(size, 0);
-    DWORD read = size;
-    status = RegQueryValueExA(key, name->c_str(), nullptr, &type, data.data(), &read);
-    if (status == ERROR_MORE_DATA || OutOfMemory(status)) return std::nullopt;
-    if (status != ERROR_SUCCESS) return u"";
-    data.resize(std::min(read, size));
+  // Read at the size just reported: a value that grew since fails the read with
+  // ERROR_MORE_DATA. The binary data is read whole and decoded afterwards, so no length of
+  // it can write past the integer it becomes.
+  HeapArray<std::uint8_t> data;
+  if (!data.Resize(size)) return std::nullopt;
+  DWORD read = size;
+  status = RegQueryValueExA(key, name->c_str(), nullptr, &type, data.data(), &read);
+  if (status == ERROR_MORE_DATA || OutOfMemory(status)) return std::nullopt;
+  if (status != ERROR_SUCCESS) return HeapU16String();
+  data.Truncate(std::min(read, size));
 
-    return WideFromCodePage(RegistryValueText(type, data));
-  } catch (...) {
-    return std::nullopt;  // out of memory: the only exception here
-  }
+  const std::optional<HeapNarrowString> text = RegistryValueText(type, data.span());
+  if (!text) return std::nullopt;
+  return WideFromCodePage(*text);
 }
 
-std::optional<std::u16string> GetSettingText(HKEY root, std::u16string_view path,
-                                             std::u16string_view valueName) noexcept {
-  try {
-    const std::optional<std::string> subkey = NarrowName(path);
-    if (!subkey) return u"";
-    HKEY opened = nullptr;
-    const LSTATUS status = RegOpenKeyExA(root, subkey->c_str(), 0, KEY_QUERY_VALUE, &opened);
-    if (OutOfMemory(status)) return std::nullopt;
-    if (status != ERROR_SUCCESS) return u"";
-    const UniqueHkey key(opened);
-    return QueryValueText(key.get(), valueName);
-  } catch (...) {
-    return std::nullopt;
-  }
+std::optional<HeapU16String> GetSettingText(HKEY root, std::u16string_view path,
+                                            std::u16string_view valueName) noexcept {
+  if (path.find(u'\0') != std::u16string_view::npos) return HeapU16String();
+  const std::optional<HeapNarrowString> subkey = NarrowName(path);
+  if (!subkey) return std::nullopt;
+  HKEY opened = nullptr;
+  const LSTATUS status = RegOpenKeyExA(root, subkey->c_str(), 0, KEY_QUERY_VALUE, &opened);
+  if (OutOfMemory(status)) return std::nullopt;
+  if (status != ERROR_SUCCESS) return HeapU16String();
+  const UniqueHkey key(opened);
+  return QueryValueText(key.get(), valueName);
 }
 
 void SaveSettingText(HKEY root, std::u16string_view path, std::u16string_view valueName,
                      std::u16string_view text) noexcept {
-  try {
-    const std::optional<std::string> subkey = NarrowName(path);
-    const std::optional<std::string> name = NarrowName(valueName);
-    const std::optional<std::string> data = CodePageFromWide(text);
-    if (!subkey || !name || !data || data->size() >= MAXDWORD) return;
+  const std::optional<HeapNarrowString> subkey = NarrowName(path);
+  const std::optional<HeapNarrowString> name = NarrowName(valueName);
+  const std::optional<HeapNarrowString> data = CodePageFromWide(text);
+  if (!subkey || !name || !data || data->size() >= MAXDWORD) return;
 
-    HKEY created = nullptr;
-    if (RegCreateKeyExA(root, subkey->c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
-                        &created, nullptr) != ERROR_SUCCESS) {
-      return;
-    }
-    const UniqueHkey key(created);
-    // The terminating NUL is part of the data. A failed write is not reported.
-    RegSetValueExA(key.get(), name->c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data->c_str()),
-                   static_cast<DWORD>(data->size() + 1));
-  } catch (...) {
+  HKEY created = nullptr;
+  if (RegCreateKeyExA(root, subkey->c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
+                      &created, nullptr) != ERROR_SUCCESS) {
+    return;
   }
+  const UniqueHkey key(created);
+  // The terminating NUL is part of the data. A failed write is not reported.
+  RegSetValueExA(key.get(), name->c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data->c_str()),
+                 static_cast<DWORD>(data->size() + 1));
 }
 
-std::optional<std::u16string> CurrentUserRegistryStore::GetSettingText(std::u16string_view path,
+std::optional<HeapU16String> CurrentUserRegistryStore::GetSettingText(std::u16string_view path,
                                                                        std::u16string_view valueName) noexcept {
   return settings::GetSettingText(HKEY_CURRENT_USER, path, valueName);
 }
@@ -108,29 +104,21 @@ void CurrentUserRegistryStore::SaveSettingText(std::u16string_view path, std::u1
   settings::SaveSettingText(HKEY_CURRENT_USER, path, valueName, text);
 }
 
-std::optional<std::u16string> LocalMachineRegistryReader::GetSettingText(std::u16string_view path,
+std::optional<HeapU16String> LocalMachineRegistryReader::GetSettingText(std::u16string_view path,
                                                                          std::u16string_view valueName) noexcept {
   return settings::GetSettingText(HKEY_LOCAL_MACHINE, path, valueName);
 }
 
 void LoadDisplaySettings() noexcept {
-  try {
-    CurrentUserRegistryStore user;
-    LocalMachineRegistryReader machine;
-    LoadDisplaySettingsFrom(user, DisplaySettings, ReadPolicySettings(machine, user));
-  } catch (...) {
-    // The store itself never throws; nothing else in a load can fail.
-  }
+  CurrentUserRegistryStore user;
+  LocalMachineRegistryReader machine;
+  LoadDisplaySettingsFrom(user, DisplaySettings, ReadPolicySettings(machine, user));
 }
 
 std::optional<UiLanguage> LoadFixedUiLanguage() noexcept {
-  try {
-    CurrentUserRegistryStore user;
-    LocalMachineRegistryReader machine;
-    return FixedUiLanguage(machine, user);
-  } catch (...) {
-    return std::nullopt;  // as a missing value: the host's language
-  }
+  CurrentUserRegistryStore user;
+  LocalMachineRegistryReader machine;
+  return FixedUiLanguage(machine, user);
 }
 
 }  // namespace zorvane::settings

@@ -4,15 +4,16 @@
 //
 // Every routine is silent: a read of a missing key or value yields the empty text, one that
 // fails for lack of memory or because the value changed meanwhile yields nothing, a failed
-// write leaves the registry as it was, and no exception leaves them. No key handle is kept between calls.
+// write leaves the registry as it was. They throw nothing and allocate only through the
+// nothrow owners. No key handle is kept between calls.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
-#include <string>
 #include <string_view>
 
+#include "common/heap_string.h"
 #include "common/ui_language.h"
 #include "settings/registry_store.h"
 
@@ -20,13 +21,14 @@ namespace zorvane::settings {
 
 // Text of value `valueName` of the open key `key`: a REG_SZ value's text up to its first
 // NUL, a REG_BINARY value's first two bytes as a 16-bit integer in decimal, and the empty
-// text for every other type and every failure but two: nothing when memory ran out or the
-// value grew between the query of its size and its read.
-std::optional<std::u16string> QueryValueText(HKEY key, std::u16string_view valueName) noexcept;
+// text for every other type and every failure but three: nothing when memory ran out, the
+// value grew between the query of its size and its read, or its text would not convert (a
+// value that is there is never taken for a missing one).
+std::optional<HeapU16String> QueryValueText(HKEY key, std::u16string_view valueName) noexcept;
 
 // Opens the existing key `root\path`, reads `valueName` with QueryValueText, closes it. A key
 // that cannot be opened for lack of memory reads as nothing, as its values' texts are unknown.
-std::optional<std::u16string> GetSettingText(HKEY root, std::u16string_view path,
+std::optional<HeapU16String> GetSettingText(HKEY root, std::u16string_view path,
                                              std::u16string_view valueName) noexcept;
 
 // Creates `root\path` (with any missing keys above it) or opens it, writes `text` under
@@ -37,7 +39,7 @@ void SaveSettingText(HKEY root, std::u16string_view path, std::u16string_view va
 // The routines above with HKEY_CURRENT_USER as the root.
 class CurrentUserRegistryStore final : public RegistryStore {
  public:
-  std::optional<std::u16string> GetSettingText(std::u16string_view path,
+  std::optional<HeapU16String> GetSettingText(std::u16string_view path,
                                                std::u16string_view valueName) noexcept override;
   void SaveSettingText(std::u16string_view path, std::u16string_view valueName,
                        std::u16string_view text) noexcept override;
@@ -46,7 +48,7 @@ class CurrentUserRegistryStore final : public RegistryStore {
 // The machine's policy values: GetSettingText with HKEY_LOCAL_MACHINE as the root. Read only.
 class LocalMachineRegistryReader final : public RegistryReader {
  public:
-  std::optional<std::u16string> GetSettingText(std::u16string_view path,
+  std::optional<HeapU16String> GetSettingText(std::u16string_view path,
                                                std::u16string_view valueName) noexcept override;
 };
 

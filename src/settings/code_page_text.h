@@ -3,16 +3,18 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
+
+#include "common/heap_string.h"
 
 namespace zorvane::settings {
 
 // `text` in the system code page; characters it cannot represent become its default
-// character. Embedded NULs are kept. Nothing when the conversion fails.
-std::optional<std::string> CodePageFromWide(std::u16string_view text);
+// character. Embedded NULs are kept. Nothing when the conversion fails or memory ran out.
+std::optional<HeapNarrowString> CodePageFromWide(std::u16string_view text) noexcept;
 
-// `text` from the system code page as wide text; empty when the conversion fails.
-std::u16string WideFromCodePage(std::string_view text);
+// `text` from the system code page as wide text; nothing when the conversion fails or memory
+// ran out.
+std::optional<HeapU16String> WideFromCodePage(std::string_view text) noexcept;
 
 }  // namespace zorvane::settings

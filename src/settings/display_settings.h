@@ -5,8 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
+
+#include "common/heap_string.h"
 
 namespace zorvane::settings {
 
@@ -66,7 +67,7 @@ using PolicySettings = std::array<PolicySetting, kSwitchCount>;
 
 struct DisplaySettingsRecord {
   std::array<HostBool, kSwitchCount> switches{};         // all false before the first load
-  std::array<std::u16string, kSwitchCount> storedTexts;  // the user's own texts of the last load
+  std::array<HeapU16String, kSwitchCount> storedTexts;  // the user's own texts of the last load
   PolicySettings policies{};                             // what policy set at the last load
 };
 

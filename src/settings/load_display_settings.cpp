@@ -1,7 +1,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <string>
+#include <string_view>
 #include <utility>
 
 #include "settings/registry_store.h"
@@ -12,9 +12,9 @@ PolicySettings ReadPolicySettings(RegistryReader& machine, RegistryReader& user)
   PolicySettings policies{};
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
     // An empty text is a value that is missing or could not be read: it sets nothing.
-    std::u16string text = machine.GetSettingText(kPolicyKeyPath, kSwitchNames[i]).value_or(u"");
-    if (text.empty()) text = user.GetSettingText(kPolicyKeyPath, kSwitchNames[i]).value_or(u"");
-    if (!text.empty()) policies[i] = SwitchFromText(text) == kHostTrue;
+    std::optional<HeapU16String> text = machine.GetSettingText(kPolicyKeyPath, kSwitchNames[i]);
+    if (!text || text->empty()) text = user.GetSettingText(kPolicyKeyPath, kSwitchNames[i]);
+    if (text && !text->empty()) policies[i] = SwitchFromText(*text) == kHostTrue;
   }
   return policies;
 }
@@ -27,7 +27,7 @@ void LoadDisplaySettingsFrom(RegistryStore& store, DisplaySettingsRecord& record
   // All nine reads come before any write.
   std::array<bool, kSwitchCount> unread{};
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
-    std::optional<std::u16string> text = store.GetSettingText(kSettingsKeyPath, kSwitchNames[i]);
+    std::optional<HeapU16String> text = store.GetSettingText(kSettingsKeyPath, kSwitchNames[i]);
     unread[i] = !text;
     if (text) loaded.storedTexts[i] = std::move(*text);
   }

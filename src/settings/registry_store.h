@@ -4,8 +4,9 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
+
+#include "common/heap_string.h"
 
 #include "settings/display_settings.h"
 
@@ -19,7 +20,7 @@ class RegistryReader {
   // openable, a value missing or of an unsupported type yields the empty text; a value that
   // is there but could not be read (no memory for it, or it changed while being read) yields
   // nothing, as its text is unknown.
-  virtual std::optional<std::u16string> GetSettingText(std::u16string_view path, std::u16string_view valueName) = 0;
+  virtual std::optional<HeapU16String> GetSettingText(std::u16string_view path, std::u16string_view valueName) = 0;
 };
 
 class RegistryStore : public RegistryReader {
@@ -40,8 +41,8 @@ PolicySettings ReadPolicySettings(RegistryReader& machine, RegistryReader& user)
 // each value read as empty, then the switches from the texts read, except where `policies`
 // sets one. A value that could not be read is left as it is in the store; its switch is on
 // for this load and its stored text empty. The user's values are read and defaulted whatever policy says. Each load
-// rebuilds the whole record. An exception from `store` passes through and leaves `record`
-// unchanged.
+// rebuilds the whole record, with no allocation of its own: the texts are the store's. An
+// exception from a store that throws passes through and leaves `record` unchanged.
 void LoadDisplaySettingsFrom(RegistryStore& store, DisplaySettingsRecord& record = DisplaySettings,
                              const PolicySettings& policies = {});
 

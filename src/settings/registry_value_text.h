@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
-#include <string>
+
+#include "common/heap_string.h"
 
 namespace zorvane::settings {
 
@@ -28,6 +30,7 @@ enum RegistryType : std::uint32_t {
 //   byte is the second (missing bytes are 0), in decimal. Data longer than two bytes
 //   yields the number of its first two bytes; the rest is ignored;
 // - every other type: the empty text.
-std::string RegistryValueText(std::uint32_t type, std::span<const std::uint8_t> data);
+// Nothing when memory for the text ran out.
+std::optional<HeapNarrowString> RegistryValueText(std::uint32_t type, std::span<const std::uint8_t> data);
 
 }  // namespace zorvane::settings

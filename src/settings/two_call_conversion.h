@@ -6,22 +6,24 @@
 #include <climits>
 #include <cstddef>
 #include <optional>
-#include <string>
+
+#include "common/heap_string.h"
 
 namespace zorvane::settings {
 
 // Converts an input of `inputLength` units with `convert(Out* buffer, int capacity)`, which
 // returns the units it wrote, or with no buffer the units it needs; 0 means failure. The
 // input length is checked against the int the routines take before `convert` is called, so
-// `convert` may cast it. Empty input is the empty text; any failure or a second call that
-// disagrees with the first is nothing.
+// `convert` may cast it. Empty input is the empty text; any failure, a second call that
+// disagrees with the first, or no memory for the result is nothing.
 template <typename Out, typename Convert>
-std::optional<std::basic_string<Out>> ConvertInTwoCalls(std::size_t inputLength, Convert&& convert) {
-  if (inputLength == 0) return std::basic_string<Out>();
+std::optional<HeapString<Out>> ConvertInTwoCalls(std::size_t inputLength, Convert&& convert) {
+  if (inputLength == 0) return HeapString<Out>();
   if (inputLength > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
   const int length = convert(static_cast<Out*>(nullptr), 0);
   if (length <= 0) return std::nullopt;
-  std::basic_string<Out> out(static_cast<std::size_t>(length), Out{});
+  HeapString<Out> out;
+  if (!out.Resize(static_cast<std::size_t>(length))) return std::nullopt;
   if (convert(out.data(), length) != length) return std::nullopt;
   return out;
 }

@@ -1,7 +1,6 @@
 #include "settings/ui_language_choice.h"
 
 #include <array>
-#include <string>
 
 namespace zorvane::settings {
 namespace {
@@ -68,9 +67,9 @@ std::optional<UiLanguage> FixedUiLanguage(RegistryReader& machine, RegistryReade
   // Policy first, as for the switches; a value missing, empty or unreadable leaves the choice
   // to the next place.
   const auto read = [](RegistryReader& reader, std::u16string_view path) {
-    return reader.GetSettingText(path, name::kLanguage).value_or(std::u16string());
+    return reader.GetSettingText(path, name::kLanguage).value_or(HeapU16String());
   };
-  std::u16string text = read(machine, kPolicyKeyPath);
+  HeapU16String text = read(machine, kPolicyKeyPath);
   if (text.empty()) text = read(user, kPolicyKeyPath);
   if (text.empty()) text = read(user, kSettingsKeyPath);
   return UiLanguageFromName(text);

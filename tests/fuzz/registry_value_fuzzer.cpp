@@ -86,15 +86,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
   for (std::size_t i = 0; i < typeBytes; ++i) type |= static_cast<std::uint32_t>(input[i]) << (8 * i);
   const std::span<const std::uint8_t> data(input + typeBytes, size - typeBytes);
 
-  const std::string text = RegistryValueText(type, data);
+  const std::optional<zorvane::HeapNarrowString> decoded = RegistryValueText(type, data);
+  Require(decoded.has_value());
+  const std::string text(decoded->view());
   CheckText(type, data, text);
 
-  const std::optional<std::u16string> wide = ConvertInTwoCalls<char16_t>(
+  const std::optional<zorvane::HeapU16String> wide = ConvertInTwoCalls<char16_t>(
       text.size(), [&](char16_t* buffer, int capacity) { return WideFromDoubleByte(text, buffer, capacity); });
   Require(wide.has_value());
   Require(wide->size() <= text.size() && wide->size() >= (text.size() + 1) / 2);
 
-  const std::optional<std::string> narrow = ConvertInTwoCalls<char>(
+  const std::optional<zorvane::HeapNarrowString> narrow = ConvertInTwoCalls<char>(
       wide->size(), [&](char* buffer, int capacity) { return DoubleByteFromWide(*wide, buffer, capacity); });
   Require(narrow.has_value());
   Require(narrow->size() >= wide->size() && narrow->size() <= 2 * wide->size());

@@ -37,12 +37,12 @@ class FakeRegistryStore final : public RegistryStore {
     values[{std::u16string(path), std::u16string(valueName)}] = std::u16string(text);
   }
 
-  std::optional<std::u16string> GetSettingText(std::u16string_view path, std::u16string_view valueName) override {
+  std::optional<HeapU16String> GetSettingText(std::u16string_view path, std::u16string_view valueName) override {
     calls.push_back({StoreCall::kGet, std::u16string(path), std::u16string(valueName), {}});
     if (unreadable.contains(std::u16string(valueName))) return std::nullopt;
-    if (denied) return u"";
+    if (denied) return HeapU16String();
     const auto found = values.find({std::u16string(path), std::u16string(valueName)});
-    return found == values.end() ? std::u16string() : found->second;
+    return found == values.end() ? HeapU16String() : MakeHeapString<char16_t>(found->second);
   }
 
   void SaveSettingText(std::u16string_view path, std::u16string_view valueName,

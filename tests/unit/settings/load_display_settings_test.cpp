@@ -5,6 +5,7 @@
 #include <new>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake_registry_store.h"
@@ -177,9 +178,9 @@ TEST_F(LoadDisplaySettingsTest, ValueThatCouldNotBeReadIsNeverWrittenAndShowsFor
 class ThrowingStore final : public RegistryStore {
  public:
   explicit ThrowingStore(int readsBeforeThrow) : readsLeft_(readsBeforeThrow) {}
-  std::optional<std::u16string> GetSettingText(std::u16string_view, std::u16string_view) override {
+  std::optional<HeapU16String> GetSettingText(std::u16string_view, std::u16string_view) override {
     if (readsLeft_-- == 0) throw std::bad_alloc();
-    return u"0";
+    return MakeHeapString<char16_t>(u"0");
   }
   void SaveSettingText(std::u16string_view, std::u16string_view, std::u16string_view) override {}
 
@@ -189,7 +190,7 @@ class ThrowingStore final : public RegistryStore {
 
 TEST_F(LoadDisplaySettingsTest, StoreThatThrowsLeavesTheRecordAsItWas) {
   record.switches.fill(kHostTrue);
-  record.storedTexts.fill(u"earlier");
+  for (HeapU16String& text : record.storedTexts) ASSERT_TRUE(text.Assign(u"earlier"));
   ThrowingStore throwing(4);
 
   EXPECT_THROW(LoadDisplaySettingsFrom(throwing, record), std::bad_alloc);
@@ -230,8 +231,8 @@ TEST_F(LoadDisplaySettingsTest, SecondLoadRebuildsTheWholeRecord) {
 
 class LoadGlobalDisplaySettingsTest : public LoadDisplaySettingsTest {
  protected:
-  void SetUp() override { saved_ = DisplaySettings; }
-  void TearDown() override { DisplaySettings = saved_; }
+  void SetUp() override { saved_ = std::move(DisplaySettings); }
+  void TearDown() override { DisplaySettings = std::move(saved_); }
 
  private:
   DisplaySettingsRecord saved_;

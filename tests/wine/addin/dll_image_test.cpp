@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/test_paths.h"
@@ -42,6 +44,42 @@ class DllImage : public ::testing::Test {
     return 0;
   }
 
+  // The functions the image imports, by name.
+  std::vector<std::string> ImportedNames() const {
+    std::vector<std::string> names;
+    const auto& directory = nt_->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    const auto* import = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(bytes_.data() + Offset(directory.VirtualAddress));
+    for (; directory.Size != 0 && import->Name != 0; ++import) {
+      const auto* thunk = reinterpret_cast<const IMAGE_THUNK_DATA*>(bytes_.data() + Offset(import->OriginalFirstThunk));
+      for (; thunk->u1.AddressOfData != 0; ++thunk) {
+        if (IMAGE_SNAP_BY_ORDINAL(thunk->u1.Ordinal)) continue;
+        names.emplace_back(bytes_.data() + Offset(static_cast<DWORD>(thunk->u1.AddressOfData)) + sizeof(WORD));
+      }
+    }
+    return names;
+  }
+
+  // The names of the COFF symbol table the linker leaves in the built (unstripped) image:
+  // every function and datum linked in, the runtime's included.
+  std::vector<std::string> SymbolNames() const {
+    std::vector<std::string> names;
+    const DWORD table = nt_->FileHeader.PointerToSymbolTable;
+    const DWORD count = nt_->FileHeader.NumberOfSymbols;
+    if (table == 0 || table + static_cast<size_t>(count) * IMAGE_SIZEOF_SYMBOL > bytes_.size()) return names;
+    const char* strings = bytes_.data() + table + static_cast<size_t>(count) * IMAGE_SIZEOF_SYMBOL;
+    for (DWORD i = 0; i < count; ++i) {
+      IMAGE_SYMBOL symbol;
+      std::memcpy(&symbol, bytes_.data() + table + static_cast<size_t>(i) * IMAGE_SIZEOF_SYMBOL, sizeof(symbol));
+      if (symbol.N.Name.Short != 0) {
+        names.emplace_back(reinterpret_cast<const char*>(symbol.N.ShortName), strnlen(reinterpret_cast<const char*>(symbol.N.ShortName), 8));
+      } else {
+        names.emplace_back(strings + symbol.N.Name.Long);
+      }
+      i += symbol.NumberOfAuxSymbols;
+    }
+    return names;
+  }
+
   std::vector<char> bytes_;
   const IMAGE_NT_HEADERS* nt_ = nullptr;
 };
@@ -69,6 +107,27 @@ TEST_F(DllImage, ImportsWindowsSystemDllsOnly) {
     EXPECT_TRUE(allowed.count(name)) << "imports " << name;
   }
   EXPECT_GT(count, 0);
+}
+
+// The module is built without exceptions. A throw, a catch or a library call that may throw
+// links the runtime's exception machinery, and with it the per-thread state that leaked at
+// every load: emulated thread-local storage (a TLS index) and the unwinder's lock (a semaphore).
+TEST_F(DllImage, LinksNoExceptionMachineryOrPerThreadRuntime) {
+  const std::vector<std::string> imports = ImportedNames();
+  const std::vector<std::string> symbols = SymbolNames();
+  ASSERT_GT(imports.size(), 10u);
+  ASSERT_GT(symbols.size(), 100u) << "the built DLL keeps its symbol table";
+  std::string found;
+  for (const std::string_view forbidden :
+       {"__cxa_throw", "__cxa_begin_catch", "__emutls_get_address", "TlsAlloc", "CreateSemaphoreW"}) {
+    for (const std::string& name : imports) {
+      if (name.find(forbidden) != std::string::npos) found += " import:" + name;
+    }
+    for (const std::string& name : symbols) {
+      if (name.find(forbidden) != std::string::npos) found += " symbol:" + name;
+    }
+  }
+  EXPECT_EQ(found, "");
 }
 
 TEST_F(DllImage, ExportsTheSelfRegistrationEntriesUndecorated) {

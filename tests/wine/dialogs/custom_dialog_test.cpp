@@ -149,7 +149,7 @@ TEST_F(CustomDialogTest, FirstOpeningWithoutKeyWritesNineOnesAndShowsEverythingC
     // Opening is itself a load: the defaults are in the registry before any button is pressed.
     EXPECT_EQ(ReadAllSettings(), Stored(kAllOn));
     EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 1, 1, 1, 1, 1, 1, 1}));
-    for (const std::u16string& text : settings::DisplaySettings.storedTexts) EXPECT_TRUE(text.empty());
+    for (const auto& text : settings::DisplaySettings.storedTexts) EXPECT_TRUE(text.empty());
     PressButton(controls.cancel);
   });
   EXPECT_EQ(shown, S_OK);

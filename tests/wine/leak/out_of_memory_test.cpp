@@ -2,10 +2,10 @@
 // calloc and realloc refusing the n-th request of a session, alone or with every one after it
 // (memory gone for good), n stepped through every request a session makes. Every call must
 // end in a status (E_OUTOFMEMORY or the callback's fallback), never in an abort of the host;
-// no user setting may change; a load in which something was thrown must leave nothing behind;
+// no user setting may change; a load in which a request was refused must leave nothing behind;
 // and once memory is back every call succeeds again. The 32-bit build is also run with another
-// module's copy of the compiler's unwinder (libgcc_s_dw2-1.dll) loaded first, which must not
-// take over the add-in's unwinding.
+// module's copy of the compiler's unwinder (libgcc_s_dw2-1.dll) loaded first, with which the
+// start-up code of a module built by the same compiler registers its unwind tables.
 //
 // A refusal that aborts ends the process, so the sessions run in a child: this program with
 // --host. The parent counts the children that died and starts a new one after the step
@@ -27,6 +27,7 @@
 #include "support/addin_loader.h"
 #include "support/child_process.h"
 #include "support/load_cycles.h"
+#include "support/proc_address.h"
 #include "support/registry_snapshot.h"
 
 namespace {
@@ -288,9 +289,55 @@ TEST_F(AddinOutOfMemory, AnotherModulesUnwinderLoadedFirstChangesNothing) {
 }
 #endif
 
-// Each load throws once (the same counters as the unload test, shown there to see a leak
-// made on purpose).
-TEST_F(AddinOutOfMemory, LoadsThatThrowLeaveNoTlsIndexOrHandle) {
+// Everything that registration writes, in both classes roots, and the user's add-in entry.
+std::wstring RegistrationSnapshot() {
+  std::wstring all;
+  for (const HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+    for (const wchar_t* key : {L"CLSID\\{BAC75E0D-0684-4250-B64C-5E74A365F970}", L"Zorvane.Connect",
+                               L"TypeLib\\{4C1639D9-252B-49D7-B854-7B773BE363E0}",
+                               L"Interface\\{19F6CF44-89FE-4C2C-80AB-21EECC07613E}"}) {
+      all += SnapshotKey(root, std::wstring(L"Software\\Classes\\") + key);
+    }
+  }
+  return all + SnapshotKey(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\PowerPoint\\Addins\\Zorvane.Connect");
+}
+
+// Registration with its n-th request refused, alone or with every later one, n stepped until a
+// registration gets through: each refused one answers E_OUTOFMEMORY and leaves the registry as
+// it was (the undo log takes the room for its notes before it writes).
+TEST_F(AddinOutOfMemory, RegistrationRefusedAnywhereLeavesTheRegistryAsItWas) {
+  const std::wstring before = RegistrationSnapshot();
+  HMODULE addin = LoadLibraryW(ZorvaneDllPath().c_str());
+  ASSERT_NE(addin, nullptr);
+  using ServerCall = HRESULT(STDAPICALLTYPE*)();
+  const auto registerServer = ProcAddress<ServerCall>(addin, "DllRegisterServer");
+  const auto unregisterServer = ProcAddress<ServerCall>(addin, "DllUnregisterServer");
+  ASSERT_TRUE(registerServer && unregisterServer);
+  for (const bool onward : {false, true}) {
+    long refused = 0;
+    HRESULT hr = E_OUTOFMEMORY;
+    for (long n = 1; hr == E_OUTOFMEMORY && n < 1000; ++n) {
+      Starvation starvation(addin);
+      ASSERT_TRUE(starvation.patched());
+      Starvation::Refuse(n, onward);
+      hr = registerServer();
+      if (hr != E_OUTOFMEMORY) break;
+      ++refused;
+      EXPECT_EQ(RegistrationSnapshot(), before) << "request " << n << (onward ? " onward" : "");
+    }
+    std::printf("registration%s: %ld refused runs, then 0x%lx\n", onward ? " (refused onward)" : "", refused,
+                static_cast<unsigned long>(hr));
+    EXPECT_EQ(hr, S_OK);
+    EXPECT_GT(refused, 5) << "registration allocates: the refusals reached it";
+    EXPECT_EQ(unregisterServer(), S_OK);
+    EXPECT_EQ(RegistrationSnapshot(), before);
+  }
+  FreeLibrary(addin);
+}
+
+// In each load a command's first request is refused (the same counters as the unload test,
+// shown there to see a leak made on purpose).
+void ExpectRefusingLoadsLeaveNoTlsIndexOrHandle() {
   PinWhatTheAddinLoads();
   const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &CloseEveryDialog, nullptr, GetCurrentThreadId());
   StandInControl button(L"Dingzhi", L"");
@@ -301,7 +348,7 @@ TEST_F(AddinOutOfMemory, LoadsThatThrowLeaveNoTlsIndexOrHandle) {
     Starvation starvation(addin);
     ASSERT_TRUE(starvation.patched());
     Starvation::Refuse(1);
-    ASSERT_EQ(ClickByName(object.Get(), L"CustomMenu", &button), E_OUTOFMEMORY) << "thrown and caught inside the add-in";
+    ASSERT_EQ(ClickByName(object.Get(), L"CustomMenu", &button), E_OUTOFMEMORY) << "the refusal comes back as a status";
     Starvation::Refuse(-1);
     ASSERT_EQ(ClickByName(object.Get(), L"CustomMenu", &button), S_OK);
   }, before, after);
@@ -309,6 +356,16 @@ TEST_F(AddinOutOfMemory, LoadsThatThrowLeaveNoTlsIndexOrHandle) {
   EXPECT_EQ(after.freeTlsIndexes, before.freeTlsIndexes) << "TLS indexes taken and never given back";
   EXPECT_EQ(after.handles, before.handles) << "handles left open";
 }
+
+TEST_F(AddinOutOfMemory, LoadsWithARefusalLeaveNoTlsIndexOrHandle) { ExpectRefusingLoadsLeaveNoTlsIndexOrHandle(); }
+
+#if defined(__i386__)
+// Last: the other module's unwinder stays loaded in this process from here on.
+TEST_F(AddinOutOfMemory, LoadsWithARefusalLeaveNothingWithAnotherModulesUnwinder) {
+  ASSERT_NE(LoadLibraryW(BuildPath(kForeignRuntime).c_str()), nullptr);
+  ExpectRefusingLoadsLeaveNoTlsIndexOrHandle();
+}
+#endif
 
 }  // namespace
 

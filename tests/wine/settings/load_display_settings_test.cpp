@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 
 #include "registry_test_support.h"
 #include "settings/advapi32_registry_store.h"
@@ -30,12 +31,12 @@ class RegistryLoadTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(testing::Wide(kKeyPath), kSettingsKeyPath);
-    saved_ = DisplaySettings;
+    saved_ = std::move(DisplaySettings);
     testing::DeleteKeyTree(kOwnTree);
   }
   void TearDown() override {
     testing::DeleteKeyTree(kOwnTree);
-    DisplaySettings = saved_;
+    DisplaySettings = std::move(saved_);
   }
 
   void SetSetting(std::size_t index, DWORD type, const Bytes& data) {

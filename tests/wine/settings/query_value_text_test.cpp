@@ -24,7 +24,7 @@ class QueryValueTextTest : public testing::ScratchKeyTest {
   }
 
   // Writes `data` as value "v" of type `type` and reads it back through QueryValueText.
-  std::optional<std::u16string> Query(DWORD type, const Bytes& data) {
+  std::optional<HeapU16String> Query(DWORD type, const Bytes& data) {
     SetRawValue(key.get(), "v", type, data);
     return QueryValueText(key.get(), u"v");
   }
