@@ -349,12 +349,10 @@ TEST(Diagnosis, WordAndExcelAreCheckedUnderTheirOwnKeys) {
 // A host that is not installed is said to be so, not as a problem, and nothing else of it is
 // checked; with no host at all, the first stands for the product as before.
 TEST(Diagnosis, AHostNotInstalledIsReportedOnceAndNotChecked) {
-  const auto keysOf = [](const Diagnosis& diagnosis, std::string_view prefix) {
+  const auto keysOf = [](const Diagnosis& diagnosis, OfficeHost host) {
     std::multiset<Expected> keys;
     for (const Finding& f : diagnosis.findings) {
-      const bool powerPoint = f.key.find('.') != std::string::npos && f.key.rfind("word.", 0) != 0 &&
-                              f.key.rfind("excel.", 0) != 0;
-      if (prefix.empty() ? powerPoint : f.key.rfind(prefix, 0) == 0) keys.emplace(f.key, f.severity);
+      if (f.host == host) keys.emplace(f.key, f.severity);
     }
     return keys;
   };
@@ -367,8 +365,8 @@ TEST(Diagnosis, AHostNotInstalledIsReportedOnceAndNotChecked) {
   hosts[2].policies[0].disableAllAddins = true;
 
   Diagnosis diagnosis = Diagnose(hosts);
-  EXPECT_EQ(keysOf(diagnosis, ""), (std::multiset<Expected>{{"powerpoint.installed", Severity::kOk}}));
-  EXPECT_EQ(keysOf(diagnosis, "excel."), (std::multiset<Expected>{{"excel.installed", Severity::kOk}}));
+  EXPECT_EQ(keysOf(diagnosis, OfficeHost::PowerPoint), (std::multiset<Expected>{{"powerpoint.installed", Severity::kOk}}));
+  EXPECT_EQ(keysOf(diagnosis, OfficeHost::Excel), (std::multiset<Expected>{{"excel.installed", Severity::kOk}}));
   EXPECT_EQ(FindKey(diagnosis, "excel.installed")->text, TextId::kHostNotInstalled);
   EXPECT_NE(FindKey(diagnosis, "word.addin.load_behavior"), nullptr);
   EXPECT_FALSE(diagnosis.HasProblems());
@@ -378,8 +376,8 @@ TEST(Diagnosis, AHostNotInstalledIsReportedOnceAndNotChecked) {
   diagnosis = Diagnose(hosts);
   EXPECT_EQ(FindKey(diagnosis, "powerpoint.installed")->severity, Severity::kProblem);
   EXPECT_NE(FindKey(diagnosis, "policy.zorvane_locks"), nullptr);
-  EXPECT_EQ(keysOf(diagnosis, "word."), (std::multiset<Expected>{{"word.installed", Severity::kOk}}));
-  EXPECT_EQ(keysOf(diagnosis, "excel."), (std::multiset<Expected>{{"excel.installed", Severity::kOk}}));
+  EXPECT_EQ(keysOf(diagnosis, OfficeHost::Word), (std::multiset<Expected>{{"word.installed", Severity::kOk}}));
+  EXPECT_EQ(keysOf(diagnosis, OfficeHost::Excel), (std::multiset<Expected>{{"excel.installed", Severity::kOk}}));
 }
 
 // One DLL serves every host: Windows Installer's repair of the product is done once, under the
