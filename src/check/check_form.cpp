@@ -7,6 +7,7 @@
 #include <new>
 #include <string>
 
+#include "check/checked_hosts.h"
 #include "dialogs/controls.h"
 #include "dialogs/dialog_font.h"
 #include "dialogs/modal_session.h"
@@ -218,11 +219,12 @@ void CheckForm::ShowSelected() {
     const auto index = static_cast<size_t>(item.lParam);
     if (index < findings.size()) {
       const Finding& finding = findings[index];
-      detail = Wide(RenderShown(session_.table(), finding.text, finding.args));
+      const HostWords host = WordsOf(finding.host);
+      detail = Wide(RenderShown(session_.table(), finding.text, finding.args, host));
       if (finding.advice != TextId::kNone) {
         detail += L"\r\n";
         detail += Text(TextId::kAdviceLabel);
-        detail += Wide(RenderShown(session_.table(), finding.advice, finding.adviceArgs));
+        detail += Wide(RenderShown(session_.table(), finding.advice, finding.adviceArgs, host));
       }
       detail += L"\r\n(";
       detail.append(finding.key.begin(), finding.key.end());
@@ -235,18 +237,14 @@ void CheckForm::ShowSelected() {
 void CheckForm::RunRepair() {
   const RepairRun run = session_.Repair(true);
   std::u16string message;
-  if (run == RepairRun::kPowerPointRunning) {
-    message = RenderText(session_.table(), TextId::kRepairRefused);
-  } else {
-    for (const RepairResult& result : session_.repairResults()) {
-      (message += RepairLine(session_.table(), result, session_.windows64())) += u"\r\n";
-    }
-    if (message.empty()) message = RenderText(session_.table(), TextId::kNothingToRepair);
-    Fill();
+  // Each line without its key: the hosts refused, then the repairs tried.
+  for (const std::u16string& note : session_.repairNotes()) {
+    (message += note.substr(note.find(u' ') + 1)) += u"\r\n";
   }
+  if (run == RepairRun::kApplied) Fill();
   const std::wstring caption = Text(TextId::kWindowCaption);
   MessageBoxW(dialog_, Wide(message).c_str(), caption.c_str(),
-              run == RepairRun::kPowerPointRunning ? MB_OK | MB_ICONWARNING : MB_OK | MB_ICONINFORMATION);
+              run == RepairRun::kHostRunning ? MB_OK | MB_ICONWARNING : MB_OK | MB_ICONINFORMATION);
 }
 
 void CheckForm::CopyReport() {

@@ -1,7 +1,9 @@
 #include "check/check_session.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "check/checked_hosts.h"
 #include "check/diagnosis.h"
 #include "check/repairs.h"
 #include "check/state_reader.h"
@@ -9,8 +11,9 @@
 namespace zorvane::check {
 
 void CheckSession::Refresh() {
-  state_ = ReadObservedState();
-  diagnosis_ = Diagnose(state_);
+  hosts_ = ReadObservedState();
+  windows64_ = !hosts_.empty() && hosts_.front().windows64;
+  diagnosis_ = Diagnose(hosts_);
 }
 
 RepairRun CheckSession::Repair(bool mayElevate) {
@@ -20,12 +23,20 @@ RepairRun CheckSession::Repair(bool mayElevate) {
     repairNotes_.push_back(u"repair.none " + RenderText(table_, TextId::kNothingToRepair));
     return RepairRun::kNothingToDo;
   }
-  // PowerPoint writes these entries back when it exits: a repair now would not last.
-  if (PowerPointRunning()) {
-    repairNotes_.push_back(u"repair.refused " + RenderText(table_, TextId::kRepairRefused));
-    return RepairRun::kPowerPointRunning;
+  // A host writes its entries back when it exits: its repairs would not last while it runs.
+  std::vector<zorvane::check::Repair> allowed;
+  for (const CheckedHost& host : kCheckedHosts) {
+    const auto ofHost = [&](const zorvane::check::Repair& repair) { return repair.host == host.host; };
+    if (std::none_of(diagnosis_.repairs.begin(), diagnosis_.repairs.end(), ofHost)) continue;
+    if (ProgramRunning(host.programFile)) {
+      repairNotes_.push_back(u"repair." + std::u16string(host.keyPrefix.begin(), host.keyPrefix.end()) + u"refused " +
+                             RenderText(table_, TextId::kRepairRefused, {}, WordsOf(host.host)));
+      continue;
+    }
+    std::copy_if(diagnosis_.repairs.begin(), diagnosis_.repairs.end(), std::back_inserter(allowed), ofHost);
   }
-  repairResults_ = ApplyRepairs(diagnosis_.repairs, mayElevate);
+  if (allowed.empty()) return RepairRun::kHostRunning;
+  repairResults_ = ApplyRepairs(allowed, mayElevate);
   Refresh();
   // A change that left its finding a problem did not repair it, and says so.
   for (RepairResult& result : repairResults_) {
@@ -33,7 +44,7 @@ RepairRun CheckSession::Repair(bool mayElevate) {
       return finding.key == result.repair.findingKey && finding.severity == Severity::kProblem;
     });
     if (result.outcome == RepairOutcome::kDone && remains) result.outcome = RepairOutcome::kNotResolved;
-    repairNotes_.push_back(RepairLine(table_, result, state_.windows64));
+    repairNotes_.push_back(RepairLine(table_, result, windows64_));
   }
   return RepairRun::kApplied;
 }

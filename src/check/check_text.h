@@ -1,5 +1,6 @@
 // Every text the check shows or prints, by id. Each language is one table (check_text_*.cpp)
-// with a text for every id; {0}, {1}... stand for a finding's arguments.
+// with a text for every id; {0}, {1}... stand for a finding's arguments, {h} for the name of
+// the Office application it is about and {x} for that application's program file.
 #pragma once
 
 #include <array>
@@ -15,11 +16,12 @@ namespace zorvane::check {
 enum class TextId : std::size_t {
   kNone,
   // Findings and their advice.
-  kPowerPointFound,
-  kPowerPointExeMissing,
-  kAdvicePowerPointExeMissing,
-  kPowerPointNone,
-  kAdvicePowerPointNone,
+  kHostFound,
+  kHostExeMissing,
+  kAdviceHostExeMissing,
+  kNoHost,
+  kAdviceNoHost,
+  kHostNotInstalled,
   kRegistrationOk,
   kRegistrationMissing,
   kFileMissing,
@@ -129,7 +131,15 @@ std::span<const TextEntry> EnglishText() noexcept;
 // The table of `language`; Simplified Chinese for a value outside the enumeration.
 std::span<const TextEntry> TextTable(UiLanguage language) noexcept;
 
-// The text of `id` in `table` with {n} replaced by args[n] ("{n}" stays where there is none).
-std::u16string RenderText(std::span<const TextEntry> table, TextId id, std::span<const std::u16string> args = {});
+// What {h} and {x} stand for.
+struct HostWords {
+  std::u16string_view name;         // "PowerPoint"
+  std::u16string_view programFile;  // "POWERPNT.EXE"
+};
+
+// The text of `id` in `table` with {n} replaced by args[n], {h} and {x} by `host`'s words
+// (a placeholder stays where there is nothing for it).
+std::u16string RenderText(std::span<const TextEntry> table, TextId id, std::span<const std::u16string> args = {},
+                          HostWords host = {});
 
 }  // namespace zorvane::check

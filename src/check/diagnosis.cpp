@@ -1,8 +1,11 @@
 #include "check/diagnosis.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 #include <utility>
 
+#include "check/checked_hosts.h"
 #include "check/pe_image.h"
 
 namespace zorvane::check {
@@ -14,7 +17,7 @@ std::optional<Bits> MachineBits(std::optional<std::uint16_t> machine) noexcept {
   return std::nullopt;
 }
 
-Bits PowerPointBits(const PowerPointInstall& install) noexcept {
+Bits HostBits(const HostInstall& install) noexcept {
   if (const auto bits = MachineBits(install.exeMachine)) return *bits;
   if (install.clickToRunPlatform) return *install.clickToRunPlatform;
   return install.registryView;
@@ -53,10 +56,11 @@ std::u16string RegistryTypeName(std::uint32_t type) {
 
 class Decision {
  public:
-  explicit Decision(const ObservedState& state) : state_(state) {}
+  Decision(const ObservedState& state, bool otherHostInstalled)
+      : state_(state), host_(CheckedHostOf(state.host)), otherHostInstalled_(otherHostInstalled) {}
 
   Diagnosis Run() {
-    PowerPoints();
+    if (!Installs()) return std::move(result_);
     for (const Bits bits : bitnesses_) {
       const bool registered = Registration(bits);
       Entry(bits, registered);
@@ -68,9 +72,15 @@ class Decision {
   }
 
  private:
-  void Add(std::string key, Severity severity, TextId text, TextId advice, std::vector<std::u16string> args = {},
+  // A finding about this host: its key after the host's prefix.
+  void Add(std::string_view key, Severity severity, TextId text, TextId advice, std::vector<std::u16string> args = {},
            std::vector<std::u16string> adviceArgs = {}) {
-    Finding finding{std::move(key), severity, text, advice, std::move(args), std::move(adviceArgs)};
+    Put(std::string(host_.keyPrefix) + std::string(key), severity, text, advice, std::move(args), std::move(adviceArgs));
+  }
+
+  void Put(std::string key, Severity severity, TextId text, TextId advice, std::vector<std::u16string> args = {},
+           std::vector<std::u16string> adviceArgs = {}) {
+    Finding finding{std::move(key), severity, text, advice, std::move(args), std::move(adviceArgs), state_.host};
     // Both bitnesses may see the same user entry: it is reported once.
     if (std::find(result_.findings.begin(), result_.findings.end(), finding) == result_.findings.end()) {
       result_.findings.push_back(std::move(finding));
@@ -78,27 +88,35 @@ class Decision {
   }
 
   void AddRepair(Repair repair) {
+    repair.findingKey.insert(0, host_.keyPrefix);
+    repair.host = state_.host;
     if (std::find(result_.repairs.begin(), result_.repairs.end(), repair) == result_.repairs.end()) {
       result_.repairs.push_back(std::move(repair));
     }
   }
 
-  void PowerPoints() {
-    if (state_.powerPoints.empty()) {
-      Add("powerpoint.installed", Severity::kProblem, kPowerPointNone, kAdvicePowerPointNone);
-      return;
+  // Whether the rest is to be checked: not for a host that is not installed, unless no host is
+  // and this one stands for the product.
+  bool Installs() {
+    const std::string key(host_.installedKey);
+    if (state_.installs.empty()) {
+      if (otherHostInstalled_ || &host_ != &kCheckedHosts.front()) {
+        Put(key, Severity::kOk, kHostNotInstalled, kNone);
+        return false;
+      }
+      Put(key, Severity::kProblem, kNoHost, kAdviceNoHost);
+      return true;
     }
-    for (const PowerPointInstall& install : state_.powerPoints) {
-      const Bits bits = PowerPointBits(install);
+    for (const HostInstall& install : state_.installs) {
+      const Bits bits = HostBits(install);
       if (std::find(bitnesses_.begin(), bitnesses_.end(), bits) == bitnesses_.end()) bitnesses_.push_back(bits);
       if (install.exeMachine) {
-        Add("powerpoint.installed", Severity::kOk, kPowerPointFound, kNone,
-            {install.version, BitsText(bits), install.folder});
+        Put(key, Severity::kOk, kHostFound, kNone, {install.version, BitsText(bits), install.folder});
       } else {
-        Add("powerpoint.installed", Severity::kHint, kPowerPointExeMissing, kAdvicePowerPointExeMissing,
-            {install.version, install.folder, BitsText(bits)});
+        Put(key, Severity::kHint, kHostExeMissing, kAdviceHostExeMissing, {install.version, install.folder, BitsText(bits)});
       }
     }
+    return true;
   }
 
   // One of our DLLs on disk for `bits`, to register.
@@ -109,7 +127,7 @@ class Decision {
     return nullptr;
   }
 
-  // 64-bit PowerPoint, or any on 64-bit Windows: the x64 package serves both bitnesses there.
+  // A 64-bit host, or any on 64-bit Windows: the x64 package serves both bitnesses there.
   TextId InstallAdvice(Bits bits) const {
     return bits == Bits::k64 || state_.windows64 ? kAdviceInstallX64 : kAdviceInstallX86;
   }
@@ -122,7 +140,7 @@ class Decision {
     return nullptr;
   }
 
-  // Whether COM can load the chain's DLL into PowerPoint of `bits`.
+  // Whether COM can load the chain's DLL into the host of `bits`.
   static bool Loadable(const ClassChain& chain, Bits bits) {
     return chain.complete && chain.dll.path.size() <= kLongestLoadablePath && chain.dll.exists &&
            MachineBits(chain.dll.machine) == bits && chain.apartmentThreaded;
@@ -167,7 +185,7 @@ class Decision {
     AddRegistration("addin.registration", bits, product, candidate);
   }
 
-  // Whether PowerPoint of `bits` finds a DLL it can load.
+  // Whether the host of `bits` finds a DLL it can load.
   bool Registration(Bits bits) {
     const ClassChain& chain = state_.classes[Index(bits)];
     const ClassChain& machine = state_.machineClasses[Index(bits)];
@@ -229,7 +247,7 @@ class Decision {
     if (!deciding.present) {
       // Registering writes the entry; without a DLL to register, the package is the way.
       if (registered) {
-        // The DLL that PowerPoint finds, or finds once the user's keys no longer hide it.
+        // The DLL that the host finds, or finds once the user's keys no longer hide it.
         const ClassChain& found =
             Loadable(state_.classes[Index(bits)], bits) ? state_.classes[Index(bits)] : state_.machineClasses[Index(bits)];
         BrokenRegistration(bits, kEntryMissing, {state_.progId}, &found.dll);
@@ -285,7 +303,7 @@ class Decision {
     }
   }
 
-  // Whether a DLL that PowerPoint would load carries no signature.
+  // Whether a DLL that the host would load carries no signature.
   bool UnsignedDll() const {
     return std::any_of(bitnesses_.begin(), bitnesses_.end(), [&](Bits bits) {
       const ClassChain& chain = state_.classes[Index(bits)];
@@ -336,13 +354,41 @@ class Decision {
   }
 
   const ObservedState& state_;
+  const CheckedHost& host_;
+  const bool otherHostInstalled_;
   Diagnosis result_;
   std::vector<Bits> bitnesses_;
   bool perUserInstall_ = false;
 };
 
+// The same change for any host: a registration or Windows Installer's repair, done once.
+bool SameProductRepair(const Repair& a, const Repair& b) {
+  const auto productWide = [](RepairAction action) {
+    return action == RepairAction::kRegisterDll || action == RepairAction::kReinstallProduct;
+  };
+  return productWide(a.action) && a.action == b.action && a.dll == b.dll && a.dllBits == b.dllBits &&
+         a.product == b.product;
+}
+
 }  // namespace
 
-Diagnosis Diagnose(const ObservedState& state) { return Decision(state).Run(); }
+Diagnosis Diagnose(const ObservedState& state) { return Decision(state, false).Run(); }
+
+Diagnosis Diagnose(std::span<const ObservedState> hosts) {
+  Diagnosis all;
+  for (const ObservedState& state : hosts) {
+    const bool otherHostInstalled = std::any_of(hosts.begin(), hosts.end(), [&](const ObservedState& other) {
+      return &other != &state && !other.installs.empty();
+    });
+    Diagnosis one = Decision(state, otherHostInstalled).Run();
+    std::move(one.findings.begin(), one.findings.end(), std::back_inserter(all.findings));
+    for (Repair& repair : one.repairs) {
+      const bool done = std::any_of(all.repairs.begin(), all.repairs.end(),
+                                    [&](const Repair& earlier) { return SameProductRepair(earlier, repair); });
+      if (!done) all.repairs.push_back(std::move(repair));
+    }
+  }
+  return all;
+}
 
 }  // namespace zorvane::check

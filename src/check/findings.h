@@ -8,18 +8,20 @@
 
 #include "check/check_text.h"
 #include "check/observed_state.h"
+#include "common/office_host.h"
 
 namespace zorvane::check {
 
 enum class Severity { kOk, kProblem, kHint };
 
 struct Finding {
-  std::string key;  // stable English key, e.g. "addin.load_behavior"
+  std::string key;  // stable English key, e.g. "addin.load_behavior", "word.addin.load_behavior"
   Severity severity = Severity::kOk;
   TextId text = TextId::kNone;
   TextId advice = TextId::kNone;
   std::vector<std::u16string> args;        // {0}, {1}... of the text
   std::vector<std::u16string> adviceArgs;  // ... and of the advice
+  OfficeHost host = OfficeHost::PowerPoint;  // {h} and {x} of both
   bool operator==(const Finding&) const = default;
 };
 
@@ -33,6 +35,7 @@ struct Repair {
   std::u16string dll;         // kRegisterDll
   Bits dllBits = Bits::k32;   // kRegisterDll
   InstalledProduct product;   // kReinstallProduct
+  OfficeHost host = OfficeHost::PowerPoint;  // whose running program refuses it
   bool operator==(const Repair&) const = default;
 };
 

@@ -1,6 +1,6 @@
-// What the check found on the machine, as plain data: the Windows layer fills it in, the
-// portable decision (diagnosis.h) turns it into findings and repairs. Registry places are
-// filled in by the reader, so the decision itself names no key.
+// What the check found on the machine for one Office application, as plain data: the Windows
+// layer fills it in, the portable decision (diagnosis.h) turns it into findings and repairs.
+// Registry places are filled in by the reader, so the decision itself names no key.
 #pragma once
 
 #include <array>
@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "common/office_host.h"
 
 namespace zorvane::check {
 
@@ -33,15 +35,16 @@ struct DllFile {
   bool hasSignature = false;
 };
 
-struct PowerPointInstall {
+// One installed version of the host.
+struct HostInstall {
   std::u16string version;  // "12.0" ... "16.0"
   std::u16string folder;   // InstallRoot's Path
   Bits registryView = Bits::k32;                 // the view whose InstallRoot names it
-  std::optional<std::uint16_t> exeMachine;       // POWERPNT.EXE's, when it could be read
+  std::optional<std::uint16_t> exeMachine;       // the program file's, when it could be read
   std::optional<Bits> clickToRunPlatform;        // Click-to-Run's Platform, where installed so
 };
 
-// ProgID -> CLSID -> InprocServer32 in the classes that one bitness of PowerPoint reads.
+// ProgID -> CLSID -> InprocServer32 in the classes that one bitness of the host reads.
 struct ClassChain {
   bool complete = false;  // the ProgID names a class whose InprocServer32 names a file
   bool perUser = false;   // the class comes from the user's classes, which win over the machine's
@@ -87,12 +90,13 @@ struct InstalledProduct {
 };
 
 struct ObservedState {
+  OfficeHost host = OfficeHost::PowerPoint;
   // The add-in's names and numbers, from where the add-in itself takes them.
-  std::u16string progId;
+  std::u16string progId;  // the host's class
   std::uint32_t loadAtStartup = 0;  // the LoadBehavior the add-in registers
   std::uint32_t alwaysEnable = 0;   // the "always enable" list's value
   bool windows64 = false;
-  std::vector<PowerPointInstall> powerPoints;
+  std::vector<HostInstall> installs;
   std::array<ClassChain, 2> classes;           // by Index(Bits)
   std::array<ClassChain, 2> machineClasses;    // the same from the machine's classes alone
   // The user's keys named by Zorvane's own class and ProgID, which COM reads before the machine's.
@@ -108,9 +112,9 @@ struct ObservedState {
   bool everythingHidden = false;
 };
 
-// The bitness a PowerPoint runs as: its program file says so; failing that Click-to-Run's
+// The bitness an installed host runs as: its program file says so; failing that Click-to-Run's
 // platform, failing that the registry view that named it.
-Bits PowerPointBits(const PowerPointInstall& install) noexcept;
+Bits HostBits(const HostInstall& install) noexcept;
 std::optional<Bits> MachineBits(std::optional<std::uint16_t> machine) noexcept;
 
 }  // namespace zorvane::check

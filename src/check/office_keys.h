@@ -1,5 +1,6 @@
 // Office's registry places that the check reads (and, for the Resiliency values naming
-// Zorvane, repairs). The add-in's own names come from addin/addin_names.h.
+// Zorvane, repairs), the same for each host below its application key (checked_hosts.h).
+// The add-in's own names come from addin/addin_names.h.
 #pragma once
 
 #include <array>
@@ -8,20 +9,21 @@
 
 namespace zorvane::check {
 
-// The versions that the add-in supports: PowerPoint 2007, 2010, 2013 and 2016 and later
+// The versions that the add-in supports: Office 2007, 2010, 2013 and 2016 and later
 // (which all use 16.0). There was no 13.0.
-inline constexpr std::array<const wchar_t*, 4> kPowerPointVersions = {L"12.0", L"14.0", L"15.0", L"16.0"};
+inline constexpr std::array<const wchar_t*, 4> kOfficeVersions = {L"12.0", L"14.0", L"15.0", L"16.0"};
 inline constexpr wchar_t kClickToRunVersion[] = L"16.0";
 
 inline constexpr wchar_t kOfficeKey[] = ZV_OFFICE_KEY;
-// Below kOfficeKey\<version>:
-inline constexpr wchar_t kInstallRootSubkey[] = L"\\PowerPoint\\InstallRoot";
+// Below kOfficeKey\<version>\<application>:
+inline constexpr wchar_t kInstallRootSubkey[] = L"\\InstallRoot";
 inline constexpr wchar_t kInstallRootPath[] = L"Path";
-inline constexpr wchar_t kProgramFile[] = L"POWERPNT.EXE";
-inline constexpr wchar_t kDisabledItemsSubkey[] = L"\\PowerPoint\\Resiliency\\DisabledItems";
-inline constexpr wchar_t kCrashingSubkey[] = L"\\PowerPoint\\Resiliency\\CrashingAddinList";
-inline constexpr wchar_t kAlwaysEnableSubkey[] = L"\\PowerPoint\\Resiliency\\DoNotDisableAddinList";
-inline constexpr DWORD kAlwaysEnable = 1;  // what PowerPoint's "always enable this add-in" writes
+inline constexpr wchar_t kDisabledItemsSubkey[] = L"\\Resiliency\\DisabledItems";
+inline constexpr wchar_t kCrashingSubkey[] = L"\\Resiliency\\CrashingAddinList";
+inline constexpr wchar_t kAlwaysEnableSubkey[] = L"\\Resiliency\\DoNotDisableAddinList";
+// Below kOfficeKey\<application>: the host's list of add-ins, one key per ProgID.
+inline constexpr wchar_t kAddinsSubkey[] = L"\\Addins";
+inline constexpr DWORD kAlwaysEnable = 1;  // what the host's "always enable this add-in" writes
 // The first version with the "always enable" list.
 inline constexpr wchar_t kFirstAlwaysEnableVersion[] = L"15.0";
 
@@ -31,12 +33,13 @@ inline constexpr wchar_t kClickToRunPlatform[] = L"Platform";
 inline constexpr wchar_t kClickToRunMachineKey[] = ZV_OFFICE_KEY L"\\ClickToRun\\REGISTRY\\MACHINE\\";
 inline constexpr wchar_t kWow6432Node[] = L"Wow6432Node\\";
 
-// Office's policies, under HKCU only: a version's, and the cloud policy's (16.0).
+// Office's policies, under HKCU only: a version's, and the cloud policy's (16.0); below them
+// the application's key.
 inline constexpr wchar_t kOfficePolicyKey[] = L"Software\\Policies\\Microsoft\\Office\\";
 inline constexpr wchar_t kCloudPolicyKey[] = L"Software\\Policies\\Microsoft\\Cloud\\Office\\16.0";
-inline constexpr wchar_t kPolicySecuritySubkey[] = L"\\PowerPoint\\Security";
-inline constexpr wchar_t kPolicyResiliencySubkey[] = L"\\PowerPoint\\Resiliency";
-inline constexpr wchar_t kPolicyAddinListSubkey[] = L"\\PowerPoint\\Resiliency\\AddinList";
+inline constexpr wchar_t kPolicySecuritySubkey[] = L"\\Security";
+inline constexpr wchar_t kPolicyResiliencySubkey[] = L"\\Resiliency";
+inline constexpr wchar_t kPolicyAddinListSubkey[] = L"\\Resiliency\\AddinList";
 inline constexpr wchar_t kDisableAllAddins[] = L"disablealladdins";
 inline constexpr wchar_t kRequireAddinSignature[] = L"requireaddinsig";
 inline constexpr wchar_t kRestrictToList[] = L"RestrictToList";

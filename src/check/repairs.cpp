@@ -6,6 +6,7 @@
 #include <shellapi.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -278,14 +279,17 @@ std::vector<RepairResult> ApplyRepairs(const std::vector<Repair>& repairs, bool 
   return results;
 }
 
-bool PowerPointRunning() noexcept {
+bool ProgramRunning(std::u16string_view programFile) noexcept {
+  wchar_t name[MAX_PATH] = {};
+  if (programFile.size() >= MAX_PATH) return false;
+  std::copy(programFile.begin(), programFile.end(), name);
   const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return false;
   const UniqueKernelHandle owner(snapshot);
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
   for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-    if (CompareStringOrdinal(entry.szExeFile, -1, kProgramFile, -1, TRUE) == CSTR_EQUAL) return true;
+    if (CompareStringOrdinal(entry.szExeFile, -1, name, -1, TRUE) == CSTR_EQUAL) return true;
   }
   return false;
 }

@@ -1,6 +1,7 @@
 // Applies the check's repairs: only Zorvane's own entries, never a policy. Windows only.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "check/findings.h"
@@ -14,7 +15,8 @@ namespace zorvane::check {
 // of a product installed for all users asks for administrator rights instead.
 std::vector<RepairResult> ApplyRepairs(const std::vector<Repair>& repairs, bool mayElevate);
 
-// Whether a PowerPoint process runs in this session (it rewrites these entries when it exits).
-bool PowerPointRunning() noexcept;
+// Whether a process of `programFile` ("WINWORD.EXE") runs in this session: a host rewrites its
+// entries when it exits.
+bool ProgramRunning(std::u16string_view programFile) noexcept;
 
 }  // namespace zorvane::check

@@ -1,5 +1,7 @@
 #include "check/report.h"
 
+#include "check/checked_hosts.h"
+
 namespace zorvane::check {
 
 std::u16string EscapeControls(std::u16string_view text) {
@@ -20,11 +22,12 @@ std::u16string EscapeControls(std::u16string_view text) {
   return shown;
 }
 
-std::u16string RenderShown(std::span<const TextEntry> table, TextId id, std::span<const std::u16string> args) {
+std::u16string RenderShown(std::span<const TextEntry> table, TextId id, std::span<const std::u16string> args,
+                           HostWords host) {
   std::vector<std::u16string> shown;
   shown.reserve(args.size());
   for (const std::u16string& arg : args) shown.push_back(EscapeControls(arg));
-  return RenderText(table, id, shown);
+  return RenderText(table, id, shown, host);
 }
 
 std::u16string ReinstallArguments(const InstalledProduct& product) {
@@ -40,11 +43,12 @@ std::u16string SeverityText(std::span<const TextEntry> table, Severity severity)
 }
 
 std::u16string FindingText(std::span<const TextEntry> table, const Finding& finding) {
-  std::u16string text = RenderShown(table, finding.text, finding.args);
+  const HostWords host = WordsOf(finding.host);
+  std::u16string text = RenderShown(table, finding.text, finding.args, host);
   if (finding.advice != TextId::kNone) {
     text += u' ';
     text += RenderText(table, TextId::kAdviceLabel);
-    text += RenderShown(table, finding.advice, finding.adviceArgs);
+    text += RenderShown(table, finding.advice, finding.adviceArgs, host);
   }
   return text;
 }

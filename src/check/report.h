@@ -27,7 +27,8 @@ std::u16string EscapeControls(std::u16string_view text);
 
 // RenderText with every argument escaped: how the report and the window show any text that
 // carries what the machine holds.
-std::u16string RenderShown(std::span<const TextEntry> table, TextId id, std::span<const std::u16string> args);
+std::u16string RenderShown(std::span<const TextEntry> table, TextId id, std::span<const std::u16string> args,
+                           HostWords host = {});
 
 // Windows Installer's repair of a product: missing files and those of the same or an older
 // version, the machine's and the user's registry entries, the shortcuts.

@@ -10,6 +10,7 @@
 #include <span>
 
 #include "Zorvane.h"
+#include "check/checked_hosts.h"
 #include "check/disabled_items.h"
 #include "check/installer_packages.h"
 #include "check/office_keys.h"
@@ -17,12 +18,22 @@
 #include "check/registry_views.h"
 #include "settings/advapi32_registry_store.h"
 #include "settings/display_settings.h"
+#include "settings/host_switches.h"
 #include "settings/registry_store.h"
 
 namespace zorvane::check {
 namespace {
 
 constexpr std::array kBits = {Bits::k32, Bits::k64};
+
+// Zorvane's class for each host, in OfficeHost order, as the type library declares them.
+const std::array<const CLSID*, kOfficeHostCount> kClassIds{&CLSID_Connect, &CLSID_WordConnect, &CLSID_ExcelConnect};
+constexpr bool SameName(std::u16string_view a, std::wstring_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char16_t x, wchar_t y) { return x == char16_t(y); });
+}
+static_assert(SameName(kCheckedHosts.front().progId, addin::kProgId), "the first host's class is the add-in's own");
+
+std::wstring Wide(std::u16string_view text) { return {text.begin(), text.end()}; }
 constexpr REGSAM kRead = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
@@ -66,18 +77,26 @@ std::wstring WithSlash(std::wstring folder) {
   return folder;
 }
 
+// What one host reads, in the views it reads it.
 class Reader {
  public:
+  explicit Reader(const CheckedHost& host)
+      : host_(host),
+        progId_(Wide(host.progId)),
+        appKey_(L"\\" + Wide(host.appKey)),
+        entryKey_(std::wstring(kOfficeKey) + appKey_ + kAddinsSubkey + L"\\" + progId_) {}
+
   ObservedState Run() {
-    state_.progId = ToU16(addin::kProgId);
+    state_.host = host_.host;
+    state_.progId = host_.progId;
     state_.loadAtStartup = addin::kLoadAtStartup;
     state_.alwaysEnable = kAlwaysEnable;
     BOOL wow64 = FALSE;
     state_.windows64 = IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
     wchar_t classId[39] = {};
-    StringFromGUID2(CLSID_Connect, classId, 39);
+    StringFromGUID2(*kClassIds[static_cast<std::size_t>(host_.host)], classId, 39);
     classId_ = classId;
-    PowerPoints();
+    Installs();
     for (const Bits bits : kBits) Classes(bits);
     Products();
     InstalledDlls();
@@ -105,16 +124,16 @@ class Reader {
     return ReadDword(key.get(), name);
   }
 
-  void PowerPoints() {
+  void Installs() {
     std::optional<Bits> platform;
     if (const auto text = Text(Root::kLocalMachine, Bits::k64, kClickToRunConfigurationKey, kClickToRunPlatform)) {
       if (*text == L"x64") platform = Bits::k64;
       if (*text == L"x86") platform = Bits::k32;
     }
-    for (const wchar_t* version : kPowerPointVersions) {
+    for (const wchar_t* version : kOfficeVersions) {
       for (const Bits view : kBits) {
         if (!HasView(view)) continue;
-        const std::wstring installRoot = std::wstring(kOfficeKey) + L"\\" + version + kInstallRootSubkey;
+        const std::wstring installRoot = std::wstring(kOfficeKey) + L"\\" + version + appKey_ + kInstallRootSubkey;
         auto folder = Text(Root::kLocalMachine, view, installRoot, kInstallRootPath);
         // Click-to-Run keeps Office's machine keys in its private copy of the registry.
         if (!folder && platform && std::wstring(version) == kClickToRunVersion) {
@@ -123,17 +142,19 @@ class Reader {
           folder = Text(Root::kLocalMachine, Bits::k64, copy, kInstallRootPath);
         }
         if (!folder || folder->empty()) continue;
-        PowerPointInstall install;
+        HostInstall install;
         install.version = ToU16(version);
         install.folder = ToU16(*folder);
         install.registryView = view;
-        if (const auto headers = ReadFileHeaders(WithSlash(*folder) + kProgramFile)) install.exeMachine = headers->machine;
+        if (const auto headers = ReadFileHeaders(WithSlash(*folder) + Wide(host_.programFile))) {
+          install.exeMachine = headers->machine;
+        }
         if (std::wstring(version) == kClickToRunVersion) install.clickToRunPlatform = platform;
-        // Both views may name the same folder (an entry PowerPoint's setup wrote twice).
-        const bool seen = std::any_of(state_.powerPoints.begin(), state_.powerPoints.end(), [&](const auto& other) {
+        // Both views may name the same folder (an entry Office's setup wrote twice).
+        const bool seen = std::any_of(state_.installs.begin(), state_.installs.end(), [&](const auto& other) {
           return other.version == install.version && SamePath(ToWide(other.folder), *folder);
         });
-        if (!seen) state_.powerPoints.push_back(std::move(install));
+        if (!seen) state_.installs.push_back(std::move(install));
       }
     }
   }
@@ -142,7 +163,7 @@ class Reader {
   // root that has it, as COM merges the user's classes over the machine's.
   ClassChain Chain(Bits view, std::initializer_list<Root> roots) {
     ClassChain chain;
-    const std::wstring progIdKey = std::wstring(kClassesKey) + addin::kProgId + L"\\CLSID";
+    const std::wstring progIdKey = std::wstring(kClassesKey) + progId_ + L"\\CLSID";
     std::optional<std::wstring> clsid;
     for (const Root root : roots) {
       if ((clsid = Text(root, view, progIdKey, L""))) break;
@@ -172,7 +193,7 @@ class Reader {
     state_.machineClasses[Index(bits)] = Chain(view, {Root::kLocalMachine});
     // The user's keys of our own class (one per view) and ProgID (one key for both views).
     const std::pair<std::wstring, Bits> ours[] = {{std::wstring(kClassesKey) + L"CLSID\\" + classId_, view},
-                                                  {std::wstring(kClassesKey) + addin::kProgId, Bits::k32}};
+                                                  {std::wstring(kClassesKey) + progId_, Bits::k32}};
     for (const auto& [path, keyView] : ours) {
       UniqueHkey key;
       if (OpenKey(Root::kCurrentUser, keyView, path, KEY_QUERY_VALUE, key) == ERROR_SUCCESS) {
@@ -235,7 +256,7 @@ class Reader {
 
   AddinEntry Entry(Root root, Bits view) {
     AddinEntry entry;
-    const std::wstring path = std::wstring(addin::kHostAddinsKey) + L"\\" + addin::kProgId;
+    const std::wstring& path = entryKey_;
     entry.loadBehaviorPlace = {root, view, ToU16(path), ToU16(addin::kLoadBehaviorName)};
     UniqueHkey key;
     if (OpenKey(root, view, path, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) return entry;
@@ -257,15 +278,15 @@ class Reader {
   }
 
   bool Installed(const wchar_t* version) const {
-    return std::any_of(state_.powerPoints.begin(), state_.powerPoints.end(),
-                       [&](const PowerPointInstall& install) { return install.version == ToU16(version); });
+    return std::any_of(state_.installs.begin(), state_.installs.end(),
+                       [&](const HostInstall& install) { return install.version == ToU16(version); });
   }
 
   void Resiliency() {
-    for (const wchar_t* version : kPowerPointVersions) {
+    for (const wchar_t* version : kOfficeVersions) {
       VersionResiliency found;
       found.version = ToU16(version);
-      const std::wstring base = std::wstring(kOfficeKey) + L"\\" + version;
+      const std::wstring base = std::wstring(kOfficeKey) + L"\\" + version + appKey_;
       const std::wstring disabledPath = base + kDisabledItemsSubkey;
       UniqueHkey key;
       if (OpenKey(Root::kCurrentUser, Bits::k32, disabledPath, kRead, key) == ERROR_SUCCESS) {
@@ -291,9 +312,9 @@ class Reader {
         const std::wstring alwaysPath = base + kAlwaysEnableSubkey;
         bool present = false;
         if (OpenKey(Root::kCurrentUser, Bits::k32, alwaysPath, KEY_QUERY_VALUE, key) == ERROR_SUCCESS) {
-          present = RegQueryValueExW(key.get(), addin::kProgId, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+          present = RegQueryValueExW(key.get(), progId_.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
         }
-        if (!present) found.alwaysEnableMissing = RegistryPlace{Root::kCurrentUser, Bits::k32, ToU16(alwaysPath), ToU16(addin::kProgId)};
+        if (!present) found.alwaysEnableMissing = RegistryPlace{Root::kCurrentUser, Bits::k32, ToU16(alwaysPath), std::u16string(host_.progId)};
       }
       state_.resiliency.push_back(std::move(found));
     }
@@ -301,7 +322,7 @@ class Reader {
 
   // A crash record names us by our ProgID as its name, or by one of our DLLs as its data.
   bool NamesUs(HKEY key, const std::wstring& name) const {
-    if (SamePath(name, addin::kProgId) || OurPath(name)) return true;
+    if (SamePath(name, progId_) || OurPath(name)) return true;
     const auto value = ReadValue(key, name);
     if (!value) return false;
     if (value->type == REG_BINARY) {
@@ -309,25 +330,26 @@ class Reader {
       return item && OurPath(ToWide(item->path));
     }
     const auto text = ReadText(key, name);
-    return text && (SamePath(*text, addin::kProgId) || OurPath(*text));
+    return text && (SamePath(*text, progId_) || OurPath(*text));
   }
 
-  OfficePolicy Policy(const std::wstring& base, std::u16string label) {
+  OfficePolicy Policy(const std::wstring& policyKey, std::u16string label) {
+    const std::wstring base = policyKey + appKey_;
     OfficePolicy policy;
     policy.label = std::move(label);
     policy.disableAllAddins = Dword(Root::kCurrentUser, Bits::k32, base + kPolicySecuritySubkey, kDisableAllAddins) == 1u;
     policy.requireAddinSignature =
         Dword(Root::kCurrentUser, Bits::k32, base + kPolicySecuritySubkey, kRequireAddinSignature) == 1u;
     policy.restrictToList = Dword(Root::kCurrentUser, Bits::k32, base + kPolicyResiliencySubkey, kRestrictToList) == 1u;
-    if (const auto text = Text(Root::kCurrentUser, Bits::k32, base + kPolicyAddinListSubkey, addin::kProgId)) {
+    if (const auto text = Text(Root::kCurrentUser, Bits::k32, base + kPolicyAddinListSubkey, progId_)) {
       policy.addinListValue = ToU16(*text);
     }
     return policy;
   }
 
   void Policies() {
-    const bool none = state_.powerPoints.empty();
-    for (const wchar_t* version : kPowerPointVersions) {
+    const bool none = state_.installs.empty();
+    for (const wchar_t* version : kOfficeVersions) {
       if (none || Installed(version)) state_.policies.push_back(Policy(kOfficePolicyKey + std::wstring(version), ToU16(version)));
     }
     if (none || Installed(kClickToRunVersion)) state_.policies.push_back(Policy(kCloudPolicyKey, u"Cloud 16.0"));
@@ -343,7 +365,7 @@ class Reader {
   }
 
   void ClickToRunCopies() {
-    const std::wstring entry = std::wstring(addin::kHostAddinsKey) + L"\\" + addin::kProgId;
+    const std::wstring& entry = entryKey_;
     for (const Bits bits : kBits) {
       if (!HasView(bits)) continue;
       const std::wstring copyPath =
@@ -363,22 +385,30 @@ class Reader {
     }
   }
 
+  // The host's nine switches as the add-in reads them: the machine's policy, else the user's,
+  // else the user's own value; one missing or unreadable shows its item.
   void OwnSettings() {
     settings::LocalMachineRegistryReader machine;
     settings::CurrentUserRegistryStore user;
-    const settings::PolicySettings policies = settings::ReadPolicySettings(machine, user);
+    const settings::HostSwitches& switches = settings::SwitchesOf(host_.host);
     bool anyShown = false;
-    for (std::size_t i = 0; i < settings::kSwitchCount; ++i) {
-      if (policies[i]) ++state_.lockedSwitches;
+    for (const std::u16string_view name : switches.names) {
+      HeapU16String locked = machine.GetSettingText(switches.policyKeyPath, name).value_or(HeapU16String());
+      if (locked.empty()) locked = user.GetSettingText(switches.policyKeyPath, name).value_or(HeapU16String());
+      if (!locked.empty()) ++state_.lockedSwitches;
       // A value missing or unreadable shows its item, as in the add-in.
       const HeapU16String text =
-          user.GetSettingText(settings::kSettingsKeyPath, settings::kSwitchNames[i]).value_or(HeapU16String());
-      const bool shown = policies[i] ? *policies[i] : settings::SwitchFromText(text) == settings::kHostTrue;
+          locked.empty() ? user.GetSettingText(switches.settingsKeyPath, name).value_or(HeapU16String()) : std::move(locked);
+      const bool shown = settings::SwitchFromText(text) == settings::kHostTrue;
       anyShown = anyShown || shown;
     }
     state_.everythingHidden = !anyShown;
   }
 
+  const CheckedHost& host_;
+  const std::wstring progId_;
+  const std::wstring appKey_;    // "\\PowerPoint"
+  const std::wstring entryKey_;  // the host's add-in entry, below HKCU or HKLM
   ObservedState state_;
   std::wstring classId_;  // "{...}", our class
   std::vector<std::wstring> ourPaths_;
@@ -386,6 +416,11 @@ class Reader {
 
 }  // namespace
 
-ObservedState ReadObservedState() { return Reader().Run(); }
+std::vector<ObservedState> ReadObservedState() {
+  std::vector<ObservedState> hosts;
+  hosts.reserve(kCheckedHosts.size());
+  for (const CheckedHost& host : kCheckedHosts) hosts.push_back(Reader(host).Run());
+  return hosts;
+}
 
 }  // namespace zorvane::check

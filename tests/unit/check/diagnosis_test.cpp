@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "check/checked_hosts.h"
 #include "check/pe_image.h"
 #include "check/report.h"
 
@@ -28,7 +29,7 @@ ObservedState Healthy() {
   state.loadAtStartup = 3;
   state.alwaysEnable = 1;
   state.windows64 = true;
-  state.powerPoints = {{u"16.0", u"C:\\Office16", Bits::k64, kMachineAmd64, Bits::k64}};
+  state.installs = {{u"16.0", u"C:\\Office16", Bits::k64, kMachineAmd64, Bits::k64}};
   state.classes[Index(Bits::k64)] = {true, false, Dll(u"C:\\Z\\x64\\Zorvane.dll", kMachineAmd64), true};
   state.userEntry = {kUserLoadBehavior, true, 3u, 4u, false};
   state.machineEntries[Index(Bits::k64)].loadBehaviorPlace = kMachineLoadBehavior;
@@ -58,7 +59,7 @@ std::vector<Case> Cases() {
   const RegistryPlace alwaysEnable{Root::kCurrentUser, Bits::k32, u"DoNotDisableAddinList", u"Zorvane.Connect"};
   return {
       {"healthy", [](ObservedState&) {}, {}, {}},
-      {"no PowerPoint", [](ObservedState& s) { s.powerPoints.clear(); },
+      {"no PowerPoint", [](ObservedState& s) { s.installs.clear(); },
        {{"powerpoint.installed", Severity::kProblem}}, {}},
       {"LoadBehavior 2 in the user's entry",
        [](ObservedState& s) { s.userEntry.loadBehavior = 2; },
@@ -89,8 +90,8 @@ std::vector<Case> Cases() {
        {{"addin.bitness", RepairAction::kRegisterDll, u"C:\\Z\\Zorvane.dll"}}},
       {"PowerPoint's file decides its bitness over the registry view",
        [](ObservedState& s) {
-         s.powerPoints[0].registryView = Bits::k32;
-         s.powerPoints[0].clickToRunPlatform.reset();
+         s.installs[0].registryView = Bits::k32;
+         s.installs[0].clickToRunPlatform.reset();
        },
        {}, {}},
       {"broken class chain with a DLL to register; the entry is then missing too",
@@ -277,7 +278,7 @@ TEST(Diagnosis, NamesWhatIsWrong) {
 
 TEST(Diagnosis, UserEntryDecidesForBothBitnessesAndIsReportedOnce) {
   ObservedState state = Healthy();
-  state.powerPoints.push_back({u"14.0", u"C:\\Office14", Bits::k32, kMachineI386, std::nullopt});
+  state.installs.push_back({u"14.0", u"C:\\Office14", Bits::k32, kMachineI386, std::nullopt});
   state.classes[Index(Bits::k32)] = {true, false, Dll(u"C:\\Z\\x86\\Zorvane.dll", kMachineI386), true};
   state.userEntry.loadBehavior = 2;
   const Diagnosis diagnosis = Diagnose(state);
@@ -286,6 +287,121 @@ TEST(Diagnosis, UserEntryDecidesForBothBitnessesAndIsReportedOnce) {
             1);
   ASSERT_EQ(diagnosis.repairs.size(), 1u);
   EXPECT_EQ(diagnosis.repairs[0].place, kUserLoadBehavior);
+}
+
+// The same state in Word or Excel: its own keys, texts naming it, repairs that are its own.
+ObservedState HealthyIn(OfficeHost host) {
+  ObservedState state = Healthy();
+  state.host = host;
+  state.progId = CheckedHostOf(host).progId;
+  return state;
+}
+
+const Finding* FindKey(const Diagnosis& diagnosis, std::string_view key) {
+  const auto found = std::find_if(diagnosis.findings.begin(), diagnosis.findings.end(),
+                                  [&](const Finding& f) { return f.key == key; });
+  return found == diagnosis.findings.end() ? nullptr : &*found;
+}
+
+TEST(Diagnosis, WordAndExcelAreCheckedUnderTheirOwnKeys) {
+  const RegistryPlace disabled{Root::kCurrentUser, Bits::k32, u"DisabledItems", u"ours"};
+  const struct {
+    const char* name;
+    std::function<void(ObservedState&)> change;
+    std::string key;  // after the host's prefix
+    Severity severity;
+    std::size_t repairs;
+  } cases[] = {
+      {"healthy", [](ObservedState&) {}, "addin.load_behavior", Severity::kOk, 0},
+      {"LoadBehavior 2", [](ObservedState& s) { s.userEntry.loadBehavior = 2; }, "addin.load_behavior",
+       Severity::kProblem, 1},
+      {"DisabledItems record", [&](ObservedState& s) { s.resiliency[0].disabledItems = {disabled}; },
+       "resiliency.disabled_items", Severity::kProblem, 1},
+      {"a lock", [](ObservedState& s) { s.lockedSwitches = 1; }, "policy.zorvane_locks", Severity::kHint, 0},
+  };
+  for (const OfficeHost host : {OfficeHost::Word, OfficeHost::Excel}) {
+    const CheckedHost& checked = CheckedHostOf(host);
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(checked.keyPrefix) + c.name);
+      ObservedState state = HealthyIn(host);
+      c.change(state);
+      const Diagnosis diagnosis = Diagnose(state);
+      for (const Finding& finding : diagnosis.findings) {
+        EXPECT_EQ(finding.key.rfind(checked.keyPrefix, 0), 0u) << finding.key;
+        EXPECT_EQ(finding.host, host);
+        const std::u16string line = FindingLine(EnglishText(), finding);
+        EXPECT_NE(line.find(checked.name), std::u16string::npos) << finding.key;  // every line names its host
+        EXPECT_EQ(line.find(u"PowerPoint"), std::u16string::npos) << finding.key;
+        EXPECT_EQ(line.find(u'{'), std::u16string::npos) << finding.key;
+      }
+      const Finding* found = FindKey(diagnosis, std::string(checked.keyPrefix) + c.key);
+      ASSERT_NE(found, nullptr);
+      EXPECT_EQ(found->severity, c.severity);
+      ASSERT_EQ(diagnosis.repairs.size(), c.repairs);
+      for (const Repair& repair : diagnosis.repairs) {
+        EXPECT_EQ(repair.findingKey, std::string(checked.keyPrefix) + c.key);
+        EXPECT_EQ(repair.host, host);
+      }
+    }
+  }
+}
+
+// A host that is not installed is said to be so, not as a problem, and nothing else of it is
+// checked; with no host at all, the first stands for the product as before.
+TEST(Diagnosis, AHostNotInstalledIsReportedOnceAndNotChecked) {
+  const auto keysOf = [](const Diagnosis& diagnosis, OfficeHost host) {
+    std::multiset<Expected> keys;
+    for (const Finding& f : diagnosis.findings) {
+      if (f.host == host) keys.emplace(f.key, f.severity);
+    }
+    return keys;
+  };
+  ObservedState none = Healthy();
+  none.installs.clear();
+  none.userEntry.loadBehavior = 2;  // not looked at for a host that is not there
+  none.lockedSwitches = 3;
+  std::vector<ObservedState> hosts{none, HealthyIn(OfficeHost::Word), HealthyIn(OfficeHost::Excel)};
+  hosts[2].installs.clear();
+  hosts[2].policies[0].disableAllAddins = true;
+
+  Diagnosis diagnosis = Diagnose(hosts);
+  EXPECT_EQ(keysOf(diagnosis, OfficeHost::PowerPoint), (std::multiset<Expected>{{"powerpoint.installed", Severity::kOk}}));
+  EXPECT_EQ(keysOf(diagnosis, OfficeHost::Excel), (std::multiset<Expected>{{"excel.installed", Severity::kOk}}));
+  EXPECT_EQ(FindKey(diagnosis, "excel.installed")->text, TextId::kHostNotInstalled);
+  EXPECT_NE(FindKey(diagnosis, "word.addin.load_behavior"), nullptr);
+  EXPECT_FALSE(diagnosis.HasProblems());
+  EXPECT_TRUE(diagnosis.repairs.empty());
+
+  hosts[1].installs.clear();
+  diagnosis = Diagnose(hosts);
+  EXPECT_EQ(FindKey(diagnosis, "powerpoint.installed")->severity, Severity::kProblem);
+  EXPECT_NE(FindKey(diagnosis, "policy.zorvane_locks"), nullptr);
+  EXPECT_EQ(keysOf(diagnosis, OfficeHost::Word), (std::multiset<Expected>{{"word.installed", Severity::kOk}}));
+  EXPECT_EQ(keysOf(diagnosis, OfficeHost::Excel), (std::multiset<Expected>{{"excel.installed", Severity::kOk}}));
+}
+
+// One DLL serves every host: Windows Installer's repair of the product is done once, under the
+// first host that asked for it; each host's own entries are repaired under its own key.
+TEST(Diagnosis, AProductRepairServesEveryHost) {
+  std::vector<ObservedState> hosts;
+  for (const CheckedHost& host : kCheckedHosts) {
+    ObservedState state = HealthyIn(host.host);
+    state.classes[1].dll.exists = false;
+    state.userEntry.loadBehavior = 0;
+    state.products = {{u"{P}", false, {Bits::k64, Bits::k32}}};
+    hosts.push_back(std::move(state));
+  }
+  const Diagnosis diagnosis = Diagnose(hosts);
+  EXPECT_EQ(std::count_if(diagnosis.repairs.begin(), diagnosis.repairs.end(),
+                          [](const Repair& r) { return r.action == RepairAction::kReinstallProduct; }),
+            1);
+  EXPECT_EQ(diagnosis.repairs.front().findingKey, "addin.registration");
+  for (const std::string key : {"addin.load_behavior", "word.addin.load_behavior", "excel.addin.load_behavior"}) {
+    EXPECT_EQ(std::count_if(diagnosis.repairs.begin(), diagnosis.repairs.end(),
+                            [&](const Repair& r) { return r.findingKey == key; }),
+              1)
+        << key;
+  }
 }
 
 TEST(Report, LinesStartWithTheKeyAndFillEveryPlaceholder) {
@@ -313,7 +429,7 @@ TEST(Report, LinesStartWithTheKeyAndFillEveryPlaceholder) {
 // report and in the window; a control character shows as \uXXXX.
 TEST(Report, ControlCharactersFromTheRegistryAreShownEscaped) {
   ObservedState state = Healthy();
-  state.powerPoints[0].folder = u"C:\\X\r\naddin.registration [OK] injected\u2028\u202E\\";
+  state.installs[0].folder = u"C:\\X\r\naddin.registration [OK] injected\u2028\u202E\\";
   const Diagnosis diagnosis = Diagnose(state);
   const auto lines = ReportLines(EnglishText(), diagnosis);
   ASSERT_EQ(lines.size(), diagnosis.findings.size());

@@ -1,6 +1,6 @@
 // The administrative template read back: four well-formed files of their kinds, every
-// reference resolved in every language, nine switch policies and the language policy that
-// write exactly the key, value names and texts that the add-in reads.
+// reference resolved in every language, and for each host nine switch policies and the
+// language policy that write exactly the key, value names and texts that the add-in reads.
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "settings/display_settings.h"
+#include "settings/host_switches.h"
 #include "settings/ui_language_choice.h"
 
 namespace zorvane::settings {
@@ -18,6 +19,17 @@ namespace {
 
 constexpr char kNamespace[] = "http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions";
 const std::vector<std::string> kLanguages = {"en-US", "zh-CN", "zh-TW"};
+
+// Each host's policies, ten in a row in OfficeHost order, in a category of its own; PowerPoint's
+// keep the names they had when it was the only host.
+struct HostPolicies {
+  OfficeHost host;
+  std::string namePrefix;
+  std::string category;
+};
+const HostPolicies kHostPolicies[] = {{OfficeHost::PowerPoint, "", "Zorvane_PowerPoint"},
+                                      {OfficeHost::Word, "Word_", "Zorvane_Word"},
+                                      {OfficeHost::Excel, "Excel_", "Zorvane_Excel"}};
 
 // The names here are ASCII; anything else would not be a name the add-in reads.
 std::string Ascii(std::u16string_view text) {
@@ -150,24 +162,36 @@ TEST_F(PolicyTemplateTest, CategoryAndSupportedOnReferencesResolve) {
   }
 }
 
-TEST_F(PolicyTemplateTest, NinePoliciesWriteWhatTheAddInReads) {
+TEST_F(PolicyTemplateTest, EachHostsNinePoliciesWriteWhatTheAddInReads) {
   const pugi::xml_node definitions = Definitions();
-  const std::string category = definitions.child("categories").child("category").attribute("name").value();
   std::vector<pugi::xml_node> policies;
   for (const pugi::xml_node& policy : definitions.child("policies").children("policy")) policies.push_back(policy);
-  ASSERT_EQ(policies.size(), kSwitchCount + 1);  // and the language, checked below
+  ASSERT_EQ(policies.size(), kOfficeHostCount * (kSwitchCount + 1));  // and each language, checked below
+  // Each host's category sits in the product's.
+  const std::string product = definitions.child("categories").child("category").attribute("name").value();
+  for (const HostPolicies& host : kHostPolicies) {
+    const pugi::xml_node category = definitions.child("categories").find_child_by_attribute("category", "name",
+                                                                                           host.category.c_str());
+    EXPECT_EQ(category.child("parentCategory").attribute("ref").value(), product) << host.category;
+  }
 
-  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+  for (std::size_t i = 0; i < policies.size(); ++i) {
+    const HostPolicies& host = kHostPolicies[i / (kSwitchCount + 1)];
+    const HostSwitches& switches = SwitchesOf(host.host);
+    if (i % (kSwitchCount + 1) == kSwitchCount) {
+      EXPECT_EQ(policies[i].attribute("name").value(), host.namePrefix + "Language");
+      continue;
+    }
     const pugi::xml_node& policy = policies[i];
-    const std::string name = Ascii(kSwitchNames[i]);
-    SCOPED_TRACE(name);
-    EXPECT_EQ(policy.attribute("name").value(), name);
+    const std::string name = Ascii(switches.names[i % (kSwitchCount + 1)]);
+    SCOPED_TRACE(host.namePrefix + name);
+    EXPECT_EQ(policy.attribute("name").value(), host.namePrefix + name);
     EXPECT_STREQ(policy.attribute("class").value(), "Both");
-    EXPECT_EQ(policy.attribute("key").value(), Ascii(kPolicyKeyPath));
+    EXPECT_EQ(policy.attribute("key").value(), Ascii(switches.policyKeyPath));
     EXPECT_EQ(policy.attribute("valueName").value(), name);
     EXPECT_EQ(ChildNames(policy),
               (std::vector<std::string>{"parentCategory", "supportedOn", "enabledValue", "disabledValue"}));
-    EXPECT_EQ(policy.child("parentCategory").attribute("ref").value(), category);
+    EXPECT_EQ(policy.child("parentCategory").attribute("ref").value(), host.category);
     // Enabled shows, disabled hides, as string values in the texts the add-in reads.
     EXPECT_EQ(ChildNames(policy.child("enabledValue")), std::vector<std::string>{"string"});
     EXPECT_EQ(ChildNames(policy.child("disabledValue")), std::vector<std::string>{"string"});
@@ -178,39 +202,44 @@ TEST_F(PolicyTemplateTest, NinePoliciesWriteWhatTheAddInReads) {
 
 // A drop-down of the three names the add-in reads and one that names no language, which makes
 // the add-in follow the host; disabling it removes the value, so the user decides again.
-TEST_F(PolicyTemplateTest, LanguagePolicyWritesTheNamesTheAddInReads) {
-  const pugi::xml_node policy = Definitions().child("policies").find_child_by_attribute("policy", "name", "Language");
-  ASSERT_TRUE(policy);
-  EXPECT_STREQ(policy.attribute("class").value(), "Both");
-  EXPECT_EQ(policy.attribute("key").value(), Ascii(kPolicyKeyPath));
-  EXPECT_EQ(ChildNames(policy), (std::vector<std::string>{"parentCategory", "supportedOn", "elements"}));
-  const pugi::xml_node choice = policy.child("elements").child("enum");
-  EXPECT_EQ(ChildNames(policy.child("elements")), std::vector<std::string>{"enum"});
-  EXPECT_EQ(choice.attribute("valueName").value(), Ascii(name::kLanguage));
-  EXPECT_STREQ(choice.attribute("required").value(), "true");
+TEST_F(PolicyTemplateTest, EachHostsLanguagePolicyWritesTheNamesTheAddInReads) {
+  for (const HostPolicies& host : kHostPolicies) {
+    SCOPED_TRACE(host.category);
+    const pugi::xml_node policy = Definitions().child("policies").find_child_by_attribute(
+        "policy", "name", (host.namePrefix + "Language").c_str());
+    ASSERT_TRUE(policy);
+    EXPECT_STREQ(policy.attribute("class").value(), "Both");
+    EXPECT_EQ(policy.attribute("key").value(), Ascii(SwitchesOf(host.host).policyKeyPath));
+    EXPECT_EQ(policy.child("parentCategory").attribute("ref").value(), host.category);
+    EXPECT_EQ(ChildNames(policy), (std::vector<std::string>{"parentCategory", "supportedOn", "elements"}));
+    const pugi::xml_node choice = policy.child("elements").child("enum");
+    EXPECT_EQ(ChildNames(policy.child("elements")), std::vector<std::string>{"enum"});
+    EXPECT_EQ(choice.attribute("valueName").value(), Ascii(name::kLanguage));
+    EXPECT_STREQ(choice.attribute("required").value(), "true");
 
-  std::set<UiLanguage> named;
-  int followHost = 0;
-  for (const pugi::xml_node& item : choice.children("item")) {
-    const std::string text = item.child("value").child_value("string");
-    ASSERT_FALSE(text.empty()) << "an empty text reads as no value";
-    const std::optional<UiLanguage> language = UiLanguageFromName(std::u16string(text.begin(), text.end()));
-    if (language) {
-      EXPECT_TRUE(named.insert(*language).second) << text;
-    } else {
-      ++followHost;
+    std::set<UiLanguage> named;
+    int followHost = 0;
+    for (const pugi::xml_node& item : choice.children("item")) {
+      const std::string text = item.child("value").child_value("string");
+      ASSERT_FALSE(text.empty()) << "an empty text reads as no value";
+      const std::optional<UiLanguage> language = UiLanguageFromName(std::u16string(text.begin(), text.end()));
+      if (language) {
+        EXPECT_TRUE(named.insert(*language).second) << text;
+      } else {
+        ++followHost;
+      }
     }
-  }
-  EXPECT_EQ(named.size(), kUiLanguageCount);
-  EXPECT_EQ(followHost, 1);
+    EXPECT_EQ(named.size(), kUiLanguageCount);
+    EXPECT_EQ(followHost, 1);
 
-  // Each language shows the drop-down for this element.
-  for (std::size_t i = 0; i < kLanguages.size(); ++i) {
-    const pugi::xml_node presentation = adml_[i]
-        .child("policyDefinitionResources").child("resources").child("presentationTable")
-        .find_child_by_attribute("presentation", "id", "Language");
-    EXPECT_STREQ(presentation.child("dropdownList").attribute("refId").value(), choice.attribute("id").value())
-        << kLanguages[i];
+    // Each language shows the drop-down for this element.
+    for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+      const pugi::xml_node presentation = adml_[i]
+          .child("policyDefinitionResources").child("resources").child("presentationTable")
+          .find_child_by_attribute("presentation", "id", "Language");
+      EXPECT_STREQ(presentation.child("dropdownList").attribute("refId").value(), choice.attribute("id").value())
+          << kLanguages[i];
+    }
   }
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -19,6 +20,7 @@
 #include "dialogs/dialog_font.h"
 #include "portable/check_bytes.h"
 #include "screenshot.h"
+#include "settings/host_switches.h"
 #include "settings/ui_language_choice.h"
 #include "settings_registry.h"
 #include "support/child_process.h"
@@ -39,6 +41,26 @@ const std::wstring kPolicy = L"Software\\Policies\\Microsoft\\Office\\16.0\\Powe
 const std::wstring kClass = L"Software\\Classes\\CLSID\\{BAC75E0D-0684-4250-B64C-5E74A365F970}";
 const std::wstring kUserProgId = L"Software\\Classes\\Zorvane.Connect";
 const std::wstring kInstallRoot = kOffice + L"\\PowerPoint\\InstallRoot";
+// A host as the scenarios set it up: its program, Zorvane's class for it and its add-in entry.
+struct Host {
+  OfficeHost id;
+  std::wstring app, program, progId, classId;
+  std::wstring prefix;  // of its findings' keys
+  std::wstring Entry() const { return L"Software\\Microsoft\\Office\\" + app + L"\\Addins\\" + progId; }
+  std::wstring Resiliency() const { return kOffice + L"\\" + app + L"\\Resiliency"; }
+  std::wstring PolicyKey() const {
+    const std::u16string_view key = settings::SwitchesOf(id).policyKeyPath;
+    return {key.begin(), key.end()};
+  }
+};
+const Host kPowerPoint{OfficeHost::PowerPoint, L"PowerPoint", L"POWERPNT.EXE", L"Zorvane.Connect",
+                       L"{BAC75E0D-0684-4250-B64C-5E74A365F970}", L""};
+const Host kWord{OfficeHost::Word, L"Word", L"WINWORD.EXE", L"Zorvane.WordConnect",
+                 L"{5E0B7C2A-3F4D-4E8B-9A61-2C7D18E4B3F5}", L"word."};
+const Host kExcel{OfficeHost::Excel, L"Excel", L"EXCEL.EXE", L"Zorvane.ExcelConnect",
+                  L"{8A9F4D16-B2C3-4A57-8E0D-6F1B2C3D4E59}", L"excel."};
+const Host* const kHosts[] = {&kPowerPoint, &kWord, &kExcel};
+
 // The trees a check or repair could touch, compared before and after.
 const std::pair<HKEY, const wchar_t*> kWatched[] = {{HKEY_CURRENT_USER, L"Software\\Microsoft\\Office"},
                                                     {HKEY_CURRENT_USER, L"Software\\Policies"},
@@ -66,6 +88,23 @@ bool CallDll(const char* entryName) {
   const bool ok = entry != nullptr && SUCCEEDED(entry());
   FreeLibrary(module);
   return ok;
+}
+
+// Where the DLL's registration does not yet cover a host, what it writes for PowerPoint is
+// written here for that host: its class, the server and the add-in entry. Where it does, nothing.
+void EnsureRegistered(const Host& host) {
+  UniqueHkey key;
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, (host.progId + L"\\CLSID").c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) {
+    const std::wstring server = L"Software\\Classes\\CLSID\\" + host.classId + L"\\InprocServer32";
+    SetText(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + host.progId + L"\\CLSID", L"", host.classId);
+    SetText(HKEY_LOCAL_MACHINE, server, L"", kDll);
+    SetText(HKEY_LOCAL_MACHINE, server, L"ThreadingModel", L"Apartment");
+  }
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, host.Entry().c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) {
+    SetText(HKEY_CURRENT_USER, host.Entry(), L"FriendlyName", L"Zorvane");
+    SetText(HKEY_CURRENT_USER, host.Entry(), L"Description", L"Zorvane");
+    SetRawValue(HKEY_CURRENT_USER, host.Entry(), L"LoadBehavior", REG_DWORD, Dword(3));
+  }
 }
 
 // The add-in turned off by the host after a failed start, and put on its disabled list.
@@ -115,12 +154,14 @@ class CheckScenario : public ::testing::Test {
   void SetUp() override { Fresh(); }
   void TearDown() override { Clean(); }
 
-  // A machine with 32-bit PowerPoint 16.0 and the add-in registered, nothing else.
-  static void Fresh() {
+  // A machine with the 32-bit host 16.0 (PowerPoint unless said) and the add-in registered,
+  // nothing else.
+  static void Fresh(const Host& host = kPowerPoint) {
     Clean();
     ASSERT_TRUE(CallDll("DllRegisterServer"));
-    WriteProgram(kFolder + L"\\Office16\\POWERPNT.EXE", IMAGE_FILE_MACHINE_I386);
-    SetText(HKEY_LOCAL_MACHINE, kInstallRoot, L"Path", kFolder + L"\\Office16\\");
+    EnsureRegistered(host);
+    WriteProgram(kFolder + L"\\Office16\\" + host.program, IMAGE_FILE_MACHINE_I386);
+    SetText(HKEY_LOCAL_MACHINE, kOffice + L"\\" + host.app + L"\\InstallRoot", L"Path", kFolder + L"\\Office16\\");
     // The texts below are Simplified Chinese whatever language this Wine runs in.
     dialogs::test::WriteSetting(L"Language", L"zh-CN");
   }
@@ -131,7 +172,14 @@ class CheckScenario : public ::testing::Test {
     dialogs::test::DeletePolicyKey(HKEY_CURRENT_USER);
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) DeleteKeyTree(root, kOffice);
     DeleteKeyTree(HKEY_CURRENT_USER, kPolicy);
-    DeleteKeyTree(HKEY_CURRENT_USER, kEntry);
+    for (const Host* host : kHosts) {
+      DeleteKeyTree(HKEY_CURRENT_USER, host->Entry());
+      DeleteKeyTree(HKEY_CURRENT_USER, host->PolicyKey());
+      DeleteKeyTree(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + host->progId);
+      DeleteKeyTree(HKEY_LOCAL_MACHINE, L"Software\\Classes\\CLSID\\" + host->classId);
+    }
+    DeleteFileW((kFolder + L"\\Office16\\" + kWord.program).c_str());
+    DeleteFileW((kFolder + L"\\Office16\\" + kExcel.program).c_str());
   }
 
   // Runs the check with `option`: its standard output (also printed), exit code in `code`.
@@ -153,15 +201,17 @@ const std::set<std::wstring> kAlwaysEnableWritten{kResiliency, kAlwaysEnable, kA
 // around it. Problems the repair cannot solve, policies above all, keep exit code 1.
 TEST_F(CheckScenario, ReportsAndRepairsEachState) {
   const std::wstring policyAll = L"policy.disable_all_addins [问题]", policyList = L"policy.restrict_to_list [问题]";
-  const struct {
-    const char* name;
-    void (*arrange)();
+  struct Scenario {
+    std::string name;
+    std::function<void()> arrange;
     DWORD reportCode;
     std::vector<std::wstring> reported;
     DWORD repairCode;
     std::vector<std::wstring> repaired;
     std::set<std::wstring> changed;
-  } scenarios[] = {
+    const Host* host = &kPowerPoint;
+  };
+  std::vector<Scenario> scenarios = {
       {"healthy", [] {}, 0, {L"addin.load_behavior [正常]", L"addin.registration [正常]"},
        0, {L"repair.resiliency.always_enable 已修改"}, kAlwaysEnableWritten},
       {"load-behavior-2", TurnOff, 1, {L"addin.load_behavior [问题]"},
@@ -209,16 +259,43 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
       {"restrict-to-list", [] { SetPolicy(L"\\Resiliency", L"RestrictToList"); }, 1, {policyList}, 1, {policyList},
        kAlwaysEnableWritten},
   };
+  // Word and Excel: the same checks under their own keys, with PowerPoint not installed.
+  for (const Host* host : {&kWord, &kExcel}) {
+    const std::wstring& p = host->prefix;
+    const std::wstring resiliency = L"[" + host->Resiliency() + L"]|";
+    const std::wstring always = L"[" + host->Resiliency() + L"\\DoNotDisableAddinList]|";
+    const std::wstring disabled = host->Resiliency() + L"\\DisabledItems";
+    const std::set<std::wstring> alwaysWritten{resiliency, always, always + host->progId};
+    const std::string name = ToUtf8(host->app) + "-";
+    scenarios.push_back({name + "healthy", [] {}, 0,
+                         {p + L"addin.load_behavior [正常]", p + L"addin.registration [正常]", L"powerpoint.installed [正常]"},
+                         0, {L"repair." + p + L"resiliency.always_enable 已修改"}, alwaysWritten, host});
+    scenarios.push_back({name + "load-behavior-2",
+                         [=] { SetRawValue(HKEY_CURRENT_USER, host->Entry(), L"LoadBehavior", REG_DWORD, Dword(2)); }, 1,
+                         {p + L"addin.load_behavior [问题] " + host->app + L" 在一次启动失败或过慢后关闭了 Zorvane"}, 0,
+                         {L"repair." + p + L"addin.load_behavior 已修改", p + L"addin.load_behavior [正常]"},
+                         {resiliency, always, always + host->progId, L"[" + host->Entry() + L"]|LoadBehavior"}, host});
+    scenarios.push_back({name + "disabled-items",
+                         [=] {
+                           const Bytes ours = DisabledItemRecord(u"c:\\zvcheck\\zorvane.dll", u"Zorvane");
+                           SetRawValue(HKEY_CURRENT_USER, disabled, L"7c2e", REG_BINARY, ours);
+                         },
+                         1, {p + L"resiliency.disabled_items [问题] " + host->app + L" 16.0"}, 0, {},
+                         {always, always + host->progId, L"[" + disabled + L"]|7c2e"}, host});
+    scenarios.push_back({name + "lock", [=] { SetText(HKEY_CURRENT_USER, host->PolicyKey(), L"TabHome", L"0"); }, 0,
+                         {p + L"policy.zorvane_locks [提示] 管理员用组策略锁定了 " + host->app + L" 中 Zorvane 的 1 项"}, 0,
+                         {}, alwaysWritten, host});
+  }
   for (const auto& row : scenarios) {
     SCOPED_TRACE(row.name);
-    ASSERT_NO_FATAL_FAILURE(Fresh());
+    ASSERT_NO_FATAL_FAILURE(Fresh(*row.host));
     row.arrange();
     DWORD reportCode = 0, repairCode = 0;
     const auto untouched = Snapshot();
-    const std::wstring report = Run(L"--report", reportCode, row.name);
+    const std::wstring report = Run(L"--report", reportCode, row.name.c_str());
     const auto before = Snapshot();
     EXPECT_EQ(Changed(untouched, before), std::set<std::wstring>{});
-    const std::wstring repair = Run(L"--repair", repairCode, row.name);
+    const std::wstring repair = Run(L"--repair", repairCode, row.name.c_str());
     EXPECT_EQ(reportCode, row.reportCode);
     EXPECT_EQ(Has(report, L"[问题]"), row.reportCode != 0);
     for (const std::wstring& line : row.reported) EXPECT_TRUE(Has(report, line)) << ToUtf8(line);
