@@ -366,7 +366,7 @@ class Reader {
   void OwnSettings() {
     settings::LocalMachineRegistryReader machine;
     settings::CurrentUserRegistryStore user;
-    const settings::PolicySettings policies = settings::ReadPolicySettings(machine, user);
+    const settings::PolicySettings policies = settings::ReadPolicySettings(OfficeHost::PowerPoint, machine, user);
     bool anyShown = false;
     for (std::size_t i = 0; i < settings::kSwitchCount; ++i) {
       if (policies[i]) ++state_.lockedSwitches;
