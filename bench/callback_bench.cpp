@@ -24,8 +24,6 @@ using Microsoft::WRL::ComPtr;
 using zorvane::test::DispatchArgument;
 using zorvane::test::DispIdOf;
 
-const CLSID kConnectClsid = {0xBAC75E0D, 0x0684, 0x4250, {0xB6, 0x4C, 0x5E, 0x74, 0xA3, 0x65, 0xF9, 0x70}};
-
 // The floor of a dispatch call: an object whose Invoke does nothing at all.
 class NoOpDispatch final : public IDispatch {
  public:
@@ -80,23 +78,23 @@ void Report(const char* what, double measured, double floor) {
   std::printf("%-44s %9.1f ns   floor %9.1f ns   ratio %5.2f\n", what, measured, floor, measured / floor);
 }
 
-// The four figures for an add-in object connected in `language`.
-bool MeasureCallbacks(IDispatch* addin, zorvane::UiLanguage language, int rounds, double invokeFloor) {
+// The four figures for an add-in object of `host`'s class connected in `language`.
+bool MeasureCallbacks(IDispatch* addin, const zorvane::standin::HostDescription& host, zorvane::UiLanguage language,
+                      int rounds, double invokeFloor) {
+  const auto hostId = static_cast<zorvane::OfficeHost>(&host - zorvane::standin::kHosts);
   ComPtr<IRibbonExtensibility> extensibility;
   addin->QueryInterface(IID_IRibbonExtensibility, &extensibility);
   DISPPARAMS noArguments{nullptr, nullptr, 0, 0};
 
-  const auto document = zorvane::ribbon::RibbonDocument(language);
+  const auto document = zorvane::ribbon::RibbonDocument(hostId, language);
   // The largest menu answer is the costliest content call.
   std::u16string_view largest;
-  const wchar_t* largestTag = L"";
-  static const wchar_t* const kTags[] = {L"File", L"Edit", L"View", L"Insert", L"Format",
-                                         L"Tools", L"Slide", L"Windows", L"Help"};
-  for (const wchar_t* tag : kTags) {
-    const auto text = zorvane::ribbon::MenuContent(reinterpret_cast<const char16_t*>(tag), language);
+  std::wstring largestTag;
+  for (const std::u16string_view tag : zorvane::ribbon::MenuTags(hostId)) {
+    const auto text = zorvane::ribbon::MenuContent(hostId, tag, language);
     if (text.size() > largest.size()) {
       largest = text;
-      largestTag = tag;
+      largestTag.assign(tag.begin(), tag.end());
     }
   }
 
@@ -108,11 +106,11 @@ bool MeasureCallbacks(IDispatch* addin, zorvane::UiLanguage language, int rounds
         },
         rounds);
   };
-  std::printf("document %zu characters; largest menu \"%ls\" %zu characters\n", document.size(), largestTag,
+  std::printf("document %zu characters; largest menu \"%ls\" %zu characters\n", document.size(), largestTag.c_str(),
               largest.size());
 
   const double documentFloor = allocFloor(document);
-  BSTR ribbonId = SysAllocString(L"Microsoft.PowerPoint.Presentation");
+  BSTR ribbonId = SysAllocString(std::wstring(host.ribbonId).c_str());
   // The figures are this language's only if the add-in answers in it.
   BSTR answer = nullptr;
   extensibility->GetCustomUI(ribbonId, &answer);
@@ -188,9 +186,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   auto getClassObject = reinterpret_cast<HRESULT(WINAPI*)(REFCLSID, REFIID, void**)>(
       reinterpret_cast<void*>(GetProcAddress(dll, "DllGetClassObject")));
-  ComPtr<IClassFactory> factory;
-  if (getClassObject == nullptr || FAILED(getClassObject(kConnectClsid, IID_IClassFactory, &factory))) {
-    std::fprintf(stderr, "callback_bench: cannot get the add-in's class factory\n");
+  if (getClassObject == nullptr) {
+    std::fprintf(stderr, "callback_bench: the add-in has no DllGetClassObject\n");
     return 1;
   }
   NoOpDispatch noOp;
@@ -213,29 +210,37 @@ int wmain(int argc, wchar_t** argv) {
   } kLanguages[] = {{"Simplified Chinese", 2052, zorvane::UiLanguage::kSimplifiedChinese},
                     {"Traditional Chinese", 1028, zorvane::UiLanguage::kTraditionalChinese},
                     {"English", 1033, zorvane::UiLanguage::kEnglish}};
-  for (const auto& language : kLanguages) {
-    ComPtr<IDispatch> addin;
-    if (FAILED(factory->CreateInstance(nullptr, IID_IDispatch, &addin))) {
-      std::fprintf(stderr, "callback_bench: cannot create the add-in object\n");
+  // Each host's class, in each language.
+  for (const zorvane::standin::HostDescription& host : zorvane::standin::kHosts) {
+    ComPtr<IClassFactory> factory;
+    if (FAILED(getClassObject(host.classId, IID_IClassFactory, &factory))) {
+      std::fprintf(stderr, "callback_bench: cannot get the class factory of %ls\n", std::wstring(host.progId).c_str());
       return 1;
     }
-    zorvane::standin::StandInApplication application;
-    application.AnswerLanguage(language.lcid);
-    ComPtr<_IDTExtensibility2> connection;
-    SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-    if (FAILED(addin.As(&connection)) ||
-        FAILED(connection->OnConnection(&application, ext_cm_Startup, nullptr, &custom))) {
-      std::fprintf(stderr, "callback_bench: cannot connect the add-in object\n");
-      return 1;
+    for (const auto& language : kLanguages) {
+      ComPtr<IDispatch> addin;
+      if (FAILED(factory->CreateInstance(nullptr, IID_IDispatch, &addin))) {
+        std::fprintf(stderr, "callback_bench: cannot create the add-in object\n");
+        return 1;
+      }
+      zorvane::standin::StandInApplication application(host);
+      application.AnswerLanguage(language.lcid);
+      ComPtr<_IDTExtensibility2> connection;
+      SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
+      if (FAILED(addin.As(&connection)) ||
+          FAILED(connection->OnConnection(&application, ext_cm_Startup, nullptr, &custom))) {
+        std::fprintf(stderr, "callback_bench: cannot connect the add-in object\n");
+        return 1;
+      }
+      SafeArrayDestroy(custom);
+      std::printf("\n-- %ls, %s (host language %ld)\n", std::wstring(host.displayName).c_str(), language.name,
+                  static_cast<long>(language.lcid));
+      if (!MeasureCallbacks(addin.Get(), host, language.language, rounds, invokeFloor)) return 1;
+      connection->OnDisconnection(ext_dm_HostShutdown, nullptr);
     }
-    SafeArrayDestroy(custom);
-    std::printf("\n-- %s (host language %ld)\n", language.name, static_cast<long>(language.lcid));
-    if (!MeasureCallbacks(addin.Get(), language.language, rounds, invokeFloor)) return 1;
-    connection->OnDisconnection(ext_dm_HostShutdown, nullptr);
   }
   std::printf("\nFloors: text calls = SysAllocStringLen+SysFreeString of the same length (+ the no-op Invoke and\n"
               "the control's own Id/Tag string where the call goes through dispatch). Goal: ratio within 1.2 in every language.\n");
-  factory.Reset();
   CoUninitialize();
   return 0;
 }

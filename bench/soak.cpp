@@ -141,12 +141,12 @@ bool CallbackLoop(long calls) {
   std::deque<StandInControl> controls;  // the stand-ins stay where they are made
   std::vector<DISPID> ids;
   std::vector<std::wstring> labels;
-  for (std::u16string_view id : zorvane::ribbon::VisibilityIds()) {
+  for (std::u16string_view id : zorvane::ribbon::VisibilityIds(zorvane::OfficeHost::PowerPoint)) {
     controls.emplace_back(Wide(id), L"");
     ids.push_back(DispIdOf(object, L"GetVisible"));
     labels.push_back(L"GetVisible " + Wide(id));
   }
-  for (std::u16string_view tag : zorvane::ribbon::MenuTags()) {
+  for (std::u16string_view tag : zorvane::ribbon::MenuTags(zorvane::OfficeHost::PowerPoint)) {
     controls.emplace_back(L"rxMenu", Wide(tag));
     ids.push_back(DispIdOf(object, L"rxQuelby_get"));
     labels.push_back(L"rxQuelby_get " + Wide(tag));

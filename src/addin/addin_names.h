@@ -5,7 +5,6 @@
 
 namespace zorvane::addin {
 
-inline constexpr wchar_t kProgId[] = L"Zorvane.Connect";
 inline constexpr wchar_t kFriendlyName[] = L"Zorvane";
 inline constexpr wchar_t kDescriptionPrefix[] = L"Zorvane Code By ";
 inline constexpr wchar_t kTypeLibraryHelp[] = L"Sample AddIn Project";
@@ -17,9 +16,11 @@ inline constexpr wchar_t kDllFileName[] = L"Zorvane.dll";
 
 // Office's own key, the root of its versions' keys and of its list of add-ins.
 #define ZV_OFFICE_KEY L"Software\\Microsoft\\Office"
-// The host's per-user list of add-ins; the add-in's entry is its subkey named by ProgID.
+// PowerPoint's class and per-user list of add-ins (the add-in's entry is its subkey named
+// by ProgID); every host's stand in addin/host_description.h.
 #define ZV_HOST_ADDINS_KEY ZV_OFFICE_KEY L"\\PowerPoint\\Addins"
 inline constexpr wchar_t kHostAddinsKey[] = ZV_HOST_ADDINS_KEY;
+inline constexpr wchar_t kProgId[] = L"Zorvane.Connect";
 
 inline constexpr wchar_t kLoadBehaviorName[] = L"LoadBehavior";
 inline constexpr DWORD kLoadAtStartup = 3;  // LoadBehavior: loaded and connected at every start

@@ -25,7 +25,7 @@ HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object)
   if (object == nullptr) return E_POINTER;
   *object = nullptr;
   if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-  return creator_(iid, object);
+  return creator_(host_, iid, object);
 }
 
 HRESULT ClassFactory::LockServer(BOOL lock) noexcept {

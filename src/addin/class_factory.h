@@ -1,4 +1,5 @@
-// One class factory for every class the module serves; each class supplies a creator.
+// One class factory for every class the module serves: each supplies a creator, and the
+// factory hands it the description of the host its objects serve.
 #pragma once
 
 #include <windows.h>
@@ -6,16 +7,17 @@
 
 #include <atomic>
 
+#include "addin/host_description.h"
 #include "addin/module.h"
 
 namespace zorvane::addin {
 
-// Creates a new object and returns the requested interface of it.
-using CreatorFunction = HRESULT (*)(REFIID iid, void** object) noexcept;
+// Creates a new object for `host` and returns the requested interface of it.
+using CreatorFunction = HRESULT (*)(const HostDescription& host, REFIID iid, void** object) noexcept;
 
 class ClassFactory final : public IClassFactory, private ModuleObject {
  public:
-  explicit ClassFactory(CreatorFunction creator) noexcept : creator_(creator) {}
+  ClassFactory(CreatorFunction creator, const HostDescription& host) noexcept : creator_(creator), host_(host) {}
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override;
@@ -31,6 +33,7 @@ class ClassFactory final : public IClassFactory, private ModuleObject {
 
   std::atomic<ULONG> references_{1};
   CreatorFunction creator_;
+  const HostDescription& host_;
 };
 
 }  // namespace zorvane::addin

@@ -19,10 +19,10 @@
 
 namespace zorvane::addin {
 
-HRESULT Connect::Create(REFIID iid, void** object) noexcept {
+HRESULT Connect::Create(const HostDescription& host, REFIID iid, void** object) noexcept {
   if (object == nullptr) return E_POINTER;
   *object = nullptr;
-  auto* connect = new (std::nothrow) Connect();
+  auto* connect = new (std::nothrow) Connect(host);
   if (connect == nullptr) return E_OUTOFMEMORY;
   const HRESULT hr = connect->QueryInterface(iid, object);
   connect->Release();
@@ -57,10 +57,10 @@ ULONG Connect::Release() noexcept {
 
 namespace {
 
-// A language fixed by policy or by the user, else the host's: the host is asked only when
-// nothing is fixed, and any odd answer of its gives the first language.
-UiLanguage ConnectionLanguage(IDispatch* application) noexcept {
-  if (const std::optional<UiLanguage> fixed = settings::LoadFixedUiLanguage()) return *fixed;
+// A language fixed for the host by policy or by the user, else the host's: the host is asked
+// only when nothing is fixed, and any odd answer of its gives the first language.
+UiLanguage ConnectionLanguage(OfficeHost host, IDispatch* application) noexcept {
+  if (const std::optional<UiLanguage> fixed = settings::LoadFixedUiLanguage(host)) return *fixed;
   return settings::UiLanguageFromLcid(HostUserInterfaceLcid(application));
 }
 
@@ -68,14 +68,14 @@ UiLanguage ConnectionLanguage(IDispatch* application) noexcept {
 
 HRESULT Connect::OnConnection(IDispatch* application, ext_ConnectMode, IDispatch*, SAFEARRAY**) noexcept {
   ZV_RETURN_HR_IF_NULL(E_POINTER, application);
-  // Only PowerPoint is served: an application without its interface is refused before any
-  // other state is touched.
-  Microsoft::WRL::ComPtr<_Application> powerPoint;
-  ZV_RETURN_IF_FAILED(application->QueryInterface(IID__Application, &powerPoint));
-  hostApplication_ = std::move(powerPoint);
+  // Only the class's own host is served: an application without that host's interface is
+  // refused before any other state is touched.
+  Microsoft::WRL::ComPtr<IDispatch> hostApplication;
+  ZV_RETURN_IF_FAILED(application->QueryInterface(*host_.applicationIid, &hostApplication));
+  hostApplication_ = std::move(hostApplication);
   hostWindow_ = GetForegroundWindow();
-  language_ = ConnectionLanguage(application);
-  settings::LoadDisplaySettings();
+  language_ = ConnectionLanguage(host_.host, application);
+  settings::LoadDisplaySettings(host_.host);
   return S_OK;
 }
 
@@ -93,7 +93,7 @@ HRESULT Connect::GetCustomUI(BSTR, BSTR* ribbonXml) noexcept {
 }
 
 HRESULT Connect::GetRibbonXML(BSTR* ribbonXml) noexcept {
-  return CopyToBstr(ribbon::RibbonDocument(language_), ribbonXml);
+  return CopyToBstr(ribbon::RibbonDocument(host_.host, language_), ribbonXml);
 }
 
 HRESULT Connect::rxcustomUI_onLoad(IRibbonUI** ribbon) noexcept {
@@ -123,11 +123,13 @@ HRESULT Connect::ShowDialog(FormInputs&&... formInputs) noexcept {
 }
 
 // The clicked button is not read: the callback's name alone says which command it is.
-HRESULT Connect::AboutMenu(IRibbonControl**) noexcept { return ShowDialog<dialogs::AboutDialog>(language_); }
+HRESULT Connect::AboutMenu(IRibbonControl**) noexcept {
+  return ShowDialog<dialogs::AboutDialog>(language_, host_.host);
+}
 // The dialog holds its own reference to the ribbon it refreshes: the host may replace the kept
 // one while the dialog is open.
 HRESULT Connect::CustomMenu(IRibbonControl**) noexcept {
-  return ShowDialog<dialogs::CustomDialog>(language_, Microsoft::WRL::ComPtr<IRibbonUI>(HostRibbon()));
+  return ShowDialog<dialogs::CustomDialog>(language_, host_.host, Microsoft::WRL::ComPtr<IRibbonUI>(HostRibbon()));
 }
 
 }  // namespace zorvane::addin

@@ -1,6 +1,7 @@
 // The add-in object the host connects to: IDTExtensibility2 for the connection,
 // IRibbonExtensibility for the ribbon document, and _Connect, whose dispatch the host uses
-// to call every ribbon callback by name.
+// to call every ribbon callback by name. One class per host: the object serves the host
+// whose description it was made with, and asks that description everything host-specific.
 #pragma once
 
 #include <windows.h>
@@ -10,9 +11,9 @@
 
 #include "Zorvane.h"
 #include "addin_designer.h"
+#include "addin/host_description.h"
 #include "addin/module.h"
 #include "common/ui_language.h"
-#include "powerpoint.h"
 
 namespace zorvane::addin {
 
@@ -21,7 +22,7 @@ class Connect final : public _Connect,
                       public IRibbonExtensibility,
                       private ModuleObject {
  public:
-  static HRESULT Create(REFIID iid, void** object) noexcept;
+  static HRESULT Create(const HostDescription& host, REFIID iid, void** object) noexcept;
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) noexcept override;
@@ -56,7 +57,7 @@ class Connect final : public _Connect,
   HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR ribbonId, BSTR* ribbonXml) noexcept override;
 
  private:
-  Connect() noexcept = default;
+  explicit Connect(const HostDescription& host) noexcept : host_(host) {}
   ~Connect() = default;
 
   // Opens one of the two dialogs modally with what this object keeps of the host;
@@ -71,7 +72,9 @@ class Connect final : public _Connect,
                        UINT* argumentError) noexcept;
 
   std::atomic<ULONG> references_{1};
-  Microsoft::WRL::ComPtr<_Application> hostApplication_;  // held, never called
+  const HostDescription& host_;
+  // The host's _Application (its description names which), held and never called.
+  Microsoft::WRL::ComPtr<IDispatch> hostApplication_;
   HWND hostWindow_ = nullptr;                             // the host's main window; null for none
   // The language of our own text, chosen at connection; the first until then.
   UiLanguage language_ = UiLanguage::kSimplifiedChinese;

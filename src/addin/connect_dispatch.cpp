@@ -79,7 +79,7 @@ HRESULT Connect::VisibilityOf(IDispatch* control, VARIANT_BOOL* visible) noexcep
   *visible = VARIANT_FALSE;
   UniqueBstr id;
   ZV_RETURN_IF_FAILED(ReadControlProperty(control, ControlProperty::Id, id));
-  *visible = ribbon::ControlVisibility(TextOf(id.get()), settings::DisplaySettings);
+  *visible = ribbon::ControlVisibility(host_.host, TextOf(id.get()), settings::DisplaySettingsOf(host_.host));
   return S_OK;
 }
 
@@ -89,7 +89,7 @@ HRESULT Connect::ContentOf(IDispatch* control, BSTR* content) noexcept {
   Microsoft::WRL::ComPtr<IDispatch> keep(control);  // held for the whole call
   UniqueBstr tag;
   ZV_RETURN_IF_FAILED(ReadControlProperty(keep.Get(), ControlProperty::Tag, tag));
-  return CopyToBstr(ribbon::MenuContent(TextOf(tag.get()), language_), content);
+  return CopyToBstr(ribbon::MenuContent(host_.host, TextOf(tag.get()), language_), content);
 }
 
 HRESULT Connect::GetTypeInfoCount(UINT* count) noexcept {

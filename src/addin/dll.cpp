@@ -8,6 +8,7 @@
 #include "addin/class_factory.h"
 #include "addin/com_util.h"
 #include "addin/connect.h"
+#include "addin/host_description.h"
 #include "addin/host_ribbon.h"
 #include "addin/module.h"
 #include "addin/registration.h"
@@ -17,14 +18,17 @@ namespace {
 using namespace zorvane::addin;
 
 struct ClassEntry {
-  const CLSID* clsid;
+  const HostDescription& host;  // names the class and describes the host its objects serve
   CreatorFunction create;
 };
 
 // Every class the module serves.
-const std::array<ClassEntry, 1> kClasses{{
-    {&CLSID_Connect, &zorvane::addin::Connect::Create},
+const std::array<ClassEntry, 3> kClasses{{
+    {kHostDescriptions[0], &zorvane::addin::Connect::Create},
+    {kHostDescriptions[1], &zorvane::addin::Connect::Create},
+    {kHostDescriptions[2], &zorvane::addin::Connect::Create},
 }};
+static_assert(kClasses.size() == kHostDescriptions.size(), "one class per host");
 
 }  // namespace
 
@@ -40,8 +44,8 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) noexcept {
   if (object == nullptr) return E_POINTER;
   *object = nullptr;
   for (const ClassEntry& entry : kClasses) {
-    if (!IsEqualCLSID(clsid, *entry.clsid)) continue;
-    auto* factory = new (std::nothrow) ClassFactory(entry.create);
+    if (!IsEqualCLSID(clsid, *entry.host.classId)) continue;
+    auto* factory = new (std::nothrow) ClassFactory(entry.create, entry.host);
     if (factory == nullptr) return E_OUTOFMEMORY;
     const HRESULT hr = factory->QueryInterface(iid, object);
     factory->Release();

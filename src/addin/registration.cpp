@@ -8,6 +8,7 @@
 #include "Zorvane.h"
 #include "addin/addin_names.h"
 #include "addin/com_util.h"
+#include "addin/host_description.h"
 #include "addin/module.h"
 #include "addin/product_text.h"
 #include "addin/registration_table.h"
@@ -29,9 +30,15 @@ struct GuidText {
   wchar_t text[39] = {};
 };
 
-// The values that fill the table's placeholders.
+// The values that fill the table's placeholders: the module's, and those of the class that
+// ForClass chose last (PowerPoint's until then).
 class Placeholders {
  public:
+  void ForClass(const HostDescription& host) noexcept {
+    host_ = &host;
+    clsid_ = GuidText(*host.classId);
+  }
+
   HRESULT Init() noexcept {
     ZV_RETURN_IF_FAILED(ModulePath(module_));
     const std::wstring_view module = module_;
@@ -68,7 +75,8 @@ class Placeholders {
     if (name == L"CLSID") return clsid_.text;
     if (name == L"LIBID") return libid_.text;
     if (name == L"IID") return iid_.text;
-    if (name == L"PROGID") return kProgId;
+    if (name == L"PROGID") return host_->progId;
+    if (name == L"ADDINS") return host_->addinsKeyPath;
     if (name == L"MODULE") return module_;
     if (name == L"MODULEDIR") return moduleDir_;
     if (name == L"DESCRIPTION") return description_;
@@ -77,7 +85,8 @@ class Placeholders {
   }
 
   HeapWideString module_, moduleDir_, description_, platformsKey_;
-  GuidText clsid_{CLSID_Connect}, libid_{LIBID_Zorvane}, iid_{IID__Connect};
+  const HostDescription* host_ = &kHostDescriptions.front();
+  GuidText clsid_{*host_->classId}, libid_{LIBID_Zorvane}, iid_{IID__Connect};
 };
 
 enum class Access { Write, Delete };
@@ -136,25 +145,37 @@ bool StillUsed(Hive hive, ClassesScope scope, const Placeholders& placeholders) 
          AnyPlatformRegistered(ClassesScope::User, placeholders);
 }
 
-HRESULT DeleteOwnedKeys(ClassesScope scope, const Placeholders& placeholders) noexcept {
+// Calls `each()` once for a row of the module, and once per class (with its placeholders) for
+// a row per class; stops at the first failure.
+template <typename Each>
+HRESULT ForEachInstance(Per per, Placeholders& placeholders, Each each) noexcept {
+  if (per == Per::Module) return each();
+  for (const HostDescription& host : kHostDescriptions) {
+    placeholders.ForClass(host);
+    ZV_RETURN_IF_FAILED(each());
+  }
+  return S_OK;
+}
+
+HRESULT DeleteOwnedKey(const OwnedKey& owned, ClassesScope scope, const Placeholders& placeholders) noexcept {
+  if (owned.sharing == Sharing::AllBitnesses && StillUsed(owned.hive, scope, placeholders)) return S_OK;
+  UniqueHkey root;
+  ZV_RETURN_IF_FAILED(OpenHive(owned.hive, scope, Access::Delete, root));
+  HeapWideString path;
+  ZV_RETURN_IF_FAILED(placeholders.Expand(owned.key, path));
+  const LSTATUS status = RegDeleteTreeW(root.get(), path.c_str());
+  return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND ? S_OK : Win32Result(status);
+}
+
+// Every key goes that can; the first failure is reported.
+HRESULT DeleteOwnedKeys(ClassesScope scope, Placeholders& placeholders) noexcept {
   HRESULT result = S_OK;
   for (const OwnedKey& owned : OwnedKeys()) {
-    if (owned.sharing == Sharing::AllBitnesses && StillUsed(owned.hive, scope, placeholders)) continue;
-    UniqueHkey root;
-    const HRESULT opened = OpenHive(owned.hive, scope, Access::Delete, root);
-    if (FAILED(opened)) {
-      if (SUCCEEDED(result)) result = opened;
-      continue;
-    }
-    HeapWideString path;
-    if (const HRESULT expanded = placeholders.Expand(owned.key, path); FAILED(expanded)) {
-      if (SUCCEEDED(result)) result = expanded;
-      continue;
-    }
-    const LSTATUS status = RegDeleteTreeW(root.get(), path.c_str());
-    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND && SUCCEEDED(result)) {
-      result = Win32Result(status);
-    }
+    ForEachInstance(owned.per, placeholders, [&]() noexcept {
+      const HRESULT deleted = DeleteOwnedKey(owned, scope, placeholders);
+      if (FAILED(deleted) && SUCCEEDED(result)) result = deleted;
+      return S_OK;
+    });
   }
   return result;
 }
@@ -170,7 +191,9 @@ HRESULT Register(ClassesScope scope) noexcept {
   }
   RegistryUndoLog log;
   for (const RegistryEntry& entry : RegistrationEntries()) {
-    ZV_RETURN_IF_FAILED(WriteEntry(roots[static_cast<size_t>(entry.hive)].get(), entry, placeholders, log));
+    ZV_RETURN_IF_FAILED(ForEachInstance(entry.per, placeholders, [&]() noexcept {
+      return WriteEntry(roots[static_cast<size_t>(entry.hive)].get(), entry, placeholders, log);
+    }));
   }
   log.Commit();
   return S_OK;

@@ -1,6 +1,6 @@
-// Registration of the add-in: the COM class, ProgID, type library and _Connect interface in
-// the machine-wide or the per-user classes, and the add-in entry through which the host
-// finds it. Described as data (registration_table.cpp) and written by one small routine.
+// Registration of the add-in: each host's COM class and ProgID, the type library and the
+// _Connect interface in the machine-wide or the per-user classes, and each host's add-in
+// entry through which that host finds it. Described as data (registration_table.cpp) and written by one small routine.
 #pragma once
 
 #include <windows.h>

@@ -13,10 +13,16 @@ namespace zorvane::addin {
 enum class Hive { Classes, CurrentUser };
 inline constexpr size_t kHiveCount = 2;
 
+// Whether an entry or key is the module's own (the type library, _Connect) or stands once
+// for each class the module serves (its CLSID, ProgID and host's add-in entry).
+enum class Per { Module, Class };
+
 // One registry value; the key is created with it. Key and text may hold placeholders that
-// are filled in at registration: %CLSID%, %LIBID%, %IID%, %PROGID%, %MODULE%, %MODULEDIR%,
-// %PLATFORM%, %DESCRIPTION%.
+// are filled in at registration: %LIBID%, %IID%, %MODULE%, %MODULEDIR%, %PLATFORM%,
+// %DESCRIPTION%, and in rows per class %CLSID%, %PROGID% and %ADDINS% (the host's list of
+// add-ins).
 struct RegistryEntry {
+  Per per;
   Hive hive;
   std::wstring_view key;
   std::wstring_view valueName;  // empty: the key's default value
@@ -35,6 +41,7 @@ enum class Sharing {
 
 // A key that belongs to the add-in alone: unregistering deletes it with everything below.
 struct OwnedKey {
+  Per per;
   Hive hive;
   std::wstring_view key;
   Sharing sharing;

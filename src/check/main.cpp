@@ -30,7 +30,7 @@ constexpr std::u16string_view kNewline = u"\r\n";
 // As the add-in: the language fixed by policy or by the user's `Language` value; else, there
 // being no PowerPoint to ask, Windows' own user-interface language.
 std::span<const TextEntry> CheckLanguageText() noexcept {
-  const std::optional<UiLanguage> fixed = settings::LoadFixedUiLanguage();
+  const std::optional<UiLanguage> fixed = settings::LoadFixedUiLanguage(OfficeHost::PowerPoint);
   return TextTable(fixed ? *fixed : settings::UiLanguageFromLcid(GetUserDefaultUILanguage()));
 }
 

@@ -391,15 +391,14 @@ class Reader {
     settings::LocalMachineRegistryReader machine;
     settings::CurrentUserRegistryStore user;
     const settings::HostSwitches& switches = settings::SwitchesOf(host_.host);
+    const settings::PolicySettings policies = settings::ReadPolicySettings(host_.host, machine, user);
     bool anyShown = false;
-    for (const std::u16string_view name : switches.names) {
-      HeapU16String locked = machine.GetSettingText(switches.policyKeyPath, name).value_or(HeapU16String());
-      if (locked.empty()) locked = user.GetSettingText(switches.policyKeyPath, name).value_or(HeapU16String());
-      if (!locked.empty()) ++state_.lockedSwitches;
+    for (std::size_t i = 0; i < settings::kSwitchCount; ++i) {
+      if (policies[i]) ++state_.lockedSwitches;
       // A value missing or unreadable shows its item, as in the add-in.
       const HeapU16String text =
-          locked.empty() ? user.GetSettingText(switches.settingsKeyPath, name).value_or(HeapU16String()) : std::move(locked);
-      const bool shown = settings::SwitchFromText(text) == settings::kHostTrue;
+          user.GetSettingText(switches.settingsKeyPath, switches.names[i]).value_or(HeapU16String());
+      const bool shown = policies[i] ? *policies[i] : settings::SwitchFromText(text) == settings::kHostTrue;
       anyShown = anyShown || shown;
     }
     state_.everythingHidden = !anyShown;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "common/office_host.h"
 #include "common/ui_language.h"
 #include "common/windows_handles.h"
 #include "dialogs/dialog_form.h"
@@ -16,7 +17,7 @@ namespace zorvane::dialogs {
 
 class AboutForm final : public DialogForm {
  public:
-  explicit AboutForm(UiLanguage language) noexcept : language_(language), text_(TextFor(language)) {}
+  AboutForm(UiLanguage language, OfficeHost) noexcept : language_(language), text_(TextFor(language)) {}
   AboutForm(const AboutForm&) = delete;
   AboutForm& operator=(const AboutForm&) = delete;
   ~AboutForm() override;

@@ -177,9 +177,10 @@ HRESULT CustomForm::CreateControls(HWND dialog, int dpi) noexcept {
 }
 
 void CustomForm::Load() noexcept {
-  settings::LoadDisplaySettings();
-  const auto& stored = settings::DisplaySettings.storedTexts;
-  const settings::PolicySettings& policies = settings::DisplaySettings.policies;
+  settings::LoadDisplaySettings(host_);
+  const settings::DisplaySettingsRecord& loaded = settings::DisplaySettingsOf(host_);
+  const auto& stored = loaded.storedTexts;
+  const settings::PolicySettings& policies = loaded.policies;
   // A switch that policy sets shows the policy's state; every other one the user's own.
   const auto shown = [&](std::size_t index) { return policies[index].value_or(IsOn(stored[index])); };
 
@@ -248,7 +249,7 @@ void CustomForm::SaveChoices() noexcept {
   for (int item = 0; item < kItemCount; ++item) {
     choices[settings::kTabHome + item] = ListView_GetCheckState(list_, item) == 1;
   }
-  ApplyDisplayChoices(choices, locked_, ribbon_.Get());
+  ApplyDisplayChoices(host_, choices, locked_, ribbon_.Get());
 }
 
 std::optional<INT_PTR> CustomForm::OnListNotify(HWND dialog, NMHDR& header) const noexcept {

@@ -12,6 +12,7 @@
 
 #include <utility>
 
+#include "common/office_host.h"
 #include "common/ui_language.h"
 #include "common/windows_handles.h"
 #include "dialogs/dialog_form.h"
@@ -23,9 +24,9 @@ namespace zorvane::dialogs {
 
 class CustomForm final : public DialogForm {
  public:
-  // `ribbon` is what OK invalidates; none, and OK only saves.
-  explicit CustomForm(UiLanguage language, Microsoft::WRL::ComPtr<IRibbonUI> ribbon = nullptr) noexcept
-      : language_(language), text_(TextFor(language)), ribbon_(std::move(ribbon)) {}
+  // `host`'s switches are shown and saved; `ribbon` is what OK invalidates; none, and OK only saves.
+  CustomForm(UiLanguage language, OfficeHost host, Microsoft::WRL::ComPtr<IRibbonUI> ribbon = nullptr) noexcept
+      : language_(language), host_(host), text_(TextFor(language)), ribbon_(std::move(ribbon)) {}
 
   std::wstring_view Caption() const noexcept override;
   TwipSize ClientSize() const noexcept override;
@@ -46,6 +47,7 @@ class CustomForm final : public DialogForm {
   std::optional<INT_PTR> OnListNotify(HWND dialog, NMHDR& header) const noexcept;
 
   UiLanguage language_;
+  OfficeHost host_;
   const DialogText& text_;
   Microsoft::WRL::ComPtr<IRibbonUI> ribbon_;
   settings::PolicySettings locked_{};  // what policy set at this opening's load

@@ -9,7 +9,6 @@
 #include <utility>
 
 #include "dialogs/modal_session.h"
-#include "powerpoint.h"
 
 namespace zorvane::dialogs {
 
@@ -17,7 +16,7 @@ template <typename Form>
 class HostDialog {
  public:
   // Held until the dialog unloads; the dialog makes no call on it.
-  void SetHostApplication(Microsoft::WRL::ComPtr<_Application> application) noexcept {
+  void SetHostApplication(Microsoft::WRL::ComPtr<IDispatch> application) noexcept {
     session_.SetHostApplication(std::move(application));
   }
 

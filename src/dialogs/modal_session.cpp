@@ -18,7 +18,7 @@ ModalSession* g_openSession = nullptr;
 
 }  // namespace
 
-void ModalSession::SetHostApplication(Microsoft::WRL::ComPtr<_Application> application) noexcept {
+void ModalSession::SetHostApplication(Microsoft::WRL::ComPtr<IDispatch> application) noexcept {
   hostApplication_ = std::move(application);
 }
 

@@ -6,7 +6,6 @@
 #include <wrl/client.h>
 
 #include "dialogs/dialog_form.h"
-#include "powerpoint.h"
 
 namespace zorvane::dialogs {
 
@@ -17,7 +16,7 @@ class ModalSession {
   ModalSession& operator=(const ModalSession&) = delete;
 
   // Held from here until the dialog unloads; the dialog makes no call on it.
-  void SetHostApplication(Microsoft::WRL::ComPtr<_Application> application) noexcept;
+  void SetHostApplication(Microsoft::WRL::ComPtr<IDispatch> application) noexcept;
 
   // The window that was in front when the host connected, taken as its main window; 0 for
   // none. It owns the dialog while the dialog is open when it is a visible window of this
@@ -50,7 +49,7 @@ class ModalSession {
   INT_PTR HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
-  Microsoft::WRL::ComPtr<_Application> hostApplication_;
+  Microsoft::WRL::ComPtr<IDispatch> hostApplication_;
   HWND hostWindow_ = nullptr;
   HWND previousOwner_ = nullptr;
 

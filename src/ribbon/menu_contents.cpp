@@ -126,10 +126,4 @@ std::u16string_view MenuContent(OfficeHost host, std::u16string_view tag, UiLang
 
 std::span<const std::u16string_view> MenuTags(OfficeHost host) noexcept { return kTags[IndexOf(host)]; }
 
-std::u16string_view MenuContent(std::u16string_view tag, UiLanguage language) noexcept {
-  return MenuContent(OfficeHost::PowerPoint, tag, language);
-}
-
-std::span<const std::u16string_view> MenuTags() noexcept { return MenuTags(OfficeHost::PowerPoint); }
-
 }  // namespace zorvane::ribbon

@@ -17,9 +17,4 @@ std::u16string_view MenuContent(OfficeHost host, std::u16string_view tag, UiLang
 // The nine tags that MenuContent answers for `host`, in menu-bar order.
 std::span<const std::u16string_view> MenuTags(OfficeHost host) noexcept;
 
-// PowerPoint's.
-std::u16string_view MenuContent(std::u16string_view tag,
-                                UiLanguage language = UiLanguage::kSimplifiedChinese) noexcept;
-std::span<const std::u16string_view> MenuTags() noexcept;
-
 }  // namespace zorvane::ribbon

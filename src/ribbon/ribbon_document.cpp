@@ -87,8 +87,4 @@ std::u16string_view RibbonDocument(OfficeHost host, UiLanguage language) noexcep
   return kDocuments.In(index < kOfficeHostCount ? index : 0, language, gDocumentBuffer);
 }
 
-std::u16string_view RibbonDocument(UiLanguage language) noexcept {
-  return RibbonDocument(OfficeHost::PowerPoint, language);
-}
-
 }  // namespace zorvane::ribbon

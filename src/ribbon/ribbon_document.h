@@ -14,7 +14,4 @@ namespace zorvane::ribbon {
 // outside either enumeration is its first.
 std::u16string_view RibbonDocument(OfficeHost host, UiLanguage language) noexcept;
 
-// PowerPoint's.
-std::u16string_view RibbonDocument(UiLanguage language = UiLanguage::kSimplifiedChinese) noexcept;
-
 }  // namespace zorvane::ribbon

@@ -101,11 +101,4 @@ settings::HostBool ControlVisibility(OfficeHost host, std::u16string_view contro
 
 std::span<const std::u16string_view> VisibilityIds(OfficeHost host) noexcept { return LookupOf(host).ids; }
 
-settings::HostBool ControlVisibility(std::u16string_view controlId,
-                                     const settings::DisplaySettingsRecord& record) noexcept {
-  return Visibility(kLookups[0], controlId, record);
-}
-
-std::span<const std::u16string_view> VisibilityIds() noexcept { return VisibilityIds(OfficeHost::PowerPoint); }
-
 }  // namespace zorvane::ribbon

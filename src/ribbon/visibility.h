@@ -19,9 +19,4 @@ settings::HostBool ControlVisibility(OfficeHost host, std::u16string_view contro
 // menu, then the eight tabs in switch order.
 std::span<const std::u16string_view> VisibilityIds(OfficeHost host) noexcept;
 
-// PowerPoint's.
-settings::HostBool ControlVisibility(std::u16string_view controlId,
-                                     const settings::DisplaySettingsRecord& settings) noexcept;
-std::span<const std::u16string_view> VisibilityIds() noexcept;
-
 }  // namespace zorvane::ribbon

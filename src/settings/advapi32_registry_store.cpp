@@ -109,16 +109,16 @@ std::optional<HeapU16String> LocalMachineRegistryReader::GetSettingText(std::u16
   return settings::GetSettingText(HKEY_LOCAL_MACHINE, path, valueName);
 }
 
-void LoadDisplaySettings() noexcept {
+void LoadDisplaySettings(OfficeHost host) noexcept {
   CurrentUserRegistryStore user;
   LocalMachineRegistryReader machine;
-  LoadDisplaySettingsFrom(user, DisplaySettings, ReadPolicySettings(machine, user));
+  LoadDisplaySettingsFrom(user, host, DisplaySettingsOf(host), ReadPolicySettings(host, machine, user));
 }
 
-std::optional<UiLanguage> LoadFixedUiLanguage() noexcept {
+std::optional<UiLanguage> LoadFixedUiLanguage(OfficeHost host) noexcept {
   CurrentUserRegistryStore user;
   LocalMachineRegistryReader machine;
-  return FixedUiLanguage(machine, user);
+  return FixedUiLanguage(host, machine, user);
 }
 
 }  // namespace zorvane::settings

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "common/heap_string.h"
+#include "common/office_host.h"
 #include "common/ui_language.h"
 #include "settings/registry_store.h"
 
@@ -52,13 +53,14 @@ class LocalMachineRegistryReader final : public RegistryReader {
                                                std::u16string_view valueName) noexcept override;
 };
 
-// The add-in's loader: fills the global DisplaySettings from the current user's settings key,
-// writing "1" for every value that reads as empty, with the switches that machine or user
-// policy sets taken from policy.
-void LoadDisplaySettings() noexcept;
+// The add-in's loader: fills DisplaySettingsOf(host) from the current user's settings key of
+// `host`, writing "1" for every value that reads as empty, with the switches that the host's
+// machine or user policy sets taken from policy.
+void LoadDisplaySettings(OfficeHost host) noexcept;
 
-// The language fixed by machine policy, user policy or the current user's `Language` value
-// (see FixedUiLanguage); nothing when the host's language is to be followed. Reads only.
-std::optional<UiLanguage> LoadFixedUiLanguage() noexcept;
+// The language fixed for `host` by machine policy, user policy or the current user's
+// `Language` value (see FixedUiLanguage); nothing when the host's language is to be followed.
+// Reads only.
+std::optional<UiLanguage> LoadFixedUiLanguage(OfficeHost host) noexcept;
 
 }  // namespace zorvane::settings

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/heap_string.h"
+#include "common/office_host.h"
 
 namespace zorvane::settings {
 
@@ -71,8 +72,12 @@ struct DisplaySettingsRecord {
   PolicySettings policies{};                             // what policy set at the last load
 };
 
-// The process-wide record that the visibility callback answers from.
+// PowerPoint's process-wide record, which its visibility callback answers from.
 extern DisplaySettingsRecord DisplaySettings;
+
+// The process-wide record of `host` (PowerPoint's is DisplaySettings); every class of a host
+// shares it. A value outside the enumeration is PowerPoint.
+DisplaySettingsRecord& DisplaySettingsOf(OfficeHost host) noexcept;
 
 // A stored text turns into a switch by one rule: off only for exactly "0".
 constexpr HostBool SwitchFromText(std::u16string_view text) noexcept {

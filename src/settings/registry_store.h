@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "common/heap_string.h"
-
+#include "common/office_host.h"
 #include "settings/display_settings.h"
 
 namespace zorvane::settings {
@@ -31,19 +31,19 @@ class RegistryStore : public RegistryReader {
                                std::u16string_view text) = 0;
 };
 
-// What policy sets for each switch, read from the policy key through `machine` (the machine's
+// What policy sets for each switch of `host`, read from its policy key through `machine` (the machine's
 // root) and `user` (the user's root): the machine's value where it reads as non-empty, else
 // the user policy's, else nothing (a value that could not be read counts as empty). A text turns into on or off by the user values' rule.
 // Readers only: policy is never written.
-PolicySettings ReadPolicySettings(RegistryReader& machine, RegistryReader& user);
+PolicySettings ReadPolicySettings(OfficeHost host, RegistryReader& machine, RegistryReader& user);
 
-// Fills `record` from the settings key of `store`: all nine reads first, then "1" written for
+// Fills `record` from `host`'s settings key of `store`: all nine reads first, then "1" written for
 // each value read as empty, then the switches from the texts read, except where `policies`
 // sets one. A value that could not be read is left as it is in the store; its switch is on
 // for this load and its stored text empty. The user's values are read and defaulted whatever policy says. Each load
 // rebuilds the whole record, with no allocation of its own: the texts are the store's. An
 // exception from a store that throws passes through and leaves `record` unchanged.
-void LoadDisplaySettingsFrom(RegistryStore& store, DisplaySettingsRecord& record = DisplaySettings,
+void LoadDisplaySettingsFrom(RegistryStore& store, OfficeHost host, DisplaySettingsRecord& record,
                              const PolicySettings& policies = {});
 
 }  // namespace zorvane::settings

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "settings/host_switches.h"
+
 namespace zorvane::settings {
 namespace {
 
@@ -63,15 +65,16 @@ UiLanguage UiLanguageFromLcid(std::optional<std::uint32_t> lcid) noexcept {
   return UiLanguage::kEnglish;
 }
 
-std::optional<UiLanguage> FixedUiLanguage(RegistryReader& machine, RegistryReader& user) {
+std::optional<UiLanguage> FixedUiLanguage(OfficeHost host, RegistryReader& machine, RegistryReader& user) {
+  const HostSwitches& keys = SwitchesOf(host);
   // Policy first, as for the switches; a value missing, empty or unreadable leaves the choice
   // to the next place.
   const auto read = [](RegistryReader& reader, std::u16string_view path) {
     return reader.GetSettingText(path, name::kLanguage).value_or(HeapU16String());
   };
-  HeapU16String text = read(machine, kPolicyKeyPath);
-  if (text.empty()) text = read(user, kPolicyKeyPath);
-  if (text.empty()) text = read(user, kSettingsKeyPath);
+  HeapU16String text = read(machine, keys.policyKeyPath);
+  if (text.empty()) text = read(user, keys.policyKeyPath);
+  if (text.empty()) text = read(user, keys.settingsKeyPath);
   return UiLanguageFromName(text);
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "common/office_host.h"
 #include "common/ui_language.h"
 #include "settings/registry_store.h"
 
@@ -26,9 +27,9 @@ std::optional<UiLanguage> UiLanguageFromName(std::u16string_view text) noexcept;
 // that is no LCID, gives Simplified Chinese, the add-in's own language.
 UiLanguage UiLanguageFromLcid(std::optional<std::uint32_t> lcid) noexcept;
 
-// What the administrator or the user fixed: the first `Language` value present (non-empty)
-// of machine policy, user policy and the user's settings key decides, and the host's language
+// What the administrator or the user fixed for `host`: the first `Language` value present
+// (non-empty) of its machine policy, user policy and user's settings key decides, and the host's language
 // is followed when that value names no language or none is present. Reads only.
-std::optional<UiLanguage> FixedUiLanguage(RegistryReader& machine, RegistryReader& user);
+std::optional<UiLanguage> FixedUiLanguage(OfficeHost host, RegistryReader& machine, RegistryReader& user);
 
 }  // namespace zorvane::settings

@@ -1,7 +1,7 @@
 // Prints the Registry table rows of the installer package, taken from the DLL's own
 // DllRegisterServer, so that the registration is described in one place only.
 //
-//   registry_capture.exe DLL FILE_ID FOLDER_ID
+//   registry_capture.exe [--by-class] DLL FILE_ID FOLDER_ID
 //
 // HKLM and HKCU are redirected into scratch keys (RegOverridePredefKey) while the DLL
 // registers itself; the captured keys are then printed one row a line, UTF-8, as
@@ -11,7 +11,9 @@
 //   - the DLL's path becomes [#FILE_ID], its folder [FOLDER_ID], literal brackets [\[] [\]];
 //   - a DWORD becomes #N, a string starting with # gets a second one, a key without
 //     values or subkeys becomes the row Name "*" with no value.
-// Rows are sorted. Exit status 0 on success, 1 on a usage error, 2 when the DLL failed or
+// Rows are sorted. With --by-class each row ends in a fifth column, the ProgID of the class it
+// belongs to (its CLSID key, its ProgID key, or its host's add-in entry named by the ProgID),
+// empty for the rows that all classes share. Exit status 0 on success, 1 on a usage error, 2 when the DLL failed or
 // wrote something that a package row cannot express.
 #include <windows.h>
 
@@ -218,6 +220,28 @@ std::vector<Row> Capture(const std::wstring& dll, const std::wstring& fileId, co
   return rows;
 }
 
+// The ProgID of the class that `row` belongs to, or empty: `classes` maps each "CLSID\{...}"
+// key to its class's ProgID.
+std::wstring ClassOf(const Row& row, const std::vector<std::pair<std::wstring, std::wstring>>& classes) {
+  for (const auto& [clsidKey, progId] : classes) {
+    if (row.key == clsidKey || row.key.starts_with(clsidKey + L"\\")) return progId;
+    if (row.key == progId || row.key.starts_with(progId + L"\\") || row.key.ends_with(L"\\Addins\\" + progId)) {
+      return progId;
+    }
+  }
+  return {};
+}
+
+std::vector<std::pair<std::wstring, std::wstring>> ClassesOf(const std::vector<Row>& rows) {
+  std::vector<std::pair<std::wstring, std::wstring>> classes;
+  for (const Row& row : rows) {
+    if (row.root == 0 && row.key.starts_with(L"CLSID\\") && row.key.ends_with(L"\\ProgID") && row.name.empty()) {
+      classes.emplace_back(row.key.substr(0, row.key.size() - 7), row.value);
+    }
+  }
+  return classes;
+}
+
 void Print(const std::string& text) {
   DWORD written = 0;
   WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
@@ -226,14 +250,19 @@ void Print(const std::string& text) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 4) {
-    fputs("usage: registry_capture DLL FILE_ID FOLDER_ID\n", stderr);
+  const bool byClass = argc == 5 && std::wcscmp(argv[1], L"--by-class") == 0;
+  if (argc != 4 && !byClass) {
+    fputs("usage: registry_capture [--by-class] DLL FILE_ID FOLDER_ID\n", stderr);
     return 1;
   }
+  wchar_t** const arguments = argv + (byClass ? 2 : 1);
   try {
     std::string out;
-    for (const Row& row : Capture(argv[1], argv[2], argv[3])) {
-      out += std::to_string(row.root) + "\t" + ToUtf8(row.key) + "\t" + ToUtf8(row.name) + "\t" + ToUtf8(row.value) + "\n";
+    const std::vector<Row> rows = Capture(arguments[0], arguments[1], arguments[2]);
+    const auto classes = ClassesOf(rows);
+    for (const Row& row : rows) {
+      out += std::to_string(row.root) + "\t" + ToUtf8(row.key) + "\t" + ToUtf8(row.name) + "\t" + ToUtf8(row.value);
+      out += byClass ? "\t" + ToUtf8(ClassOf(row, classes)) + "\n" : "\n";
     }
     Print(out);
     return 0;

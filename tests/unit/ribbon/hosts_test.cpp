@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "powerpoint_texts.h"
 #include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
 #include "settings/host_switches.h"
@@ -33,14 +34,12 @@ TEST(HostsTest, PowerPointTextsAreUnchangedToTheUnit) {
                                     {UiLanguage::kTraditionalChinese, 17181, 0x94d324f76320081a},
                                     {UiLanguage::kEnglish, 17909, 0x893099d1d1ca7931}};
   for (const Recorded& recorded : kRecorded) {
-    for (const bool oldSignatures : {true, false}) {
-      const std::u16string_view document = oldSignatures ? RibbonDocument(recorded.language)
-                                                         : RibbonDocument(OfficeHost::PowerPoint, recorded.language);
+    {
+      const std::u16string_view document = RibbonDocument(OfficeHost::PowerPoint, recorded.language);
       std::uint64_t hash = Fnv1a(14695981039346656037u, document);
       std::size_t units = document.size();
       for (std::u16string_view tag : MenuTags(OfficeHost::PowerPoint)) {
-        const std::u16string_view menu = oldSignatures ? MenuContent(tag, recorded.language)
-                                                       : MenuContent(OfficeHost::PowerPoint, tag, recorded.language);
+        const std::u16string_view menu = MenuContent(OfficeHost::PowerPoint, tag, recorded.language);
         hash = Fnv1a(hash, menu);
         units += menu.size();
       }
@@ -52,9 +51,9 @@ TEST(HostsTest, PowerPointTextsAreUnchangedToTheUnit) {
 
 TEST(HostsTest, AnUnknownHostValueGetsPowerPoint) {
   const auto unknown = static_cast<OfficeHost>(kOfficeHostCount);
-  EXPECT_EQ(RibbonDocument(unknown, UiLanguage::kEnglish).data(), RibbonDocument(UiLanguage::kEnglish).data());
-  EXPECT_EQ(MenuTags(unknown).data(), MenuTags().data());
-  EXPECT_EQ(MenuContent(unknown, u"Slide", UiLanguage::kEnglish).data(), MenuContent(u"Slide", UiLanguage::kEnglish).data());
+  EXPECT_EQ(RibbonDocument(unknown, UiLanguage::kEnglish).data(), PowerPointRibbonDocument(UiLanguage::kEnglish).data());
+  EXPECT_EQ(MenuTags(unknown).data(), PowerPointMenuTags().data());
+  EXPECT_EQ(MenuContent(unknown, u"Slide", UiLanguage::kEnglish).data(), PowerPointMenuContent(u"Slide", UiLanguage::kEnglish).data());
 }
 
 // The names administrators and other programs rely on: each host's nine value names and keys.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "powerpoint_texts.h"
 #include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
 #include "xml_support.h"
@@ -124,8 +125,8 @@ TEST(RibbonLanguagesTest, MenuBarShowsTheLanguagesOwnMenuNames) {
 
 TEST(RibbonLanguagesTest, AnUnknownLanguageValueGetsTheFirstLanguage) {
   const auto unknown = static_cast<UiLanguage>(kUiLanguageCount);
-  EXPECT_EQ(RibbonDocument(unknown).data(), RibbonDocument(UiLanguage::kSimplifiedChinese).data());
-  EXPECT_EQ(MenuContent(u"Help", unknown).data(), MenuContent(u"Help").data());
+  EXPECT_EQ(PowerPointRibbonDocument(unknown).data(), PowerPointRibbonDocument(UiLanguage::kSimplifiedChinese).data());
+  EXPECT_EQ(PowerPointMenuContent(u"Help", unknown).data(), PowerPointMenuContent(u"Help").data());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "ribbon/menu_contents.h"
+#include "powerpoint_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -199,7 +200,7 @@ TEST(MenuContentsTest, NearMissTagsAndOtherHostsTagsAnswerNothing) {
   for (const std::u16string_view tag :
        {u"file"sv, u"FILE"sv, u" File"sv, u"File "sv, u"Fil"sv, u"Files"sv, u"Window"sv, u"windows"sv, u""sv,
         u"Help\0"sv, u"rxMenu_wenjianI"sv, u"文件"sv, u"Table"sv}) {
-    EXPECT_TRUE(MenuContent(tag).empty()) << ToUtf8(tag) << " (" << tag.size() << " units)";
+    EXPECT_TRUE(PowerPointMenuContent(tag).empty()) << ToUtf8(tag) << " (" << tag.size() << " units)";
   }
   EXPECT_TRUE(MenuContent(OfficeHost::Word, u"Slide", UiLanguage::kSimplifiedChinese).empty());
   EXPECT_TRUE(MenuContent(OfficeHost::Excel, u"Table", UiLanguage::kSimplifiedChinese).empty());
@@ -220,20 +221,20 @@ TEST(MenuContentsTest, IdsAreDistinctAcrossEachHostsMenus) {
 }
 
 TEST(MenuContentsTest, RepeatedBuiltInControlsAreEmittedEachTime) {
-  auto insert = ParseStrict(MenuContent(tag::kInsert));
+  auto insert = ParseStrict(PowerPointMenuContent(tag::kInsert));
   pugi::xml_node art = insert->Root().find_child_by_attribute("menu", "id", "RXArt");
   ASSERT_TRUE(art);
   EXPECT_EQ(CountIdMso(insert->Root(), "SmartArtInsert"), 2);
   EXPECT_EQ(CountIdMso(art, "SmartArtInsert"), 1);
   EXPECT_STREQ(art.next_sibling().attribute("idMso").value(), "SmartArtInsert");  // right after the sub-menu
 
-  auto tools = ParseStrict(MenuContent(tag::kTools));
+  auto tools = ParseStrict(PowerPointMenuContent(tag::kTools));
   pugi::xml_node activeX = tools->Root().find_child_by_attribute("menu", "id", "RXActiveX");
   ASSERT_TRUE(activeX);
   EXPECT_EQ(CountIdMso(activeX, "ActiveXSpinButton"), 2);
   EXPECT_EQ(std::distance(activeX.children().begin(), activeX.children().end()), 15);
 
-  auto view = ParseStrict(MenuContent(tag::kView));
+  auto view = ParseStrict(PowerPointMenuContent(tag::kView));
   pugi::xml_node master = view->Root().find_child_by_attribute("menu", "id", "RXMaster");
   ASSERT_TRUE(master);
   EXPECT_EQ(CountIdMso(view->Root(), "ViewSlideSorterView"), 2);
@@ -260,7 +261,7 @@ TEST(MenuContentsTest, EveryHostsHelpEndsWithTheTwoOwnCommands) {
 }
 
 TEST(MenuContentsTest, SerializesSubMenusAndLabelledButtonsExactly) {
-  const std::u16string_view file = MenuContent(tag::kFile);
+  const std::u16string_view file = PowerPointMenuContent(tag::kFile);
   EXPECT_NE(file.find(u"<button idMso=\"FileSaveAsPowerPoint97_2003\" label=\"另存为Power Point97_2003工作薄\"/>"),
             std::u16string_view::npos);
   EXPECT_NE(file.find(u"<menu idMso=\"FilePrepareMenu\"/><menu id=\"RXSend\" label=\"发送\" itemSize=\"large\">"
@@ -268,12 +269,12 @@ TEST(MenuContentsTest, SerializesSubMenusAndLabelledButtonsExactly) {
                       u"<button idMso=\"FileInternetFax\"/><button idMso=\"CreateHandoutsInWord\"/></menu>"
                       u"<menu idMso=\"MenuPublish\"/>"),
             std::u16string_view::npos);
-  EXPECT_NE(MenuContent(tag::kTools).find(u"<menu id=\"RXActiveX\" label=\"控件\"><control idMso=\"ActiveXLabel\"/>"),
+  EXPECT_NE(PowerPointMenuContent(tag::kTools).find(u"<menu id=\"RXActiveX\" label=\"控件\"><control idMso=\"ActiveXLabel\"/>"),
             std::u16string_view::npos);
 }
 
 TEST(MenuContentsTest, WindowMenuIsExact) {
-  EXPECT_EQ(MenuContent(u"Windows"),
+  EXPECT_EQ(PowerPointMenuContent(u"Windows"),
             u"<menu xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\">"
             u"<control idMso=\"WindowNew\"/><control idMso=\"WindowsArrangeAll\"/><control idMso=\"WindowsCascade\"/>"
             u"<menuSeparator id=\"rxAuditMiscSeparator_WindowI\"/>"
@@ -283,7 +284,7 @@ TEST(MenuContentsTest, WindowMenuIsExact) {
 }
 
 TEST(MenuContentsTest, HelpMenuIsExact) {
-  EXPECT_EQ(MenuContent(u"Help"),
+  EXPECT_EQ(PowerPointMenuContent(u"Help"),
             u"<menu xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\">"
             u"<control idMso=\"Help\"/><menuSeparator id=\"rxAuditMiscSeparator_HelpI\"/>"
             u"<control idMso=\"ContactUs\"/><control idMso=\"CheckForUpdates\"/><control idMso=\"About\"/>"

@@ -1,4 +1,5 @@
 #include "ribbon/ribbon_document.h"
+#include "powerpoint_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ class RibbonDocumentTest : public DocumentTest, public ::testing::WithParamInter
 // PowerPoint's own document, to the unit (its old signature).
 class PowerPointDocumentTest : public DocumentTest {
  protected:
-  void SetUp() override { Parse(RibbonDocument()); }
+  void SetUp() override { Parse(PowerPointRibbonDocument()); }
 };
 
 std::string RomanNumeral(int n) {
@@ -271,13 +272,13 @@ TEST_F(PowerPointDocumentTest, ToolbarMenusHoldPlainBuiltInControls) {
   }
   // The menu in RXbuttonX comes first; the icon is its tip's image.
   EXPECT_EQ(ById("RXbuttonX").first_child(), ById("RXCommentII"));
-  EXPECT_NE(RibbonDocument().find(u"<menu id=\"RXThemeII\" imageMso=\"SlideThemesGallery\" screentip=\"主题\">"
+  EXPECT_NE(PowerPointRibbonDocument().find(u"<menu id=\"RXThemeII\" imageMso=\"SlideThemesGallery\" screentip=\"主题\">"
                                   u"<control idMso=\"SlideThemesGallery\"/>"),
             std::u16string_view::npos);
 }
 
 TEST_F(PowerPointDocumentTest, SecondToolbarStartsWithTheFontBoxes) {
-  EXPECT_NE(RibbonDocument().find(u"<box id=\"Quelby_toolsII\"><control idMso=\"Font\" showLabel=\"false\"/>"
+  EXPECT_NE(PowerPointRibbonDocument().find(u"<box id=\"Quelby_toolsII\"><control idMso=\"Font\" showLabel=\"false\"/>"
                                   u"<control idMso=\"FontSize\" showLabel=\"false\"/>"
                                   u"<labelControl id=\"rxlableXI\" label=\" \"/><buttonGroup id=\"RXbuttonXI\">"),
             std::u16string_view::npos);
@@ -295,18 +296,18 @@ TEST_F(PowerPointDocumentTest, ExactOpeningAndClosing) {
       u"<box id=\"Quelby_menu\"><menu id=\"MenuAll\" label=\"全部\" screentip=\"全部菜单\" getVisible=\"GetVisible\">"
       u"<dynamicMenu id=\"rxMenu_wenjianII\" label=\"文件\" screentip=\"文件菜单\" "
       u"supertip=\"获取Power Point2007打开关闭等和文件相关操作。\" tag=\"File\" getContent=\"rxQuelby_get\"/>";
-  EXPECT_EQ(RibbonDocument().substr(0, expectedOpening.size()), expectedOpening);
+  EXPECT_EQ(PowerPointRibbonDocument().substr(0, expectedOpening.size()), expectedOpening);
   const std::u16string_view expectedClosing =
       u"<control idMso=\"ShapeEffectsMenu\" showLabel=\"false\"/></buttonGroup></box></group></tab></tabs>"
       u"</ribbon></customUI>";
-  EXPECT_TRUE(RibbonDocument().ends_with(expectedClosing));
+  EXPECT_TRUE(PowerPointRibbonDocument().ends_with(expectedClosing));
 }
 
 TEST_F(PowerPointDocumentTest, DynamicMenuStartTagIsExact) {
   const std::u16string_view window =
       u"<dynamicMenu id=\"rxMenu_WindowI\" label=\"窗口\" screentip=\"窗口菜单\" "
       u"supertip=\"获取和Power Point2007窗口布局有关的操作。\" tag=\"Windows\" getContent=\"rxQuelby_get\"/>";
-  const std::u16string_view text = RibbonDocument();
+  const std::u16string_view text = PowerPointRibbonDocument();
   const std::size_t at = text.find(window);
   ASSERT_NE(at, std::u16string_view::npos);
   EXPECT_EQ(text.find(window, at + 1), std::u16string_view::npos);

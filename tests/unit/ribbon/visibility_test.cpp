@@ -1,4 +1,5 @@
 #include "ribbon/visibility.h"
+#include "powerpoint_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -88,20 +89,20 @@ TEST(VisibilityTest, OtherHostsTabsAreHidden) {
 TEST(VisibilityTest, OnlyTabReviewOffHidesOnlyTheReviewTab) {
   DisplaySettingsRecord record = AllSwitches(kHostTrue);
   record.switches[settings::kTabReview] = kHostFalse;
-  EXPECT_EQ(ControlVisibility(u"TabReview", record), kHostFalse);
+  EXPECT_EQ(PowerPointControlVisibility(u"TabReview", record), kHostFalse);
   for (const std::u16string_view tab : {u"TabHome"sv, u"TabInsert"sv, u"TabDesign"sv, u"TabAnimations"sv,
                                         u"TabSlideShow"sv, u"TabView"sv, u"TabDeveloper"sv}) {
-    EXPECT_EQ(ControlVisibility(tab, record), kHostTrue) << ToUtf8(tab);
+    EXPECT_EQ(PowerPointControlVisibility(tab, record), kHostTrue) << ToUtf8(tab);
   }
 }
 
 TEST(VisibilityTest, StoredValueIsPassedThroughUnchanged) {
   DisplaySettingsRecord record;
   for (std::size_t k = 0; k < settings::kSwitchCount; ++k) record.switches[k] = static_cast<HostBool>(100 + k);
-  EXPECT_EQ(ControlVisibility(u"MenuAll", record), 100);
-  EXPECT_EQ(ControlVisibility(u"rxlableAll", record), 100);
+  EXPECT_EQ(PowerPointControlVisibility(u"MenuAll", record), 100);
+  EXPECT_EQ(PowerPointControlVisibility(u"rxlableAll", record), 100);
   for (std::size_t k = settings::kTabHome; k < settings::kSwitchCount; ++k) {
-    EXPECT_EQ(ControlVisibility(settings::kSwitchNames[k], record), static_cast<HostBool>(100 + k));
+    EXPECT_EQ(PowerPointControlVisibility(settings::kSwitchNames[k], record), static_cast<HostBool>(100 + k));
   }
 }
 
@@ -111,17 +112,17 @@ TEST(VisibilityTest, NearMissAndUnknownIdsAreHidden) {
        {u"tabhome"sv, u"TABHOME"sv, u"TabHome "sv, u" TabHome"sv, u"TabHom"sv, u"TabHome\0"sv, u"menuall"sv,
         u"MenuAll "sv, u"rxlableall"sv, u"rxlabelAll"sv, u"rxlable1"sv, u"rxMenu_wenjianI"sv, u"ShowAllMenu"sv,
         u"rxWordVBA"sv, u""sv}) {
-    EXPECT_EQ(ControlVisibility(id, on), kHostFalse) << ToUtf8(id) << " (" << id.size() << " units)";
+    EXPECT_EQ(PowerPointControlVisibility(id, on), kHostFalse) << ToUtf8(id) << " (" << id.size() << " units)";
   }
 }
 
 TEST(VisibilityTest, AnswersFromTheRecordAsItIsNow) {
   DisplaySettingsRecord record = AllSwitches(kHostTrue);
-  EXPECT_EQ(ControlVisibility(u"TabDesign", record), kHostTrue);
+  EXPECT_EQ(PowerPointControlVisibility(u"TabDesign", record), kHostTrue);
   record.switches[settings::kTabDesign] = kHostFalse;
-  EXPECT_EQ(ControlVisibility(u"TabDesign", record), kHostFalse);
+  EXPECT_EQ(PowerPointControlVisibility(u"TabDesign", record), kHostFalse);
   record.switches[settings::kTabDesign] = kHostTrue;
-  EXPECT_EQ(ControlVisibility(u"TabDesign", record), kHostTrue);
+  EXPECT_EQ(PowerPointControlVisibility(u"TabDesign", record), kHostTrue);
 }
 
 }  // namespace

@@ -15,6 +15,15 @@ TEST(DisplaySettingsRecordTest, GlobalStartsAllOffAndEmpty) {
   }
 }
 
+// PowerPoint's record is the global one; each host has its own, and an unknown host is PowerPoint.
+TEST(DisplaySettingsRecordTest, EachHostHasItsOwnRecord) {
+  EXPECT_EQ(&DisplaySettingsOf(OfficeHost::PowerPoint), &DisplaySettings);
+  EXPECT_NE(&DisplaySettingsOf(OfficeHost::Word), &DisplaySettings);
+  EXPECT_NE(&DisplaySettingsOf(OfficeHost::Excel), &DisplaySettings);
+  EXPECT_NE(&DisplaySettingsOf(OfficeHost::Word), &DisplaySettingsOf(OfficeHost::Excel));
+  EXPECT_EQ(&DisplaySettingsOf(static_cast<OfficeHost>(kOfficeHostCount)), &DisplaySettings);
+}
+
 TEST(DisplaySettingsNamesTest, NamesFollowTheTableOrder) {
   const std::u16string_view expected[] = {u"ShowAllMenu", u"TabHome",   u"TabInsert", u"TabDesign",   u"TabAnimations",
                                           u"TabSlideShow", u"TabReview", u"TabView",   u"TabDeveloper"};

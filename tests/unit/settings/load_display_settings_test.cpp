@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "fake_registry_store.h"
+#include "office_hosts.h"
 #include "settings/display_settings.h"
+#include "settings/host_switches.h"
 #include "settings/registry_store.h"
 
 namespace zorvane::settings {
@@ -18,19 +20,28 @@ namespace {
 using testing::FakeRegistryStore;
 using testing::StoreCall;
 
-StoreCall Read(std::size_t index) { return {StoreCall::kGet, kSettingsKeyPath, std::u16string(kSwitchNames[index]), {}}; }
+// The loader's tests run for every host: only its key and value names differ.
+class LoadDisplaySettingsTest : public ::testing::TestWithParam<OfficeHost> {
+ protected:
+  std::u16string Path() const { return std::u16string(SwitchesOf(host).settingsKeyPath); }
+  std::u16string NameOf(std::size_t index) const { return std::u16string(SwitchesOf(host).names[index]); }
 
-StoreCall WriteOne(std::size_t index) {
-  return {StoreCall::kSave, kSettingsKeyPath, std::u16string(kSwitchNames[index]), u"1"};
-}
+  // The calls of one load: the nine reads in table order, then a "1" for each listed index.
+  std::vector<StoreCall> LoadCalls(const std::vector<std::size_t>& written) const {
+    std::vector<StoreCall> calls;
+    for (std::size_t i = 0; i < kSwitchCount; ++i) calls.push_back({StoreCall::kGet, Path(), NameOf(i), {}});
+    for (const std::size_t i : written) calls.push_back({StoreCall::kSave, Path(), NameOf(i), u"1"});
+    return calls;
+  }
 
-// The calls of one load: the nine reads in table order, then a "1" for each listed index.
-std::vector<StoreCall> LoadCalls(const std::vector<std::size_t>& written) {
-  std::vector<StoreCall> calls;
-  for (std::size_t i = 0; i < kSwitchCount; ++i) calls.push_back(Read(i));
-  for (const std::size_t i : written) calls.push_back(WriteOne(i));
-  return calls;
-}
+  void PutSetting(std::size_t index, std::u16string_view text) { store.Put(Path(), NameOf(index), text); }
+  std::u16string StoredSetting(std::size_t index) const { return store.values.at({Path(), NameOf(index)}); }
+  void Load() { LoadDisplaySettingsFrom(store, host, record); }
+
+  const OfficeHost host = GetParam();
+  FakeRegistryStore store;
+  DisplaySettingsRecord record;
+};
 
 std::vector<std::size_t> AllIndicesBut(std::vector<std::size_t> skipped) {
   std::vector<std::size_t> indices;
@@ -40,22 +51,10 @@ std::vector<std::size_t> AllIndicesBut(std::vector<std::size_t> skipped) {
   return indices;
 }
 
-class LoadDisplaySettingsTest : public ::testing::Test {
- protected:
-  void PutSetting(std::size_t index, std::u16string_view text) { store.Put(kSettingsKeyPath, kSwitchNames[index], text); }
-
-  std::u16string StoredSetting(std::size_t index) const {
-    return store.values.at({kSettingsKeyPath, std::u16string(kSwitchNames[index])});
-  }
-
-  FakeRegistryStore store;
-  DisplaySettingsRecord record;
-};
-
 // --- first use and missing values --------------------------------------------------------
 
-TEST_F(LoadDisplaySettingsTest, EmptyKeyWritesNineDefaultsAndTurnsAllOn) {
-  LoadDisplaySettingsFrom(store, record);
+TEST_P(LoadDisplaySettingsTest, EmptyKeyWritesNineDefaultsAndTurnsAllOn) {
+  Load();
 
   EXPECT_EQ(store.calls, LoadCalls(AllIndicesBut({})));
   ASSERT_EQ(store.values.size(), kSwitchCount);
@@ -67,10 +66,10 @@ TEST_F(LoadDisplaySettingsTest, EmptyKeyWritesNineDefaultsAndTurnsAllOn) {
   }
 }
 
-TEST_F(LoadDisplaySettingsTest, OnlyTabReviewOffWritesTheOtherEightAndKeepsItOff) {
+TEST_P(LoadDisplaySettingsTest, OnlyTabReviewOffWritesTheOtherEightAndKeepsItOff) {
   PutSetting(kTabReview, u"0");
 
-  LoadDisplaySettingsFrom(store, record);
+  Load();
 
   EXPECT_EQ(store.calls, LoadCalls(AllIndicesBut({kTabReview})));
   EXPECT_EQ(StoredSetting(kTabReview), u"0");
@@ -86,11 +85,11 @@ TEST_F(LoadDisplaySettingsTest, OnlyTabReviewOffWritesTheOtherEightAndKeepsItOff
   }
 }
 
-TEST_F(LoadDisplaySettingsTest, ExistingEmptyValueIsRewrittenWithOne) {
+TEST_P(LoadDisplaySettingsTest, ExistingEmptyValueIsRewrittenWithOne) {
   for (std::size_t i = 0; i < kSwitchCount; ++i) PutSetting(i, u"0");
   PutSetting(kTabHome, u"");
 
-  LoadDisplaySettingsFrom(store, record);
+  Load();
 
   EXPECT_EQ(store.calls, LoadCalls({kTabHome}));
   EXPECT_EQ(StoredSetting(kTabHome), u"1");
@@ -99,11 +98,11 @@ TEST_F(LoadDisplaySettingsTest, ExistingEmptyValueIsRewrittenWithOne) {
   EXPECT_EQ(record.switches[kTabInsert], kHostFalse);
 }
 
-TEST_F(LoadDisplaySettingsTest, EveryReadComesBeforeAnyWrite) {
+TEST_P(LoadDisplaySettingsTest, EveryReadComesBeforeAnyWrite) {
   // Missing values scattered through the table, including the first and the last.
   for (const std::size_t i : {kTabHome, kTabDesign, kTabSlideShow, kTabView}) PutSetting(i, u"1");
 
-  LoadDisplaySettingsFrom(store, record);
+  Load();
 
   EXPECT_EQ(store.calls, LoadCalls({kShowAllMenu, kTabInsert, kTabAnimations, kTabReview, kTabDeveloper}));
 }
@@ -118,15 +117,26 @@ struct TextCase {
 
 void PrintTo(const TextCase& textCase, std::ostream* out) { *out << textCase.label; }
 
-class LoadDisplaySettingsTextTest : public LoadDisplaySettingsTest, public ::testing::WithParamInterface<TextCase> {};
+// The texts' rule is the same for every host: PowerPoint's key stands for all.
+class LoadDisplaySettingsTextTest : public ::testing::TestWithParam<TextCase> {
+ protected:
+  std::u16string Path() const { return std::u16string(kSettingsKeyPath); }
+  std::u16string NameOf(std::size_t index) const { return std::u16string(kSwitchNames[index]); }
+  void PutSetting(std::size_t index, std::u16string_view text) { store.Put(Path(), NameOf(index), text); }
+  void Load() { LoadDisplaySettingsFrom(store, OfficeHost::PowerPoint, record); }
+
+  FakeRegistryStore store;
+  DisplaySettingsRecord record;
+};
 
 TEST_P(LoadDisplaySettingsTextTest, StoredTextDecidesEverySwitchAndIsKept) {
   const TextCase& param = GetParam();
   for (std::size_t i = 0; i < kSwitchCount; ++i) PutSetting(i, param.text);
 
-  LoadDisplaySettingsFrom(store, record);
+  Load();
 
-  EXPECT_EQ(store.calls, LoadCalls({})) << "a non-empty text is never rewritten";
+  EXPECT_EQ(store.calls.size(), kSwitchCount) << "a non-empty text is never rewritten";
+  for (const StoreCall& call : store.calls) EXPECT_EQ(call.kind, StoreCall::kGet);
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
     EXPECT_EQ(record.switches[i], param.expected) << i;
     EXPECT_EQ(record.storedTexts[i], param.text) << i;
@@ -145,12 +155,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- failures ---------------------------------------------------------------------------------
 
-TEST_F(LoadDisplaySettingsTest, DeniedKeyTurnsAllOnAndChangesNothing) {
+TEST_P(LoadDisplaySettingsTest, DeniedKeyTurnsAllOnAndChangesNothing) {
   for (std::size_t i = 0; i < kSwitchCount; ++i) PutSetting(i, u"0");
   const FakeRegistryStore::Values before = store.values;
   store.denied = true;
 
-  LoadDisplaySettingsFrom(store, record);
+  Load();
 
   // Every read failed, so every default was attempted; none of them landed.
   EXPECT_EQ(store.calls, LoadCalls(AllIndicesBut({})));
@@ -161,16 +171,16 @@ TEST_F(LoadDisplaySettingsTest, DeniedKeyTurnsAllOnAndChangesNothing) {
   }
 }
 
-TEST_F(LoadDisplaySettingsTest, ValueThatCouldNotBeReadIsNeverWrittenAndShowsForThisLoad) {
+TEST_P(LoadDisplaySettingsTest, ValueThatCouldNotBeReadIsNeverWrittenAndShowsForThisLoad) {
   PutSetting(kTabReview, u"0");
-  store.unreadable = {std::u16string(kSwitchNames[kTabReview]), std::u16string(kSwitchNames[kTabView])};
+  store.unreadable = {NameOf(kTabReview), NameOf(kTabView)};
 
-  LoadDisplaySettingsFrom(store, record);
+  Load();
 
   // The missing values still get their default; the two unread ones, present or not, do not.
   EXPECT_EQ(store.calls, LoadCalls(AllIndicesBut({kTabReview, kTabView})));
   EXPECT_EQ(StoredSetting(kTabReview), u"0");
-  EXPECT_FALSE(store.values.contains({kSettingsKeyPath, std::u16string(kSwitchNames[kTabView])}));
+  EXPECT_FALSE(store.values.contains({Path(), NameOf(kTabView)}));
   EXPECT_EQ(record.switches[kTabReview], kHostTrue);
   EXPECT_EQ(record.storedTexts[kTabReview], u"");
 }
@@ -188,12 +198,12 @@ class ThrowingStore final : public RegistryStore {
   int readsLeft_;
 };
 
-TEST_F(LoadDisplaySettingsTest, StoreThatThrowsLeavesTheRecordAsItWas) {
+TEST_P(LoadDisplaySettingsTest, StoreThatThrowsLeavesTheRecordAsItWas) {
   record.switches.fill(kHostTrue);
   for (HeapU16String& text : record.storedTexts) ASSERT_TRUE(text.Assign(u"earlier"));
   ThrowingStore throwing(4);
 
-  EXPECT_THROW(LoadDisplaySettingsFrom(throwing, record), std::bad_alloc);
+  EXPECT_THROW(LoadDisplaySettingsFrom(throwing, host, record), std::bad_alloc);
 
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
     EXPECT_EQ(record.switches[i], kHostTrue) << i;
@@ -203,20 +213,20 @@ TEST_F(LoadDisplaySettingsTest, StoreThatThrowsLeavesTheRecordAsItWas) {
 
 // --- reloading ----------------------------------------------------------------------------------
 
-TEST_F(LoadDisplaySettingsTest, SecondLoadRebuildsTheWholeRecord) {
+TEST_P(LoadDisplaySettingsTest, SecondLoadRebuildsTheWholeRecord) {
   PutSetting(kTabHome, u"0");
   PutSetting(kTabView, u"custom");
-  LoadDisplaySettingsFrom(store, record);
+  Load();
   ASSERT_EQ(record.switches[kTabHome], kHostFalse);
   ASSERT_EQ(record.storedTexts[kTabView], u"custom");
 
   // Another process changes the key between the two loads.
   PutSetting(kTabHome, u"1");
-  store.values.erase({kSettingsKeyPath, std::u16string(kSwitchNames[kTabView])});
+  store.values.erase({Path(), NameOf(kTabView)});
   PutSetting(kTabDeveloper, u"0");
   store.calls.clear();
 
-  LoadDisplaySettingsFrom(store, record);
+  Load();
 
   EXPECT_EQ(store.calls, LoadCalls({kTabView}));
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
@@ -227,27 +237,7 @@ TEST_F(LoadDisplaySettingsTest, SecondLoadRebuildsTheWholeRecord) {
   }
 }
 
-// --- the global record ------------------------------------------------------------------------
-
-class LoadGlobalDisplaySettingsTest : public LoadDisplaySettingsTest {
- protected:
-  void SetUp() override { saved_ = std::move(DisplaySettings); }
-  void TearDown() override { DisplaySettings = std::move(saved_); }
-
- private:
-  DisplaySettingsRecord saved_;
-};
-
-TEST_F(LoadGlobalDisplaySettingsTest, LoadsIntoTheGlobalRecordByDefault) {
-  PutSetting(kShowAllMenu, u"0");
-  DisplaySettings.switches.fill(kHostFalse);
-
-  LoadDisplaySettingsFrom(store);
-
-  EXPECT_EQ(DisplaySettings.switches[kShowAllMenu], kHostFalse);
-  EXPECT_EQ(DisplaySettings.storedTexts[kShowAllMenu], u"0");
-  for (std::size_t i = kTabHome; i < kSwitchCount; ++i) EXPECT_EQ(DisplaySettings.switches[i], kHostTrue) << i;
-}
+INSTANTIATE_TEST_SUITE_P(Hosts, LoadDisplaySettingsTest, zorvane::testing::kAllHosts, zorvane::testing::HostParamName);
 
 }  // namespace
 }  // namespace zorvane::settings

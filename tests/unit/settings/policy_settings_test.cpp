@@ -8,6 +8,7 @@
 
 #include "fake_registry_store.h"
 #include "settings/display_settings.h"
+#include "settings/host_switches.h"
 #include "settings/registry_store.h"
 
 namespace zorvane::settings {
@@ -34,37 +35,43 @@ class PolicyPrecedenceTest : public ::testing::TestWithParam<PrecedenceCase> {};
 
 TEST_P(PolicyPrecedenceTest, DecidesTheSwitchAndLeavesTheUsersValueAlone) {
   const PrecedenceCase& param = GetParam();
-  // The same case for each switch in turn: the others have no policy and are on.
-  for (std::size_t target = 0; target < kSwitchCount; ++target) {
-    SCOPED_TRACE(::testing::Message() << "switch " << target);
-    FakeRegistryStore machine;
-    FakeRegistryStore user;
-    machine.denied = param.machineKeyDenied;
-    for (std::size_t i = 0; i < kSwitchCount; ++i) user.Put(kSettingsKeyPath, kSwitchNames[i], u"1");
-    user.values.erase({kSettingsKeyPath, std::u16string(kSwitchNames[target])});
-    if (param.machinePolicy) machine.Put(kPolicyKeyPath, kSwitchNames[target], *param.machinePolicy);
-    if (param.userPolicy) user.Put(kPolicyKeyPath, kSwitchNames[target], *param.userPolicy);
-    if (param.userValue) user.Put(kSettingsKeyPath, kSwitchNames[target], *param.userValue);
-    const FakeRegistryStore::Values userBefore = user.values;
-    const std::u16string userText = param.userValue ? *param.userValue : std::u16string();
+  // The same case for each host and each switch in turn: the others have no policy and are on.
+  for (std::size_t hostIndex = 0; hostIndex < kOfficeHostCount; ++hostIndex) {
+    const auto host = static_cast<OfficeHost>(hostIndex);
+    const std::u16string settingsKey(SwitchesOf(host).settingsKeyPath);
+    const std::u16string_view policyKey = SwitchesOf(host).policyKeyPath;
+    const auto& names = SwitchesOf(host).names;
+    for (std::size_t target = 0; target < kSwitchCount; ++target) {
+      SCOPED_TRACE(::testing::Message() << "host " << hostIndex << " switch " << target);
+      FakeRegistryStore machine;
+      FakeRegistryStore user;
+      machine.denied = param.machineKeyDenied;
+      for (std::size_t i = 0; i < kSwitchCount; ++i) user.Put(settingsKey, names[i], u"1");
+      user.values.erase({settingsKey, std::u16string(names[target])});
+      if (param.machinePolicy) machine.Put(policyKey, names[target], *param.machinePolicy);
+      if (param.userPolicy) user.Put(policyKey, names[target], *param.userPolicy);
+      if (param.userValue) user.Put(settingsKey, names[target], *param.userValue);
+      const FakeRegistryStore::Values userBefore = user.values;
+      const std::u16string userText = param.userValue ? *param.userValue : std::u16string();
 
-    DisplaySettingsRecord record;
-    LoadDisplaySettingsFrom(user, record, ReadPolicySettings(machine, user));
+      DisplaySettingsRecord record;
+      LoadDisplaySettingsFrom(user, host, record, ReadPolicySettings(host, machine, user));
 
-    for (std::size_t i = 0; i < kSwitchCount; ++i) {
-      EXPECT_EQ(record.switches[i], i == target ? param.expectedSwitch : kHostTrue) << i;
-      EXPECT_EQ(record.policies[i], i == target ? param.expectedPolicy : PolicySetting()) << i;
+      for (std::size_t i = 0; i < kSwitchCount; ++i) {
+        EXPECT_EQ(record.switches[i], i == target ? param.expectedSwitch : kHostTrue) << i;
+        EXPECT_EQ(record.policies[i], i == target ? param.expectedPolicy : PolicySetting()) << i;
+      }
+      // The user's text is what the user's key holds, whatever policy says.
+      EXPECT_EQ(record.storedTexts[target], userText);
+
+      // Policy is only read: the one write of the load is the default of a user value that
+      // reads as empty, and it goes to the user's key.
+      FakeRegistryStore expected;
+      expected.values = userBefore;
+      if (userText.empty()) expected.Put(settingsKey, names[target], kTextOn);
+      EXPECT_EQ(user.values, expected.values);
+      for (const StoreCall& call : machine.calls) EXPECT_EQ(call.kind, StoreCall::kGet);
     }
-    // The user's text is what the user's key holds, whatever policy says.
-    EXPECT_EQ(record.storedTexts[target], userText);
-
-    // Policy is only read: the one write of the load is the default of a user value that
-    // reads as empty, and it goes to the user's key.
-    FakeRegistryStore expected;
-    expected.values = userBefore;
-    if (userText.empty()) expected.Put(kSettingsKeyPath, kSwitchNames[target], kTextOn);
-    EXPECT_EQ(user.values, expected.values);
-    for (const StoreCall& call : machine.calls) EXPECT_EQ(call.kind, StoreCall::kGet);
   }
 }
 

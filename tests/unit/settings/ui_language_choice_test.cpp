@@ -8,6 +8,7 @@
 #include <string>
 
 #include "fake_registry_store.h"
+#include "settings/host_switches.h"
 #include "settings/display_settings.h"
 
 namespace zorvane::settings {
@@ -62,19 +63,24 @@ const LanguageCase kCases[] = {
 };
 
 TEST(UiLanguageChoiceTest, PrecedenceAndHostMappingFromOneTable) {
-  for (const LanguageCase& row : kCases) {
-    SCOPED_TRACE(row.label);
-    FakeRegistryStore machine;
-    FakeRegistryStore user;
-    if (row.machinePolicy) machine.Put(kPolicyKeyPath, name::kLanguage, *row.machinePolicy);
-    if (row.userPolicy) user.Put(kPolicyKeyPath, name::kLanguage, *row.userPolicy);
-    if (row.userValue) user.Put(kSettingsKeyPath, name::kLanguage, *row.userValue);
+  // Each host reads its own keys only: the values set for one leave the others to their host.
+  for (std::size_t host = 0; host < kOfficeHostCount; ++host) {
+    const HostSwitches& keys = kHostSwitches[host];
+    for (const LanguageCase& row : kCases) {
+      SCOPED_TRACE(::testing::Message() << row.label << " host " << host);
+      FakeRegistryStore machine;
+      FakeRegistryStore user;
+      if (row.machinePolicy) machine.Put(keys.policyKeyPath, name::kLanguage, *row.machinePolicy);
+      if (row.userPolicy) user.Put(keys.policyKeyPath, name::kLanguage, *row.userPolicy);
+      if (row.userValue) user.Put(keys.settingsKeyPath, name::kLanguage, *row.userValue);
 
-    const std::optional<UiLanguage> fixed = FixedUiLanguage(machine, user);
-    EXPECT_EQ(fixed.value_or(UiLanguageFromLcid(row.hostLcid)), row.expected);
-    // Only read: neither policy nor the user's value is ever written.
-    for (const FakeRegistryStore* store : {&machine, &user}) {
-      for (const StoreCall& call : store->calls) EXPECT_EQ(call.kind, StoreCall::kGet);
+      const std::optional<UiLanguage> fixed = FixedUiLanguage(static_cast<OfficeHost>(host), machine, user);
+      EXPECT_EQ(fixed.value_or(UiLanguageFromLcid(row.hostLcid)), row.expected);
+      EXPECT_FALSE(FixedUiLanguage(static_cast<OfficeHost>((host + 1) % kOfficeHostCount), machine, user));
+      // Only read: neither policy nor the user's value is ever written.
+      for (const FakeRegistryStore* store : {&machine, &user}) {
+        for (const StoreCall& call : store->calls) EXPECT_EQ(call.kind, StoreCall::kGet);
+      }
     }
   }
 }
@@ -84,13 +90,13 @@ TEST(UiLanguageChoiceTest, PrecedenceAndHostMappingFromOneTable) {
 TEST(UiLanguageChoiceTest, LoadingTheSwitchesNeitherWritesNorChangesTheLanguageValue) {
   DisplaySettingsRecord record;
   FakeRegistryStore empty;
-  LoadDisplaySettingsFrom(empty, record);
+  LoadDisplaySettingsFrom(empty, OfficeHost::PowerPoint, record);
   EXPECT_FALSE(empty.values.contains({kSettingsKeyPath, name::kLanguage}));
   EXPECT_EQ(empty.values.size(), kSwitchCount);
 
   FakeRegistryStore stored;
   stored.Put(kSettingsKeyPath, name::kLanguage, u"zh-TW");
-  LoadDisplaySettingsFrom(stored, record);
+  LoadDisplaySettingsFrom(stored, OfficeHost::PowerPoint, record);
   EXPECT_EQ(stored.values.at({kSettingsKeyPath, name::kLanguage}), u"zh-TW");
   for (const StoreCall& call : stored.calls) EXPECT_NE(call.valueName, name::kLanguage);
 }

@@ -9,6 +9,7 @@
 #include "support/addin_loader.h"
 #include "ribbon/ribbon_document.h"
 #include "host_objects.h"
+#include "support/host_params.h"
 #include "support/registry_snapshot.h"
 
 namespace {
@@ -17,18 +18,21 @@ using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
 using namespace zorvane::standin;
 
-const std::wstring kSettingsKey = L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
-
-std::wstring DocumentText() {
-  const auto document = zorvane::ribbon::RibbonDocument();
+std::wstring DocumentText(zorvane::OfficeHost host) {
+  const auto document = zorvane::ribbon::RibbonDocument(host, zorvane::UiLanguage::kSimplifiedChinese);
   return std::wstring(reinterpret_cast<const wchar_t*>(document.data()), document.size());
 }
 
+// PowerPoint's class; ConnectObjectOfEachHost runs the same for every host's.
 class ConnectObject : public ::testing::Test {
  protected:
+  virtual const HostDescription& Host() const { return kDefaultHost; }
+  zorvane::OfficeHost HostId() const { return static_cast<zorvane::OfficeHost>(&Host() - kHosts); }
+
   void SetUp() override {
+    kSettingsKey = Host().settingsKeyPath;
     DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
-    object_ = AddinModule::Instance().CreateObject();
+    object_ = AddinModule::Instance().CreateObject(Host().classId);
     ASSERT_TRUE(object_) << "could not create the add-in object from Zorvane.dll";
     ASSERT_EQ(object_.As(&extensibility_), S_OK);
     ASSERT_EQ(object_.As(&ribbon_), S_OK);
@@ -42,12 +46,20 @@ class ConnectObject : public ::testing::Test {
     return hr;
   }
 
+  std::wstring kSettingsKey;
   ComPtr<IDispatch> object_;
   ComPtr<_IDTExtensibility2> extensibility_;
   ComPtr<IRibbonExtensibility> ribbon_;
 };
 
-TEST_F(ConnectObject, AnswersItsInterfacesAndNoOthers) {
+class ConnectObjectOfEachHost : public ConnectObject,
+                                public ::testing::WithParamInterface<const HostDescription*> {
+ protected:
+  const HostDescription& Host() const override { return *GetParam(); }
+};
+INSTANTIATE_TEST_SUITE_P(Hosts, ConnectObjectOfEachHost, ::testing::ValuesIn(HostPointers()), HostParamName);
+
+TEST_P(ConnectObjectOfEachHost, AnswersItsInterfacesAndNoOthers) {
   ComPtr<IUnknown> unknown;
   EXPECT_EQ(object_.As(&unknown), S_OK);
   const IID connectIid = {0x19F6CF44, 0x89FE, 0x4C2C, {0x80, 0xAB, 0x21, 0xEE, 0xCC, 0x07, 0x61, 0x3E}};
@@ -58,14 +70,18 @@ TEST_F(ConnectObject, AnswersItsInterfacesAndNoOthers) {
   EXPECT_EQ(notOffered, nullptr);
 }
 
-TEST_F(ConnectObject, ConnectionKeepsTheApplicationAndLoadsTheSettings) {
-  StandInApplication application;
+TEST_P(ConnectObjectOfEachHost, ConnectionKeepsTheApplicationAndLoadsTheSettings) {
+  StandInApplication application(Host());
   ASSERT_EQ(Connect(&application), S_OK);
   EXPECT_EQ(application.outstanding(), 1) << "the add-in keeps one reference to the application";
-  // First start: the key is created with the nine defaults.
-  for (const wchar_t* name : {L"ShowAllMenu", L"TabHome", L"TabInsert", L"TabDesign", L"TabAnimations",
-                              L"TabSlideShow", L"TabReview", L"TabView", L"TabDeveloper"}) {
-    EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kSettingsKey, name), L"1") << name;
+  // First start: the host's key is created with the nine defaults, and only that host's.
+  EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kSettingsKey, L"ShowAllMenu"), L"1");
+  for (const BuiltInTab& tab : Host().tabs) {
+    EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kSettingsKey, std::wstring(tab.idMso)), L"1") << std::wstring(tab.idMso);
+  }
+  for (const HostDescription& other : kHosts) {
+    if (&other == &Host()) continue;
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, std::wstring(other.settingsKeyPath)));
   }
   object_.Reset();
   extensibility_.Reset();
@@ -73,10 +89,13 @@ TEST_F(ConnectObject, ConnectionKeepsTheApplicationAndLoadsTheSettings) {
   EXPECT_EQ(application.outstanding(), 0) << "released with the add-in object";
 }
 
-TEST_F(ConnectObject, ConnectionRefusesAHostThatIsNotPowerPoint) {
-  StandInApplication notPowerPoint(false);
-  EXPECT_EQ(Connect(&notPowerPoint), E_NOINTERFACE);
-  EXPECT_EQ(notPowerPoint.outstanding(), 0);
+TEST_P(ConnectObjectOfEachHost, ConnectionRefusesEveryOtherHost) {
+  for (const HostDescription& other : kHosts) {
+    if (&other == &Host()) continue;
+    StandInApplication notItsHost(other);
+    EXPECT_EQ(Connect(&notItsHost), E_NOINTERFACE) << std::wstring(other.name);
+    EXPECT_EQ(notItsHost.outstanding(), 0);
+  }
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettingsKey)) << "settings must not be loaded by a failed connection";
   EXPECT_EQ(Connect(nullptr), E_POINTER);
 }
@@ -91,10 +110,14 @@ TEST_F(ConnectObject, OtherConnectionEventsSucceedAndChangeNothing) {
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettingsKey));
 }
 
-TEST_F(ConnectObject, DocumentIsTheSameForEveryRibbon) {
-  const std::wstring expected = DocumentText();
+TEST_P(ConnectObjectOfEachHost, DocumentIsTheHostsForEveryRibbon) {
+  const std::wstring expected = DocumentText(HostId());
   ASSERT_FALSE(expected.empty());
-  for (const wchar_t* id : {L"Microsoft.PowerPoint.Presentation", L"", L"anything else"}) {
+  for (const HostDescription& other : kHosts) {
+    if (&other == &Host()) continue;
+    EXPECT_NE(DocumentText(static_cast<zorvane::OfficeHost>(&other - kHosts)), expected);
+  }
+  for (const wchar_t* id : {Host().ribbonId.data(), L"Microsoft.PowerPoint.Presentation", L"", L"anything else"}) {
     BSTR ribbonId = SysAllocString(id);
     BSTR xml = nullptr;
     ASSERT_EQ(ribbon_->GetCustomUI(ribbonId, &xml), S_OK);

@@ -11,6 +11,7 @@
 #include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
 #include "support/addin_loader.h"
+#include "support/host_params.h"
 #include "support/registry_snapshot.h"
 
 namespace {
@@ -20,8 +21,6 @@ using zorvane::UiLanguage;
 using namespace zorvane::test;
 using namespace zorvane::standin;
 
-const std::wstring kSettingsKey = L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
-const std::wstring kPolicyKey = L"SOFTWARE\\Policies\\Quelby\\PowerPoint";
 
 std::wstring Wide(std::u16string_view text) { return {reinterpret_cast<const wchar_t*>(text.data()), text.size()}; }
 
@@ -32,21 +31,33 @@ void SetLanguage(HKEY root, const std::wstring& key, const std::string& text) {
   SetRawValueA(root, key, "Language", REG_SZ, data);
 }
 
-class ConnectionLanguage : public ::testing::Test {
+// Every host's class follows its own host and its own keys.
+class ConnectionLanguage : public ::testing::TestWithParam<const HostDescription*> {
  protected:
+  const HostDescription& host_ = *GetParam();
+  const zorvane::OfficeHost hostId_ = static_cast<zorvane::OfficeHost>(&host_ - kHosts);
+  const std::wstring kSettingsKey{host_.settingsKeyPath};
+  const std::wstring kPolicyKey = L"SOFTWARE\\Policies\\Quelby\\" + std::wstring(host_.displayName);
+
   void SetUp() override { TearDown(); }
   void TearDown() override {
-    DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
-    DeleteKeyTree(HKEY_CURRENT_USER, kPolicyKey);
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, kPolicyKey);
+    for (const HostDescription& host : kHosts) {
+      const std::wstring policyKey = L"SOFTWARE\\Policies\\Quelby\\" + std::wstring(host.displayName);
+      DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(host.settingsKeyPath));
+      DeleteKeyTree(HKEY_CURRENT_USER, policyKey);
+      DeleteKeyTree(HKEY_LOCAL_MACHINE, policyKey);
+    }
   }
+  void ExpectLanguage(StandInApplication& application, UiLanguage expected);
 };
+
+INSTANTIATE_TEST_SUITE_P(Hosts, ConnectionLanguage, ::testing::ValuesIn(HostPointers()), HostParamName);
 
 // Connects a fresh object to `application`; checks the document and a menu it then gives,
 // and that nothing of the language is kept and nothing is written.
-void ExpectLanguage(StandInApplication& application, UiLanguage expected) {
+void ConnectionLanguage::ExpectLanguage(StandInApplication& application, UiLanguage expected) {
   const std::wstring storedBefore = StringValue(HKEY_CURRENT_USER, kSettingsKey, L"Language");
-  auto object = AddinModule::Instance().CreateObject();
+  auto object = AddinModule::Instance().CreateObject(host_.classId);
   ComPtr<_IDTExtensibility2> extensibility;
   ASSERT_EQ(object.As(&extensibility), S_OK);
   SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
@@ -56,12 +67,12 @@ void ExpectLanguage(StandInApplication& application, UiLanguage expected) {
   InvokeResult document;
   InvokeByName(object.Get(), L"GetRibbonXML", {}, document);
   ASSERT_EQ(document.hr, S_OK);
-  EXPECT_EQ(document.Text(), Wide(zorvane::ribbon::RibbonDocument(expected)));
+  EXPECT_EQ(document.Text(), Wide(zorvane::ribbon::RibbonDocument(hostId_, expected)));
   StandInControl help(L"rxMenu_HelpI", L"Help");
   InvokeResult menu;
   InvokeByName(object.Get(), L"rxQuelby_get", {DispatchArgument(&help)}, menu);
   ASSERT_EQ(menu.hr, S_OK);
-  EXPECT_EQ(menu.Text(), Wide(zorvane::ribbon::MenuContent(u"Help", expected)));
+  EXPECT_EQ(menu.Text(), Wide(zorvane::ribbon::MenuContent(hostId_, u"Help", expected)));
   if (const StandInLanguageSettings* settings = application.languageSettings()) {
     EXPECT_EQ(settings->outstanding(), 0);
   }
@@ -70,7 +81,7 @@ void ExpectLanguage(StandInApplication& application, UiLanguage expected) {
 
 // The host is asked once per connection unless the `Language` value or a policy fixes the
 // language; policy wins over the value, the machine's over the user's.
-TEST_F(ConnectionLanguage, FollowsTheHostUnlessTheValueOrPolicyFixesIt) {
+TEST_P(ConnectionLanguage, FollowsTheHostUnlessTheValueOrPolicyFixesIt) {
   constexpr LONG kFails = -1, kNoLanguageSettings = -2;  // as every host before LanguageSettings
   const struct {
     const char* label;
@@ -93,10 +104,16 @@ TEST_F(ConnectionLanguage, FollowsTheHostUnlessTheValueOrPolicyFixesIt) {
   for (const auto& row : cases) {
     SCOPED_TRACE(row.label);
     TearDown();
+    // Another host's value and policies, which this host's class must not read.
+    for (const HostDescription& other : kHosts) {
+      if (&other == &host_) continue;
+      SetLanguage(HKEY_CURRENT_USER, std::wstring(other.settingsKeyPath), "en-US");
+      SetLanguage(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Policies\\Quelby\\" + std::wstring(other.displayName), "en-US");
+    }
     if (row.userValue) SetLanguage(HKEY_CURRENT_USER, kSettingsKey, row.userValue);
     if (row.userPolicy) SetLanguage(HKEY_CURRENT_USER, kPolicyKey, row.userPolicy);
     if (row.machinePolicy) SetLanguage(HKEY_LOCAL_MACHINE, kPolicyKey, row.machinePolicy);
-    StandInApplication application;
+    StandInApplication application(host_);
     if (row.hostLcid == kFails) {
       application.FailLanguage(E_FAIL);
     } else if (row.hostLcid != kNoLanguageSettings) {

@@ -5,11 +5,14 @@
 #include <windows.h>
 #include <wrl/client.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "support/addin_loader.h"
 #include "host_objects.h"
+#include "support/host_params.h"
 #include "support/registry_snapshot.h"
 
 namespace {
@@ -18,20 +21,31 @@ using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
 using namespace zorvane::standin;
 
-const std::wstring kSettingsKey = L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint";
-const std::wstring kPolicyKey = L"SOFTWARE\\Policies\\Quelby\\PowerPoint";
-
 struct StoredValue {
-  const char* name;          // the switch
-  const wchar_t* controlId;  // an element it governs
+  std::size_t index;  // the switch: 0 the combined menu, then the host's eight tabs
   DWORD type;
   std::vector<BYTE> data;
   bool visible;        // what the ribbon shows after connecting
   bool rewrittenAsOn;  // whether the connection replaced it with REG_SZ "1"
 };
 
-class ConnectionSettings : public ::testing::Test {
+// Every host's class, each with its own keys and tabs.
+class ConnectionSettings : public ::testing::TestWithParam<const HostDescription*> {
  protected:
+  const HostDescription& host_ = *GetParam();
+  const std::wstring kSettingsKey{host_.settingsKeyPath};
+  const std::wstring kPolicyKey = L"SOFTWARE\\Policies\\Quelby\\" + std::wstring(host_.displayName);
+
+  // The switch's value name, which is also the id of the element it governs (the combined
+  // menu's for the first).
+  std::string NameOf(std::size_t index) const {
+    const std::wstring name = index == 0 ? L"ShowAllMenu" : std::wstring(host_.tabs[index - 1].idMso);
+    return std::string(name.begin(), name.end());
+  }
+  std::wstring ControlOf(std::size_t index) const {
+    return index == 0 ? L"MenuAll" : std::wstring(host_.tabs[index - 1].idMso);
+  }
+
   void SetUp() override { DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey); }
   void TearDown() override {
     DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
@@ -42,24 +56,26 @@ class ConnectionSettings : public ::testing::Test {
   // Stores the values, connects a fresh add-in object and checks each switch.
   void Check(const std::vector<StoredValue>& values) {
     // Written through the narrow interface, so string data is exactly these bytes.
-    for (const auto& value : values) SetRawValueA(HKEY_CURRENT_USER, kSettingsKey, value.name, value.type, value.data);
-    auto object = AddinModule::Instance().CreateObject();
+    for (const auto& value : values) {
+      SetRawValueA(HKEY_CURRENT_USER, kSettingsKey, NameOf(value.index), value.type, value.data);
+    }
+    auto object = AddinModule::Instance().CreateObject(host_.classId);
     ComPtr<_IDTExtensibility2> extensibility;
     ASSERT_EQ(object.As(&extensibility), S_OK);
-    StandInApplication application;
+    StandInApplication application(host_);
     SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
     ASSERT_EQ(extensibility->OnConnection(&application, ext_cm_Startup, nullptr, &custom), S_OK);
     SafeArrayDestroy(custom);
     for (const auto& value : values) {
-      SCOPED_TRACE(value.name);
-      StandInControl control(value.controlId, L"");
+      SCOPED_TRACE(NameOf(value.index));
+      StandInControl control(ControlOf(value.index), L"");
       InvokeResult result;
       InvokeByName(object.Get(), L"GetVisible", {DispatchArgument(&control)}, result);
       ASSERT_EQ(result.hr, S_OK);
       EXPECT_EQ(V_BOOL(&result.value), value.visible ? VARIANT_TRUE : VARIANT_FALSE);
       DWORD type = 0;
       std::vector<BYTE> data;
-      ASSERT_TRUE(GetRawValueA(HKEY_CURRENT_USER, kSettingsKey, value.name, type, data));
+      ASSERT_TRUE(GetRawValueA(HKEY_CURRENT_USER, kSettingsKey, NameOf(value.index), type, data));
       if (value.rewrittenAsOn) {
         EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
         EXPECT_EQ(data, (std::vector<BYTE>{'1', 0}));
@@ -71,52 +87,53 @@ class ConnectionSettings : public ::testing::Test {
   }
 };
 
-TEST_F(ConnectionSettings, StringValues) {
+TEST_P(ConnectionSettings, StringValues) {
   Check({
-      {"ShowAllMenu", L"MenuAll", REG_SZ, {'0', 0}, false, false},
-      {"TabHome", L"TabHome", REG_SZ, {'0'}, false, false},  // no terminating NUL
-      {"TabInsert", L"TabInsert", REG_SZ, {0}, true, true},  // the empty text
-      {"TabDesign", L"TabDesign", REG_SZ, {}, true, true},   // no data at all
-      {"TabAnimations", L"TabAnimations", REG_SZ, {'0', '0', 0}, true, false},
-      {"TabSlideShow", L"TabSlideShow", REG_SZ, {' ', '0', 0}, true, false},
-      {"TabReview", L"TabReview", REG_SZ, {'0', ' ', 0}, true, false},
-      {"TabView", L"TabView", REG_SZ, {'2', 0}, true, false},
-      {"TabDeveloper", L"TabDeveloper", REG_SZ, {'0', 0, '1', 0}, false, false},  // text ends at the NUL
+      {0, REG_SZ, {'0', 0}, false, false},
+      {1, REG_SZ, {'0'}, false, false},  // no terminating NUL
+      {2, REG_SZ, {0}, true, true},  // the empty text
+      {3, REG_SZ, {}, true, true},   // no data at all
+      {4, REG_SZ, {'0', '0', 0}, true, false},
+      {5, REG_SZ, {' ', '0', 0}, true, false},
+      {6, REG_SZ, {'0', ' ', 0}, true, false},
+      {7, REG_SZ, {'2', 0}, true, false},
+      {8, REG_SZ, {'0', 0, '1', 0}, false, false},  // text ends at the NUL
   });
 }
 
-TEST_F(ConnectionSettings, BinaryAndOtherTypes) {
+TEST_P(ConnectionSettings, BinaryAndOtherTypes) {
   Check({
-      {"ShowAllMenu", L"rxlableAll", REG_BINARY, {0, 0}, false, false},
-      {"TabHome", L"TabHome", REG_BINARY, {5}, true, false},
-      {"TabInsert", L"TabInsert", REG_BINARY, {0xFF, 0xFF}, true, false},       // -1
-      {"TabDesign", L"TabDesign", REG_BINARY, {0, 0, 1, 2, 3, 4}, false, false},  // first two bytes
-      {"TabAnimations", L"TabAnimations", REG_BINARY, {}, false, false},        // reads as 0
-      {"TabSlideShow", L"TabSlideShow", REG_DWORD, {0, 0, 0, 0}, true, true},
-      {"TabReview", L"TabReview", REG_EXPAND_SZ, {'0', 0}, true, true},
-      {"TabView", L"TabView", REG_MULTI_SZ, {'0', 0, 0}, true, true},
-      {"TabDeveloper", L"TabDeveloper", REG_QWORD, {0, 0, 0, 0, 0, 0, 0, 0}, true, true},
+      {0, REG_BINARY, {0, 0}, false, false},
+      {1, REG_BINARY, {5}, true, false},
+      {2, REG_BINARY, {0xFF, 0xFF}, true, false},       // -1
+      {3, REG_BINARY, {0, 0, 1, 2, 3, 4}, false, false},  // first two bytes
+      {4, REG_BINARY, {}, false, false},        // reads as 0
+      {5, REG_DWORD, {0, 0, 0, 0}, true, true},
+      {6, REG_EXPAND_SZ, {'0', 0}, true, true},
+      {7, REG_MULTI_SZ, {'0', 0, 0}, true, true},
+      {8, REG_QWORD, {0, 0, 0, 0, 0, 0, 0, 0}, true, true},
   });
 }
 
-TEST_F(ConnectionSettings, MissingValuesGetTheirDefaultAndOthersStay) {
-  SetRawValueA(HKEY_CURRENT_USER, kSettingsKey, "TabReview", REG_SZ, {'0', 0});
+TEST_P(ConnectionSettings, MissingValuesGetTheirDefaultAndOthersStay) {
   Check({
-      {"TabReview", L"TabReview", REG_SZ, {'0', 0}, false, false},
+      {6, REG_SZ, {'0', 0}, false, false},
   });
-  for (const wchar_t* name : {L"ShowAllMenu", L"TabHome", L"TabInsert", L"TabDesign", L"TabAnimations",
-                              L"TabSlideShow", L"TabView", L"TabDeveloper"}) {
-    EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kSettingsKey, name), L"1") << name;
+  for (std::size_t i = 0; i < 9; ++i) {
+    const std::string name = NameOf(i);
+    if (i == 6) continue;
+    EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kSettingsKey, std::wstring(name.begin(), name.end())), L"1") << name;
   }
 }
 
-TEST_F(ConnectionSettings, VisibilityFollowsTheSwitchesOfTheLastLoad) {
-  Check({{"TabReview", L"TabReview", REG_SZ, {'0', 0}, false, false}});
+TEST_P(ConnectionSettings, VisibilityFollowsTheSwitchesOfTheLastLoad) {
+  Check({{6, REG_SZ, {'0', 0}, false, false}});
   // Another connection after the value changed picks up the new text.
-  Check({{"TabReview", L"TabReview", REG_SZ, {'1', 0}, true, false}});
+  Check({{6, REG_SZ, {'1', 0}, true, false}});
   // Ids the callback does not know, or nearly knows, are hidden.
-  auto object = AddinModule::Instance().CreateObject();
-  for (const wchar_t* id : {L"tabhome", L"TabHome ", L"rxMenu_wenjianI", L""}) {
+  auto object = AddinModule::Instance().CreateObject(host_.classId);
+  for (const wchar_t* id : {L"tabhome", L"TabHome ", L"rxMenu_wenjianI", L"", L"TabDesign", L"TabData"}) {
+    if (std::ranges::any_of(host_.tabs, [&](const BuiltInTab& tab) { return tab.idMso == id; })) continue;
     StandInControl control(id, L"");
     InvokeResult result;
     InvokeByName(object.Get(), L"GetVisible", {DispatchArgument(&control)}, result);
@@ -125,21 +142,23 @@ TEST_F(ConnectionSettings, VisibilityFollowsTheSwitchesOfTheLastLoad) {
   }
 }
 
-TEST_F(ConnectionSettings, MachinePolicyWinsOverUserPolicyAndTheUsersValueSurvivesIt) {
+TEST_P(ConnectionSettings, MachinePolicyWinsOverUserPolicyAndTheUsersValueSurvivesIt) {
   // Hidden by the machine, shown by the user's policy and by the user: hidden.
-  SetRawValueA(HKEY_LOCAL_MACHINE, kPolicyKey, "TabDeveloper", REG_SZ, {'0', 0});
-  SetRawValueA(HKEY_CURRENT_USER, kPolicyKey, "TabDeveloper", REG_SZ, {'1', 0});
+  SetRawValueA(HKEY_LOCAL_MACHINE, kPolicyKey, NameOf(8), REG_SZ, {'0', 0});
+  SetRawValueA(HKEY_CURRENT_USER, kPolicyKey, NameOf(8), REG_SZ, {'1', 0});
   // A policy value that does not read as text sets nothing.
-  SetRawValueA(HKEY_CURRENT_USER, kPolicyKey, "TabHome", REG_DWORD, {0, 0, 0, 0});
+  SetRawValueA(HKEY_CURRENT_USER, kPolicyKey, NameOf(1), REG_DWORD, {0, 0, 0, 0});
   Check({
-      {"TabDeveloper", L"TabDeveloper", REG_SZ, {'1', 0}, false, false},
-      {"TabHome", L"TabHome", REG_SZ, {'1', 0}, true, false},
+      {8, REG_SZ, {'1', 0}, false, false},
+      {1, REG_SZ, {'1', 0}, true, false},
   });
 
   // Lifted: the next connection shows the user's own choice again.
   DeleteKeyTree(HKEY_LOCAL_MACHINE, kPolicyKey);
   DeleteKeyTree(HKEY_CURRENT_USER, kPolicyKey);
-  Check({{"TabDeveloper", L"TabDeveloper", REG_SZ, {'1', 0}, true, false}});
+  Check({{8, REG_SZ, {'1', 0}, true, false}});
 }
+
+INSTANTIATE_TEST_SUITE_P(Hosts, ConnectionSettings, ::testing::ValuesIn(HostPointers()), HostParamName);
 
 }  // namespace

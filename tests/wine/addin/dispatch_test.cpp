@@ -5,11 +5,15 @@
 #include <windows.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
 #include "support/addin_loader.h"
 #include "host_objects.h"
+#include "ribbon/menu_contents.h"
+#include "support/registry_snapshot.h"
+#include "support/host_params.h"
 
 namespace {
 
@@ -106,16 +110,47 @@ TEST_F(Dispatch, AcceptsTheControlByValueByReferenceAndInsideAVariant) {
   EXPECT_EQ(control.outstanding(), 0) << "no reference to the control is kept";
 }
 
-TEST_F(Dispatch, ContentCallbackAnswersEachTagAndNothingElse) {
-  for (const wchar_t* tag : {L"File", L"Edit", L"View", L"Insert", L"Format", L"Tools", L"Slide", L"Windows", L"Help"}) {
+class DispatchOfEachHost : public ::testing::TestWithParam<const HostDescription*> {};
+INSTANTIATE_TEST_SUITE_P(Hosts, DispatchOfEachHost, ::testing::ValuesIn(HostPointers()), HostParamName);
+
+// Each class answers its own host's nine menus, and its eight tabs from its own switches.
+TEST_P(DispatchOfEachHost, CallbacksAnswerTheHostsOwnMenusAndTabs) {
+  const auto host = static_cast<zorvane::OfficeHost>(GetParam() - kHosts);
+  auto object = AddinModule::Instance().CreateObject(GetParam()->classId);
+  ASSERT_TRUE(object);
+  // Connected with no settings yet: all of the host's switches are on.
+  DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(GetParam()->settingsKeyPath));
+  ComPtr<_IDTExtensibility2> extensibility;
+  ASSERT_EQ(object.As(&extensibility), S_OK);
+  StandInApplication application(*GetParam());
+  ASSERT_EQ(extensibility->OnConnection(&application, ext_cm_Startup, nullptr, nullptr), S_OK);
+  for (const std::u16string_view tag16 : zorvane::ribbon::MenuTags(host)) {
+    const std::wstring tag(tag16.begin(), tag16.end());
     StandInControl control(L"rxMenu_any", tag);
     InvokeResult result;
-    InvokeByName(object_.Get(), L"rxQuelby_get", {DispatchArgument(&control)}, result);
+    InvokeByName(object.Get(), L"rxQuelby_get", {DispatchArgument(&control)}, result);
     ASSERT_EQ(result.hr, S_OK) << tag;
     ASSERT_EQ(V_VT(&result.value), VT_BSTR);
-    EXPECT_EQ(result.Text().rfind(L"<menu xmlns=", 0), 0u) << tag;
+    const auto expected = zorvane::ribbon::MenuContent(host, tag16, zorvane::UiLanguage::kSimplifiedChinese);
+    EXPECT_EQ(result.Text(), std::wstring(expected.begin(), expected.end())) << tag;
     EXPECT_EQ(control.idReads(), 0) << "only the tag is read";
   }
+  // Every class knows only its own host's tabs: another host's tab is hidden.
+  for (const HostDescription& other : kHosts) {
+    for (const BuiltInTab& tab : other.tabs) {
+      StandInControl control(std::wstring(tab.idMso), L"");
+      InvokeResult result;
+      InvokeByName(object.Get(), L"GetVisible", {DispatchArgument(&control)}, result);
+      ASSERT_EQ(result.hr, S_OK);
+      const bool own =
+          std::ranges::any_of(GetParam()->tabs, [&](const BuiltInTab& mine) { return mine.idMso == tab.idMso; });
+      EXPECT_EQ(V_BOOL(&result.value), own ? VARIANT_TRUE : VARIANT_FALSE) << std::wstring(tab.idMso);
+    }
+  }
+  DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(GetParam()->settingsKeyPath));
+}
+
+TEST_F(Dispatch, ContentCallbackAnswersNothingForAnUnknownTag) {
   for (const wchar_t* tag : {L"file", L"Window", L" File", L""}) {
     StandInControl control(L"rxMenu_any", tag);
     InvokeResult result;

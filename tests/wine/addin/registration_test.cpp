@@ -18,13 +18,25 @@ namespace {
 
 using namespace zorvane::test;
 
-const std::wstring kClsid = L"{BAC75E0D-0684-4250-B64C-5E74A365F970}";
+// Each host's class, its ProgID and its add-in entry; PowerPoint's first.
+struct HostClass {
+  std::wstring clsid, progId, addinKey;
+};
+const HostClass kClasses[] = {
+    {L"{BAC75E0D-0684-4250-B64C-5E74A365F970}", L"Zorvane.Connect",
+     L"Software\\Microsoft\\Office\\PowerPoint\\Addins\\Zorvane.Connect"},
+    {L"{5E0B7C2A-3F4D-4E8B-9A61-2C7D18E4B3F5}", L"Zorvane.WordConnect",
+     L"Software\\Microsoft\\Office\\Word\\Addins\\Zorvane.WordConnect"},
+    {L"{8A9F4D16-B2C3-4A57-8E0D-6F1B2C3D4E59}", L"Zorvane.ExcelConnect",
+     L"Software\\Microsoft\\Office\\Excel\\Addins\\Zorvane.ExcelConnect"},
+};
+const std::wstring kClsid = kClasses[0].clsid;
 const std::wstring kLibid = L"{4C1639D9-252B-49D7-B854-7B773BE363E0}";
 const std::wstring kIid = L"{19F6CF44-89FE-4C2C-80AB-21EECC07613E}";
-const std::wstring kProgId = L"Zorvane.Connect";
+const std::wstring kProgId = kClasses[0].progId;
 const std::wstring kMachineClasses = L"Software\\Classes\\";
 const std::wstring kUserClasses = L"Software\\Classes\\";
-const std::wstring kAddinKey = L"Software\\Microsoft\\Office\\PowerPoint\\Addins\\Zorvane.Connect";
+const std::wstring kAddinKey = kClasses[0].addinKey;
 
 // Keys of Office's own interfaces and libraries, as an installed Office would have them.
 const std::vector<std::wstring> kOfficeKeys = {
@@ -55,13 +67,32 @@ ChildResult Regsvr32(const std::wstring& options) {
   return RunChild(L"regsvr32", arguments);
 }
 
+// The classes keys that registration owns.
+std::vector<std::wstring> OwnClassesKeys() {
+  std::vector<std::wstring> keys = {L"TypeLib\\" + kLibid, L"Interface\\" + kIid};
+  for (const HostClass& host : kClasses) {
+    keys.push_back(L"CLSID\\" + host.clsid);
+    keys.push_back(host.progId);
+  }
+  return keys;
+}
+
 void RemoveEverything() {
   for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-    for (const std::wstring& key : {L"CLSID\\" + kClsid, kProgId, L"TypeLib\\" + kLibid, L"Interface\\" + kIid}) {
-      DeleteKeyTree(root, L"Software\\Classes\\" + key);
+    for (const std::wstring& key : OwnClassesKeys()) DeleteKeyTree(root, L"Software\\Classes\\" + key);
+  }
+  for (const HostClass& host : kClasses) DeleteKeyTree(HKEY_CURRENT_USER, host.addinKey);
+}
+
+// Whether any host's class or add-in entry is left in `root`'s classes, or for the user.
+bool AnyClassLeft(HKEY root) {
+  for (const HostClass& host : kClasses) {
+    if (KeyExists(root, L"Software\\Classes\\CLSID\\" + host.clsid) || KeyExists(root, L"Software\\Classes\\" + host.progId) ||
+        KeyExists(HKEY_CURRENT_USER, host.addinKey)) {
+      return true;
     }
   }
-  DeleteKeyTree(HKEY_CURRENT_USER, kAddinKey);
+  return false;
 }
 
 // Installs fake Office keys so that the tests can see whether anything touches them.
@@ -90,11 +121,13 @@ class Registration : public ::testing::Test {
 
 void ExpectClassesLayout(HKEY root) {
   const std::wstring classes = L"Software\\Classes\\";
-  EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + kClsid + L"\\InprocServer32", L""), ZorvaneDllPath());
-  EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + kClsid + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
-  EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + kClsid + L"\\ProgID", L""), kProgId);
-  EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + kClsid + L"\\TypeLib", L""), kLibid);
-  EXPECT_EQ(StringValue(root, classes + kProgId + L"\\CLSID", L""), kClsid);
+  for (const auto& [clsid, progId, addinKey] : kClasses) {
+    EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + clsid + L"\\InprocServer32", L""), ZorvaneDllPath());
+    EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + clsid + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
+    EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + clsid + L"\\ProgID", L""), progId);
+    EXPECT_EQ(StringValue(root, classes + L"CLSID\\" + clsid + L"\\TypeLib", L""), kLibid);
+    EXPECT_EQ(StringValue(root, classes + progId + L"\\CLSID", L""), clsid);
+  }
   EXPECT_EQ(StringValue(root, classes + L"TypeLib\\" + kLibid + L"\\1.0", L""), L"Sample AddIn Project");
   const std::wstring platform = sizeof(void*) == 8 ? L"win64" : L"win32";
   EXPECT_EQ(StringValue(root, classes + L"TypeLib\\" + kLibid + L"\\1.0\\0\\" + platform, L""), ZorvaneDllPath());
@@ -104,15 +137,23 @@ void ExpectClassesLayout(HKEY root) {
   EXPECT_EQ(StringValue(root, classes + L"Interface\\" + kIid + L"\\TypeLib", L""), kLibid);
 }
 
+// Every host's entry holds the same values.
 void ExpectAddinEntry() {
-  EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kAddinKey, L"FriendlyName"), L"Zorvane");
-  EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kAddinKey, L"Description").rfind(L"Zorvane Code By ", 0), 0u);
-  DWORD type = 0;
-  std::vector<BYTE> data;
-  ASSERT_TRUE(GetRawValue(HKEY_CURRENT_USER, kAddinKey, L"LoadBehavior", type, data));
-  EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
-  ASSERT_EQ(data.size(), sizeof(DWORD));
-  EXPECT_EQ(*reinterpret_cast<const DWORD*>(data.data()), 3u);
+  for (const HostClass& host : kClasses) {
+    SCOPED_TRACE(host.addinKey);
+    EXPECT_EQ(StringValue(HKEY_CURRENT_USER, host.addinKey, L"FriendlyName"), L"Zorvane");
+    EXPECT_EQ(StringValue(HKEY_CURRENT_USER, host.addinKey, L"Description"),
+              StringValue(HKEY_CURRENT_USER, kAddinKey, L"Description"));
+    EXPECT_EQ(StringValue(HKEY_CURRENT_USER, host.addinKey, L"Description").rfind(L"Zorvane Code By ", 0), 0u);
+    for (const auto& [name, expected] : {std::pair{L"LoadBehavior", 3u}, std::pair{L"CommandLineSafe", 0u}}) {
+      DWORD type = 0;
+      std::vector<BYTE> data;
+      ASSERT_TRUE(GetRawValue(HKEY_CURRENT_USER, host.addinKey, name, type, data));
+      EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+      ASSERT_EQ(data.size(), sizeof(DWORD));
+      EXPECT_EQ(*reinterpret_cast<const DWORD*>(data.data()), expected) << name;
+    }
+  }
 }
 
 TEST_F(Registration, MachineWideWritesClassesAndTheUsersAddinEntry) {
@@ -120,7 +161,7 @@ TEST_F(Registration, MachineWideWritesClassesAndTheUsersAddinEntry) {
   ASSERT_EQ(result.exitCode, 0u) << result.errors;
   ExpectClassesLayout(HKEY_LOCAL_MACHINE);
   ExpectAddinEntry();
-  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"CLSID\\" + kClsid));
+  for (const HostClass& host : kClasses) EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"CLSID\\" + host.clsid));
 }
 
 TEST_F(Registration, PerUserWritesOnlyUnderTheCurrentUser) {
@@ -128,7 +169,7 @@ TEST_F(Registration, PerUserWritesOnlyUnderTheCurrentUser) {
   ASSERT_EQ(result.exitCode, 0u) << result.errors;
   ExpectClassesLayout(HKEY_CURRENT_USER);
   ExpectAddinEntry();
-  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + kClsid));
+  for (const HostClass& host : kClasses) EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + host.clsid));
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"TypeLib\\" + kLibid));
 }
 
@@ -156,8 +197,8 @@ TEST_F(Registration, UnregisteringRestoresTheRegistryExactly) {
     EXPECT_EQ(SnapshotKey(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office"), hostBefore);
     EXPECT_EQ(SnapshotKey(HKEY_LOCAL_MACHINE, L"Software\\Classes\\TypeLib"), machineBefore);
     EXPECT_EQ(SnapshotKey(HKEY_CURRENT_USER, L"Software\\Classes"), userBefore);
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + kClsid));
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + kProgId));
+    EXPECT_FALSE(AnyClassLeft(HKEY_LOCAL_MACHINE));
+    EXPECT_FALSE(AnyClassLeft(HKEY_CURRENT_USER));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"Interface\\" + kIid));
   }
   for (const std::wstring& key : kOfficeKeys) DeleteKeyTree(HKEY_LOCAL_MACHINE, kMachineClasses + key);
@@ -167,13 +208,12 @@ TEST_F(Registration, UnregisteringRestoresTheRegistryExactly) {
 TEST_F(Registration, PlainUnregisterAlsoRemovesAPerUserRegistration) {
   ASSERT_EQ(Regsvr32(L"/n /i:user").exitCode, 0u);
   ASSERT_EQ(Regsvr32(L"/u").exitCode, 0u);
-  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"CLSID\\" + kClsid));
-  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
+  EXPECT_FALSE(AnyClassLeft(HKEY_CURRENT_USER));
 }
 
 TEST_F(Registration, UnknownInstallCommandLineIsRefused) {
   EXPECT_NE(Regsvr32(L"/n /i:everyone").exitCode, 0u);
-  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
+  EXPECT_FALSE(AnyClassLeft(HKEY_CURRENT_USER));
 }
 
 // Takes write access to the machine-wide classes away from everyone, as for a user without
@@ -218,8 +258,7 @@ TEST_F(Registration, FallsBackToPerUserWhenMachineWideIsRefused) {
     MachineClassesReadOnly noRights;
     ASSERT_EQ(Regsvr32(L"/u").exitCode, 0u);
   }
-  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"CLSID\\" + kClsid));
-  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kAddinKey));
+  EXPECT_FALSE(AnyClassLeft(HKEY_CURRENT_USER));
 }
 
 // Everything a registration could touch: its keys among the machine-wide classes, the
@@ -227,14 +266,13 @@ TEST_F(Registration, FallsBackToPerUserWhenMachineWideIsRefused) {
 std::wstring RegistrySnapshot() {
   std::wstring all = SnapshotKey(HKEY_CURRENT_USER, L"Software\\Classes") +
                      SnapshotKey(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office");
-  for (const std::wstring& key : {L"CLSID\\" + kClsid, kProgId, L"TypeLib\\" + kLibid, L"Interface\\" + kIid}) {
-    all += SnapshotKey(HKEY_LOCAL_MACHINE, kMachineClasses + key);
-  }
+  for (const std::wstring& key : OwnClassesKeys()) all += SnapshotKey(HKEY_LOCAL_MACHINE, kMachineClasses + key);
   return all;
 }
 
-// Replaces the host's add-in list by a registry link to a key that does not exist, so that
-// creating the add-in entry below it fails; removes the link when it goes out of scope.
+// Replaces Excel's add-in list (the last entry written) by a registry link to a key that does
+// not exist, so that creating the add-in entry below it fails after everything else was
+// written; removes the link when it goes out of scope.
 class BrokenAddinList {
  public:
   BrokenAddinList() {
@@ -261,7 +299,7 @@ class BrokenAddinList {
   bool applied() const { return applied_; }
 
  private:
-  static constexpr const wchar_t* kAddins = L"Software\\Microsoft\\Office\\PowerPoint\\Addins";
+  static constexpr const wchar_t* kAddins = L"Software\\Microsoft\\Office\\Excel\\Addins";
   bool applied_ = false;
 };
 
@@ -313,11 +351,13 @@ std::vector<std::wstring> SubkeyNames(HKEY root, const std::wstring& path) {
 // The other bitness's registration, as far as this one can see it: its platform entry in the
 // shared type library (its class and interface keys live in its own view of the registry).
 TEST_F(Registration, UnregisteringOneBitnessKeepsWhatTheOtherStillUses) {
-  HKEY addins = nullptr;  // the host's list, which registration adds to and never removes
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\PowerPoint\\Addins", 0, nullptr, 0,
-                            KEY_READ, nullptr, &addins, nullptr),
-            ERROR_SUCCESS);
-  RegCloseKey(addins);
+  for (const HostClass& host : kClasses) {  // the hosts' lists, which registration adds to and never removes
+    const std::wstring list = host.addinKey.substr(0, host.addinKey.rfind(L'\\'));
+    HKEY addins = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, list.c_str(), 0, nullptr, 0, KEY_READ, nullptr, &addins, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(addins);
+  }
   const std::wstring before = RegistrySnapshot();
   const std::wstring typeLib = kMachineClasses + L"TypeLib\\" + kLibid + L"\\1.0";
   const std::wstring otherPlatform = sizeof(void*) == 8 ? L"win32" : L"win64";
@@ -329,7 +369,10 @@ TEST_F(Registration, UnregisteringOneBitnessKeepsWhatTheOtherStillUses) {
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"Interface\\" + kIid));
   EXPECT_EQ(SubkeyNames(HKEY_LOCAL_MACHINE, typeLib + L"\\0"), std::vector<std::wstring>{otherPlatform});
   EXPECT_EQ(StringValue(HKEY_LOCAL_MACHINE, typeLib, L""), L"Sample AddIn Project");
-  EXPECT_EQ(StringValue(HKEY_LOCAL_MACHINE, kMachineClasses + kProgId + L"\\CLSID", L""), kClsid);
+  for (const HostClass& host : kClasses) {
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + host.clsid));
+    EXPECT_EQ(StringValue(HKEY_LOCAL_MACHINE, kMachineClasses + host.progId + L"\\CLSID", L""), host.clsid);
+  }
   ExpectAddinEntry();
 
   DeleteKeyTree(HKEY_LOCAL_MACHINE, typeLib + L"\\0\\" + otherPlatform);
@@ -340,9 +383,10 @@ TEST_F(Registration, UnregisteringOneBitnessKeepsWhatTheOtherStillUses) {
 TEST_F(Registration, MachineWideRegistrationCreatesTheObjectByProgId) {
   ASSERT_EQ(Regsvr32(L"").exitCode, 0u);
   ASSERT_EQ(CoInitialize(nullptr), S_OK);
-  {
+  for (const HostClass& host : kClasses) {
     CLSID clsid{};
-    ASSERT_EQ(CLSIDFromProgID(kProgId.c_str(), &clsid), S_OK);
+    ASSERT_EQ(CLSIDFromProgID(host.progId.c_str(), &clsid), S_OK);
+    EXPECT_EQ(clsid, GuidFromString(host.clsid));
     IDispatch* object = nullptr;
     ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&object)),
               S_OK);
@@ -355,14 +399,18 @@ TEST_F(Registration, MachineWideRegistrationCreatesTheObjectByProgId) {
     SysFreeString(name);
     info->Release();
     object->Release();
+  }
+  {
     ITypeLib* library = nullptr;
     ASSERT_EQ(LoadRegTypeLib(GuidFromString(kLibid), 1, 0, 0, &library), S_OK);
     // Only our own types, _Connect and one class per host: Office's interfaces are referenced,
     // never defined here.
     EXPECT_EQ(library->GetTypeInfoCount(), 4u);
-    ITypeInfo* connectInfo = nullptr;
-    EXPECT_EQ(library->GetTypeInfoOfGuid(GuidFromString(kClsid), &connectInfo), S_OK);
-    if (connectInfo != nullptr) connectInfo->Release();
+    for (const HostClass& host : kClasses) {
+      ITypeInfo* connectInfo = nullptr;
+      EXPECT_EQ(library->GetTypeInfoOfGuid(GuidFromString(host.clsid), &connectInfo), S_OK);
+      if (connectInfo != nullptr) connectInfo->Release();
+    }
     library->Release();
   }
   CoUninitialize();

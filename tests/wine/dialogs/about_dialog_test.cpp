@@ -132,7 +132,7 @@ class AboutDialogTest : public testing::Test {
     AboutDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     dialog.SetHostWindow(hostWindow);
-    return ShowAndDrive(kCaption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese); }, drive);
+    return ShowAndDrive(kCaption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, OfficeHost::PowerPoint); }, drive);
   }
 
   StandInApplication application_;

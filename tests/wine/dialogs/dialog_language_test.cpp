@@ -66,12 +66,12 @@ class DialogLanguageTest : public testing::Test {
     CustomDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     return ShowAndDrive(language.customCaption,
-                        [&] { return dialog.ShowModal(language.id, ComPtr<IRibbonUI>(&ribbon_)); }, drive);
+                        [&] { return dialog.ShowModal(language.id, OfficeHost::PowerPoint, ComPtr<IRibbonUI>(&ribbon_)); }, drive);
   }
   HRESULT ShowAbout(const Language& language, const std::function<void(HWND)>& drive) {
     AboutDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
-    return ShowAndDrive(language.aboutCaption, [&] { return dialog.ShowModal(language.id); }, drive);
+    return ShowAndDrive(language.aboutCaption, [&] { return dialog.ShowModal(language.id, OfficeHost::PowerPoint); }, drive);
   }
 
   StandInApplication application_;

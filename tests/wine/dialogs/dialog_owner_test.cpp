@@ -45,7 +45,7 @@ HRESULT ShowDialog(const wchar_t* caption, _Application* application, HWND hostW
   Dialog dialog;
   dialog.SetHostApplication(ComPtr<_Application>(application));
   dialog.SetHostWindow(hostWindow);
-  return ShowAndDrive(caption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese); }, drive);
+  return ShowAndDrive(caption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, OfficeHost::PowerPoint); }, drive);
 }
 
 const DialogKind kCustom{"Custom", L"自定义", L"取消", &ShowDialog<CustomDialog>};

@@ -35,11 +35,11 @@ class RealMarkupTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_NE(ui_.document(), nullptr);
-    for (std::u16string_view tag : zorvane::ribbon::MenuTags()) {
-      ui_.SetMenu(Wide(tag), Wide(zorvane::ribbon::MenuContent(tag)));
+    for (std::u16string_view tag : zorvane::ribbon::MenuTags(zorvane::OfficeHost::PowerPoint)) {
+      ui_.SetMenu(Wide(tag), Wide(zorvane::ribbon::MenuContent(zorvane::OfficeHost::PowerPoint, tag, zorvane::UiLanguage::kSimplifiedChinese)));
     }
   }
-  FakeUi ui_{L"Zorvane.Connect", Wide(zorvane::ribbon::RibbonDocument())};
+  FakeUi ui_{L"Zorvane.Connect", Wide(zorvane::ribbon::RibbonDocument(zorvane::OfficeHost::PowerPoint, zorvane::UiLanguage::kSimplifiedChinese))};
   AddinUi* uis_[1] = {&ui_};
 };
 
@@ -96,7 +96,7 @@ TEST_F(RealMarkupTest, HidingTheCombinedMenuLeavesNineMenus) {
 }
 
 TEST_F(RealMarkupTest, HelpMenuOffersTheTwoCommandsWithTheirActions) {
-  const XmlParseResult help = ParseXml(Wide(zorvane::ribbon::MenuContent(u"Help")));
+  const XmlParseResult help = ParseXml(Wide(zorvane::ribbon::MenuContent(zorvane::OfficeHost::PowerPoint, u"Help", zorvane::UiLanguage::kSimplifiedChinese)));
   ASSERT_TRUE(help.root);
   const XmlElement* customize = FindById(*help.root, L"Dingzhi");
   const XmlElement* about = FindById(*help.root, L"AboutMe");

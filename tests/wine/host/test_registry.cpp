@@ -141,4 +141,13 @@ void KeySnapshot::Restore() {
   if (saved_) Write(HKEY_CURRENT_USER, *saved_);
 }
 
+std::optional<std::wstring> GetString(const std::wstring& path, const std::wstring& name) {
+  wchar_t text[256];
+  DWORD size = sizeof(text);
+  if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return std::wstring(text);
+}
+
 }  // namespace standin_test

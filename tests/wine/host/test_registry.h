@@ -59,5 +59,7 @@ void DeleteTree(const std::wstring& path);
 
 // String value under HKCU\<path>.
 bool SetString(const std::wstring& path, const std::wstring& name, const std::wstring& value);
+// ... and read back; nothing when it cannot be read.
+std::optional<std::wstring> GetString(const std::wstring& path, const std::wstring& name);
 
 }  // namespace standin_test

@@ -1,5 +1,6 @@
 #include "zorvane_fixture.h"
 
+#include "host_description.h"
 #include "settings/display_settings.h"
 
 namespace standin_test {
@@ -35,11 +36,13 @@ void ZorvaneTest::SetUp() {
   ASSERT_TRUE(registered_) << "regsvr32 could not register " << ToUtf8(ZorvaneDllPath());
   ASSERT_TRUE(AddinEntryExists(kZorvaneProgId)) << "registration wrote no add-in entry";
   addins_.emplace(kAddinsKey);
-  settings_.emplace(SettingsKeyPath());
+  for (std::size_t i = 0; i < std::size(zorvane::standin::kHosts); ++i) {
+    settings_[i].emplace(std::wstring(zorvane::standin::kHosts[i].settingsKeyPath));
+  }
 }
 
 void ZorvaneTest::TearDown() {
-  settings_.reset();
+  for (auto& snapshot : settings_) snapshot.reset();
   addins_.reset();
 }
 

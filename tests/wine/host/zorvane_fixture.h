@@ -37,7 +37,7 @@ class ZorvaneTest : public ::testing::Test {
  private:
   static inline bool registered_ = false;
   std::optional<KeySnapshot> addins_;
-  std::optional<KeySnapshot> settings_;
+  std::optional<KeySnapshot> settings_[3];  // every host's
   std::wstring last_;
 };
 

@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "host_description.h"
+#include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
 #include "zorvane_fixture.h"
 
@@ -131,7 +132,8 @@ TEST_F(ZorvaneTest, MenusOptionPrintsEveryMenuItemByItem) {
 TEST_F(ZorvaneTest, DumpXmlIsTheAddinsDocumentUnchanged) {
   const ChildResult result = Run({L"--dump-xml"});
   EXPECT_EQ(result.exitCode, 0u) << Output();
-  const std::u16string_view document = zorvane::ribbon::RibbonDocument();
+  const std::u16string_view document =
+      zorvane::ribbon::RibbonDocument(zorvane::OfficeHost::PowerPoint, zorvane::UiLanguage::kSimplifiedChinese);
   EXPECT_EQ(result.out, std::wstring(document.begin(), document.end()) + L"\n");
 }
 
@@ -182,6 +184,49 @@ TEST_F(ZorvaneTest, LoadBehaviorTwoLeavesTheAddinUnloaded) {
   EXPECT_TRUE(HasLine(result.out, L"  Zorvane.Connect \"Zorvane\": LoadBehavior 2, not loaded (only LoadBehavior 3 "
                                   L"is loaded at start-up)")) << Output();
   EXPECT_FALSE(Contains(result.out, L"Quelby")) << Output();
+}
+
+// Word and Excel end to end: each host's own class, tab, eighteen menus and customization,
+// which saves that host's switches only.
+struct OtherHost {
+  const zorvane::standin::HostDescription* host;
+  zorvane::OfficeHost id;
+  const wchar_t* ownMenu;  // the menu only this host has
+};
+class ZorvaneOtherHostTest : public ZorvaneTest, public ::testing::WithParamInterface<OtherHost> {};
+INSTANTIATE_TEST_SUITE_P(Hosts, ZorvaneOtherHostTest,
+                         ::testing::Values(OtherHost{&zorvane::standin::kHosts[1], zorvane::OfficeHost::Word, L"表格"},
+                                           OtherHost{&zorvane::standin::kHosts[2], zorvane::OfficeHost::Excel, L"数据"}),
+                         [](const auto& info) { return std::string(info.index == 0 ? "Word" : "Excel"); });
+
+TEST_P(ZorvaneOtherHostTest, ShowsItsTabAndMenusAndCustomizesItsOwnSwitches) {
+  const zorvane::standin::HostDescription& host = *GetParam().host;
+  const std::wstring progId(host.progId), settingsKey(host.settingsKeyPath), review(host.tabs[5].idMso);
+  ASSERT_TRUE(SetString(settingsKey, review, L"0"));
+  const ChildResult result = Run({L"--host", std::wstring(host.name), L"--click", L"Dingzhi", L"--dismiss", L"确定"});
+  EXPECT_EQ(result.exitCode, 0u) << Output();
+  EXPECT_TRUE(HasLine(result.out, L"  Quelby          rxWordVBA, tab of " + progId)) << Output();
+  EXPECT_TRUE(Contains(result.out, L"[" + std::wstring(GetParam().ownMenu) + L" ▾]")) << Output();
+  // Each of the host's nine menus opens, at top level and inside the combined menu.
+  const auto menus = MenuSummary(result.out);
+  ASSERT_EQ(menus.size() % 18, 0u) << Output();
+  for (const std::u16string_view tag : zorvane::ribbon::MenuTags(GetParam().id)) {
+    const std::wstring wide(tag.begin(), tag.end());
+    const auto opened = std::count_if(menus.begin(), menus.begin() + 18, [&](const auto& menu) {
+      return menu.first == wide && menu.second > 0;
+    });
+    EXPECT_EQ(opened, 2) << ToUtf8(wide) << "\n" << Output();
+  }
+  // The dialog's OK saves the host's own nine switches and the host asks again: its review tab
+  // stays hidden, and no other host's settings are touched.
+  EXPECT_TRUE(HasLine(result.out, L"  dialog \"自定义\" opened; pressed its button \"确定\"")) << Output();
+  EXPECT_TRUE(HasLine(result.out, L"  CustomMenu returned 0x00000000 (S_OK)")) << Output();
+  const std::size_t click = result.out.find(L"Click 自定义...");
+  ASSERT_NE(click, std::wstring::npos) << Output();
+  EXPECT_TRUE(Contains(result.out.substr(click), review + L"  (hidden by " + progId + L")")) << Output();
+  EXPECT_EQ(GetString(settingsKey, review), L"0");
+  EXPECT_EQ(GetString(settingsKey, L"ShowAllMenu"), L"1");
+  EXPECT_EQ(GetString(std::wstring(zorvane::standin::kDefaultHost.settingsKeyPath), L"ShowAllMenu"), std::nullopt);
 }
 
 }  // namespace

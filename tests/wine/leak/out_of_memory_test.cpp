@@ -22,7 +22,6 @@
 #include <sstream>
 #include <string>
 
-#include "dialogs/settings_registry.h"
 #include "host_objects.h"
 #include "support/addin_loader.h"
 #include "support/child_process.h"
@@ -35,17 +34,33 @@ namespace {
 using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
 using namespace zorvane::standin;
-using zorvane::dialogs::test::kSettingsKey;
 
 const wchar_t kForeignRuntime[] = L"tests/wine/leak/foreign-runtime/libgcc_s_dw2-1.dll";
 
-// Every switch stored, the review tab hidden by the user: a load that writes anything changes
-// this. Each is stored as the add-in stores it: a REG_SZ with its NUL counted.
+// The review tab of each host (its sixth), which the user has hidden.
+std::wstring ReviewTab(const HostDescription& host) { return std::wstring(host.tabs[5].idMso); }
+
+// Every host's switches stored, its review tab hidden by the user: a load that writes anything
+// changes this. Each is stored as the add-in stores it: a REG_SZ with its NUL counted.
 void StoreUserSettings() {
-  for (const wchar_t* name : zorvane::dialogs::test::kValueNames) {
-    const BYTE text = std::wcscmp(name, L"TabReview") == 0 ? '0' : '1';
-    SetRawValue(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, {text, 0, 0, 0});
+  for (const HostDescription& host : kHosts) {
+    const std::wstring key(host.settingsKeyPath);
+    SetRawValue(HKEY_CURRENT_USER, key, L"ShowAllMenu", REG_SZ, {'1', 0, 0, 0});
+    for (const BuiltInTab& tab : host.tabs) {
+      const BYTE text = tab.idMso == ReviewTab(host) ? '0' : '1';
+      SetRawValue(HKEY_CURRENT_USER, key, std::wstring(tab.idMso), REG_SZ, {text, 0, 0, 0});
+    }
   }
+}
+
+std::wstring SettingsSnapshot() {
+  std::wstring all;
+  for (const HostDescription& host : kHosts) all += SnapshotKey(HKEY_CURRENT_USER, std::wstring(host.settingsKeyPath));
+  return all;
+}
+
+void DeleteSettings() {
+  for (const HostDescription& host : kHosts) DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(host.settingsKeyPath));
 }
 
 // --- the add-in's own allocations, refused on demand -------------------------------------------
@@ -124,29 +139,38 @@ LRESULT CALLBACK CloseEveryDialog(int code, WPARAM wParam, LPARAM lParam) {
 // --- the host's session, run in the child ------------------------------------------------------
 
 // The host's objects outlive the module's unload, which lets the ribbon go.
+// One application per host (PowerPoint's first), and the ribbon.
 struct HostObjects {
-  StandInApplication application;
+  StandInApplication applications[3] = {StandInApplication(kHosts[0]), StandInApplication(kHosts[1]),
+                                        StandInApplication(kHosts[2])};
   StandInRibbon ribbon;
+  bool Held() const {
+    return ribbon.outstanding() != 0 ||
+           std::any_of(std::begin(applications), std::end(applications), [](auto& a) { return a.outstanding() != 0; });
+  }
 };
 
-// Every entry point a host uses in one connection, in its order. A status other than success
+// Every entry point a host uses in one connection, in its order, for the class of `host`; the
+// commands, whose dialogs all classes share, only for the first. A status other than success
 // (or, while starved, out-of-memory) goes to `faults`. Returns the review tab's answer.
-VARIANT_BOOL RunSession(HMODULE addin, HostObjects& host, bool starved, std::wostringstream& faults) {
+VARIANT_BOOL RunHostSession(HMODULE addin, const HostDescription& host, StandInApplication& application,
+                            StandInRibbon& ribbon, bool starved, std::wostringstream& faults) {
   const auto check = [&](const wchar_t* call, HRESULT hr) {
     if (hr == S_OK || (starved && hr == E_OUTOFMEMORY)) return;
-    faults << L' ' << call << L"=0x" << std::hex << ULONG(hr) << std::dec;
+    faults << L' ' << host.name << L'.' << call << L"=0x" << std::hex << ULONG(hr) << std::dec;
   };
   ComPtr<_IDTExtensibility2> object;
-  const HRESULT created = CreateAddinObject(addin, object);
+  const HRESULT created = CreateAddinObject(addin, __uuidof(_IDTExtensibility2),
+                                            reinterpret_cast<void**>(object.GetAddressOf()), host.classId);
   check(L"CreateInstance", created);
   if (FAILED(created)) return VARIANT_TRUE;
   SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
-  check(L"OnConnection", object->OnConnection(&host.application, ext_cm_Startup, nullptr, &custom));
+  check(L"OnConnection", object->OnConnection(&application, ext_cm_Startup, nullptr, &custom));
   ComPtr<IDispatch> dispatch;
   object.As(&dispatch);
-  StandInControl review(L"TabReview", L""), menu(L"TabHome", L"File"), button(L"Dingzhi", L"");
+  StandInControl review(ReviewTab(host), L""), menu(L"TabHome", L"File"), button(L"Dingzhi", L"");
   const std::pair<const wchar_t*, IDispatch*> callbacks[] = {
-      {L"GetRibbonXML", nullptr}, {L"rxcustomUI_onLoad", &host.ribbon}, {L"GetVisible", &review}, {L"rxQuelby_get", &menu}};
+      {L"GetRibbonXML", nullptr}, {L"rxcustomUI_onLoad", &ribbon}, {L"GetVisible", &review}, {L"rxQuelby_get", &menu}};
   InvokeResult results[std::size(callbacks)];
   for (size_t i = 0; i < std::size(callbacks); ++i) {
     const auto& [name, control] = callbacks[i];
@@ -154,18 +178,24 @@ VARIANT_BOOL RunSession(HMODULE addin, HostObjects& host, bool starved, std::wos
     else InvokeByName(dispatch.Get(), name, {DispatchArgument(control)}, results[i]);
     check(name, results[i].hr);
   }
-  for (const wchar_t* action : {L"CustomMenu", L"AboutMenu"}) check(action, ClickByName(dispatch.Get(), action, &button));
+  if (&host == kHosts) {
+    for (const wchar_t* action : {L"CustomMenu", L"AboutMenu"}) check(action, ClickByName(dispatch.Get(), action, &button));
+  }
   check(L"OnDisconnection", object->OnDisconnection(ext_dm_HostShutdown, &custom));
   SafeArrayDestroy(custom);
   const VARIANT& visible = results[2].value;
   return V_VT(&visible) == VT_BOOL ? V_BOOL(&visible) : VARIANT_TRUE;
 }
 
-// Two loads: in each a session with the add-in's n-th request refused (in the second, every
+// Steps are numbered per host: kStepsPerHost * host index + n, so that each host's sessions
+// are stepped through on their own (the cost of a sweep grows with the square of its requests).
+constexpr long kStepsPerHost = 100000;
+
+// Two loads: in each a session of the host's class with the add-in's n-th request refused (in the second, every
 // later one too), then one with memory back, then the unload. Prints what the parent counts;
 // false once n lies past the last request the session made.
-bool RunStep(long refuse) {
-  std::printf("step %ld\n", refuse);
+bool RunStep(std::size_t hostIndex, long refuse) {
+  std::printf("step %ld\n", static_cast<long>(hostIndex) * kStepsPerHost + refuse);
   std::fflush(stdout);
   long made = 0;
   for (const bool onward : {false, true}) {
@@ -177,15 +207,18 @@ bool RunStep(long refuse) {
       Starvation starvation(addin);
       if (!starvation.patched()) std::exit(11);
       Starvation::Refuse(refuse, onward);
-      RunSession(addin, host, true, faults);
+      RunHostSession(addin, kHosts[hostIndex], host.applications[hostIndex], host.ribbon, true, faults);
       if (!onward) made = requests;
       Starvation::Refuse(-1);
-      if (RunSession(addin, host, false, faults) != VARIANT_FALSE) faults << L" review-tab-shown-after-recovery";
+      if (RunHostSession(addin, kHosts[hostIndex], host.applications[hostIndex], host.ribbon, false, faults) !=
+          VARIANT_FALSE) {
+        faults << L" review-tab-shown-after-recovery";
+      }
     }
     if (CanUnloadNow(addin) != S_OK) faults << L" still-in-use";
     FreeLibrary(addin);
     if (GetModuleHandleW(ZorvaneDllPath().c_str()) != nullptr) faults << L" stayed-loaded";
-    if (host.application.outstanding() != 0 || host.ribbon.outstanding() != 0) faults << L" host-objects-held";
+    if (host.Held()) faults << L" host-objects-held";
     if (!faults.str().empty()) std::printf("fault %ld%s%ls\n", refuse, onward ? " onward" : "", faults.str().c_str());
   }
   return made >= refuse;
@@ -196,12 +229,15 @@ int RunHost(bool foreign, long first) {
   SetWindowsHookExW(WH_CALLWNDPROCRET, &CloseEveryDialog, nullptr, GetCurrentThreadId());
   if (foreign && LoadLibraryW(BuildPath(kForeignRuntime).c_str()) == nullptr) return 12;
   StoreUserSettings();
-  const std::wstring settings = SnapshotKey(HKEY_CURRENT_USER, kSettingsKey);
-  for (long refuse = first; RunStep(refuse); ++refuse) {
-    const std::wstring now = SnapshotKey(HKEY_CURRENT_USER, kSettingsKey);
-    if (now == settings) continue;
-    std::printf("changed %ld %ls\n", refuse, now.c_str());
-    StoreUserSettings();
+  const std::wstring settings = SettingsSnapshot();
+  for (auto hostIndex = static_cast<std::size_t>(first / kStepsPerHost); hostIndex < std::size(kHosts); ++hostIndex) {
+    const long start = std::max(1L, first - static_cast<long>(hostIndex) * kStepsPerHost);
+    for (long refuse = start; RunStep(hostIndex, refuse); ++refuse) {
+      const std::wstring now = SettingsSnapshot();
+      if (now == settings) continue;
+      std::printf("changed %ld %ls\n", refuse, now.c_str());
+      StoreUserSettings();
+    }
   }
   std::printf("done\n");
   return 0;
@@ -261,11 +297,11 @@ class AddinOutOfMemory : public ::testing::Test {
   static void TearDownTestSuite() { DestroyWindow(desktopStarter_); }
 
   void SetUp() override {
-    DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
+    DeleteSettings();
     StoreUserSettings();
-    stored_ = SnapshotKey(HKEY_CURRENT_USER, kSettingsKey);
+    stored_ = SettingsSnapshot();
   }
-  void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey); }
+  void TearDown() override { DeleteSettings(); }
 
   void ExpectEveryRefusalHandled(const wchar_t* runtime) {
     const StepTotals totals = RunEveryStep(runtime);
@@ -273,7 +309,7 @@ class AddinOutOfMemory : public ::testing::Test {
     EXPECT_EQ(totals.crashes, 0);
     EXPECT_EQ(totals.settingsChanged, 0);
     EXPECT_EQ(totals.faults, L"");
-    EXPECT_EQ(SnapshotKey(HKEY_CURRENT_USER, kSettingsKey), stored_);
+    EXPECT_EQ(SettingsSnapshot(), stored_);
   }
 
   std::wstring stored_;
@@ -293,13 +329,19 @@ TEST_F(AddinOutOfMemory, AnotherModulesUnwinderLoadedFirstChangesNothing) {
 std::wstring RegistrationSnapshot() {
   std::wstring all;
   for (const HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-    for (const wchar_t* key : {L"CLSID\\{BAC75E0D-0684-4250-B64C-5E74A365F970}", L"Zorvane.Connect",
-                               L"TypeLib\\{4C1639D9-252B-49D7-B854-7B773BE363E0}",
-                               L"Interface\\{19F6CF44-89FE-4C2C-80AB-21EECC07613E}"}) {
+    for (const wchar_t* key :
+         {L"TypeLib\\{4C1639D9-252B-49D7-B854-7B773BE363E0}", L"Interface\\{19F6CF44-89FE-4C2C-80AB-21EECC07613E}"}) {
       all += SnapshotKey(root, std::wstring(L"Software\\Classes\\") + key);
     }
+    for (const HostDescription& host : kHosts) {
+      wchar_t clsid[39] = {};
+      StringFromGUID2(host.classId, clsid, 39);
+      all += SnapshotKey(root, L"Software\\Classes\\CLSID\\" + std::wstring(clsid)) +
+             SnapshotKey(root, L"Software\\Classes\\" + std::wstring(host.progId));
+    }
   }
-  return all + SnapshotKey(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\PowerPoint\\Addins\\Zorvane.Connect");
+  for (const HostDescription& host : kHosts) all += SnapshotKey(HKEY_CURRENT_USER, AddinKeyPath(host));
+  return all;
 }
 
 // Registration with its n-th request refused, alone or with every later one, n stepped until a

@@ -53,7 +53,7 @@ class RegistryLoadTest : public ::testing::Test {
 TEST_F(RegistryLoadTest, FirstLoadCreatesTheKeyWithNineDefaults) {
   DisplaySettings = {};
 
-  LoadDisplaySettings();
+  LoadDisplaySettings(OfficeHost::PowerPoint);
 
   EXPECT_EQ(testing::ValueCount(kKeyPath), kSwitchCount) << "the key holds the nine values only";
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
@@ -66,7 +66,7 @@ TEST_F(RegistryLoadTest, FirstLoadCreatesTheKeyWithNineDefaults) {
 TEST_F(RegistryLoadTest, TabReviewOffIsKeptAndTheOthersDefaulted) {
   SetSetting(kTabReview, REG_SZ, Bytes{'0', 0});
 
-  LoadDisplaySettings();
+  LoadDisplaySettings(OfficeHost::PowerPoint);
 
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
     const bool review = i == kTabReview;
@@ -80,7 +80,7 @@ TEST_F(RegistryLoadTest, ZeroWithoutTerminatorIsOffAndKept) {
   SetSetting(kTabView, REG_SZ, Bytes{'0'});
   const std::optional<StoredValue> before = Stored(kTabView);
 
-  LoadDisplaySettings();
+  LoadDisplaySettings(OfficeHost::PowerPoint);
 
   EXPECT_EQ(DisplaySettings.switches[kTabView], kHostFalse);
   EXPECT_EQ(DisplaySettings.storedTexts[kTabView], u"0");
@@ -91,7 +91,7 @@ TEST_F(RegistryLoadTest, EmptyStringsAreOverwrittenWithOne) {
   SetSetting(kTabInsert, REG_SZ, Bytes{});
   SetSetting(kTabDesign, REG_SZ, Bytes{0});
 
-  LoadDisplaySettings();
+  LoadDisplaySettings(OfficeHost::PowerPoint);
 
   for (const std::size_t i : {kTabInsert, kTabDesign}) {
     EXPECT_EQ(Stored(i), StoredString(u"1")) << NameOf(i);
@@ -103,7 +103,7 @@ TEST_F(RegistryLoadTest, EmptyStringsAreOverwrittenWithOne) {
 TEST_F(RegistryLoadTest, DwordValueIsReplacedByTheStringOne) {
   SetSetting(kTabHome, REG_DWORD, Bytes{0, 0, 0, 0});
 
-  LoadDisplaySettings();
+  LoadDisplaySettings(OfficeHost::PowerPoint);
 
   EXPECT_EQ(Stored(kTabHome), StoredString(u"1"));
   EXPECT_EQ(DisplaySettings.switches[kTabHome], kHostTrue);
@@ -114,7 +114,7 @@ TEST_F(RegistryLoadTest, BinaryValuesAreReadAsNumbersAndKept) {
   SetSetting(kTabHome, REG_BINARY, Bytes{0x05});
   SetSetting(kTabInsert, REG_BINARY, Bytes{0x00, 0x00});
 
-  LoadDisplaySettings();
+  LoadDisplaySettings(OfficeHost::PowerPoint);
 
   EXPECT_EQ(Stored(kTabHome), (StoredValue{REG_BINARY, Bytes{0x05}}));
   EXPECT_EQ(DisplaySettings.storedTexts[kTabHome], u"5");
@@ -126,12 +126,12 @@ TEST_F(RegistryLoadTest, BinaryValuesAreReadAsNumbersAndKept) {
 }
 
 TEST_F(RegistryLoadTest, EachLoadReadsTheRegistryAgain) {
-  LoadDisplaySettings();
+  LoadDisplaySettings(OfficeHost::PowerPoint);
   ASSERT_EQ(DisplaySettings.switches[kTabDeveloper], kHostTrue);
 
   // Another process turns a tab off between two loads.
   SetSetting(kTabDeveloper, REG_SZ, Bytes{'0', 0});
-  LoadDisplaySettings();
+  LoadDisplaySettings(OfficeHost::PowerPoint);
 
   EXPECT_EQ(DisplaySettings.switches[kTabDeveloper], kHostFalse);
   EXPECT_EQ(DisplaySettings.storedTexts[kTabDeveloper], u"0");
@@ -145,7 +145,7 @@ TEST_F(RegistryLoadTest, LockedKeyTurnsAllOnAndChangesNothing) {
     const testing::DenyAllAccess lock(kKeyPath);
     ASSERT_TRUE(lock.active());
 
-    LoadDisplaySettings();
+    LoadDisplaySettings(OfficeHost::PowerPoint);
   }
 
   for (std::size_t i = 0; i < kSwitchCount; ++i) {
@@ -163,7 +163,7 @@ TEST_F(RegistryLoadTest, StoreOfTheCurrentUserWorksOnTheSameKey) {
   EXPECT_EQ(Stored(kShowAllMenu), StoredString(u"0"));
   EXPECT_EQ(store.GetSettingText(kSettingsKeyPath, kSwitchNames[kShowAllMenu]), u"0");
 
-  LoadDisplaySettingsFrom(store);
+  LoadDisplaySettingsFrom(store, OfficeHost::PowerPoint, DisplaySettings);
   EXPECT_EQ(DisplaySettings.switches[kShowAllMenu], kHostFalse);
 }
 

@@ -24,25 +24,25 @@ Microsoft::WRL::ComPtr<IClassFactory> AddinModule::ClassFactory() {
   return factory;
 }
 
-Microsoft::WRL::ComPtr<IDispatch> AddinModule::CreateObject() {
+Microsoft::WRL::ComPtr<IDispatch> AddinModule::CreateObject(const CLSID& clsid) {
   Microsoft::WRL::ComPtr<IDispatch> object;
-  CreateAddinObject(module_, object);
+  CreateAddinObject(module_, IID_IDispatch, reinterpret_cast<void**>(object.GetAddressOf()), clsid);
   return object;
 }
 
 HRESULT AddinModule::CanUnloadNow() { return zorvane::test::CanUnloadNow(module_); }
 
-HRESULT GetAddinFactory(HMODULE module, IClassFactory** factory) {
+HRESULT GetAddinFactory(HMODULE module, IClassFactory** factory, const CLSID& clsid) {
   *factory = nullptr;
   using GetClassObject = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
   auto get = module != nullptr ? ProcAddress<GetClassObject>(module, "DllGetClassObject") : nullptr;
-  return get != nullptr ? get(kConnectClsid, IID_IClassFactory, reinterpret_cast<void**>(factory)) : E_FAIL;
+  return get != nullptr ? get(clsid, IID_IClassFactory, reinterpret_cast<void**>(factory)) : E_FAIL;
 }
 
-HRESULT CreateAddinObject(HMODULE module, REFIID iid, void** object) {
+HRESULT CreateAddinObject(HMODULE module, REFIID iid, void** object, const CLSID& clsid) {
   *object = nullptr;
   Microsoft::WRL::ComPtr<IClassFactory> factory;
-  const HRESULT hr = GetAddinFactory(module, factory.GetAddressOf());
+  const HRESULT hr = GetAddinFactory(module, factory.GetAddressOf(), clsid);
   return FAILED(hr) ? hr : factory->CreateInstance(nullptr, iid, object);
 }
 

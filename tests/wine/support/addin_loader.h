@@ -19,7 +19,8 @@ class AddinModule {
  public:
   static AddinModule& Instance();  // loaded once per test program
 
-  Microsoft::WRL::ComPtr<IDispatch> CreateObject();
+  // An object of the class `clsid` (PowerPoint's unless told).
+  Microsoft::WRL::ComPtr<IDispatch> CreateObject(const CLSID& clsid = kConnectClsid);
   HRESULT CanUnloadNow();
   Microsoft::WRL::ComPtr<IClassFactory> ClassFactory();
 
@@ -30,8 +31,8 @@ class AddinModule {
 
 // The same for a module the test loads itself: the add-in's class factory (DllGetClassObject),
 // an object made by it, and DllCanUnloadNow; a missing export answers E_FAIL.
-HRESULT GetAddinFactory(HMODULE module, IClassFactory** factory);
-HRESULT CreateAddinObject(HMODULE module, REFIID iid, void** object);
+HRESULT GetAddinFactory(HMODULE module, IClassFactory** factory, const CLSID& clsid = kConnectClsid);
+HRESULT CreateAddinObject(HMODULE module, REFIID iid, void** object, const CLSID& clsid = kConnectClsid);
 template <typename Interface>
 HRESULT CreateAddinObject(HMODULE module, Microsoft::WRL::ComPtr<Interface>& object) {
   return CreateAddinObject(module, __uuidof(Interface), reinterpret_cast<void**>(object.ReleaseAndGetAddressOf()));

@@ -1,0 +1,43 @@
+// What sets the add-in's three classes apart: one row per Office host. The class factory
+// hands a row to the object it creates, registration writes one class and add-in entry per
+// row, and code asks the row, never which host it is.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstddef>
+
+#include "Zorvane.h"
+#include "addin/addin_names.h"
+#include "common/office_host.h"
+#include "powerpoint.h"
+#include "settings/host_switches.h"
+
+namespace zorvane::addin {
+
+// Word's and Excel's _Application, by their published identifiers. The add-in only queries
+// for them and holds the reference, as for PowerPoint's (declared in office/powerpoint.idl).
+inline constexpr IID kWordApplicationIid = {0x00020970, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr IID kExcelApplicationIid = {0x000208D5, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+struct HostDescription {
+  OfficeHost host;               // picks the host's ribbon, menus, switches and dialog texts
+  const wchar_t* progId;         // the class's ProgID, also its add-in entry's name
+  const CLSID* classId;
+  const IID* applicationIid;     // the _Application the host's application object answers to
+  const wchar_t* addinsKeyPath;  // the host's per-user list of add-ins; one subkey per ProgID
+
+  const settings::HostSwitches& Switches() const noexcept { return settings::SwitchesOf(host); }
+};
+
+// In OfficeHost order. The CLSIDs (from the type library) name the classes for good.
+inline constexpr std::array<HostDescription, kOfficeHostCount> kHostDescriptions{{
+    {OfficeHost::PowerPoint, kProgId, &CLSID_Connect, &IID__Application, kHostAddinsKey},
+    {OfficeHost::Word, L"Zorvane.WordConnect", &CLSID_WordConnect, &kWordApplicationIid,
+     ZV_OFFICE_KEY L"\\Word\\Addins"},
+    {OfficeHost::Excel, L"Zorvane.ExcelConnect", &CLSID_ExcelConnect, &kExcelApplicationIid,
+     ZV_OFFICE_KEY L"\\Excel\\Addins"},
+}};
+
+}  // namespace zorvane::addin
