@@ -6,9 +6,11 @@
 
 #include <windows.h>
 
+#include "common/office_host.h"
 #include "common/ui_language.h"
 #include "common/windows_handles.h"
 #include "dialogs/dialog_form.h"
+#include "dialogs/dialog_host.h"
 #include "dialogs/dialog_text.h"
 #include "dialogs/resource_picture.h"
 
@@ -16,7 +18,11 @@ namespace zorvane::dialogs {
 
 class AboutForm final : public DialogForm {
  public:
-  explicit AboutForm(UiLanguage language) noexcept : language_(language), text_(TextFor(language)) {}
+  // The second title line names `host`, whose command opened the dialog.
+  AboutForm(UiLanguage language, OfficeHost host) noexcept
+      : language_(language), host_(host), text_(TextFor(language)) {}
+  // MERGE: the add-in's PowerPoint-only call; goes when the add-in passes its host.
+  explicit AboutForm(UiLanguage language) noexcept : AboutForm(language, OfficeHost::PowerPoint) {}
   AboutForm(const AboutForm&) = delete;
   AboutForm& operator=(const AboutForm&) = delete;
   ~AboutForm() override;
@@ -26,6 +32,7 @@ class AboutForm final : public DialogForm {
   HRESULT CreateControls(HWND dialog, int dpi) noexcept override;
   HFONT Font() const noexcept override { return font_.get(); }
   HWND FirstFocus() const noexcept override { return ok_; }
+  OwnerRule Owner() const noexcept override { return DialogHostOf(host_).owner; }
   std::optional<INT_PTR> OnMessage(ModalSession& session, HWND dialog, UINT message, WPARAM wParam,
                                    LPARAM lParam) noexcept override;
 
@@ -35,6 +42,7 @@ class AboutForm final : public DialogForm {
   void DrawLogo(const DRAWITEMSTRUCT& item) const noexcept;
 
   UiLanguage language_;
+  OfficeHost host_;
   const DialogText& text_;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   UniqueFont font_;         // 9 point: the dialog and most labels

@@ -66,7 +66,8 @@ enum StateImage : UINT { kUnchecked = 1, kChecked, kLockedUnchecked, kLockedChec
 // give as the item's description.
 constexpr int kDescriptionColumn = 1;
 
-// Item k stands for switch k + 1 (settings::kTabHome onwards).
+// Item k stands for the host's switch k + 1 (settings::kTabHome onwards: the record's
+// indices are the same in every host).
 constexpr int kItemCount = static_cast<int>(kTabItemCount);
 static_assert(kTabItemCount + 1 == settings::kSwitchCount);
 
@@ -127,6 +128,19 @@ bool AddLockedCheckImages(HWND list) noexcept {
   return ImageList_GetImageCount(images) >= static_cast<int>(kLockedChecked);
 }
 
+// MERGE: the one place where the dialog meets the host's settings. Until each host has its
+// own record and key, PowerPoint's serve every host; at the merge these two become
+// settings::DisplaySettingsOf(host) after that host's load, and ApplyDisplayChoices(host, ...).
+settings::DisplaySettingsRecord& LoadHostSettings(OfficeHost /*host*/) noexcept {
+  settings::LoadDisplaySettings();
+  return settings::DisplaySettings;
+}
+
+void SaveHostChoices(OfficeHost /*host*/, const DisplayChoices& choices, const settings::PolicySettings& locked,
+                     IRibbonUI* ribbon) noexcept {
+  ApplyDisplayChoices(choices, locked, ribbon);
+}
+
 }  // namespace
 
 std::wstring_view CustomForm::Caption() const noexcept { return text_.customCaption; }
@@ -177,9 +191,9 @@ HRESULT CustomForm::CreateControls(HWND dialog, int dpi) noexcept {
 }
 
 void CustomForm::Load() noexcept {
-  settings::LoadDisplaySettings();
-  const auto& stored = settings::DisplaySettings.storedTexts;
-  const settings::PolicySettings& policies = settings::DisplaySettings.policies;
+  const settings::DisplaySettingsRecord& record = LoadHostSettings(host_);
+  const auto& stored = record.storedTexts;
+  const settings::PolicySettings& policies = record.policies;
   // A switch that policy sets shows the policy's state; every other one the user's own.
   const auto shown = [&](std::size_t index) { return policies[index].value_or(IsOn(stored[index])); };
 
@@ -227,7 +241,8 @@ void CustomForm::FillList() noexcept {
     LVITEMW entry{};
     entry.mask = LVIF_TEXT;
     entry.iItem = item;
-    entry.pszText = const_cast<wchar_t*>(text_.tabItems[static_cast<std::size_t>(item)].data());
+    const TabName tab = DialogHostOf(host_).tabs[static_cast<std::size_t>(item)];
+    entry.pszText = const_cast<wchar_t*>(text_.tabItems[tab].data());
     ListView_InsertItem(list_, &entry);
   }
   // One column as wide as the list inside its border and scroll bar; the second has no width.
@@ -248,7 +263,7 @@ void CustomForm::SaveChoices() noexcept {
   for (int item = 0; item < kItemCount; ++item) {
     choices[settings::kTabHome + item] = ListView_GetCheckState(list_, item) == 1;
   }
-  ApplyDisplayChoices(choices, locked_, ribbon_.Get());
+  SaveHostChoices(host_, choices, locked_, ribbon_.Get());
 }
 
 std::optional<INT_PTR> CustomForm::OnListNotify(HWND dialog, NMHDR& header) const noexcept {

@@ -12,9 +12,11 @@
 
 #include <utility>
 
+#include "common/office_host.h"
 #include "common/ui_language.h"
 #include "common/windows_handles.h"
 #include "dialogs/dialog_form.h"
+#include "dialogs/dialog_host.h"
 #include "dialogs/dialog_text.h"
 #include "office.h"
 #include "settings/display_settings.h"
@@ -23,9 +25,12 @@ namespace zorvane::dialogs {
 
 class CustomForm final : public DialogForm {
  public:
-  // `ribbon` is what OK invalidates; none, and OK only saves.
-  explicit CustomForm(UiLanguage language, Microsoft::WRL::ComPtr<IRibbonUI> ribbon = nullptr) noexcept
-      : language_(language), text_(TextFor(language)), ribbon_(std::move(ribbon)) {}
+  // The dialog for `host`'s switches; `ribbon` is what OK invalidates; none, and OK only saves.
+  CustomForm(UiLanguage language, OfficeHost host, Microsoft::WRL::ComPtr<IRibbonUI> ribbon = nullptr) noexcept
+      : language_(language), host_(host), text_(TextFor(language)), ribbon_(std::move(ribbon)) {}
+  // MERGE: the add-in's PowerPoint-only call; goes when the add-in passes its host.
+  CustomForm(UiLanguage language, Microsoft::WRL::ComPtr<IRibbonUI> ribbon) noexcept
+      : CustomForm(language, OfficeHost::PowerPoint, std::move(ribbon)) {}
 
   std::wstring_view Caption() const noexcept override;
   TwipSize ClientSize() const noexcept override;
@@ -34,6 +39,7 @@ class CustomForm final : public DialogForm {
   HFONT Font() const noexcept override { return font_.get(); }
   // The combined menu's check box, unless policy has disabled it.
   HWND FirstFocus() const noexcept override { return IsWindowEnabled(checkAll_) ? checkAll_ : list_; }
+  OwnerRule Owner() const noexcept override { return DialogHostOf(host_).owner; }
   std::optional<INT_PTR> OnMessage(ModalSession& session, HWND dialog, UINT message, WPARAM wParam,
                                    LPARAM lParam) noexcept override;
 
@@ -46,6 +52,7 @@ class CustomForm final : public DialogForm {
   std::optional<INT_PTR> OnListNotify(HWND dialog, NMHDR& header) const noexcept;
 
   UiLanguage language_;
+  OfficeHost host_;
   const DialogText& text_;
   Microsoft::WRL::ComPtr<IRibbonUI> ribbon_;
   settings::PolicySettings locked_{};  // what policy set at this opening's load

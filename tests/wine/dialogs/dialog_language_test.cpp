@@ -19,6 +19,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/custom_dialog.h"
 #include "dpi_run.h"
+#include "host_cases.h"
 #include "host_objects.h"
 #include "layout_checks.h"
 #include "product_info.h"
@@ -62,16 +63,18 @@ class DialogLanguageTest : public testing::Test {
     CoUninitialize();
   }
 
-  HRESULT ShowCustom(const Language& language, const std::function<void(HWND)>& drive) {
+  HRESULT ShowCustom(const Language& language, const std::function<void(HWND)>& drive,
+                     OfficeHost host = OfficeHost::PowerPoint) {
     CustomDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     return ShowAndDrive(language.customCaption,
-                        [&] { return dialog.ShowModal(language.id, ComPtr<IRibbonUI>(&ribbon_)); }, drive);
+                        [&] { return dialog.ShowModal(language.id, host, ComPtr<IRibbonUI>(&ribbon_)); }, drive);
   }
-  HRESULT ShowAbout(const Language& language, const std::function<void(HWND)>& drive) {
+  HRESULT ShowAbout(const Language& language, const std::function<void(HWND)>& drive,
+                    OfficeHost host = OfficeHost::PowerPoint) {
     AboutDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
-    return ShowAndDrive(language.aboutCaption, [&] { return dialog.ShowModal(language.id); }, drive);
+    return ShowAndDrive(language.aboutCaption, [&] { return dialog.ShowModal(language.id, host); }, drive);
   }
 
   StandInApplication application_;
@@ -102,22 +105,40 @@ void ExpectTextsFit(HWND dialog, const Language& language, const std::string& na
   EXPECT_FALSE(SaveWindowScreenshot(dialog, name, error).empty()) << error;
 }
 
-TEST_F(DialogLanguageTest, FitEveryTextInEveryLanguage) {
-  for (const Language& language : kLanguages) {
-    const auto check = [&](const char* dialogName, int closeId) {
-      return [&, dialogName, closeId](HWND dialog) {
-        ExpectTextsFit(dialog, language, std::string(dialogName) + language.tag);
-        PressButton(GetDlgItem(dialog, closeId));
-      };
-    };
-    EXPECT_EQ(ShowCustom(language, check("custom-dialog-", IDCANCEL)), S_OK);
-    EXPECT_EQ(ShowAbout(language, check("about-dialog-", IDOK)), S_OK);
+// In every host: the host's own list items and second title line, in the language's words.
+TEST_F(DialogLanguageTest, FitEveryTextInEveryHostAndLanguage) {
+  for (const HostCase* host : kHostCases) {
+    for (const Language& language : kLanguages) {
+      const auto names = static_cast<std::size_t>(language.id);
+      const std::string suffix = std::string(host->tag) + "-" + language.tag;
+      EXPECT_EQ(ShowCustom(
+                    language,
+                    [&](HWND dialog) {
+                      const HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
+                      for (int item = 0; item < 8; ++item) {
+                        EXPECT_EQ(ListItemText(list, item), host->items[names][item]) << suffix << " " << item;
+                      }
+                      ExpectTextsFit(dialog, language, "custom-dialog-" + suffix);
+                      PressButton(GetDlgItem(dialog, IDCANCEL));
+                    },
+                    host->host),
+                S_OK);
+      EXPECT_EQ(ShowAbout(
+                    language,
+                    [&](HWND dialog) {
+                      EXPECT_NE(FindControl(dialog, L"Static", host->subtitles[names]), nullptr) << suffix;
+                      ExpectTextsFit(dialog, language, "about-dialog-" + suffix);
+                      PressButton(GetDlgItem(dialog, IDOK));
+                    },
+                    host->host),
+                S_OK);
+    }
   }
 }
 
-TEST_F(DialogLanguageTest, FitEveryTextInEveryLanguageAt120And144Dpi) {
+TEST_F(DialogLanguageTest, FitEveryTextInEveryHostAndLanguageAt120And144Dpi) {
   for (const int dpi : {120, 144}) {
-    EXPECT_TRUE(RunTestsAtDpi(dpi, L"DialogLanguageTest.FitEveryTextInEveryLanguage")) << dpi;
+    EXPECT_TRUE(RunTestsAtDpi(dpi, L"DialogLanguageTest.FitEveryTextInEveryHostAndLanguage")) << dpi;
   }
 }
 

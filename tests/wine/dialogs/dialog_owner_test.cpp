@@ -37,15 +37,17 @@ struct DialogKind {
   const char* name;
   const wchar_t* caption;
   const wchar_t* dismiss;  // the button that closes it without saving
-  HRESULT (*show)(const wchar_t* caption, _Application* application, HWND hostWindow, const Drive& drive);
+  HRESULT (*show)(const wchar_t* caption, _Application* application, HWND hostWindow, OfficeHost host,
+                  const Drive& drive);
 };
 
 template <typename Dialog>
-HRESULT ShowDialog(const wchar_t* caption, _Application* application, HWND hostWindow, const Drive& drive) {
+HRESULT ShowDialog(const wchar_t* caption, _Application* application, HWND hostWindow, OfficeHost host,
+                   const Drive& drive) {
   Dialog dialog;
   dialog.SetHostApplication(ComPtr<_Application>(application));
   dialog.SetHostWindow(hostWindow);
-  return ShowAndDrive(caption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese); }, drive);
+  return ShowAndDrive(caption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, host); }, drive);
 }
 
 const DialogKind kCustom{"Custom", L"自定义", L"取消", &ShowDialog<CustomDialog>};
@@ -59,12 +61,13 @@ class DialogOwnerTest : public testing::Test {
   }
 
   void TearDown() override {
-    DeleteSettingsKey();
+    for (const HostKeys* keys : {&kPowerPointKeys, &kWordKeys, &kExcelKeys}) DeleteSettingsKey(*keys);
     CoUninitialize();
   }
 
-  HRESULT Show(const DialogKind& kind, HWND hostWindow, const Drive& drive) {
-    return kind.show(kind.caption, &application_, hostWindow, drive);
+  HRESULT Show(const DialogKind& kind, HWND hostWindow, const Drive& drive,
+               OfficeHost host = OfficeHost::PowerPoint) {
+    return kind.show(kind.caption, &application_, hostWindow, host, drive);
   }
 
   StandInApplication application_;
@@ -208,7 +211,54 @@ TEST_F(DialogOwnerTest, WithAnotherProgramInFrontTheThreadsTopmostWindowIsChosen
   EXPECT_EQ(ChooseOwner(nullptr), host.get());
   EXPECT_EQ(ChooseOwner(lower.get()), lower.get()) << "a visible window of the thread given is taken as it is";
   EXPECT_EQ(ChooseOwner(foreign.get()), host.get());
+  // With no window of the thread active, no command came from one: the main window's rule.
+  EXPECT_EQ(ChooseOwner(lower.get(), OwnerRule::kCommandWindow), lower.get());
 }
+
+// --- Hosts with a top-level window per document ------------------------------------------------
+
+struct HostRule {
+  OfficeHost host;
+  const char* name;
+  bool toCommandWindow;  // else to the window kept at connection
+};
+
+class DocumentWindows : public DialogOwnerTest,
+                        public testing::WithParamInterface<std::tuple<const DialogKind*, HostRule>> {};
+
+// Two documents of the stand-in's thread: the first was in front at connection, the command
+// comes from a floating window of the second. Word and Excel give the dialog to the second
+// (the floating window's owner), PowerPoint to the first.
+TEST_P(DocumentWindows, TheDialogBelongsToTheWindowItsHostsRuleNames) {
+  const auto [kind, rule] = GetParam();
+  HostWindow first({100, 100, 600, 500});
+  HostWindow second({400, 200, 1000, 700});
+  const UniqueWindow palette(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_CAPTION | WS_VISIBLE, 450, 250, 200, 100,
+                                             second.get(), nullptr, nullptr, nullptr));
+  ASSERT_TRUE(MakeForeground(palette.get()));
+  const HWND expected = rule.toCommandWindow ? second.get() : first.get();
+  const HWND other = rule.toCommandWindow ? first.get() : second.get();
+  const HRESULT shown = Show(
+      *kind, first.get(),
+      [&](HWND dialog) {
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), expected);
+        EXPECT_FALSE(IsWindowEnabled(expected));
+        EXPECT_TRUE(IsWindowEnabled(other)) << "the other document's window was disabled";
+        PressButton(FindControl(dialog, L"Button", kind->dismiss));
+      },
+      rule.host);
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_TRUE(IsWindowEnabled(expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, DocumentWindows,
+                         testing::Combine(testing::Values(&kCustom, &kAbout),
+                                          testing::Values(HostRule{OfficeHost::PowerPoint, "PowerPoint", false},
+                                                          HostRule{OfficeHost::Word, "Word", true},
+                                                          HostRule{OfficeHost::Excel, "Excel", true})),
+                         [](const testing::TestParamInfo<std::tuple<const DialogKind*, HostRule>>& info) {
+                           return std::string(std::get<0>(info.param)->name) + std::get<1>(info.param).name;
+                         });
 
 // --- With no window of the thread to own the dialog -------------------------------------------
 
