@@ -14,7 +14,6 @@
 #include "dialog_driver.h"
 #include "dialogs/custom_dialog.h"
 #include "dpi_run.h"
-#include "host_cases.h"
 #include "layout_checks.h"
 #include "screenshot.h"
 #include "settings/display_settings.h"
@@ -125,14 +124,14 @@ class CustomDialogTest : public testing::Test {
   void TearDown() override { CoUninitialize(); }
 
   // A fresh dialog, as the add-in's command makes one per opening.
-  HRESULT Show(const std::function<void(HWND)>& drive, HWND hostWindow = nullptr,
-               OfficeHost host = OfficeHost::PowerPoint) {
+  HRESULT Show(const std::function<void(HWND)>& drive, HWND hostWindow = nullptr) {
     CustomDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     dialog.SetHostWindow(hostWindow);
     return ShowAndDrive(
         kCaption,
-        [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, host, ComPtr<IRibbonUI>(givenRibbon_)); },
+        [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, OfficeHost::PowerPoint,
+                                                ComPtr<IRibbonUI>(givenRibbon_)); },
         drive);
   }
 
@@ -494,49 +493,6 @@ TEST_F(CustomDialogTest, AQuitRequestClosesTheDialogAndIsPassedOn) {
   EXPECT_EQ(message.wParam, 7u);
   EXPECT_EQ(ReadAllSettings(), Stored(kAllOn));
 }
-
-// Each host's dialog lists that host's tabs in its order, reads and writes that host's key
-// only, greys that host's locks, and lays the list out as PowerPoint's.
-class HostCustomDialogTest : public CustomDialogTest, public testing::WithParamInterface<const HostCase*> {
- protected:
-  void TearDown() override {
-    DeleteSettingsKey(*GetParam()->keys);
-    DeletePolicyKey(HKEY_CURRENT_USER, *GetParam()->keys);
-    CustomDialogTest::TearDown();
-  }
-};
-
-TEST_P(HostCustomDialogTest, ListsTheHostsTabsAndOkWritesTheHostsKeyOnly) {
-  const HostCase& host = *GetParam();
-  const HostKeys& keys = *host.keys;
-  DeleteSettingsKey(keys);
-  DeletePolicyKey(HKEY_CURRENT_USER, keys);
-  constexpr std::array<const wchar_t*, 9> kBefore = {L"1", L"0", L"1", L"2", L"1", L"1", L"1", L"1", L"0"};
-  for (std::size_t i = 0; i < kBefore.size(); ++i) WriteSetting(keys.valueNames[i], kBefore[i], keys);
-  WritePolicy(HKEY_CURRENT_USER, keys.valueNames[3], L"0", keys);  // the host's third tab, locked off
-  const HRESULT shown = Show(
-      [&](HWND dialog) {
-        const CustomControls controls = FindCustomControls(dialog);
-        ASSERT_EQ(ItemCount(controls.list), 8);
-        for (int item = 0; item < 8; ++item) EXPECT_EQ(ListItemText(controls.list, item), host.items[0][item]) << item;
-        EXPECT_EQ(ItemChecks(controls.list), (std::array<bool, 8>{false, true, false, true, true, true, true, false}));
-        EXPECT_EQ(StateImage(controls.list, 2), 3u) << "the lock is not shown";
-        ExpectTwipRect(dialog, controls.list, 240, 1560, 2460, 915, "List_Buildin");
-        PressButton(controls.checkAllItems);
-        PressButton(controls.ok);
-      },
-      nullptr, host.host);
-  EXPECT_EQ(shown, S_OK);
-  EXPECT_EQ(ReadAllSettings(keys), Stored({L"1", L"1", L"1", L"2", L"1", L"1", L"1", L"1", L"1"}));
-  EXPECT_EQ(ribbon_.invalidations(), 1);
-  if (&keys != &kPowerPointKeys) {
-    EXPECT_EQ(ReadAllSettings(), decltype(ReadAllSettings()){}) << "PowerPoint's key";
-  }
-}
-
-// MERGE: Word and Excel join when each host's settings have their own record and key.
-INSTANTIATE_TEST_SUITE_P(Hosts, HostCustomDialogTest, testing::Values(&kPowerPointCase),
-                         [](const testing::TestParamInfo<const HostCase*>& info) { return info.param->tag; });
 
 }  // namespace
 }  // namespace zorvane::dialogs::test

@@ -61,7 +61,7 @@ class DialogOwnerTest : public testing::Test {
   }
 
   void TearDown() override {
-    for (const HostKeys* keys : {&kPowerPointKeys, &kWordKeys, &kExcelKeys}) DeleteSettingsKey(*keys);
+    DeleteSettingsKey();
     CoUninitialize();
   }
 
@@ -215,50 +215,28 @@ TEST_F(DialogOwnerTest, WithAnotherProgramInFrontTheThreadsTopmostWindowIsChosen
   EXPECT_EQ(ChooseOwner(lower.get(), OwnerRule::kCommandWindow), lower.get());
 }
 
-// --- Hosts with a top-level window per document ------------------------------------------------
-
-struct HostRule {
-  OfficeHost host;
-  const char* name;
-  bool toCommandWindow;  // else to the window kept at connection
-};
-
-class DocumentWindows : public DialogOwnerTest,
-                        public testing::WithParamInterface<std::tuple<const DialogKind*, HostRule>> {};
-
-// Two documents of the stand-in's thread: the first was in front at connection, the command
-// comes from a floating window of the second. Word and Excel give the dialog to the second
-// (the floating window's owner), PowerPoint to the first.
-TEST_P(DocumentWindows, TheDialogBelongsToTheWindowItsHostsRuleNames) {
-  const auto [kind, rule] = GetParam();
+// Word and Excel give every document a top-level window: their dialogs go to the one the
+// command came from (here through a floating window it owns), PowerPoint's to the window kept
+// at connection.
+TEST_F(DialogOwnerTest, WithTwoDocumentWindowsTheHostsRuleChoosesTheOwner) {
   HostWindow first({100, 100, 600, 500});
   HostWindow second({400, 200, 1000, 700});
   const UniqueWindow palette(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_CAPTION | WS_VISIBLE, 450, 250, 200, 100,
                                              second.get(), nullptr, nullptr, nullptr));
-  ASSERT_TRUE(MakeForeground(palette.get()));
-  const HWND expected = rule.toCommandWindow ? second.get() : first.get();
-  const HWND other = rule.toCommandWindow ? first.get() : second.get();
-  const HRESULT shown = Show(
-      *kind, first.get(),
-      [&](HWND dialog) {
-        EXPECT_EQ(GetWindow(dialog, GW_OWNER), expected);
-        EXPECT_FALSE(IsWindowEnabled(expected));
+  for (const auto& [host, owner, other] : {std::tuple{OfficeHost::PowerPoint, first.get(), second.get()},
+                                           {OfficeHost::Word, second.get(), first.get()},
+                                           {OfficeHost::Excel, second.get(), first.get()}}) {
+    for (const DialogKind* kind : {&kCustom, &kAbout}) {
+      ASSERT_TRUE(MakeForeground(palette.get()));
+      const auto drive = [&](HWND dialog) {
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner) << kind->name << static_cast<int>(host);
         EXPECT_TRUE(IsWindowEnabled(other)) << "the other document's window was disabled";
         PressButton(FindControl(dialog, L"Button", kind->dismiss));
-      },
-      rule.host);
-  EXPECT_EQ(shown, S_OK);
-  EXPECT_TRUE(IsWindowEnabled(expected));
+      };
+      EXPECT_EQ(Show(*kind, first.get(), drive, host), S_OK);
+    }
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Hosts, DocumentWindows,
-                         testing::Combine(testing::Values(&kCustom, &kAbout),
-                                          testing::Values(HostRule{OfficeHost::PowerPoint, "PowerPoint", false},
-                                                          HostRule{OfficeHost::Word, "Word", true},
-                                                          HostRule{OfficeHost::Excel, "Excel", true})),
-                         [](const testing::TestParamInfo<std::tuple<const DialogKind*, HostRule>>& info) {
-                           return std::string(std::get<0>(info.param)->name) + std::get<1>(info.param).name;
-                         });
 
 // --- With no window of the thread to own the dialog -------------------------------------------
 

@@ -26,23 +26,21 @@ void WriteText(HKEY root, const wchar_t* path, const std::wstring& name, const s
 
 }  // namespace
 
-void DeleteSettingsKey(const HostKeys& keys) { DeleteKey(HKEY_CURRENT_USER, keys.settingsKey); }
+void DeleteSettingsKey() { DeleteKey(HKEY_CURRENT_USER, kSettingsKey); }
 
-void WriteSetting(const std::wstring& name, const std::wstring& text, const HostKeys& keys) {
-  WriteText(HKEY_CURRENT_USER, keys.settingsKey, name, text);
+void WriteSetting(const std::wstring& name, const std::wstring& text) {
+  WriteText(HKEY_CURRENT_USER, kSettingsKey, name, text);
 }
 
-void DeletePolicyKey(HKEY root, const HostKeys& keys) { DeleteKey(root, keys.policyKey); }
+void DeletePolicyKey(HKEY root) { DeleteKey(root, kPolicyKey); }
 
-void WritePolicy(HKEY root, const std::wstring& name, const std::wstring& text, const HostKeys& keys) {
-  WriteText(root, keys.policyKey, name, text);
+void WritePolicy(HKEY root, const std::wstring& name, const std::wstring& text) {
+  WriteText(root, kPolicyKey, name, text);
 }
 
-std::optional<StoredValue> ReadSetting(const std::wstring& name, const HostKeys& keys) {
+std::optional<StoredValue> ReadSetting(const std::wstring& name) {
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, keys.settingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
-    return std::nullopt;
-  }
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
   StoredValue value;
   DWORD size = 0;
   std::optional<StoredValue> result;
@@ -62,9 +60,9 @@ void PrintTo(const StoredValue& value, std::ostream* out) {
   *out << "{type " << value.type << ", \"" << ToUtf8(value.text) << "\"}";
 }
 
-std::array<std::optional<StoredValue>, 9> ReadAllSettings(const HostKeys& keys) {
+std::array<std::optional<StoredValue>, 9> ReadAllSettings() {
   std::array<std::optional<StoredValue>, 9> values;
-  for (std::size_t i = 0; i < keys.valueNames.size(); ++i) values[i] = ReadSetting(keys.valueNames[i], keys);
+  for (std::size_t i = 0; i < kValueNames.size(); ++i) values[i] = ReadSetting(kValueNames[i]);
   return values;
 }
 
