@@ -132,7 +132,7 @@ HRESULT AboutForm::MakeControls(HWND dialog) noexcept {
       {{L"STATIC", product::kContact2, kLabel, 0, kIdContact2, at.contact2}, FontRole::kNormal},
       {{L"STATIC", product::kContact1, kLabel, 0, kIdContact1, at.contact1}, FontRole::kNormal},
       {{L"STATIC", text_.contactHeading.data(), kLabel, 0, kIdContactHeading, at.contactHeading}, FontRole::kNormal},
-      {{L"STATIC", text_.subtitle.data(), kLabel, 0, kIdSubtitle, at.subtitle}, FontRole::kTitle},
+      {{L"STATIC", text_.subtitles[HostIndex(host_)].data(), kLabel, 0, kIdSubtitle, at.subtitle}, FontRole::kTitle},
       {{L"STATIC", L"Quelby", kLabel, 0, kIdProductName, at.productName}, FontRole::kTitle},
   };
 

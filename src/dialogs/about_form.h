@@ -10,6 +10,7 @@
 #include "common/ui_language.h"
 #include "common/windows_handles.h"
 #include "dialogs/dialog_form.h"
+#include "dialogs/dialog_host.h"
 #include "dialogs/dialog_text.h"
 #include "dialogs/resource_picture.h"
 
@@ -17,7 +18,9 @@ namespace zorvane::dialogs {
 
 class AboutForm final : public DialogForm {
  public:
-  AboutForm(UiLanguage language, OfficeHost) noexcept : language_(language), text_(TextFor(language)) {}
+  // The second title line names `host`, whose command opened the dialog.
+  AboutForm(UiLanguage language, OfficeHost host) noexcept
+      : language_(language), host_(host), text_(TextFor(language)) {}
   AboutForm(const AboutForm&) = delete;
   AboutForm& operator=(const AboutForm&) = delete;
   ~AboutForm() override;
@@ -27,6 +30,7 @@ class AboutForm final : public DialogForm {
   HRESULT CreateControls(HWND dialog, int dpi) noexcept override;
   HFONT Font() const noexcept override { return font_.get(); }
   HWND FirstFocus() const noexcept override { return ok_; }
+  OwnerRule Owner() const noexcept override { return DialogHostOf(host_).owner; }
   std::optional<INT_PTR> OnMessage(ModalSession& session, HWND dialog, UINT message, WPARAM wParam,
                                    LPARAM lParam) noexcept override;
 
@@ -36,6 +40,7 @@ class AboutForm final : public DialogForm {
   void DrawLogo(const DRAWITEMSTRUCT& item) const noexcept;
 
   UiLanguage language_;
+  OfficeHost host_;
   const DialogText& text_;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   UniqueFont font_;         // 9 point: the dialog and most labels

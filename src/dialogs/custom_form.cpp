@@ -66,7 +66,8 @@ enum StateImage : UINT { kUnchecked = 1, kChecked, kLockedUnchecked, kLockedChec
 // give as the item's description.
 constexpr int kDescriptionColumn = 1;
 
-// Item k stands for switch k + 1 (settings::kTabHome onwards).
+// Item k stands for the host's switch k + 1 (settings::kTabHome onwards: the record's
+// indices are the same in every host).
 constexpr int kItemCount = static_cast<int>(kTabItemCount);
 static_assert(kTabItemCount + 1 == settings::kSwitchCount);
 
@@ -228,7 +229,8 @@ void CustomForm::FillList() noexcept {
     LVITEMW entry{};
     entry.mask = LVIF_TEXT;
     entry.iItem = item;
-    entry.pszText = const_cast<wchar_t*>(text_.tabItems[static_cast<std::size_t>(item)].data());
+    const TabName tab = DialogHostOf(host_).tabs[static_cast<std::size_t>(item)];
+    entry.pszText = const_cast<wchar_t*>(text_.tabItems[tab].data());
     ListView_InsertItem(list_, &entry);
   }
   // One column as wide as the list inside its border and scroll bar; the second has no width.

@@ -16,6 +16,7 @@
 #include "common/ui_language.h"
 #include "common/windows_handles.h"
 #include "dialogs/dialog_form.h"
+#include "dialogs/dialog_host.h"
 #include "dialogs/dialog_text.h"
 #include "office.h"
 #include "settings/display_settings.h"
@@ -35,6 +36,7 @@ class CustomForm final : public DialogForm {
   HFONT Font() const noexcept override { return font_.get(); }
   // The combined menu's check box, unless policy has disabled it.
   HWND FirstFocus() const noexcept override { return IsWindowEnabled(checkAll_) ? checkAll_ : list_; }
+  OwnerRule Owner() const noexcept override { return DialogHostOf(host_).owner; }
   std::optional<INT_PTR> OnMessage(ModalSession& session, HWND dialog, UINT message, WPARAM wParam,
                                    LPARAM lParam) noexcept override;
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "dialogs/twips.h"
+#include "dialogs/window_owner.h"
 
 namespace zorvane::dialogs {
 
@@ -22,6 +23,9 @@ class DialogForm {
 
   // Makes the controls in the still hidden window, laid out at `dpi`.
   virtual HRESULT CreateControls(HWND dialog, int dpi) noexcept = 0;
+
+  // Which of the host's windows owns the dialog (see ChooseOwner).
+  virtual OwnerRule Owner() const noexcept { return OwnerRule::kMainWindow; }
 
   // The form's own load steps, after the window has its owner and before it shows.
   virtual void Load() noexcept {}

@@ -6,11 +6,11 @@
 #include <cstddef>
 #include <string_view>
 
+#include "common/office_host.h"
 #include "common/ui_language.h"
+#include "dialogs/dialog_host.h"
 
 namespace zorvane::dialogs {
-
-inline constexpr std::size_t kTabItemCount = 8;
 
 struct DialogText {
   // Both dialogs
@@ -26,12 +26,14 @@ struct DialogText {
   std::wstring_view cancel;
   std::wstring_view policyNote;  // shown when policy sets a switch
   std::wstring_view lockedItem;  // what a screen reader says of an item policy sets
-  std::array<std::wstring_view, kTabItemCount> tabItems;  // Home, Insert, ... Developer
+  // A list item per built-in tab that a host names (in TabName order), in the pattern of
+  // "显示开始选项卡"; each host's list picks its own (DialogHost::tabs).
+  std::array<std::wstring_view, kTabNameCount> tabItems;
 
   // The About dialog
   std::wstring_view aboutCaption;
   std::wstring_view logoName;
-  std::wstring_view subtitle;
+  std::array<std::wstring_view, kOfficeHostCount> subtitles;  // the second title line, naming the host
   std::wstring_view description;
   std::wstring_view authorPrefix;  // blanks at its end line the name up with the contact lines
   std::wstring_view contactHeading;
@@ -46,11 +48,12 @@ inline constexpr std::wstring_view DialogText::*kSingleTexts[] = {
     &DialogText::showAllMenu,  &DialogText::builtinTabsFrame, &DialogText::checkAllItems,
     &DialogText::unCheckAllItems, &DialogText::cancel,      &DialogText::policyNote,
     &DialogText::lockedItem,   &DialogText::aboutCaption,   &DialogText::logoName,
-    &DialogText::subtitle,     &DialogText::description,    &DialogText::authorPrefix,
+    &DialogText::description,    &DialogText::authorPrefix,
     &DialogText::contactHeading, &DialogText::blogHeading,
 };
 // A member added without joining the list above stops the build here.
-static_assert(sizeof(DialogText) == (std::size(kSingleTexts) + kTabItemCount) * sizeof(std::wstring_view));
+static_assert(sizeof(DialogText) ==
+              (std::size(kSingleTexts) + kTabNameCount + kOfficeHostCount) * sizeof(std::wstring_view));
 
 constexpr bool IsComplete(const DialogText& text) noexcept {
   for (const auto member : kSingleTexts) {
@@ -58,6 +61,9 @@ constexpr bool IsComplete(const DialogText& text) noexcept {
   }
   for (const std::wstring_view item : text.tabItems) {
     if (item.empty()) return false;
+  }
+  for (const std::wstring_view subtitle : text.subtitles) {
+    if (subtitle.empty()) return false;
   }
   return true;
 }

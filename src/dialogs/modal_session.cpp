@@ -84,7 +84,7 @@ HRESULT ModalSession::Run(DialogForm& form) noexcept {
 }
 
 void ModalSession::Load(DialogForm& form) noexcept {
-  if (const HWND owner = ChooseOwner(hostWindow_); owner != nullptr) previousOwner_ = ReplaceOwner(window_, owner);
+  if (const HWND owner = ChooseOwner(hostWindow_, form.Owner()); owner != nullptr) previousOwner_ = ReplaceOwner(window_, owner);
   form.Load();
 }
 

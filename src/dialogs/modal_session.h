@@ -19,8 +19,9 @@ class ModalSession {
   void SetHostApplication(Microsoft::WRL::ComPtr<IDispatch> application) noexcept;
 
   // The window that was in front when the host connected, taken as its main window; 0 for
-  // none. It owns the dialog while the dialog is open when it is a visible window of this
-  // thread; otherwise the thread's active window does (see ChooseOwner).
+  // none. Where the form's owner rule is the main window, it owns the dialog while the dialog
+  // is open when it is a visible window of this thread; otherwise the thread's active window
+  // does (see ChooseOwner).
   void SetHostWindow(HWND window) noexcept;
 
   // Creates the window of `form`, loads it, shows it and runs a modal loop on the calling

@@ -37,9 +37,12 @@ HWND ReplaceOwner(HWND window, HWND owner) noexcept {
 #endif
 }
 
-HWND ChooseOwner(HWND hostWindow) noexcept {
+HWND ChooseOwner(HWND hostWindow, OwnerRule rule) noexcept {
+  const HWND active = GetActiveWindow();
+  const bool activeShown = IsShownWindowOfThisThread(active);
+  if (rule == OwnerRule::kCommandWindow && activeShown) return OutermostShownOwner(active);
   if (IsShownWindowOfThisThread(hostWindow)) return hostWindow;
-  if (const HWND active = GetActiveWindow(); IsShownWindowOfThisThread(active)) return OutermostShownOwner(active);
+  if (activeShown) return OutermostShownOwner(active);
   // No window of the thread is active (another program is in front): its topmost one, as
   // the thread's windows are listed in Z order.
   HWND topmost = nullptr;

@@ -18,11 +18,13 @@ inline constexpr DialogText kSimplifiedChinese{
     .policyNote = L"部分项目已由管理员设置。",
     .lockedItem = L"已由管理员设置",
     .tabItems = {L"显示开始选项卡", L"显示插入选项卡", L"显示设计选项卡", L"显示动画选项卡",
-                 L"显示幻灯片放映选项卡", L"显示审阅选项卡", L"显示视图选项卡", L"显示开发工具选项卡"},
+                 L"显示幻灯片放映选项卡", L"显示审阅选项卡", L"显示视图选项卡", L"显示开发工具选项卡",
+                 L"显示页面布局选项卡", L"显示引用选项卡", L"显示邮件选项卡", L"显示公式选项卡",
+                 L"显示数据选项卡"},
 
     .aboutCaption = L"关于Quelby",
     .logoName = L"Quelby 标志",
-    .subtitle = L"PowerPoint2007菜单",
+    .subtitles = {L"PowerPoint2007菜单", L"Word2007菜单", L"Excel2007菜单"},
     .description =
         L"    本人制作此菜单插件纯属娱乐，加之能力有限，人又比较笨，所以出现错误请大家原谅。希望大家多联系我，共同进步。",
     .authorPrefix = L"代码制作:            ",

@@ -18,11 +18,13 @@ inline constexpr DialogText kTraditionalChinese{
     .policyNote = L"部分項目已由系統管理員設定。",
     .lockedItem = L"已由系統管理員設定",
     .tabItems = {L"顯示常用索引標籤", L"顯示插入索引標籤", L"顯示設計索引標籤", L"顯示動畫索引標籤",
-                 L"顯示投影片放映索引標籤", L"顯示校閱索引標籤", L"顯示檢視索引標籤", L"顯示開發人員索引標籤"},
+                 L"顯示投影片放映索引標籤", L"顯示校閱索引標籤", L"顯示檢視索引標籤", L"顯示開發人員索引標籤",
+                 L"顯示版面配置索引標籤", L"顯示參考資料索引標籤", L"顯示郵件索引標籤", L"顯示公式索引標籤",
+                 L"顯示資料索引標籤"},
 
     .aboutCaption = L"關於Quelby",
     .logoName = L"Quelby 標誌",
-    .subtitle = L"PowerPoint2007功能表",
+    .subtitles = {L"PowerPoint2007功能表", L"Word2007功能表", L"Excel2007功能表"},
     .description =
         L"    本人製作此功能表增益集純屬娛樂，加之能力有限，人又比較笨，所以出現錯誤請大家原諒。希望大家多聯絡我，共同進步。",
     .authorPrefix = L"程式製作:            ",

@@ -128,7 +128,11 @@ class CustomDialogTest : public testing::Test {
     CustomDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     dialog.SetHostWindow(hostWindow);
-    return ShowAndDrive(kCaption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, OfficeHost::PowerPoint, ComPtr<IRibbonUI>(givenRibbon_)); }, drive);
+    return ShowAndDrive(
+        kCaption,
+        [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, OfficeHost::PowerPoint,
+                                                ComPtr<IRibbonUI>(givenRibbon_)); },
+        drive);
   }
 
   StandInApplication application_;

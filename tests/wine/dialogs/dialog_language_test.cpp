@@ -37,12 +37,44 @@ struct Language {
   const char* tag;
   const wchar_t* customCaption;
   const wchar_t* aboutCaption;
+  const wchar_t* sharedItems[5];  // the list's items 0, 1 and 5 to 7 in every host
 };
 
 constexpr Language kLanguages[] = {
-    {UiLanguage::kSimplifiedChinese, "zh-CN", L"自定义", L"关于Quelby"},
-    {UiLanguage::kTraditionalChinese, "zh-TW", L"自訂", L"關於Quelby"},
-    {UiLanguage::kEnglish, "en-US", L"Customize", L"About Quelby"},
+    {UiLanguage::kSimplifiedChinese, "zh-CN", L"自定义", L"关于Quelby",
+     {L"显示开始选项卡", L"显示插入选项卡", L"显示审阅选项卡", L"显示视图选项卡", L"显示开发工具选项卡"}},
+    {UiLanguage::kTraditionalChinese, "zh-TW", L"自訂", L"關於Quelby",
+     {L"顯示常用索引標籤", L"顯示插入索引標籤", L"顯示校閱索引標籤", L"顯示檢視索引標籤", L"顯示開發人員索引標籤"}},
+    {UiLanguage::kEnglish, "en-US", L"Customize", L"About Quelby",
+     {L"Show the Home tab", L"Show the Insert tab", L"Show the Review tab", L"Show the View tab",
+      L"Show the Developer tab"}},
+};
+
+// Per host and language (in kLanguages' order): the list's items 2 to 4 and the About
+// dialog's second title line.
+struct Host {
+  OfficeHost id;
+  const char* tag;
+  const wchar_t* items[3][3];
+  const wchar_t* subtitles[3];
+};
+
+constexpr Host kHosts[] = {
+    {OfficeHost::PowerPoint, "powerpoint",
+     {{L"显示设计选项卡", L"显示动画选项卡", L"显示幻灯片放映选项卡"},
+      {L"顯示設計索引標籤", L"顯示動畫索引標籤", L"顯示投影片放映索引標籤"},
+      {L"Show the Design tab", L"Show the Animations tab", L"Show the Slide Show tab"}},
+     {L"PowerPoint2007菜单", L"PowerPoint2007功能表", L"PowerPoint 2007 Menus"}},
+    {OfficeHost::Word, "word",
+     {{L"显示页面布局选项卡", L"显示引用选项卡", L"显示邮件选项卡"},
+      {L"顯示版面配置索引標籤", L"顯示參考資料索引標籤", L"顯示郵件索引標籤"},
+      {L"Show the Page Layout tab", L"Show the References tab", L"Show the Mailings tab"}},
+     {L"Word2007菜单", L"Word2007功能表", L"Word 2007 Menus"}},
+    {OfficeHost::Excel, "excel",
+     {{L"显示页面布局选项卡", L"显示公式选项卡", L"显示数据选项卡"},
+      {L"顯示版面配置索引標籤", L"顯示公式索引標籤", L"顯示資料索引標籤"},
+      {L"Show the Page Layout tab", L"Show the Formulas tab", L"Show the Data tab"}},
+     {L"Excel2007菜单", L"Excel2007功能表", L"Excel 2007 Menus"}},
 };
 
 constexpr int kHome = 0;
@@ -62,16 +94,18 @@ class DialogLanguageTest : public testing::Test {
     CoUninitialize();
   }
 
-  HRESULT ShowCustom(const Language& language, const std::function<void(HWND)>& drive) {
+  HRESULT ShowCustom(const Language& language, const std::function<void(HWND)>& drive,
+                     OfficeHost host = OfficeHost::PowerPoint) {
     CustomDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     return ShowAndDrive(language.customCaption,
-                        [&] { return dialog.ShowModal(language.id, OfficeHost::PowerPoint, ComPtr<IRibbonUI>(&ribbon_)); }, drive);
+                        [&] { return dialog.ShowModal(language.id, host, ComPtr<IRibbonUI>(&ribbon_)); }, drive);
   }
-  HRESULT ShowAbout(const Language& language, const std::function<void(HWND)>& drive) {
+  HRESULT ShowAbout(const Language& language, const std::function<void(HWND)>& drive,
+                    OfficeHost host = OfficeHost::PowerPoint) {
     AboutDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
-    return ShowAndDrive(language.aboutCaption, [&] { return dialog.ShowModal(language.id, OfficeHost::PowerPoint); }, drive);
+    return ShowAndDrive(language.aboutCaption, [&] { return dialog.ShowModal(language.id, host); }, drive);
   }
 
   StandInApplication application_;
@@ -102,22 +136,39 @@ void ExpectTextsFit(HWND dialog, const Language& language, const std::string& na
   EXPECT_FALSE(SaveWindowScreenshot(dialog, name, error).empty()) << error;
 }
 
-TEST_F(DialogLanguageTest, FitEveryTextInEveryLanguage) {
-  for (const Language& language : kLanguages) {
-    const auto check = [&](const char* dialogName, int closeId) {
-      return [&, dialogName, closeId](HWND dialog) {
-        ExpectTextsFit(dialog, language, std::string(dialogName) + language.tag);
-        PressButton(GetDlgItem(dialog, closeId));
-      };
-    };
-    EXPECT_EQ(ShowCustom(language, check("custom-dialog-", IDCANCEL)), S_OK);
-    EXPECT_EQ(ShowAbout(language, check("about-dialog-", IDOK)), S_OK);
+// Each host's own list items and second title line, in each language.
+TEST_F(DialogLanguageTest, FitEveryTextInEveryHostAndLanguage) {
+  for (const Host& host : kHosts) {
+    for (std::size_t l = 0; l < std::size(kLanguages); ++l) {
+      const Language& language = kLanguages[l];
+      const std::string name = std::string(host.tag) + "-" + language.tag;
+      const wchar_t* const* shared = language.sharedItems;
+      const wchar_t* const* own = host.items[l];
+      const std::wstring items[8] = {shared[0], shared[1], own[0], own[1], own[2], shared[2], shared[3], shared[4]};
+      EXPECT_EQ(ShowCustom(language,
+                           [&](HWND dialog) {
+                             const HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
+                             for (int i = 0; i < 8; ++i) EXPECT_EQ(ListItemText(list, i), items[i]) << name << i;
+                             ExpectTextsFit(dialog, language, "custom-dialog-" + name);
+                             PressButton(GetDlgItem(dialog, IDCANCEL));
+                           },
+                           host.id),
+                S_OK);
+      EXPECT_EQ(ShowAbout(language,
+                          [&](HWND dialog) {
+                            EXPECT_NE(FindControl(dialog, L"Static", host.subtitles[l]), nullptr) << name;
+                            ExpectTextsFit(dialog, language, "about-dialog-" + name);
+                            PressButton(GetDlgItem(dialog, IDOK));
+                          },
+                          host.id),
+                S_OK);
+    }
   }
 }
 
-TEST_F(DialogLanguageTest, FitEveryTextInEveryLanguageAt120And144Dpi) {
+TEST_F(DialogLanguageTest, FitEveryTextInEveryHostAndLanguageAt120And144Dpi) {
   for (const int dpi : {120, 144}) {
-    EXPECT_TRUE(RunTestsAtDpi(dpi, L"DialogLanguageTest.FitEveryTextInEveryLanguage")) << dpi;
+    EXPECT_TRUE(RunTestsAtDpi(dpi, L"DialogLanguageTest.FitEveryTextInEveryHostAndLanguage")) << dpi;
   }
 }
 

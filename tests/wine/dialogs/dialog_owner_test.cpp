@@ -37,15 +37,17 @@ struct DialogKind {
   const char* name;
   const wchar_t* caption;
   const wchar_t* dismiss;  // the button that closes it without saving
-  HRESULT (*show)(const wchar_t* caption, _Application* application, HWND hostWindow, const Drive& drive);
+  HRESULT (*show)(const wchar_t* caption, _Application* application, HWND hostWindow, OfficeHost host,
+                  const Drive& drive);
 };
 
 template <typename Dialog>
-HRESULT ShowDialog(const wchar_t* caption, _Application* application, HWND hostWindow, const Drive& drive) {
+HRESULT ShowDialog(const wchar_t* caption, _Application* application, HWND hostWindow, OfficeHost host,
+                   const Drive& drive) {
   Dialog dialog;
   dialog.SetHostApplication(ComPtr<_Application>(application));
   dialog.SetHostWindow(hostWindow);
-  return ShowAndDrive(caption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, OfficeHost::PowerPoint); }, drive);
+  return ShowAndDrive(caption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, host); }, drive);
 }
 
 const DialogKind kCustom{"Custom", L"自定义", L"取消", &ShowDialog<CustomDialog>};
@@ -63,8 +65,9 @@ class DialogOwnerTest : public testing::Test {
     CoUninitialize();
   }
 
-  HRESULT Show(const DialogKind& kind, HWND hostWindow, const Drive& drive) {
-    return kind.show(kind.caption, &application_, hostWindow, drive);
+  HRESULT Show(const DialogKind& kind, HWND hostWindow, const Drive& drive,
+               OfficeHost host = OfficeHost::PowerPoint) {
+    return kind.show(kind.caption, &application_, hostWindow, host, drive);
   }
 
   StandInApplication application_;
@@ -208,6 +211,31 @@ TEST_F(DialogOwnerTest, WithAnotherProgramInFrontTheThreadsTopmostWindowIsChosen
   EXPECT_EQ(ChooseOwner(nullptr), host.get());
   EXPECT_EQ(ChooseOwner(lower.get()), lower.get()) << "a visible window of the thread given is taken as it is";
   EXPECT_EQ(ChooseOwner(foreign.get()), host.get());
+  // With no window of the thread active, no command came from one: the main window's rule.
+  EXPECT_EQ(ChooseOwner(lower.get(), OwnerRule::kCommandWindow), lower.get());
+}
+
+// Word and Excel give every document a top-level window: their dialogs go to the one the
+// command came from (here through a floating window it owns), PowerPoint's to the window kept
+// at connection.
+TEST_F(DialogOwnerTest, WithTwoDocumentWindowsTheHostsRuleChoosesTheOwner) {
+  HostWindow first({100, 100, 600, 500});
+  HostWindow second({400, 200, 1000, 700});
+  const UniqueWindow palette(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_CAPTION | WS_VISIBLE, 450, 250, 200, 100,
+                                             second.get(), nullptr, nullptr, nullptr));
+  for (const auto& [host, owner, other] : {std::tuple{OfficeHost::PowerPoint, first.get(), second.get()},
+                                           {OfficeHost::Word, second.get(), first.get()},
+                                           {OfficeHost::Excel, second.get(), first.get()}}) {
+    for (const DialogKind* kind : {&kCustom, &kAbout}) {
+      ASSERT_TRUE(MakeForeground(palette.get()));
+      const auto drive = [&](HWND dialog) {
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner) << kind->name << static_cast<int>(host);
+        EXPECT_TRUE(IsWindowEnabled(other)) << "the other document's window was disabled";
+        PressButton(FindControl(dialog, L"Button", kind->dismiss));
+      };
+      EXPECT_EQ(Show(*kind, first.get(), drive, host), S_OK);
+    }
+  }
 }
 
 // --- With no window of the thread to own the dialog -------------------------------------------
