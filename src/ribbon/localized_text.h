@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <string_view>
 
@@ -39,8 +40,8 @@ struct LocalizedSource {
 // space for its length and a zero.
 void PutTogether(const LocalizedSource& source, std::size_t language, char16_t* room) noexcept;
 
-// A module's texts and where each is put together in the module's buffer: the host calls on
-// one thread (its UI thread), the only one that fills the buffer.
+// A module's texts and where each is put together in the module's buffer. The host calls on
+// its UI thread; should two threads meet an unfinished text, both write the same units.
 template <std::size_t Count>
 class LocalizedTexts {
  public:
@@ -67,7 +68,9 @@ class LocalizedTexts {
     const std::size_t index = text::IndexOf(language);
     char16_t* const room = buffer + offsets_[text][index];
     // Every text starts with '<', so a zero first unit means not yet put together.
-    if (room[0] == u'\0') PutTogether(*sources_[text], index, room);
+    if (std::atomic_ref<char16_t>(room[0]).load(std::memory_order_acquire) == u'\0') {
+      PutTogether(*sources_[text], index, room);
+    }
     return {room, lengths_[text][index]};
   }
 
