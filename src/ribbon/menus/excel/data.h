@@ -21,7 +21,7 @@ inline constexpr auto kDataMenu = MenuAnswer(
     Control(u"OutlineSubtotals"),
     Control(u"DataValidation"),
     Control(u"DataTable"),
-    Control(u"SplitCells"),  // Text to Columns
+    Control(u"ConvertTextToTable"),  // Excel's name for Text to Columns
     Control(u"Consolidate"),
     LargeSubMenu(u"RXGroupAndOutline", T::kGroupAndOutline,
         Control(u"OutlineHideDetail"),
