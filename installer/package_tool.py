@@ -194,6 +194,7 @@ def components(arch, captures, updates):
         if index:
             rows = [fields for fields in rows
                     if not shared_between_bitnesses(*fields[:2]) and not fields[1].lower().endswith("\\helpdir")]
+        # Rows outside the file's component (a host's, or any of a second view) name the DLL by its folder.
         rows = [fields if not fields[4] and not index else
                 fields[:3] + [fields[3].replace(f"[#{file_id}]", f"[{folder}]Zorvane.dll"), fields[4]] for fields in rows]
         common = [f for f in rows if not f[4]]

@@ -9,15 +9,15 @@
 # is refused over the newer one, its newer version replaces this package, and this one
 # replaces it again; then both DLLs are registered side by side through regsvr32.
 #
-# Per machine (ALLUSERS=1): a silent install puts the DLL into Program Files, and the stand-in
-# host finds the add-in under HKLM and runs it from there; the newer package replaces the older
-# one in place (one Add/Remove Programs entry, still working); the older package over the newer
-# one is refused with the downgrade message; every host's class and add-in entry is there (all
-# features install by default); uninstalling leaves the registry and drive C: as
-# they were before, apart from Windows Installer's bookkeeping and the user's own settings.
-# Per user (ALLUSERS="", given again to /x), with the features of PowerPoint and Word only: their
-# classes and add-in entries land under HKCU, Excel's nowhere, until a maintenance install adds
-# Excel's feature; the uninstall takes all of them.
+# Per machine (ALLUSERS=1): a silent install puts the DLL into Program Files and registers every
+# host (all features install by default), and the stand-in host finds the add-in under HKLM and
+# runs it from there; the newer package replaces the older one in place (one Add/Remove Programs
+# entry, still working); the older package over the newer one is refused with the downgrade
+# message; uninstalling leaves the registry and drive C: as they were before, apart from Windows
+# Installer's bookkeeping and the user's own settings.
+# Per user (ALLUSERS="", given again to maintenance and /x), with the features of PowerPoint and
+# Word only: their classes and add-in entries land under HKCU, Excel's nowhere, until a
+# maintenance install adds Excel's feature; the uninstall takes all of them.
 # Both ways the check program runs from the top of the install folder and has its Start-menu
 # shortcut. On Windows Vista (Windows Installer 4.5) a per-user install is refused.
 # Wine's msiexec reports a failed install (1603) as exit status 67.
@@ -104,19 +104,20 @@ host_runs() {  # host_runs LABEL ROOT [HOST_EXE [HOST]]: the stand-in host (Powe
     { cat "$out" >&2; fail "$1: the stand-in host did not show the add-in's tab"; }
 }
 
-# hosts_registered ROOT FEATURES...: exactly the hosts of FEATURES have their class and add-in
-# entry under ROOT, in every view the package writes (the x64 package: both)
+# hosts_registered ROOT FEATURES...: exactly the hosts of FEATURES have their class (in the
+# classes root that COM reads: Wine's msi writes a per-user install's classes to HKLM, Windows
+# to HKCU) and their add-in entry under ROOT, in every view the package writes (x64: both)
 hosts_registered() {
   local root=$1 views=("$view") feature standin prog_id clsid v server behavior; shift
   [ "$arch" = x64 ] && views+=(/reg:32)
   while read -r feature standin prog_id clsid; do
     for v in "${views[@]}"; do
-      server=$(reg_value "$root\\Software\\Classes\\CLSID\\$clsid\\InprocServer32" '' $v) || true
+      server=$(reg_value "HKCR\\CLSID\\$clsid\\InprocServer32" '' $v) || true
       behavior=$(reg_value "$root\\Software\\Microsoft\\Office\\$feature\\Addins\\$prog_id" LoadBehavior $v) || true
       if [[ " $* " == *" $feature "* ]]; then
         [[ "$server" == *'\Zorvane.dll' ]] && [ "$behavior" = 0x3 ] || fail "no $feature class or add-in entry under $root ${v:-}"
       else
-        [ -z "$server$behavior" ] || fail "$feature is not installed, but its class or add-in entry is under $root ${v:-}"
+        [ -z "$server$behavior" ] || fail "$feature is not installed, but its class or its add-in entry under $root is there ${v:-}"
       fi
     done
   done < <(hosts_table)
@@ -287,12 +288,12 @@ diff -u "$state/before.files" "$state/after.files" >&2 || fail "drive C: differs
 step "per user (ALLUSERS=\"\"): install $new_version for PowerPoint and Word, add Excel, uninstall"
 msiexec /i "$new_msi" install-user.log 'ALLUSERS=""' ADDLOCAL=PowerPoint,Word || fail "per-user install failed with $?"
 hosts_registered HKCU PowerPoint Word
-hosts_registered HKLM
+if run reg query "HKLM\\$addin_key" $view >/dev/null 2>&1; then fail "a per-user install wrote the add-in entry under HKLM"; fi
 hosts_run per-user HKCU
 host_runs per-user-word HKCU "$host" word
 check_program_runs per-user
 step "per user: Excel added"
-msiexec /i "$new_msi" add-excel.log ADDLOCAL=Excel || fail "adding Excel failed with $?"
+msiexec /i "$new_msi" add-excel.log 'ALLUSERS=""' ADDLOCAL=Excel || fail "adding Excel failed with $?"
 hosts_registered HKCU PowerPoint Word Excel
 host_runs per-user-excel HKCU "$host" excel
 # This user's add-in entry deleted: Windows Installer's repair, for this user, writes it again.
