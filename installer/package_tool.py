@@ -8,10 +8,11 @@
   package_tool.py pe-version FILE
       The file version of the PE image's version record, a.b.c.d.
   package_tool.py wxs TEMPLATE OUT_WXS OUT_SQL --capture=VIEW:FILE_ID:FOLDER:ROWS... NAME=VALUE...
-      Fills the package template: @NAME@ from the arguments, the components from the captured
-      Registry rows of each DLL (Root TAB Key TAB Name TAB Value, the table's notation; see
-      components()). Rows holding text beyond ASCII get a placeholder, and OUT_SQL the UPDATE
-      that sets the real text once the package has its code page.
+      Fills the package template: @NAME@ from the arguments, the components and the features
+      (one a host) from the captured Registry rows of each DLL (registry_capture --by-class:
+      Root TAB Key TAB Name TAB Value in the table's notation, TAB the row's class; see
+      components()). Texts beyond ASCII get a placeholder, and OUT_SQL the UPDATE that sets the
+      real text once the package has its code page.
 """
 import hashlib
 import re
@@ -77,18 +78,33 @@ def shared_between_bitnesses(root, key):
 
 
 def parse_rows(rows_path):
+    """Captured rows (registry_capture --by-class): Root, Key, Name, Value and the ProgID of
+    the class the row belongs to, empty for the rows that all classes share."""
     rows = [line.rstrip("\n").split("\t") for line in open(rows_path, encoding="utf-8") if line.strip()]
     for fields in rows:
-        if len(fields) != 4 or fields[0] not in ROOTS:
-            sys.exit(f"package_tool: not a registry row: {fields!r}")
+        if len(fields) != 5 or fields[0] not in ROOTS:
+            sys.exit(f"package_tool: not a registry row of registry_capture --by-class: {fields!r}")
     return rows
+
+
+def host_of_class(rows):
+    """The host that each class's add-in entry names (Software\\Microsoft\\Office\\HOST\\Addins\\PROGID)."""
+    hosts = {}
+    for root, key, _, _, prog_id in rows:
+        match = re.fullmatch(r"Software\\Microsoft\\Office\\([^\\]+)\\Addins\\" + re.escape(prog_id), key) if prog_id else None
+        if root == "-1" and match:
+            hosts[prog_id] = match.group(1)
+    missing = {fields[4] for fields in rows if fields[4]} - hosts.keys()
+    if missing:
+        sys.exit(f"package_tool: classes without an add-in entry: {sorted(missing)}")
+    return hosts
 
 
 def registry_xml(rows, prefix, updates, keypath):
     """RegistryValue elements of one component; keypath picks the row the component is keyed on."""
     lines = []
     for index, fields in enumerate(rows, 1):
-        root, key, name, value = fields
+        root, key, name, value = fields[:4]
         row_id = f"{prefix}{index:03d}"
         changes = [f"`{column}`={sql_text(text)}" for column, text in (("Key", key), ("Name", name), ("Value", value))
                    if not text.isascii()]
@@ -120,9 +136,19 @@ def registry_xml(rows, prefix, updates, keypath):
 
 
 # Components change code when what they hold changes (Windows Installer's component rules);
-# this names the current layout: each component its own add-in entry, the x64 package with
-# both DLLs.
-LAYOUT = "2"
+# this names the current layout: each host's class and add-in entry in components of their
+# own, the x64 package with both DLLs.
+LAYOUT = "3"
+
+# The features, one a host, in the order the selection tree lists them (Display 2, 4, 6: even,
+# collapsed, as a feature without children is): the host's name as the title, a description
+# in the package's language (and English, as its other texts).
+FEATURES = (
+    ("PowerPoint", "为 PowerPoint 增加“Quelby”选项卡：经典菜单和工具栏。Adds the Quelby tab, with the classic menus and toolbars, to PowerPoint."),
+    ("Word", "为 Word 增加“Quelby”选项卡：经典菜单和工具栏。Adds the Quelby tab, with the classic menus and toolbars, to Word."),
+    ("Excel", "为 Excel 增加“Quelby”选项卡：经典菜单和工具栏。Adds the Quelby tab, with the classic menus and toolbars, to Excel."),
+)
+FEATURE_DISALLOW_ADVERTISE = 8  # a COM add-in cannot be installed on first use
 
 
 def component_xml(arch, component, win64, body):
@@ -131,54 +157,100 @@ def component_xml(arch, component, win64, body):
             + ["  " + line for line in body] + ["</Component>"])
 
 
+def is_server_path(fields):
+    return fields[1].lower().endswith("\\inprocserver32") and not fields[2]
+
+
+def is_friendly_name(fields):
+    return fields[2] == "FriendlyName"
+
+
+def holds_the_rest(rows):
+    """Key path of a component of shared rows: the default value of its shortest key."""
+    defaults = [fields for fields in rows if not fields[2]]
+    top = min(defaults, key=lambda fields: len(fields[1]), default=None)
+    return lambda fields: fields is top
+
+
 def components(arch, captures, updates):
     """The package's components, from its captures (VIEW:FILE_ID:FOLDER:ROWS, the package's
-    own bitness first). Classes of one view stay with their DLL; the add-in entry (HKMU) is a
-    component of its own, keyed on FriendlyName, which Office never rewrites (it rewrites
-    LoadBehavior); ProgID and type library, which both views share, are written once, by the
-    package's own bitness (its help folder too). A second view (the 32-bit DLL of the x64
+    own bitness first), and the names of the shared ones and of each host's.
+
+    The rows that all classes share (type library, interface) stay with their DLL; each host's
+    class (CLSID and ProgID) is a component of its own, keyed on its server path, and so is its
+    add-in entry (HKMU), keyed on FriendlyName, which Office never rewrites (it rewrites
+    LoadBehavior). A host's rows name the DLL by its folder, not by a reference to another
+    component's file. ProgID and type library, which both views share, are written once, by
+    the package's own bitness (its help folder too). A second view (the 32-bit DLL of the x64
     package) lies in a sub-folder: its file is in a component of the folder's bitness and its
-    registry in a 32-bit component at the root, the DLL named by its folder rather than by a
-    reference to another component's file."""
-    folder_xml, root_xml, refs = [], [], []
+    registry in 32-bit components at the root."""
+    folder_xml, root_xml, shared, by_host = [], [], [], {}
     for index, capture in enumerate(captures):
         view, file_id, folder, rows_path = capture.split(":", 3)
         rows = parse_rows(rows_path)
+        hosts = host_of_class(rows)
         suffix = "" if index == 0 else view
         win64 = view == "64"
         if index:
-            rows = [[r, k, n, v.replace(f"[#{file_id}]", f"[{folder}]Zorvane.dll")] for r, k, n, v in rows
-                    if not shared_between_bitnesses(r, k) and not k.lower().endswith("\\helpdir")]
-        classes = [f for f in rows if f[0] != "-1" and not (index == 0 and shared_between_bitnesses(f[0], f[1]))]
-        entry = [f for f in rows if f[0] == "-1"]
+            rows = [fields for fields in rows
+                    if not shared_between_bitnesses(*fields[:2]) and not fields[1].lower().endswith("\\helpdir")]
+        # Rows outside the file's component (a host's, or any of a second view) name the DLL by its folder.
+        rows = [fields if not fields[4] and not index else
+                fields[:3] + [fields[3].replace(f"[#{file_id}]", f"[{folder}]Zorvane.dll"), fields[4]] for fields in rows]
+        common = [f for f in rows if not f[4]]
+        if any(f[0] == "-1" for f in common):
+            sys.exit("package_tool: a per-user-or-machine row that belongs to no class")
+        own = []  # (component, rows, key path, file element)
         dll = f'<File Id="{file_id}" Name="Zorvane.dll" Source="{"x86/" if index else ""}Zorvane.dll" KeyPath="yes"/>'
-        own = [(f"Addin{suffix}", classes, None, dll if index == 0 else None),
-               (f"AddinEntry{suffix}", entry, lambda f: f[2] == "FriendlyName", None)]
         if index == 0:
-            shared = [f for f in rows if f[0] != "-1" and shared_between_bitnesses(f[0], f[1])]
-            own.append(("SharedClasses", shared, lambda f: "\\" not in f[1] and not f[2], None))
-            for name, component_rows, keypath, file_xml in own:
-                body = ([file_xml] if file_xml else []) + registry_xml(component_rows, name, updates, keypath)
-                folder_xml += component_xml(arch, name, win64, body)
+            mixed = [f for f in common if shared_between_bitnesses(*f[:2])]
+            own.append(("Addin", [f for f in common if f not in mixed], None, dll))
+            own.append(("SharedClasses", mixed, holds_the_rest(mixed), None))
         else:
             folder_xml += [f'<Directory Id="{folder}" Name="x86">']
-            folder_xml += ["  " + line for line in component_xml(arch, f"{own[0][0]}Dll", not win64, [dll])]
+            folder_xml += ["  " + line for line in component_xml(arch, f"Addin{suffix}Dll", not win64, [dll])]
             folder_xml += ["</Directory>"]
-            refs.append(f"{own[0][0]}Dll")
-            own[0] = (own[0][0], classes, lambda f: f[1].lower().endswith("\\inprocserver32") and not f[2], None)
-            for name, component_rows, keypath, _ in own:
-                root_xml += component_xml(arch, name, win64, registry_xml(component_rows, name, updates, keypath))
-        refs += [name for name, *_ in own]
-    return folder_xml, root_xml, [f'<ComponentRef Id="{name}"/>' for name in refs]
+            shared.append(f"Addin{suffix}Dll")
+            own.append((f"Addin{suffix}", common, holds_the_rest(common), None))
+        shared += [name for name, *_ in own]
+        for prog_id, host in sorted(hosts.items()):
+            of_class = [f for f in rows if f[4] == prog_id]
+            for kind, kind_rows, keypath in (("Classes", [f for f in of_class if f[0] != "-1"], is_server_path),
+                                             ("Entry", [f for f in of_class if f[0] == "-1"], is_friendly_name)):
+                own.append((f"{host}{kind}{suffix}", kind_rows, keypath, None))
+                by_host.setdefault(host, []).append(f"{host}{kind}{suffix}")
+        xml = folder_xml if index == 0 else root_xml
+        for name, component_rows, keypath, file_xml in own:
+            body = ([file_xml] if file_xml else []) + registry_xml(component_rows, name, updates, keypath)
+            xml += component_xml(arch, name, win64, body)
+    return folder_xml, root_xml, shared, by_host
+
+
+def features_xml(shared, by_host, updates):
+    """One feature a host, each with its own components and all the shared ones; the hosts
+    captured must be exactly those of FEATURES."""
+    if set(by_host) != {host for host, _ in FEATURES}:
+        sys.exit(f"package_tool: the DLL's hosts {sorted(by_host)} are not the features {[h for h, _ in FEATURES]}")
+    lines = []
+    for position, (host, description) in enumerate(FEATURES, 1):
+        lines.append(f'<Feature Id="{host}" Level="1" Title="{host}" Description="TEXT_FEATURE_{host}">')
+        lines += [f'  <ComponentRef Id="{name}"/>' for name in by_host[host] + shared]
+        lines.append("</Feature>")
+        updates.append(f"UPDATE `Feature` SET `Description`={sql_text(description)}, "
+                       f"`Attributes`={FEATURE_DISALLOW_ADVERTISE}, `Display`={2 * position} WHERE `Feature`='{host}'")
+    return lines
 
 
 def wxs(template, out_wxs, out_sql, captures, assignments):
     text = open(template, encoding="utf-8").read()
     updates = []
     arch = dict(a.split("=", 1) for a in assignments)["ARCH"]
-    folder_xml, root_xml, refs = components(arch, captures, updates)
+    folder_xml, root_xml, shared, by_host = components(arch, captures, updates)
+    # The template's own components (the check program and its shortcut) serve every host.
+    shared += re.findall(r'<Component Id="(\w+)"', text)
+    feature_xml = features_xml(shared, by_host, updates)
     for placeholder, lines, depth in (("FOLDER_COMPONENTS", folder_xml, 10), ("ROOT_COMPONENTS", root_xml, 6),
-                                      ("COMPONENT_REFS", refs, 6)):
+                                      ("FEATURES", feature_xml, 4)):
         text = text.replace(f"@{placeholder}@", "\n".join(" " * depth + line for line in lines))
     text = re.sub(r"@COMPONENT_GUID:(\w+)@", lambda m: guid(["component", arch, m.group(1), LAYOUT]), text)
     for assignment in assignments:

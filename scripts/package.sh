@@ -3,8 +3,9 @@
 # package for each, in build/dist/ (or the folder given with --out):
 #   Zorvane-<version>-x86.msi   x86/Zorvane.dll   for 32-bit Windows
 #   Zorvane-<version>-x64.msi   x64/Zorvane.dll   for 64-bit Windows: holds both DLLs, for
-#                                                 32-bit and 64-bit PowerPoint alike
-# Either package replaces the other where that is installed.
+#                                                 32-bit and 64-bit Office alike
+# Either package replaces the other where that is installed. Each has a feature a host
+# (PowerPoint, Word, Excel), all installed by default.
 #   ZorvaneCheck.exe            the check program (32-bit, for either Windows), which both
 #   ZorvaneCheck.com            and its console twin, for the command prompt: both
 #                               packages install with a Start-menu shortcut "Zorvane 诊断"
@@ -107,17 +108,17 @@ binary() {
 }
 
 # capture ARCH FILE_ID FOLDER: the registry rows of the release's DLL of ARCH, from its own
-# DllRegisterServer, run in the Wine prefix of that DLL's build
+# DllRegisterServer, run in the Wine prefix of that DLL's build, each with the class it belongs to
 capture() {
   local tree=build/default/windows winearch=win32
   [ "$1" = x64 ] && tree=build/windows-x64 winearch=win64
   cmake/wine-tool.sh "$winearch" "$root/$tree/wine-build-prefix" \
-    "$root/$tree/tools/registry_capture/registry_capture.exe" "$out/$1/Zorvane.dll" "$2" "$3"
+    "$root/$tree/tools/registry_capture/registry_capture.exe" --by-class "$out/$1/Zorvane.dll" "$2" "$3"
 }
 
 # package ARCH TREE PROGRAM_FILES FOLDER UPGRADE_CODE OTHER_UPGRADE_CODE TEMPLATE
 # The x64 package holds the 32-bit DLL as well, in its sub-folder x86, registered in the
-# 32-bit view: on 64-bit Windows it serves PowerPoint of either bitness.
+# 32-bit view: on 64-bit Windows it serves Office of either bitness.
 package() {
   local arch=$1 tree=$2 program_files=$3 folder=$4 upgrade=$5 other_upgrade=$6 template=$7
   local work=$root/build/package/$arch
@@ -201,7 +202,7 @@ package() {
   )
   if grep -q TEXT_ <(msiinfo export "$work/Zorvane.msi" Property; msiinfo export "$work/Zorvane.msi" Registry;
                      msiinfo export "$work/Zorvane.msi" Shortcut;
-                     msiinfo export "$work/Zorvane.msi" LaunchCondition); then
+                     msiinfo export "$work/Zorvane.msi" LaunchCondition; msiinfo export "$work/Zorvane.msi" Feature); then
     echo "package: a text placeholder was left in $arch's package" >&2
     exit 1
   fi

@@ -9,12 +9,15 @@
 # is refused over the newer one, its newer version replaces this package, and this one
 # replaces it again; then both DLLs are registered side by side through regsvr32.
 #
-# Per machine (ALLUSERS=1): a silent install puts the DLL into Program Files, and the stand-in
-# host finds the add-in under HKLM and runs it from there; the newer package replaces the older
-# one in place (one Add/Remove Programs entry, still working); the older package over the newer
-# one is refused with the downgrade message; uninstalling leaves the registry and drive C: as
-# they were before, apart from Windows Installer's bookkeeping and the user's own settings.
-# Per user (ALLUSERS="", given again to /x): the add-in entry lands under HKCU and goes again.
+# Per machine (ALLUSERS=1): a silent install puts the DLL into Program Files and registers every
+# host (all features install by default), and the stand-in host finds the add-in under HKLM and
+# runs it from there; the newer package replaces the older one in place (one Add/Remove Programs
+# entry, still working); the older package over the newer one is refused with the downgrade
+# message; uninstalling leaves the registry and drive C: as they were before, apart from Windows
+# Installer's bookkeeping and the user's own settings.
+# Per user (ALLUSERS="", given again to maintenance and /x), with the features of PowerPoint and
+# Word only: their classes and add-in entries land under HKCU, Excel's nowhere, until a
+# maintenance install adds Excel's feature; the uninstall takes all of them.
 # Both ways the check program runs from the top of the install folder and has its Start-menu
 # shortcut. On Windows Vista (Windows Installer 4.5) a per-user install is refused.
 # Wine's msiexec reports a failed install (1603) as exit status 67.
@@ -47,6 +50,14 @@ installed_dll32="$drive_c/$program_files/$folder/x86/Zorvane.dll"
 installed_win32="C:\\$program_files\\$folder\\x86\\Zorvane.dll"
 clsid_key='Software\Classes\CLSID\{BAC75E0D-0684-4250-B64C-5E74A365F970}\InprocServer32'
 addin_key='Software\Microsoft\Office\PowerPoint\Addins\Zorvane.Connect'
+# Each host's feature: the stand-in's --host, the class and the add-in entry.
+hosts_table() {
+  cat <<'HOSTS'
+PowerPoint powerpoint Zorvane.Connect {BAC75E0D-0684-4250-B64C-5E74A365F970}
+Word word Zorvane.WordConnect {5E0B7C2A-3F4D-4E8B-9A61-2C7D18E4B3F5}
+Excel excel Zorvane.ExcelConnect {8A9F4D16-B2C3-4A57-8E0D-6F1B2C3D4E59}
+HOSTS
+}
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 msiexec() {  # msiexec ACTION MSI LOG PROPERTIES...: its exit status
@@ -76,20 +87,40 @@ snapshot() {
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Windows NT\\CurrentVersion\\NetworkCards[]\\]' |
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Video[]\\]' |
     grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Shared Tools(\\Quelby)?[]\\]' |
-    grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Office(\\16\.0(\\PowerPoint(\\Resiliency(\\DoNotDisableAddinList)?)?)?|\\PowerPoint(\\Addins)?)?\]' >"$out.reg"
+    grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Office(\\16\.0(\\PowerPoint(\\Resiliency(\\DoNotDisableAddinList)?)?)?|\\(PowerPoint|Word|Excel)(\\Addins)?)?\]' >"$out.reg"
   (cd "$drive_c" && find . -mindepth 1 \( -path ./windows/Installer -o -path ./windows/temp -o -path './users/*/Temp' -o -path './users/*/AppData/Roaming/Microsoft/Installer' \
      -o -name '*.log' \) -prune -o -printf '%y %p\n' | sort) >"$out.files"
 }
 
-host_runs() {  # host_runs LABEL ROOT [HOST]: the stand-in host connects the add-in listed under ROOT
-  local out=$state/host-$1.txt status=0
-  run "${3:-$host}" >"$out" 2>&1 || status=$?
+host_runs() {  # host_runs LABEL ROOT [HOST_EXE [HOST]]: the stand-in host (PowerPoint unless HOST) connects the add-in listed under ROOT
+  local out=$state/host-$1.txt status=0 prog_id
+  prog_id=$(hosts_table | awk -v host="${4:-powerpoint}" '$2 == host { print $3 }')
+  run "${3:-$host}" --host "${4:-powerpoint}" >"$out" 2>&1 || status=$?
   [ $status -eq 0 ] || { cat "$out" >&2; fail "$1: the stand-in host exited with $status"; }
   local mark=""
   [ "$2" = HKLM ] && mark=" [HKLM]"
-  grep -q -F "  Zorvane.Connect \"Zorvane\" (Zorvane Code By " "$out" &&
-    grep -q -F "$mark: LoadBehavior 3, connected" "$out" && grep -q -E '^  Quelby +rxWordVBA' "$out" ||
+  grep -q -F "  $prog_id \"Zorvane\" (Zorvane Code By " "$out" &&
+    grep -q -F "$mark: LoadBehavior 3, connected" "$out" && grep -q -x -E "  Quelby +rxWordVBA, tab of $prog_id" "$out" ||
     { cat "$out" >&2; fail "$1: the stand-in host did not show the add-in's tab"; }
+}
+
+# hosts_registered ROOT FEATURES...: exactly the hosts of FEATURES have their class (in the
+# classes root that COM reads: Wine's msi writes a per-user install's classes to HKLM, Windows
+# to HKCU) and their add-in entry under ROOT, in every view the package writes (x64: both)
+hosts_registered() {
+  local root=$1 views=("$view") feature standin prog_id clsid v server behavior; shift
+  [ "$arch" = x64 ] && views+=(/reg:32)
+  while read -r feature standin prog_id clsid; do
+    for v in "${views[@]}"; do
+      server=$(reg_value "HKCR\\CLSID\\$clsid\\InprocServer32" '' $v) || true
+      behavior=$(reg_value "$root\\Software\\Microsoft\\Office\\$feature\\Addins\\$prog_id" LoadBehavior $v) || true
+      if [[ " $* " == *" $feature "* ]]; then
+        [[ "$server" == *'\Zorvane.dll' ]] && [ "$behavior" = 0x3 ] || fail "no $feature class or add-in entry under $root ${v:-}"
+      else
+        [ -z "$server$behavior" ] || fail "$feature is not installed, but its class or its add-in entry under $root is there ${v:-}"
+      fi
+    done
+  done < <(hosts_table)
 }
 
 check_program_runs() {  # check_program_runs LABEL: the installed check program reports, and its shortcut is there
@@ -178,6 +209,7 @@ if [ "$arch" = x64 ]; then
     fail "the class in the 32-bit view does not point at $installed_win32"
   [ "$(reg_value "HKLM\\$addin_key" LoadBehavior /reg:32)" = 0x3 ] || fail "no add-in entry under HKLM's 32-bit view"
 fi
+hosts_registered HKLM PowerPoint Word Excel
 hosts_run installed HKLM
 check_program_runs installed
 [ "$(products)" = "$old_version" ] || fail "Add/Remove Programs lists: $(products | tr '\n' ' ')"
@@ -253,12 +285,17 @@ snapshot "$state/after"
 diff -u "$state/before.reg" "$state/after.reg" >&2 || fail "the registry differs from before the install"
 diff -u "$state/before.files" "$state/after.files" >&2 || fail "drive C: differs from before the install"
 
-step "per user (ALLUSERS=\"\"): install and uninstall $new_version"
-msiexec /i "$new_msi" install-user.log 'ALLUSERS=""' || fail "per-user install failed with $?"
-[ "$(reg_value "HKCU\\$addin_key" LoadBehavior)" = 0x3 ] || fail "no add-in entry under HKCU"
+step "per user (ALLUSERS=\"\"): install $new_version for PowerPoint and Word, add Excel, uninstall"
+msiexec /i "$new_msi" install-user.log 'ALLUSERS=""' ADDLOCAL=PowerPoint,Word || fail "per-user install failed with $?"
+hosts_registered HKCU PowerPoint Word
 if run reg query "HKLM\\$addin_key" $view >/dev/null 2>&1; then fail "a per-user install wrote the add-in entry under HKLM"; fi
 hosts_run per-user HKCU
+host_runs per-user-word HKCU "$host" word
 check_program_runs per-user
+step "per user: Excel added"
+msiexec /i "$new_msi" add-excel.log 'ALLUSERS=""' ADDLOCAL=Excel || fail "adding Excel failed with $?"
+hosts_registered HKCU PowerPoint Word Excel
+host_runs per-user-excel HKCU "$host" excel
 # This user's add-in entry deleted: Windows Installer's repair, for this user, writes it again.
 run reg delete "HKCU\\$addin_key" /f >/dev/null
 status=0
