@@ -30,7 +30,7 @@ class ConnectObject : public ::testing::Test {
   zorvane::OfficeHost HostId() const { return static_cast<zorvane::OfficeHost>(&Host() - kHosts); }
 
   void SetUp() override {
-    kSettingsKey = Host().settingsKeyPath;
+    kSettingsKey = Host().settingsKeyPath();
     DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
     object_ = AddinModule::Instance().CreateObject(Host().classId);
     ASSERT_TRUE(object_) << "could not create the add-in object from Zorvane.dll";
@@ -81,7 +81,7 @@ TEST_P(ConnectObjectOfEachHost, ConnectionKeepsTheApplicationAndLoadsTheSettings
   }
   for (const HostDescription& other : kHosts) {
     if (&other == &Host()) continue;
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, std::wstring(other.settingsKeyPath)));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, std::wstring(other.settingsKeyPath())));
   }
   object_.Reset();
   extensibility_.Reset();

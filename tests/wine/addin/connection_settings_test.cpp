@@ -33,8 +33,8 @@ struct StoredValue {
 class ConnectionSettings : public ::testing::TestWithParam<const HostDescription*> {
  protected:
   const HostDescription& host_ = *GetParam();
-  const std::wstring kSettingsKey{host_.settingsKeyPath};
-  const std::wstring kPolicyKey = L"SOFTWARE\\Policies\\Quelby\\" + std::wstring(host_.displayName);
+  const std::wstring kSettingsKey{host_.settingsKeyPath()};
+  const std::wstring kPolicyKey = std::wstring(host_.policyKeyPath());
 
   // The switch's value name, which is also the id of the element it governs (the combined
   // menu's for the first).

@@ -119,7 +119,7 @@ TEST_P(DispatchOfEachHost, CallbacksAnswerTheHostsOwnMenusAndTabs) {
   auto object = AddinModule::Instance().CreateObject(GetParam()->classId);
   ASSERT_TRUE(object);
   // Connected with no settings yet: all of the host's switches are on.
-  DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(GetParam()->settingsKeyPath));
+  DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(GetParam()->settingsKeyPath()));
   ComPtr<_IDTExtensibility2> extensibility;
   ASSERT_EQ(object.As(&extensibility), S_OK);
   StandInApplication application(*GetParam());
@@ -147,7 +147,7 @@ TEST_P(DispatchOfEachHost, CallbacksAnswerTheHostsOwnMenusAndTabs) {
       EXPECT_EQ(V_BOOL(&result.value), own ? VARIANT_TRUE : VARIANT_FALSE) << std::wstring(tab.idMso);
     }
   }
-  DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(GetParam()->settingsKeyPath));
+  DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(GetParam()->settingsKeyPath()));
 }
 
 TEST_F(Dispatch, ContentCallbackAnswersNothingForAnUnknownTag) {

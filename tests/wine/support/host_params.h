@@ -17,7 +17,7 @@ inline std::vector<const standin::HostDescription*> HostPointers() {
 }
 
 inline std::string HostParamName(const ::testing::TestParamInfo<const standin::HostDescription*>& info) {
-  return std::string(info.param->displayName.begin(), info.param->displayName.end());
+  return std::string(info.param->displayName().begin(), info.param->displayName().end());
 }
 
 }  // namespace zorvane::test
