@@ -36,5 +36,6 @@ inline constexpr std::array<HostDescription, kOfficeHostCount> kHostDescriptions
     {OfficeHost::Word, &CLSID_WordConnect, &kWordApplicationIid},
     {OfficeHost::Excel, &CLSID_ExcelConnect, &kExcelApplicationIid},
 }};
+static_assert(InOfficeHostOrder(kHostDescriptions), "one row per host, in OfficeHost order");
 
 }  // namespace zorvane::addin

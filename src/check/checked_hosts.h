@@ -25,13 +25,7 @@ inline constexpr std::array<CheckedHost, kOfficeHostCount> kCheckedHosts{{
     {kOfficeHostNames[2], "excel.", "excel.installed"},
 }};
 
-constexpr bool InOfficeHostOrder() {
-  for (std::size_t i = 0; i < kCheckedHosts.size(); ++i) {
-    if (static_cast<std::size_t>(kCheckedHosts[i].host) != i) return false;
-  }
-  return true;
-}
-static_assert(InOfficeHostOrder(), "one row per host, in OfficeHost order");
+static_assert(InOfficeHostOrder(kCheckedHosts), "one row per host, in OfficeHost order");
 
 // A value outside the enumeration is the first host.
 constexpr const CheckedHost& CheckedHostOf(OfficeHost host) noexcept {

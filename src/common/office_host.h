@@ -28,13 +28,16 @@ inline constexpr std::array<OfficeHostNames, kOfficeHostCount> kOfficeHostNames{
     {OfficeHost::Excel, u"Excel", u"EXCEL.EXE", u"Zorvane.ExcelConnect"},
 }};
 
-constexpr bool NamesInOfficeHostOrder() {
-  for (std::size_t i = 0; i < kOfficeHostNames.size(); ++i) {
-    if (static_cast<std::size_t>(kOfficeHostNames[i].host) != i) return false;
+// Whether a table of rows with a `host` has one row per host, in OfficeHost order.
+template <class Rows>
+constexpr bool InOfficeHostOrder(const Rows& rows) {
+  if (rows.size() != kOfficeHostCount) return false;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (static_cast<std::size_t>(rows[i].host) != i) return false;
   }
   return true;
 }
-static_assert(NamesInOfficeHostOrder(), "one row per host, in OfficeHost order");
+static_assert(InOfficeHostOrder(kOfficeHostNames), "one row per host, in OfficeHost order");
 
 // A value outside the enumeration is PowerPoint.
 constexpr const OfficeHostNames& NamesOf(OfficeHost host) noexcept {
