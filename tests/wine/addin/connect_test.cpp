@@ -31,13 +31,13 @@ class ConnectObject : public ::testing::Test {
 
   void SetUp() override {
     kSettingsKey = Host().settingsKeyPath();
-    DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
+    DeleteHostKeys();
     object_ = AddinModule::Instance().CreateObject(Host().classId);
     ASSERT_TRUE(object_) << "could not create the add-in object from Zorvane.dll";
     ASSERT_EQ(object_.As(&extensibility_), S_OK);
     ASSERT_EQ(object_.As(&ribbon_), S_OK);
   }
-  void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey); }
+  void TearDown() override { DeleteHostKeys(); }
 
   HRESULT Connect(IDispatch* application) {
     SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);

@@ -22,7 +22,7 @@ using namespace zorvane::test;
 using namespace zorvane::standin;
 
 
-std::wstring Wide(std::u16string_view text) { return {reinterpret_cast<const wchar_t*>(text.data()), text.size()}; }
+std::wstring Wide(std::u16string_view text) { return std::wstring(zorvane::WideView(text)); }
 
 // A REG_SZ value, NUL included.
 void SetLanguage(HKEY root, const std::wstring& key, const std::string& text) {
@@ -37,17 +37,10 @@ class ConnectionLanguage : public ::testing::TestWithParam<const HostDescription
   const HostDescription& host_ = *GetParam();
   const zorvane::OfficeHost hostId_ = static_cast<zorvane::OfficeHost>(&host_ - kHosts);
   const std::wstring kSettingsKey{host_.settingsKeyPath()};
-  const std::wstring kPolicyKey = std::wstring(host_.policyKeyPath());
+  const std::wstring kPolicyKey{host_.policyKeyPath()};
 
-  void SetUp() override { TearDown(); }
-  void TearDown() override {
-    for (const HostDescription& host : kHosts) {
-      const std::wstring policyKey = std::wstring(host.policyKeyPath());
-      DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(host.settingsKeyPath()));
-      DeleteKeyTree(HKEY_CURRENT_USER, policyKey);
-      DeleteKeyTree(HKEY_LOCAL_MACHINE, policyKey);
-    }
-  }
+  void SetUp() override { DeleteHostKeys(); }
+  void TearDown() override { DeleteHostKeys(); }
   void ExpectLanguage(StandInApplication& application, UiLanguage expected);
 };
 

@@ -25,6 +25,7 @@
 #include "host_objects.h"
 #include "support/addin_loader.h"
 #include "support/child_process.h"
+#include "support/host_params.h"
 #include "support/load_cycles.h"
 #include "support/proc_address.h"
 #include "support/registry_snapshot.h"
@@ -57,10 +58,6 @@ std::wstring SettingsSnapshot() {
   std::wstring all;
   for (const HostDescription& host : kHosts) all += SnapshotKey(HKEY_CURRENT_USER, std::wstring(host.settingsKeyPath()));
   return all;
-}
-
-void DeleteSettings() {
-  for (const HostDescription& host : kHosts) DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(host.settingsKeyPath()));
 }
 
 // --- the add-in's own allocations, refused on demand -------------------------------------------
@@ -297,11 +294,11 @@ class AddinOutOfMemory : public ::testing::Test {
   static void TearDownTestSuite() { DestroyWindow(desktopStarter_); }
 
   void SetUp() override {
-    DeleteSettings();
+    DeleteHostKeys();
     StoreUserSettings();
     stored_ = SettingsSnapshot();
   }
-  void TearDown() override { DeleteSettings(); }
+  void TearDown() override { DeleteHostKeys(); }
 
   void ExpectEveryRefusalHandled(const wchar_t* runtime) {
     const StepTotals totals = RunEveryStep(runtime);
