@@ -214,7 +214,7 @@ int wmain(int argc, wchar_t** argv) {
   for (const zorvane::standin::HostDescription& host : zorvane::standin::kHosts) {
     ComPtr<IClassFactory> factory;
     if (FAILED(getClassObject(host.classId, IID_IClassFactory, &factory))) {
-      std::fprintf(stderr, "callback_bench: cannot get the class factory of %ls\n", std::wstring(host.progId).c_str());
+      std::fprintf(stderr, "callback_bench: cannot get the class factory of %ls\n", std::wstring(host.progId()).c_str());
       return 1;
     }
     for (const auto& language : kLanguages) {
@@ -233,7 +233,7 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
       }
       SafeArrayDestroy(custom);
-      std::printf("\n-- %ls, %s (host language %ld)\n", std::wstring(host.displayName).c_str(), language.name,
+      std::printf("\n-- %ls, %s (host language %ld)\n", std::wstring(host.displayName()).c_str(), language.name,
                   static_cast<long>(language.lcid));
       if (!MeasureCallbacks(addin.Get(), host, language.language, rounds, invokeFloor)) return 1;
       connection->OnDisconnection(ext_dm_HostShutdown, nullptr);

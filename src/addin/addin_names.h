@@ -16,11 +16,8 @@ inline constexpr wchar_t kDllFileName[] = L"Zorvane.dll";
 
 // Office's own key, the root of its versions' keys and of its list of add-ins.
 #define ZV_OFFICE_KEY L"Software\\Microsoft\\Office"
-// PowerPoint's class and per-user list of add-ins (the add-in's entry is its subkey named
-// by ProgID); every host's stand in addin/host_description.h.
-#define ZV_HOST_ADDINS_KEY ZV_OFFICE_KEY L"\\PowerPoint\\Addins"
-inline constexpr wchar_t kHostAddinsKey[] = ZV_HOST_ADDINS_KEY;
-inline constexpr wchar_t kProgId[] = L"Zorvane.Connect";
+// Below it, each host's list of add-ins: Office\<host>\Addins, one subkey per ProgID.
+#define ZV_ADDINS_SUBKEY L"\\Addins"
 
 inline constexpr wchar_t kLoadBehaviorName[] = L"LoadBehavior";
 inline constexpr DWORD kLoadAtStartup = 3;  // LoadBehavior: loaded and connected at every start

@@ -22,22 +22,20 @@ inline constexpr IID kWordApplicationIid = {0x00020970, 0x0000, 0x0000, {0xC0, 0
 inline constexpr IID kExcelApplicationIid = {0x000208D5, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 struct HostDescription {
-  OfficeHost host;               // picks the host's ribbon, menus, switches and dialog texts
-  const wchar_t* progId;         // the class's ProgID, also its add-in entry's name
+  OfficeHost host;            // picks the host's names, ribbon, menus, switches and dialog texts
   const CLSID* classId;
-  const IID* applicationIid;     // the _Application the host's application object answers to
-  const wchar_t* addinsKeyPath;  // the host's per-user list of add-ins; one subkey per ProgID
+  const IID* applicationIid;  // the _Application the host's application object answers to
 
+  const OfficeHostNames& Names() const noexcept { return NamesOf(host); }
   const settings::HostSwitches& Switches() const noexcept { return settings::SwitchesOf(host); }
 };
 
 // In OfficeHost order. The CLSIDs (from the type library) name the classes for good.
 inline constexpr std::array<HostDescription, kOfficeHostCount> kHostDescriptions{{
-    {OfficeHost::PowerPoint, kProgId, &CLSID_Connect, &IID__Application, kHostAddinsKey},
-    {OfficeHost::Word, L"Zorvane.WordConnect", &CLSID_WordConnect, &kWordApplicationIid,
-     ZV_OFFICE_KEY L"\\Word\\Addins"},
-    {OfficeHost::Excel, L"Zorvane.ExcelConnect", &CLSID_ExcelConnect, &kExcelApplicationIid,
-     ZV_OFFICE_KEY L"\\Excel\\Addins"},
+    {OfficeHost::PowerPoint, &CLSID_Connect, &IID__Application},
+    {OfficeHost::Word, &CLSID_WordConnect, &kWordApplicationIid},
+    {OfficeHost::Excel, &CLSID_ExcelConnect, &kExcelApplicationIid},
 }};
+static_assert(InOfficeHostOrder(kHostDescriptions), "one row per host, in OfficeHost order");
 
 }  // namespace zorvane::addin

@@ -75,8 +75,8 @@ class Placeholders {
     if (name == L"CLSID") return clsid_.text;
     if (name == L"LIBID") return libid_.text;
     if (name == L"IID") return iid_.text;
-    if (name == L"PROGID") return host_->progId;
-    if (name == L"ADDINS") return host_->addinsKeyPath;
+    if (name == L"PROGID") return WideView(host_->Names().progId);
+    if (name == L"HOST") return WideView(host_->Names().name);
     if (name == L"MODULE") return module_;
     if (name == L"MODULEDIR") return moduleDir_;
     if (name == L"DESCRIPTION") return description_;

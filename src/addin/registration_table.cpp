@@ -9,7 +9,7 @@ namespace {
 
 // Automation's standard marshaler (PSOAInterface) serves a dual interface from its type library.
 #define ZV_OLE_AUTOMATION_MARSHALER L"{00020424-0000-0000-C000-000000000046}"
-#define ZV_ADDIN_KEY L"%ADDINS%\\%PROGID%"
+#define ZV_ADDIN_KEY ZV_OFFICE_KEY L"\\%HOST%" ZV_ADDINS_SUBKEY L"\\%PROGID%"
 #define ZV_TYPELIB_KEY L"TypeLib\\%LIBID%\\1.0"
 #define ZV_PLATFORMS_KEY ZV_TYPELIB_KEY L"\\0"
 

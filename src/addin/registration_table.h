@@ -19,8 +19,8 @@ enum class Per { Module, Class };
 
 // One registry value; the key is created with it. Key and text may hold placeholders that
 // are filled in at registration: %LIBID%, %IID%, %MODULE%, %MODULEDIR%, %PLATFORM%,
-// %DESCRIPTION%, and in rows per class %CLSID%, %PROGID% and %ADDINS% (the host's list of
-// add-ins).
+// %DESCRIPTION%, and in rows per class %CLSID%, %PROGID% and %HOST% (the host's name in
+// Office's keys).
 struct RegistryEntry {
   Per per;
   Hive hive;

@@ -22,7 +22,7 @@ inline constexpr wchar_t kDisabledItemsSubkey[] = L"\\Resiliency\\DisabledItems"
 inline constexpr wchar_t kCrashingSubkey[] = L"\\Resiliency\\CrashingAddinList";
 inline constexpr wchar_t kAlwaysEnableSubkey[] = L"\\Resiliency\\DoNotDisableAddinList";
 // Below kOfficeKey\<application>: the host's list of add-ins, one key per ProgID.
-inline constexpr wchar_t kAddinsSubkey[] = L"\\Addins";
+inline constexpr wchar_t kAddinsSubkey[] = ZV_ADDINS_SUBKEY;
 inline constexpr DWORD kAlwaysEnable = 1;  // what the host's "always enable this add-in" writes
 // The first version with the "always enable" list.
 inline constexpr wchar_t kFirstAlwaysEnableVersion[] = L"15.0";

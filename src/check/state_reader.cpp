@@ -28,12 +28,7 @@ constexpr std::array kBits = {Bits::k32, Bits::k64};
 
 // Zorvane's class for each host, in OfficeHost order, as the type library declares them.
 const std::array<const CLSID*, kOfficeHostCount> kClassIds{&CLSID_Connect, &CLSID_WordConnect, &CLSID_ExcelConnect};
-constexpr bool SameName(std::u16string_view a, std::wstring_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char16_t x, wchar_t y) { return x == char16_t(y); });
-}
-static_assert(SameName(kCheckedHosts.front().progId, addin::kProgId), "the first host's class is the add-in's own");
-
-std::wstring Wide(std::u16string_view text) { return {text.begin(), text.end()}; }
+std::wstring Wide(std::u16string_view text) { return std::wstring(WideView(text)); }
 constexpr REGSAM kRead = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
@@ -83,7 +78,7 @@ class Reader {
   explicit Reader(const CheckedHost& host)
       : host_(host),
         progId_(Wide(host.progId)),
-        appKey_(L"\\" + Wide(host.appKey)),
+        appKey_(L"\\" + Wide(host.name)),
         entryKey_(std::wstring(kOfficeKey) + appKey_ + kAddinsSubkey + L"\\" + progId_) {}
 
   ObservedState Run() {

@@ -8,6 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "addin/addin_names.h"
+#include "common/office_host.h"
+#include "settings/host_switches.h"
+
 namespace zorvane::standin {
 
 struct BuiltInTab {
@@ -16,19 +20,27 @@ struct BuiltInTab {
 };
 
 struct HostDescription {
+  OfficeHost host;
   std::wstring_view name;             // as --host names it
-  std::wstring_view displayName;      // also the host's part of its registry keys
   std::wstring_view applicationName;  // the application object's Name
-  std::wstring_view executable;       // the program in the Office folder
   IID applicationIid;                 // the _Application its application object answers to
   std::wstring_view ribbonId;         // what the host passes to GetCustomUI
-  std::wstring_view progId;           // Zorvane's class for this host
-  CLSID classId;
-  std::wstring_view addinsKeyPath;    // under HKCU or HKLM: one subkey per add-in's ProgID
-  std::wstring_view settingsKeyPath;  // Zorvane's switches, under HKCU
+  CLSID classId;                      // of Zorvane's class for this host
   std::wstring_view windowClass;      // the stand-in's main window
   std::wstring_view windowCaption;
   std::span<const BuiltInTab> tabs;   // the 2007 host's main tabs, left to right
+
+  // The names the add-in and the check know the host by, from their one table.
+  std::wstring_view displayName() const noexcept { return WideView(NamesOf(host).name); }
+  std::wstring_view executable() const noexcept { return WideView(NamesOf(host).programFile); }
+  std::wstring_view progId() const noexcept { return WideView(NamesOf(host).progId); }
+  // Under HKCU or HKLM: one subkey per add-in's ProgID.
+  std::wstring addinsKeyPath() const {
+    return ZV_OFFICE_KEY L"\\" + std::wstring(displayName()) + ZV_ADDINS_SUBKEY;
+  }
+  // Zorvane's switches, under HKCU, and its policies.
+  std::wstring_view settingsKeyPath() const noexcept { return WideView(settings::SwitchesOf(host).settingsKeyPath); }
+  std::wstring_view policyKeyPath() const noexcept { return WideView(settings::SwitchesOf(host).policyKeyPath); }
 };
 
 inline constexpr BuiltInTab kPowerPointTabs[] = {
@@ -49,23 +61,20 @@ inline constexpr BuiltInTab kExcelTabs[] = {
 
 // The CLSIDs name the classes for good: never change them.
 inline constexpr HostDescription kHosts[] = {
-    {L"powerpoint", L"PowerPoint", L"Microsoft PowerPoint", L"POWERPNT.EXE",
+    {OfficeHost::PowerPoint, L"powerpoint", L"Microsoft PowerPoint",
      {0x91493442, 0x5A91, 0x11CF, {0x87, 0x00, 0x00, 0xAA, 0x00, 0x60, 0x26, 0x3B}},
-     L"Microsoft.PowerPoint.Presentation", L"Zorvane.Connect",
+     L"Microsoft.PowerPoint.Presentation",
      {0xBAC75E0D, 0x0684, 0x4250, {0xB6, 0x4C, 0x5E, 0x74, 0xA3, 0x65, 0xF9, 0x70}},
-     L"Software\\Microsoft\\Office\\PowerPoint\\Addins", L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint",
      L"StandInPowerPointHost", L"PowerPoint (stand-in host)", kPowerPointTabs},
-    {L"word", L"Word", L"Microsoft Word", L"WINWORD.EXE",
+    {OfficeHost::Word, L"word", L"Microsoft Word",
      {0x00020970, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}},
-     L"Microsoft.Word.Document", L"Zorvane.WordConnect",
+     L"Microsoft.Word.Document",
      {0x5E0B7C2A, 0x3F4D, 0x4E8B, {0x9A, 0x61, 0x2C, 0x7D, 0x18, 0xE4, 0xB3, 0xF5}},
-     L"Software\\Microsoft\\Office\\Word\\Addins", L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Word",
      L"StandInWordHost", L"Word (stand-in host)", kWordTabs},
-    {L"excel", L"Excel", L"Microsoft Excel", L"EXCEL.EXE",
+    {OfficeHost::Excel, L"excel", L"Microsoft Excel",
      {0x000208D5, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}},
-     L"Microsoft.Excel.Workbook", L"Zorvane.ExcelConnect",
+     L"Microsoft.Excel.Workbook",
      {0x8A9F4D16, 0xB2C3, 0x4A57, {0x8E, 0x0D, 0x6F, 0x1B, 0x2C, 0x3D, 0x4E, 0x59}},
-     L"Software\\Microsoft\\Office\\Excel\\Addins", L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Excel",
      L"StandInExcelHost", L"Excel (stand-in host)", kExcelTabs},
 };
 
@@ -82,7 +91,7 @@ inline const HostDescription* FindHost(std::wstring_view name) noexcept {
 
 // Software\Microsoft\Office\<host>\Addins\<ProgID> of Zorvane's class for the host.
 inline std::wstring AddinKeyPath(const HostDescription& host) {
-  return std::wstring(host.addinsKeyPath) + L"\\" + std::wstring(host.progId);
+  return host.addinsKeyPath() + L"\\" + std::wstring(host.progId());
 }
 
 }  // namespace zorvane::standin

@@ -80,9 +80,9 @@ void Host::Run() {
 
 void Host::LoadAddins() {
   const HostDescription& host = *options_.host;
-  const AddinList list = ReadAddinList(host.addinsKeyPath);
-  const std::wstring keyName = L"HKCU\\" + std::wstring(host.addinsKeyPath);
-  const std::wstring machineKeyName = L"HKLM\\" + std::wstring(host.addinsKeyPath);
+  const AddinList list = ReadAddinList(host.addinsKeyPath());
+  const std::wstring keyName = L"HKCU\\" + std::wstring(host.addinsKeyPath());
+  const std::wstring machineKeyName = L"HKLM\\" + std::wstring(host.addinsKeyPath());
   if (!list.keyFound) {
     report_.Problem(ExitCode::kNoAddins,
                     L"no add-ins: the key " + keyName + L" does not exist, nor does " + machineKeyName);

@@ -125,7 +125,7 @@ bool LoadedAddin::Connect() {
   if (FAILED(hr)) {
     report_.Problem(ExitCode::kConnectFailed,
                     entry_.progId + L": OnConnection failed with " + HresultText(hr) +
-                        L"; " + std::wstring(host_.displayName) +
+                        L"; " + std::wstring(host_.displayName()) +
                         L" would now set its LoadBehavior to 2 (the stand-in leaves the registry alone)");
     callbacks_.reset();
     extensibility_.Reset();

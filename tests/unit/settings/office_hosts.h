@@ -12,8 +12,8 @@ namespace zorvane::testing {
 inline const auto kAllHosts = ::testing::Values(OfficeHost::PowerPoint, OfficeHost::Word, OfficeHost::Excel);
 
 inline std::string HostParamName(const ::testing::TestParamInfo<OfficeHost>& info) {
-  constexpr const char* kNames[] = {"PowerPoint", "Word", "Excel"};
-  return kNames[static_cast<int>(info.param)];
+  const std::u16string_view name = NamesOf(info.param).name;
+  return std::string(name.begin(), name.end());  // ASCII
 }
 
 }  // namespace zorvane::testing

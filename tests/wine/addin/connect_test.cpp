@@ -30,14 +30,14 @@ class ConnectObject : public ::testing::Test {
   zorvane::OfficeHost HostId() const { return static_cast<zorvane::OfficeHost>(&Host() - kHosts); }
 
   void SetUp() override {
-    kSettingsKey = Host().settingsKeyPath;
-    DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
+    kSettingsKey = Host().settingsKeyPath();
+    DeleteHostKeys();
     object_ = AddinModule::Instance().CreateObject(Host().classId);
     ASSERT_TRUE(object_) << "could not create the add-in object from Zorvane.dll";
     ASSERT_EQ(object_.As(&extensibility_), S_OK);
     ASSERT_EQ(object_.As(&ribbon_), S_OK);
   }
-  void TearDown() override { DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey); }
+  void TearDown() override { DeleteHostKeys(); }
 
   HRESULT Connect(IDispatch* application) {
     SAFEARRAY* custom = SafeArrayCreateVector(VT_VARIANT, 0, 0);
@@ -81,7 +81,7 @@ TEST_P(ConnectObjectOfEachHost, ConnectionKeepsTheApplicationAndLoadsTheSettings
   }
   for (const HostDescription& other : kHosts) {
     if (&other == &Host()) continue;
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, std::wstring(other.settingsKeyPath)));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, std::wstring(other.settingsKeyPath())));
   }
   object_.Reset();
   extensibility_.Reset();

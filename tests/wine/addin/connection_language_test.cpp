@@ -22,7 +22,7 @@ using namespace zorvane::test;
 using namespace zorvane::standin;
 
 
-std::wstring Wide(std::u16string_view text) { return {reinterpret_cast<const wchar_t*>(text.data()), text.size()}; }
+std::wstring Wide(std::u16string_view text) { return std::wstring(zorvane::WideView(text)); }
 
 // A REG_SZ value, NUL included.
 void SetLanguage(HKEY root, const std::wstring& key, const std::string& text) {
@@ -36,18 +36,11 @@ class ConnectionLanguage : public ::testing::TestWithParam<const HostDescription
  protected:
   const HostDescription& host_ = *GetParam();
   const zorvane::OfficeHost hostId_ = static_cast<zorvane::OfficeHost>(&host_ - kHosts);
-  const std::wstring kSettingsKey{host_.settingsKeyPath};
-  const std::wstring kPolicyKey = L"SOFTWARE\\Policies\\Quelby\\" + std::wstring(host_.displayName);
+  const std::wstring kSettingsKey{host_.settingsKeyPath()};
+  const std::wstring kPolicyKey{host_.policyKeyPath()};
 
-  void SetUp() override { TearDown(); }
-  void TearDown() override {
-    for (const HostDescription& host : kHosts) {
-      const std::wstring policyKey = L"SOFTWARE\\Policies\\Quelby\\" + std::wstring(host.displayName);
-      DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(host.settingsKeyPath));
-      DeleteKeyTree(HKEY_CURRENT_USER, policyKey);
-      DeleteKeyTree(HKEY_LOCAL_MACHINE, policyKey);
-    }
-  }
+  void SetUp() override { DeleteHostKeys(); }
+  void TearDown() override { DeleteHostKeys(); }
   void ExpectLanguage(StandInApplication& application, UiLanguage expected);
 };
 
@@ -107,8 +100,8 @@ TEST_P(ConnectionLanguage, FollowsTheHostUnlessTheValueOrPolicyFixesIt) {
     // Another host's value and policies, which this host's class must not read.
     for (const HostDescription& other : kHosts) {
       if (&other == &host_) continue;
-      SetLanguage(HKEY_CURRENT_USER, std::wstring(other.settingsKeyPath), "en-US");
-      SetLanguage(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Policies\\Quelby\\" + std::wstring(other.displayName), "en-US");
+      SetLanguage(HKEY_CURRENT_USER, std::wstring(other.settingsKeyPath()), "en-US");
+      SetLanguage(HKEY_LOCAL_MACHINE, std::wstring(other.policyKeyPath()), "en-US");
     }
     if (row.userValue) SetLanguage(HKEY_CURRENT_USER, kSettingsKey, row.userValue);
     if (row.userPolicy) SetLanguage(HKEY_CURRENT_USER, kPolicyKey, row.userPolicy);

@@ -33,8 +33,8 @@ struct StoredValue {
 class ConnectionSettings : public ::testing::TestWithParam<const HostDescription*> {
  protected:
   const HostDescription& host_ = *GetParam();
-  const std::wstring kSettingsKey{host_.settingsKeyPath};
-  const std::wstring kPolicyKey = L"SOFTWARE\\Policies\\Quelby\\" + std::wstring(host_.displayName);
+  const std::wstring kSettingsKey{host_.settingsKeyPath()};
+  const std::wstring kPolicyKey{host_.policyKeyPath()};
 
   // The switch's value name, which is also the id of the element it governs (the combined
   // menu's for the first).
@@ -46,12 +46,8 @@ class ConnectionSettings : public ::testing::TestWithParam<const HostDescription
     return index == 0 ? L"MenuAll" : std::wstring(host_.tabs[index - 1].idMso);
   }
 
-  void SetUp() override { DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey); }
-  void TearDown() override {
-    DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKey);
-    DeleteKeyTree(HKEY_LOCAL_MACHINE, kPolicyKey);
-    DeleteKeyTree(HKEY_CURRENT_USER, kPolicyKey);
-  }
+  void SetUp() override { DeleteHostKeys(); }
+  void TearDown() override { DeleteHostKeys(); }
 
   // Stores the values, connects a fresh add-in object and checks each switch.
   void Check(const std::vector<StoredValue>& values) {

@@ -110,7 +110,11 @@ TEST_F(Dispatch, AcceptsTheControlByValueByReferenceAndInsideAVariant) {
   EXPECT_EQ(control.outstanding(), 0) << "no reference to the control is kept";
 }
 
-class DispatchOfEachHost : public ::testing::TestWithParam<const HostDescription*> {};
+class DispatchOfEachHost : public ::testing::TestWithParam<const HostDescription*> {
+ protected:
+  void SetUp() override { DeleteHostKeys(); }  // no settings yet: all of the host's switches are on
+  void TearDown() override { DeleteHostKeys(); }
+};
 INSTANTIATE_TEST_SUITE_P(Hosts, DispatchOfEachHost, ::testing::ValuesIn(HostPointers()), HostParamName);
 
 // Each class answers its own host's nine menus, and its eight tabs from its own switches.
@@ -118,8 +122,6 @@ TEST_P(DispatchOfEachHost, CallbacksAnswerTheHostsOwnMenusAndTabs) {
   const auto host = static_cast<zorvane::OfficeHost>(GetParam() - kHosts);
   auto object = AddinModule::Instance().CreateObject(GetParam()->classId);
   ASSERT_TRUE(object);
-  // Connected with no settings yet: all of the host's switches are on.
-  DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(GetParam()->settingsKeyPath));
   ComPtr<_IDTExtensibility2> extensibility;
   ASSERT_EQ(object.As(&extensibility), S_OK);
   StandInApplication application(*GetParam());
@@ -147,7 +149,6 @@ TEST_P(DispatchOfEachHost, CallbacksAnswerTheHostsOwnMenusAndTabs) {
       EXPECT_EQ(V_BOOL(&result.value), own ? VARIANT_TRUE : VARIANT_FALSE) << std::wstring(tab.idMso);
     }
   }
-  DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(GetParam()->settingsKeyPath));
 }
 
 TEST_F(Dispatch, ContentCallbackAnswersNothingForAnUnknownTag) {

@@ -53,12 +53,15 @@ struct Host {
     return {key.begin(), key.end()};
   }
 };
-const Host kPowerPoint{OfficeHost::PowerPoint, L"PowerPoint", L"POWERPNT.EXE", L"Zorvane.Connect",
-                       L"{BAC75E0D-0684-4250-B64C-5E74A365F970}", L""};
-const Host kWord{OfficeHost::Word, L"Word", L"WINWORD.EXE", L"Zorvane.WordConnect",
-                 L"{5E0B7C2A-3F4D-4E8B-9A61-2C7D18E4B3F5}", L"word."};
-const Host kExcel{OfficeHost::Excel, L"Excel", L"EXCEL.EXE", L"Zorvane.ExcelConnect",
-                  L"{8A9F4D16-B2C3-4A57-8E0D-6F1B2C3D4E59}", L"excel."};
+// The names from the one table the add-in and the check share; the CLSIDs as registered.
+Host MakeHost(OfficeHost id, std::wstring classId, std::wstring prefix) {
+  const OfficeHostNames& names = NamesOf(id);
+  return {id, std::wstring(WideView(names.name)), std::wstring(WideView(names.programFile)),
+          std::wstring(WideView(names.progId)), std::move(classId), std::move(prefix)};
+}
+const Host kPowerPoint = MakeHost(OfficeHost::PowerPoint, L"{BAC75E0D-0684-4250-B64C-5E74A365F970}", L"");
+const Host kWord = MakeHost(OfficeHost::Word, L"{5E0B7C2A-3F4D-4E8B-9A61-2C7D18E4B3F5}", L"word.");
+const Host kExcel = MakeHost(OfficeHost::Excel, L"{8A9F4D16-B2C3-4A57-8E0D-6F1B2C3D4E59}", L"excel.");
 const Host* const kHosts[] = {&kPowerPoint, &kWord, &kExcel};
 
 // The trees a check or repair could touch, compared before and after.

@@ -115,23 +115,23 @@ class CustomDialogTest : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    DeleteSettingsKey();
-    DeletePolicyKey(HKEY_LOCAL_MACHINE);
-    DeletePolicyKey(HKEY_CURRENT_USER);
+    DeleteHostKeys();
     settings::DisplaySettings = {};
   }
 
-  void TearDown() override { CoUninitialize(); }
+  void TearDown() override {
+    DeleteHostKeys();
+    CoUninitialize();
+  }
 
   // A fresh dialog, as the add-in's command makes one per opening.
-  HRESULT Show(const std::function<void(HWND)>& drive, HWND hostWindow = nullptr) {
+  HRESULT Show(const std::function<void(HWND)>& drive, HWND hostWindow = nullptr,
+               OfficeHost host = OfficeHost::PowerPoint) {
     CustomDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     dialog.SetHostWindow(hostWindow);
     return ShowAndDrive(
-        kCaption,
-        [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, OfficeHost::PowerPoint,
-                                                ComPtr<IRibbonUI>(givenRibbon_)); },
+        kCaption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, host, ComPtr<IRibbonUI>(givenRibbon_)); },
         drive);
   }
 
@@ -450,21 +450,61 @@ TEST_F(CustomDialogTest, MachinePolicyLocksASwitchOverUserPolicyAndLeavesTheUser
   EXPECT_EQ(ReadSetting(L"TabDeveloper"), (StoredValue{REG_SZ, L"2"}));
 }
 
-TEST_F(CustomDialogTest, PolicyOnTheCombinedMenuDisablesItsCheckBox) {
-  WriteSettings(kAllOff);
-  WritePolicy(HKEY_CURRENT_USER, L"ShowAllMenu", L"1");
-  const HRESULT shown = Show([&](HWND dialog) {
-    const CustomControls controls = FindCustomControls(dialog);
-    EXPECT_TRUE(IsChecked(controls.checkAll));
-    EXPECT_FALSE(IsWindowEnabled(controls.checkAll));
-    ASSERT_TRUE(MakeForeground(dialog));
-    EXPECT_EQ(FocusOfThread(dialog), controls.list) << "the focus on a disabled check box";
-    PressButton(controls.ok);
-  });
+// Each host's dialog loads, locks and saves that host's switches alone, and refreshes the
+// ribbon it was given.
+struct HostCase {
+  OfficeHost host;
+  const HostKeys* keys;
+  const wchar_t* thirdTab;  // item 2, locked off by policy here
+};
+
+class CustomDialogHostTest : public CustomDialogTest, public testing::WithParamInterface<HostCase> {};
+
+TEST_P(CustomDialogHostTest, OkWritesTheHostsKeyLeavesItsLockedValuesAndInvalidatesTheRibbon) {
+  const HostCase& host = GetParam();
+  constexpr int kLockedItem = 2;  // the third tab
+  WritePolicy(HKEY_CURRENT_USER, L"ShowAllMenu", L"1", *host.keys);
+  WritePolicy(HKEY_LOCAL_MACHINE, host.thirdTab, L"0", *host.keys);
+  const HRESULT shown = Show(
+      [&](HWND dialog) {
+        const CustomControls controls = FindCustomControls(dialog);
+        EXPECT_TRUE(IsChecked(controls.checkAll));
+        EXPECT_FALSE(IsWindowEnabled(controls.checkAll));
+        ASSERT_TRUE(MakeForeground(dialog));
+        EXPECT_EQ(FocusOfThread(dialog), controls.list) << "the focus on a disabled check box";
+        EXPECT_EQ(StateImage(controls.list, kLockedItem), 3u) << "not shown greyed and unchecked";
+        PressButton(controls.unCheckAllItems);
+        EXPECT_EQ(StateImage(controls.list, kLockedItem), 3u);
+        PressButton(controls.ok);
+      },
+      nullptr, host.host);
   EXPECT_EQ(shown, S_OK);
-  EXPECT_EQ(ReadAllSettings(), Stored(kAllOff));
-  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 0, 0, 0, 0, 0, 0, 0, 0}));
+  // The load wrote the defaults; OK rewrote all but the two locked values.
+  EXPECT_EQ(ReadSetting(L"ShowAllMenu", *host.keys), (StoredValue{REG_SZ, L"1"}));
+  EXPECT_EQ(ReadSetting(host.thirdTab, *host.keys), (StoredValue{REG_SZ, L"1"}));
+  EXPECT_EQ(ReadSetting(L"TabHome", *host.keys), (StoredValue{REG_SZ, L"0"}));
+  EXPECT_EQ(ReadSetting(L"TabDeveloper", *host.keys), (StoredValue{REG_SZ, L"0"}));
+  EXPECT_EQ(settings::DisplaySettingsOf(host.host).switches, Switches({1, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(ribbon_.invalidations(), 1);
+  for (const HostKeys& other : kHostKeys) {
+    if (&other == host.keys) continue;
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, other.settings, 0, KEY_READ, &key), ERROR_SUCCESS)
+        << "another host's key was written";
+    if (key != nullptr) RegCloseKey(key);
+  }
 }
+
+std::string HostCaseName(const testing::TestParamInfo<HostCase>& info) {
+  const std::u16string_view name = NamesOf(info.param.host).name;
+  return std::string(name.begin(), name.end());  // ASCII
+}
+
+INSTANTIATE_TEST_SUITE_P(Hosts, CustomDialogHostTest,
+                         testing::Values(HostCase{OfficeHost::PowerPoint, &kHostKeys[0], L"TabDesign"},
+                                         HostCase{OfficeHost::Word, &kHostKeys[1], L"TabPageLayoutWord"},
+                                         HostCase{OfficeHost::Excel, &kHostKeys[2], L"TabPageLayoutExcel"}),
+                         &HostCaseName);
 
 namespace timer_ticks {
 std::atomic<int> count{0};

@@ -84,13 +84,11 @@ class DialogLanguageTest : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    DeleteSettingsKey();
-    DeletePolicyKey(HKEY_LOCAL_MACHINE);
-    DeletePolicyKey(HKEY_CURRENT_USER);
+    DeleteHostKeys();
     WritePolicy(HKEY_CURRENT_USER, L"TabInsert", L"0");  // so the note and a locked item show
   }
   void TearDown() override {
-    DeletePolicyKey(HKEY_CURRENT_USER);
+    DeleteHostKeys();
     CoUninitialize();
   }
 

@@ -57,11 +57,11 @@ class DialogOwnerTest : public testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    DeleteSettingsKey();
+    DeleteHostKeys();
   }
 
   void TearDown() override {
-    DeleteSettingsKey();
+    DeleteHostKeys();
     CoUninitialize();
   }
 

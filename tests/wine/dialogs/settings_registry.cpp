@@ -26,21 +26,31 @@ void WriteText(HKEY root, const wchar_t* path, const std::wstring& name, const s
 
 }  // namespace
 
-void DeleteSettingsKey() { DeleteKey(HKEY_CURRENT_USER, kSettingsKey); }
+void DeleteSettingsKey() {
+  for (const HostKeys& host : kHostKeys) DeleteKey(HKEY_CURRENT_USER, host.settings);
+}
 
 void WriteSetting(const std::wstring& name, const std::wstring& text) {
   WriteText(HKEY_CURRENT_USER, kSettingsKey, name, text);
 }
 
-void DeletePolicyKey(HKEY root) { DeleteKey(root, kPolicyKey); }
-
-void WritePolicy(HKEY root, const std::wstring& name, const std::wstring& text) {
-  WriteText(root, kPolicyKey, name, text);
+void DeletePolicyKey(HKEY root) {
+  for (const HostKeys& host : kHostKeys) DeleteKey(root, host.policy);
 }
 
-std::optional<StoredValue> ReadSetting(const std::wstring& name) {
+void DeleteHostKeys() {
+  DeleteSettingsKey();
+  DeletePolicyKey(HKEY_LOCAL_MACHINE);
+  DeletePolicyKey(HKEY_CURRENT_USER);
+}
+
+void WritePolicy(HKEY root, const std::wstring& name, const std::wstring& text, const HostKeys& host) {
+  WriteText(root, host.policy, name, text);
+}
+
+std::optional<StoredValue> ReadSetting(const std::wstring& name, const HostKeys& host) {
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, host.settings, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
   StoredValue value;
   DWORD size = 0;
   std::optional<StoredValue> result;

@@ -22,6 +22,19 @@ inline constexpr std::array<const wchar_t*, 9> kValueNames = {
 // Where policy may set the same nine values: under HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER.
 inline constexpr wchar_t kPolicyKey[] = L"SOFTWARE\\Policies\\Quelby\\PowerPoint";
 
+// Each host's two keys, PowerPoint's first. A test that opens a host's dialog cleans that
+// host's keys: DeleteSettingsKey and DeletePolicyKey clean every host's.
+struct HostKeys {
+  const wchar_t* settings;
+  const wchar_t* policy;
+};
+inline constexpr HostKeys kPowerPointKeys{kSettingsKey, kPolicyKey};
+inline constexpr HostKeys kHostKeys[] = {
+    kPowerPointKeys,
+    {L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Word", L"SOFTWARE\\Policies\\Quelby\\Word"},
+    {L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Excel", L"SOFTWARE\\Policies\\Quelby\\Excel"},
+};
+
 struct StoredValue {
   DWORD type = REG_NONE;
   std::wstring text;
@@ -35,8 +48,11 @@ void WriteSetting(const std::wstring& name, const std::wstring& text);
 
 // The policy key of `root` (HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER).
 void DeletePolicyKey(HKEY root);
-void WritePolicy(HKEY root, const std::wstring& name, const std::wstring& text);
-std::optional<StoredValue> ReadSetting(const std::wstring& name);
+// Every host's settings and both policy keys: before and after each test that opens a dialog.
+void DeleteHostKeys();
+void WritePolicy(HKEY root, const std::wstring& name, const std::wstring& text,
+                 const HostKeys& host = kPowerPointKeys);
+std::optional<StoredValue> ReadSetting(const std::wstring& name, const HostKeys& host = kPowerPointKeys);
 
 // All nine, in order; a missing value is nothing.
 std::array<std::optional<StoredValue>, 9> ReadAllSettings();

@@ -31,7 +31,7 @@ TEST_F(FakeAddinTest, ConnectsTheAddinAndShowsItsTabWhereItAsked) {
 TEST_F(FakeAddinTest, EachHostLoadsTheAddinsOfItsKeyWithItsApplicationRibbonAndTabs) {
   for (const zorvane::standin::HostDescription& host : zorvane::standin::kHosts) {
     SCOPED_TRACE(ToUtf8(std::wstring(host.name)));
-    const std::wstring key(host.addinsKeyPath);
+    const std::wstring key(host.addinsKeyPath());
     KeySnapshot addins(key);
     DeleteTree(kAddinsKey);
     ASSERT_TRUE(SetAddinEntry(fake::kProgId, 3, L"Fake", key));
@@ -39,7 +39,7 @@ TEST_F(FakeAddinTest, EachHostLoadsTheAddinsOfItsKeyWithItsApplicationRibbonAndT
     EXPECT_EQ(result.exitCode, 0u) << Output();
     const std::wstring caption(host.windowCaption);
     EXPECT_TRUE(HasLine(result.out, caption + L": add-ins of HKCU\\" + key + L" and HKLM\\" + key)) << Output();
-    EXPECT_TRUE(Contains(result.out, L"host window: " + caption + L", application: " + std::wstring(host.displayName) +
+    EXPECT_TRUE(Contains(result.out, L"host window: " + caption + L", application: " + std::wstring(host.displayName()) +
                                          L", ribbon: " + std::wstring(host.ribbonId))) << Output();
     for (const zorvane::standin::BuiltInTab& tab : host.tabs) {
       EXPECT_TRUE(Contains(result.out, L" " + std::wstring(tab.idMso))) << ToUtf8(std::wstring(tab.idMso));

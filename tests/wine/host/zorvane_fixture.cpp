@@ -37,7 +37,7 @@ void ZorvaneTest::SetUp() {
   ASSERT_TRUE(AddinEntryExists(kZorvaneProgId)) << "registration wrote no add-in entry";
   addins_.emplace(kAddinsKey);
   for (std::size_t i = 0; i < std::size(zorvane::standin::kHosts); ++i) {
-    settings_[i].emplace(std::wstring(zorvane::standin::kHosts[i].settingsKeyPath));
+    settings_[i].emplace(std::wstring(zorvane::standin::kHosts[i].settingsKeyPath()));
   }
 }
 

@@ -163,10 +163,10 @@ TEST_F(ZorvaneTest, MissingAddinKeyIsReported) {
 TEST_F(ZorvaneTest, TheHostTableNamesTheRegisteredClassAndAddinEntry) {
   const zorvane::standin::HostDescription& host = zorvane::standin::kDefaultHost;
   CLSID registered{};
-  ASSERT_EQ(CLSIDFromProgID(std::wstring(host.progId).c_str(), &registered), S_OK);
+  ASSERT_EQ(CLSIDFromProgID(std::wstring(host.progId()).c_str(), &registered), S_OK);
   EXPECT_TRUE(IsEqualGUID(registered, host.classId));
-  EXPECT_EQ(std::wstring(host.addinsKeyPath), kAddinsKey);
-  EXPECT_TRUE(AddinEntryExists(std::wstring(host.progId)));
+  EXPECT_EQ(std::wstring(host.addinsKeyPath()), kAddinsKey);
+  EXPECT_TRUE(AddinEntryExists(std::wstring(host.progId())));
 }
 
 TEST_F(ZorvaneTest, UnregisteredProgIdBesideTheAddinIsReported) {
@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Hosts, ZorvaneOtherHostTest,
 
 TEST_P(ZorvaneOtherHostTest, ShowsItsTabAndMenusAndCustomizesItsOwnSwitches) {
   const zorvane::standin::HostDescription& host = *GetParam().host;
-  const std::wstring progId(host.progId), settingsKey(host.settingsKeyPath), review(host.tabs[5].idMso);
+  const std::wstring progId(host.progId()), settingsKey(host.settingsKeyPath()), review(host.tabs[5].idMso);
   ASSERT_TRUE(SetString(settingsKey, review, L"0"));
   const ChildResult result = Run({L"--host", std::wstring(host.name), L"--click", L"Dingzhi", L"--dismiss", L"确定"});
   EXPECT_EQ(result.exitCode, 0u) << Output();
@@ -226,7 +226,7 @@ TEST_P(ZorvaneOtherHostTest, ShowsItsTabAndMenusAndCustomizesItsOwnSwitches) {
   EXPECT_TRUE(Contains(result.out.substr(click), review + L"  (hidden by " + progId + L")")) << Output();
   EXPECT_EQ(GetString(settingsKey, review), L"0");
   EXPECT_EQ(GetString(settingsKey, L"ShowAllMenu"), L"1");
-  EXPECT_EQ(GetString(std::wstring(zorvane::standin::kDefaultHost.settingsKeyPath), L"ShowAllMenu"), std::nullopt);
+  EXPECT_EQ(GetString(std::wstring(zorvane::standin::kDefaultHost.settingsKeyPath()), L"ShowAllMenu"), std::nullopt);
 }
 
 }  // namespace

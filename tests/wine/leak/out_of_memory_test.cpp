@@ -25,6 +25,7 @@
 #include "host_objects.h"
 #include "support/addin_loader.h"
 #include "support/child_process.h"
+#include "support/host_params.h"
 #include "support/load_cycles.h"
 #include "support/proc_address.h"
 #include "support/registry_snapshot.h"
@@ -44,7 +45,7 @@ std::wstring ReviewTab(const HostDescription& host) { return std::wstring(host.t
 // changes this. Each is stored as the add-in stores it: a REG_SZ with its NUL counted.
 void StoreUserSettings() {
   for (const HostDescription& host : kHosts) {
-    const std::wstring key(host.settingsKeyPath);
+    const std::wstring key(host.settingsKeyPath());
     SetRawValue(HKEY_CURRENT_USER, key, L"ShowAllMenu", REG_SZ, {'1', 0, 0, 0});
     for (const BuiltInTab& tab : host.tabs) {
       const BYTE text = tab.idMso == ReviewTab(host) ? '0' : '1';
@@ -55,12 +56,8 @@ void StoreUserSettings() {
 
 std::wstring SettingsSnapshot() {
   std::wstring all;
-  for (const HostDescription& host : kHosts) all += SnapshotKey(HKEY_CURRENT_USER, std::wstring(host.settingsKeyPath));
+  for (const HostDescription& host : kHosts) all += SnapshotKey(HKEY_CURRENT_USER, std::wstring(host.settingsKeyPath()));
   return all;
-}
-
-void DeleteSettings() {
-  for (const HostDescription& host : kHosts) DeleteKeyTree(HKEY_CURRENT_USER, std::wstring(host.settingsKeyPath));
 }
 
 // --- the add-in's own allocations, refused on demand -------------------------------------------
@@ -297,11 +294,11 @@ class AddinOutOfMemory : public ::testing::Test {
   static void TearDownTestSuite() { DestroyWindow(desktopStarter_); }
 
   void SetUp() override {
-    DeleteSettings();
+    DeleteHostKeys();
     StoreUserSettings();
     stored_ = SettingsSnapshot();
   }
-  void TearDown() override { DeleteSettings(); }
+  void TearDown() override { DeleteHostKeys(); }
 
   void ExpectEveryRefusalHandled(const wchar_t* runtime) {
     const StepTotals totals = RunEveryStep(runtime);
@@ -337,7 +334,7 @@ std::wstring RegistrationSnapshot() {
       wchar_t clsid[39] = {};
       StringFromGUID2(host.classId, clsid, 39);
       all += SnapshotKey(root, L"Software\\Classes\\CLSID\\" + std::wstring(clsid)) +
-             SnapshotKey(root, L"Software\\Classes\\" + std::wstring(host.progId));
+             SnapshotKey(root, L"Software\\Classes\\" + std::wstring(host.progId()));
     }
   }
   for (const HostDescription& host : kHosts) all += SnapshotKey(HKEY_CURRENT_USER, AddinKeyPath(host));

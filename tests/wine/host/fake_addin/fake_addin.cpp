@@ -152,7 +152,7 @@ HRESULT FakeAddin::OnConnection(IDispatch* application, ext_ConnectMode, IDispat
       if (FAILED(application->QueryInterface(host.applicationIid, reinterpret_cast<void**>(answer.GetAddressOf())))) {
         continue;
       }
-      hosts += (hosts.empty() ? L"" : L" ") + std::wstring(host.displayName);
+      hosts += (hosts.empty() ? L"" : L" ") + std::wstring(host.displayName());
       application_ = answer;
     }
     if (!application_) return E_NOINTERFACE;
