@@ -32,6 +32,8 @@ enum class TextId : std::size_t {
   kAdviceRegister,
   kAdviceReinstall,
   kAdviceRemoveUserClasses,
+  kFeatureLeftOut,
+  kAdviceAddFeature,
   kAdviceShorterPath,
   kAdviceInstallX64,
   kAdviceInstallX86,

@@ -62,6 +62,11 @@ class Decision {
   Diagnosis Run() {
     if (!Installs()) return std::move(result_);
     for (const Bits bits : bitnesses_) {
+      if (FeatureLeftOut(bits)) {
+        Add("addin.feature", Severity::kHint, kFeatureLeftOut, kAdviceAddFeature, {BitsText(bits)},
+            {std::u16string(host_.name)});
+        continue;
+      }
       const bool registered = Registration(bits);
       Entry(bits, registered);
     }
@@ -138,6 +143,13 @@ class Decision {
       if (std::find(product.serves.begin(), product.serves.end(), bits) != product.serves.end()) return &product;
     }
     return nullptr;
+  }
+
+  // The installed product leaves this host out by choice: no class and no add-in entry is
+  // right, and its repair would not add the feature.
+  bool FeatureLeftOut(Bits bits) const {
+    const InstalledProduct* product = Product(bits);
+    return product != nullptr && product->hostFeatureAbsent && !Loadable(state_.classes[Index(bits)], bits);
   }
 
   // Whether COM can load the chain's DLL into the host of `bits`.

@@ -86,6 +86,7 @@ struct InstalledProduct {
   std::u16string productCode;  // "{...}"
   bool perMachine = false;
   std::vector<Bits> serves;    // the bitnesses of PowerPoint its DLLs are registered for
+  bool hostFeatureAbsent = false;  // installed without the checked host's feature
   bool operator==(const InstalledProduct&) const = default;
 };
 

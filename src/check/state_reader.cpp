@@ -210,6 +210,9 @@ class Reader {
         DWORD size = 8;
         product.perMachine = MsiGetProductInfoExW(code, nullptr, MSIINSTALLCONTEXT_MACHINE, INSTALLPROPERTY_PRODUCTSTATE,
                                                   state, &size) == ERROR_SUCCESS;
+        // The packages' features bear the hosts' names.
+        product.hostFeatureAbsent =
+            MsiQueryFeatureStateW(code, std::wstring(host_.name.begin(), host_.name.end()).c_str()) == INSTALLSTATE_ABSENT;
         product.serves = {Bits::k32};
         if (package.servesBothBitnesses) product.serves = {Bits::k64, Bits::k32};
         state_.products.push_back(std::move(product));

@@ -173,6 +173,13 @@ std::vector<Case> Cases() {
        },
        {{"addin.user_entry", Severity::kHint}},
        {{"addin.user_entry", RepairAction::kDeleteKey, u"Addins\\Z"}}},
+      // A host left out at install has rightly no class: a hint, and no repair that cannot add it.
+      {"a product installed without this host's feature",
+       [](ObservedState& s) {
+         s.classes[1].complete = false;
+         s.products = {{u"{P}", true, {Bits::k64, Bits::k32}, true}};
+       },
+       {{"addin.feature", Severity::kHint}}, {}},
       {"a registered path longer than COM loads (324 characters)",
        [](ObservedState& s) { s.classes[1].dll.path = u"C:\\" + std::u16string(306, u'z') + u"\\Zorvane.dll"; },
        {{"addin.registration", Severity::kProblem}}, {}},
