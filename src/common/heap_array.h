@@ -18,7 +18,7 @@ namespace zorvane {
 template <typename T>
 class HeapArray {
   static_assert(std::is_nothrow_move_constructible_v<T> && std::is_nothrow_destructible_v<T>,
-                "growing moves the elements, and nothing may throw");
+                "growing moves the elements, so moving and destroying one must be noexcept");
 
  public:
   HeapArray() noexcept = default;

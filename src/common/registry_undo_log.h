@@ -1,6 +1,6 @@
 // What one run of registry writes created or changed, in order, so that a failure undoes
 // exactly that and leaves everything else as it was. The add-in's registration and the
-// check's repairs use it. Throws nothing: it allocates through the nothrow owners only.
+// check's repairs use it. Every failure is a status: it allocates through the nothrow owners only.
 // Windows only.
 #pragma once
 

@@ -4,8 +4,8 @@
 //
 // Every routine is silent: a read of a missing key or value yields the empty text, one that
 // fails for lack of memory or because the value changed meanwhile yields nothing, a failed
-// write leaves the registry as it was. They throw nothing and allocate only through the
-// nothrow owners. No key handle is kept between calls.
+// write leaves the registry as it was. They report every failure by their result and allocate
+// only through the nothrow owners. No key handle is kept between calls.
 #pragma once
 
 #include <windows.h>

@@ -24,7 +24,7 @@ PolicySettings ReadPolicySettings(OfficeHost host, RegistryReader& machine, Regi
 void LoadDisplaySettingsFrom(RegistryStore& store, OfficeHost host, DisplaySettingsRecord& record,
                              const PolicySettings& policies) {
   const HostSwitches& switches = SwitchesOf(host);
-  // Built aside and swapped in at the end, so a store that throws leaves `record` as it was.
+  // Built aside and swapped in at the end, so a store that ends the load early leaves `record` as it was.
   DisplaySettingsRecord loaded;
   loaded.policies = policies;
 

@@ -41,8 +41,8 @@ PolicySettings ReadPolicySettings(OfficeHost host, RegistryReader& machine, Regi
 // each value read as empty, then the switches from the texts read, except where `policies`
 // sets one. A value that could not be read is left as it is in the store; its switch is on
 // for this load and its stored text empty. The user's values are read and defaulted whatever policy says. Each load
-// rebuilds the whole record, with no allocation of its own: the texts are the store's. An
-// exception from a store that throws passes through and leaves `record` unchanged.
+// rebuilds the whole record, with no allocation of its own: the texts are the store's. A
+// store that ends the load early (a test's may raise) leaves `record` unchanged.
 void LoadDisplaySettingsFrom(RegistryStore& store, OfficeHost host, DisplaySettingsRecord& record,
                              const PolicySettings& policies = {});
 
