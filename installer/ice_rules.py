@@ -9,7 +9,10 @@ exits 1 when there is an error.
 The rules, each as Microsoft documents it (https://learn.microsoft.com/windows/win32/msi/iceNN):
   ICE03  names in Filename columns (File, Directory's target, Shortcut) are 8.3 names or
          short|long pairs; component codes are upper-case GUIDs in braces
+         Dialog's first, default and cancel controls and every Control_Next are controls of
+         that dialog
   ICE08  no two components share a component code
+  ICE17  every PushButton control has a ControlEvent
   ICE21  every component belongs to a feature
   ICE38  a component installed under the user's profile is keyed on a per-user registry value
   ICE43  a component holding a non-advertised shortcut is keyed on a per-user registry value
@@ -150,6 +153,19 @@ def check(msi):
     for action_property, count in uses.items():
         if count > 1:
             report("ICE61", "ERROR", f"{action_property} is the action property of {count} upgrade rows, not of one")
+    # ICE03 (the dialogs' references) and ICE17
+    controls = table(msi, "Control")
+    names = {(row["Dialog_"], row["Control"]) for row in controls}
+    for dialog in table(msi, "Dialog"):
+        for column in ("Control_First", "Control_Default", "Control_Cancel"):
+            if dialog[column] and (dialog["Dialog"], dialog[column]) not in names:
+                report("ICE03", "ERROR", f"dialog '{dialog['Dialog']}': {column} '{dialog[column]}' is not one of its controls")
+    with_event = {(row["Dialog_"], row["Control_"]) for row in table(msi, "ControlEvent")}
+    for row in controls:
+        if row["Control_Next"] and (row["Dialog_"], row["Control_Next"]) not in names:
+            report("ICE03", "ERROR", f"control '{row['Dialog_']}.{row['Control']}': its next control is not in the dialog")
+        if row["Type"] == "PushButton" and (row["Dialog_"], row["Control"]) not in with_event:
+            report("ICE17", "ERROR", f"the push button '{row['Dialog_']}.{row['Control']}' has no ControlEvent")
     # ICE64
     removed = {row["DirProperty"] for row in table(msi, "RemoveFile") if not row["FileName"]}
     for directory in directories:
@@ -193,7 +209,7 @@ def main(argv):
     for ice, level, text in sorted(findings):
         print(f"{ice} {level} {text}")
     errors = sum(level == "ERROR" for _, level, _ in findings)
-    print(f"{argv[1]}: ICE03 ICE08 ICE21 ICE38 ICE43 ICE57 ICE61 ICE64 ICE69 ICE80: "
+    print(f"{argv[1]}: ICE03 ICE08 ICE17 ICE21 ICE38 ICE43 ICE57 ICE61 ICE64 ICE69 ICE80: "
           f"{errors} errors, {len(findings) - errors} warnings")
     return 1 if errors else 0
 

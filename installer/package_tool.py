@@ -12,7 +12,8 @@
       (one a host) from the captured Registry rows of each DLL (registry_capture --by-class:
       Root TAB Key TAB Name TAB Value in the table's notation, TAB the row's class; see
       components()). Texts beyond ASCII get a placeholder, and OUT_SQL the UPDATE that sets the
-      real text once the package has its code page.
+      real text once the package has its code page, and the rows of the hosts' dialog of a
+      maintenance run (maintenance_dialog()).
 """
 import hashlib
 import re
@@ -241,6 +242,98 @@ def features_xml(shared, by_host, updates):
     return lines
 
 
+# The dialog of a maintenance run in full UI (Add/Remove Programs' "Change", or msiexec /i on
+# the installed product): a check box a feature, ticked when the feature is installed; "更改"
+# adds the ticked features and removes the others, "取消" leaves everything as it was. A first
+# install and every quiet or basic-UI run show no dialog. The choice reaches the install
+# through the AddLocal and Remove events, which Windows Installer hands on to the server side
+# as it hands on a choice made in its own feature dialogs.
+DIALOG_TABLES = (
+    "CREATE TABLE `Dialog` (`Dialog` CHAR(72) NOT NULL, `HCentering` SHORT NOT NULL, `VCentering` SHORT NOT NULL, "
+    "`Width` SHORT NOT NULL, `Height` SHORT NOT NULL, `Attributes` LONG, `Title` CHAR(128) LOCALIZABLE, "
+    "`Control_First` CHAR(50) NOT NULL, `Control_Default` CHAR(50), `Control_Cancel` CHAR(50) PRIMARY KEY `Dialog`)",
+    "CREATE TABLE `Control` (`Dialog_` CHAR(72) NOT NULL, `Control` CHAR(50) NOT NULL, `Type` CHAR(20) NOT NULL, "
+    "`X` SHORT NOT NULL, `Y` SHORT NOT NULL, `Width` SHORT NOT NULL, `Height` SHORT NOT NULL, `Attributes` LONG, "
+    "`Property` CHAR(72), `Text` LONGCHAR LOCALIZABLE, `Control_Next` CHAR(50), `Help` CHAR(50) LOCALIZABLE "
+    "PRIMARY KEY `Dialog_`, `Control`)",
+    "CREATE TABLE `ControlEvent` (`Dialog_` CHAR(72) NOT NULL, `Control_` CHAR(50) NOT NULL, `Event` CHAR(50) NOT NULL, "
+    "`Argument` CHAR(255) NOT NULL, `Condition` CHAR(255), `Ordering` SHORT "
+    "PRIMARY KEY `Dialog_`, `Control_`, `Event`, `Argument`, `Condition`)",
+    "CREATE TABLE `ControlCondition` (`Dialog_` CHAR(72) NOT NULL, `Control_` CHAR(50) NOT NULL, "
+    "`Action` CHAR(50) NOT NULL, `Condition` CHAR(255) NOT NULL PRIMARY KEY `Dialog_`, `Control_`, `Action`, `Condition`)",
+    "CREATE TABLE `CheckBox` (`Property` CHAR(72) NOT NULL, `Value` CHAR(64) PRIMARY KEY `Property`)",
+    "CREATE TABLE `TextStyle` (`TextStyle` CHAR(72) NOT NULL, `FaceName` CHAR(32) NOT NULL, `Size` SHORT NOT NULL, "
+    "`Color` LONG, `StyleBits` SHORT PRIMARY KEY `TextStyle`)",
+)
+DIALOG = "FeaturesDialog"
+DIALOG_TEXTS = {
+    "heading": "选择要在哪些程序中使用 Zorvane 的经典菜单。Choose the programs in which Zorvane adds its classic menus.",
+    "remove": "要完全卸载 Zorvane，请在“程序和功能”中将其卸载。To remove Zorvane entirely, uninstall it in Programs and Features.",
+    "apply": "更改 Change",
+    "cancel": "取消 Cancel",
+}
+VISIBLE_ENABLED, MODAL_DIALOG = 3, 7
+SET_PROPERTY_ACTION = 51
+
+
+def insert(table, **columns):
+    values = ", ".join(str(value) if isinstance(value, int) else sql_text(value) for value in columns.values())
+    return f"INSERT INTO `{table}` ({', '.join(f'`{name}`' for name in columns)}) VALUES ({values})"
+
+
+def maintenance_dialog(updates):
+    """The maintenance dialog's rows, from FEATURES (a check box and its property a feature)."""
+    width, row_height = 320, 18
+    boxes = [f"Use{host}" for host, _ in FEATURES]
+    tab_order = boxes + ["Apply", "Cancel"]
+    following = dict(zip(tab_order, tab_order[1:] + tab_order[:1]))
+    def control(name, kind, y, x=15, w=width - 30, h=row_height, **columns):
+        return insert("Control", Dialog_=DIALOG, Control=name, Type=kind, X=x, Y=y, Width=w, Height=h,
+                      Attributes=VISIBLE_ENABLED, **columns)
+    rows = list(DIALOG_TABLES)
+    rows.append(insert("TextStyle", TextStyle="ZorvaneText", FaceName="MS Shell Dlg", Size=9, StyleBits=0))
+    rows.append(insert("Property", Property="DefaultUIFont", Value="ZorvaneText"))
+    first_box_y = 45
+    height = first_box_y + row_height * len(boxes) + 75
+    rows.append(insert("Dialog", Dialog=DIALOG, HCentering=50, VCentering=50, Width=width, Height=height,
+                       Attributes=MODAL_DIALOG, Title="Zorvane", Control_First=boxes[0],
+                       Control_Default="Apply", Control_Cancel="Cancel"))
+    rows.append(control("Heading", "Text", 12, h=28, Text=DIALOG_TEXTS["heading"]))
+    for index, ((host, _), box) in enumerate(zip(FEATURES, boxes)):
+        rows.append(control(box, "CheckBox", first_box_y + index * row_height, x=25, w=150, Property=box,
+                            Text=f"&{host}", Control_Next=following[box]))
+        rows.append(insert("CheckBox", Property=box, Value="1"))
+        # Ticked when the feature is installed, as CostFinalize found it. Windows reports
+        # installed-locally (3); Wine reports run-from-source (4) for a feature whose components
+        # are keyed on registry values. Either means installed: these features have no source option.
+        rows.append(insert("CustomAction", Action=f"Tick{host}", Type=SET_PROPERTY_ACTION, Source=box, Target="1"))
+        rows.append(insert("InstallUISequence", Action=f"Tick{host}",
+                           Condition=f"Installed AND (!{host}=3 OR !{host}=4)", Sequence=1210 + index))
+        rows.append(insert("ControlEvent", Dialog_=DIALOG, Control_="Apply", Event="AddLocal", Argument=host,
+                           Condition=box, Ordering=2 * index + 1))
+        rows.append(insert("ControlEvent", Dialog_=DIALOG, Control_="Apply", Event="Remove", Argument=host,
+                           Condition=f"NOT {box}", Ordering=2 * index + 2))
+    buttons_y = height - 30
+    rows.append(control("Removal", "Text", first_box_y + row_height * len(boxes) + 8, h=28, Text=DIALOG_TEXTS["remove"]))
+    rows.append(control("Apply", "PushButton", buttons_y, x=width - 155, w=66, Text=DIALOG_TEXTS["apply"],
+                        Control_Next=following["Apply"]))
+    rows.append(control("Cancel", "PushButton", buttons_y, x=width - 81, w=66, Text=DIALOG_TEXTS["cancel"],
+                        Control_Next=following["Cancel"]))
+    # With nothing ticked the install would be an uninstall in disguise: "更改" waits for a tick.
+    rows.append(insert("ControlCondition", Dialog_=DIALOG, Control_="Apply", Action="Disable",
+                       Condition=" AND ".join(f"NOT {box}" for box in boxes)))
+    rows.append(insert("ControlCondition", Dialog_=DIALOG, Control_="Apply", Action="Enable",
+                       Condition=" OR ".join(boxes)))
+    rows.append(insert("ControlEvent", Dialog_=DIALOG, Control_="Apply", Event="EndDialog", Argument="Return",
+                       Condition="1", Ordering=2 * len(boxes) + 1))
+    rows.append(insert("ControlEvent", Dialog_=DIALOG, Control_="Cancel", Event="EndDialog", Argument="Exit",
+                       Condition="1", Ordering=1))
+    # Only in maintenance, and not when features were chosen on the command line.
+    rows.append(insert("InstallUISequence", Action=DIALOG, Condition="Installed AND NOT RESUME AND NOT Preselected",
+                       Sequence=1280))
+    updates += rows
+
+
 def wxs(template, out_wxs, out_sql, captures, assignments):
     text = open(template, encoding="utf-8").read()
     updates = []
@@ -249,6 +342,7 @@ def wxs(template, out_wxs, out_sql, captures, assignments):
     # The template's own components (the check program and its shortcut) serve every host.
     shared += re.findall(r'<Component Id="(\w+)"', text)
     feature_xml = features_xml(shared, by_host, updates)
+    maintenance_dialog(updates)
     for placeholder, lines, depth in (("FOLDER_COMPONENTS", folder_xml, 10), ("ROOT_COMPONENTS", root_xml, 6),
                                       ("FEATURES", feature_xml, 4)):
         text = text.replace(f"@{placeholder}@", "\n".join(" " * depth + line for line in lines))

@@ -69,6 +69,10 @@ for arch in x86 x64; do
     fail "$arch: the Feature table is not one feature a host (title, description, level 1, not advertised)"
   tree=build/default/windows
   [ $arch = x64 ] && tree=build/windows-x64
+  # Add/Remove Programs offers Change: the hosts' dialog, shown only in maintenance.
+  ! msiinfo export "$msi" Property | tr -d '\r' | grep -q '^ARPNOMODIFY	' &&
+    msiinfo export "$msi" InstallUISequence | tr -d '\r' | grep -x -q 'FeaturesDialog	Installed AND NOT RESUME AND NOT Preselected	[0-9]*' ||
+    fail "$arch: Add/Remove Programs' Change has no hosts' dialog, or shows it outside maintenance"
   author=$(sed -n 's/^ZORVANE_AUTHOR:STRING=//p' "$tree/CMakeCache.txt")
   msiinfo export "$msi" Property | tr -d '\r' | grep -x -F "Manufacturer	$author" >/dev/null ||
     fail "$arch: the publisher is not the configured author \"$author\""
@@ -101,6 +105,8 @@ broken ICE80 "UPDATE Component SET Attributes=4 WHERE Component='SharedClasses'"
 broken ICE57 "UPDATE Registry SET Component_='Addin' WHERE Component_='WordEntry'"
 broken ICE43 "UPDATE Shortcut SET Component_='Check'"
 broken ICE69 "UPDATE Registry SET Value='[#ZorvaneDll3]' WHERE Value='[#ZorvaneDll]'"
+broken ICE17 "DELETE FROM ControlEvent WHERE Control_='Cancel'"
+broken ICE03 "UPDATE Dialog SET Control_Default='Install'"
 broken ICE61 "UPDATE Upgrade SET ActionProperty='WIX_DOWNGRADE_DETECTED' WHERE ActionProperty='OTHER_PACKAGE_DOWNGRADE_DETECTED'"
 msiinfo export "$dist/Zorvane-$version-x86.msi" LaunchCondition | tr -d '\r' | grep '^VersionNT >= 601 OR ALLUSERS = 1	.*ALLUSERS=1' >/dev/null ||
   fail "no launch condition for per-user installs before Windows 7"

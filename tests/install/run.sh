@@ -15,6 +15,7 @@ scripts/package.sh --version "$next" --out build/dist-next >build/dist-next.log 
 
 host32=build/default/windows/tools/standin_host/standin_host.exe
 host64=build/windows-x64/tools/standin_host/standin_host.exe
+export ZORVANE_INSTALLER_DIALOG=build/default/windows/tests/wine/support/installer_dialog.exe
 status=0
 scenario() {  # scenario NAME PREFIX_ARCH PACKAGE_ARCH HOST [HOST32 OTHER_ARCH]
   tests/install/install_scenario.sh "build/install-tests/$1" "$2" "$3" "$4" \
