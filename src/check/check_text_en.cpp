@@ -28,7 +28,7 @@ struct English {
       TextEntry{kAdviceReinstall, u"Click \"Repair\" to have Windows Installer repair the installed Zorvane."},
       TextEntry{kAdviceRemoveUserClasses, u"Click \"Repair\" to delete the current user's keys of Zorvane's class and ProgID."},
       TextEntry{kFeatureLeftOut, u"Zorvane was installed without its {h} feature, so {0}-bit {h} does not load it."},
-      TextEntry{kAdviceAddFeature, u"To use it in {h}, run the package again: msiexec /i Zorvane-<version>.msi ADDLOCAL={0} (add ALLUSERS=1 for an install for all users)."},
+      TextEntry{kAdviceAddFeature, u"To use it in {h}, select Zorvane in Programs and Features, click Change and tick {h}; or run the package again: msiexec /i Zorvane-<version>.msi ADDLOCAL={0} (add ALLUSERS=1 for an install for all users)."},
       TextEntry{kAdviceShorterPath, u"Install Zorvane into a folder with a shorter path."},
       TextEntry{kAdviceInstallX64, u"Install the x64 package (Zorvane-version-x64.msi): on 64-bit Windows it serves 32-bit and 64-bit {h} alike."},
       TextEntry{kAdviceInstallX86, u"Install the x86 package (Zorvane-version-x86.msi)."},

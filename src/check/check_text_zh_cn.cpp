@@ -28,7 +28,7 @@ struct SimplifiedChinese {
     TextEntry{kAdviceReinstall, u"点击“修复”，由 Windows Installer 修复已安装的 Zorvane。"},
     TextEntry{kAdviceRemoveUserClasses, u"点击“修复”删除当前用户的 Zorvane 类和 ProgID 登记。"},
     TextEntry{kFeatureLeftOut, u"安装的 Zorvane 没有包括 {h} 功能，所以 {0} 位 {h} 不加载 Zorvane。"},
-    TextEntry{kAdviceAddFeature, u"如需在 {h} 中使用，请再次运行安装包：msiexec /i Zorvane-<版本>.msi ADDLOCAL={0}（为所有用户安装的另加 ALLUSERS=1）。"},
+    TextEntry{kAdviceAddFeature, u"如需在 {h} 中使用，请在“程序和功能”中选择 Zorvane，点击“更改”并勾选 {h}；或再次运行安装包：msiexec /i Zorvane-<版本>.msi ADDLOCAL={0}（为所有用户安装的另加 ALLUSERS=1）。"},
     TextEntry{kAdviceShorterPath, u"请把 Zorvane 安装到路径较短的文件夹。"},
     TextEntry{kAdviceInstallX64, u"请安装 x64 安装包（Zorvane-版本号-x64.msi）：在 64 位 Windows 上它同时支持 32 位和 64 位 {h}。"},
     TextEntry{kAdviceInstallX86, u"请安装 x86 安装包（Zorvane-版本号-x86.msi）。"},

@@ -28,7 +28,7 @@ struct TraditionalChinese {
       TextEntry{kAdviceReinstall, u"按一下「修復」，由 Windows Installer 修復已安裝的 Zorvane。"},
       TextEntry{kAdviceRemoveUserClasses, u"按一下「修復」刪除目前使用者的 Zorvane 類別與 ProgID 註冊。"},
       TextEntry{kFeatureLeftOut, u"安裝的 Zorvane 未包含 {h} 功能，因此 {0} 位元 {h} 不會載入 Zorvane。"},
-      TextEntry{kAdviceAddFeature, u"如需在 {h} 中使用，請再次執行安裝套件：msiexec /i Zorvane-<版本>.msi ADDLOCAL={0}（為所有使用者安裝的另加 ALLUSERS=1）。"},
+      TextEntry{kAdviceAddFeature, u"如需在 {h} 中使用，請在「程式和功能」中選擇 Zorvane，按一下「變更」並勾選 {h}；或再次執行安裝套件：msiexec /i Zorvane-<版本>.msi ADDLOCAL={0}（為所有使用者安裝的另加 ALLUSERS=1）。"},
       TextEntry{kAdviceShorterPath, u"請將 Zorvane 安裝到路徑較短的資料夾。"},
       TextEntry{kAdviceInstallX64, u"請安裝 x64 安裝套件（Zorvane-版本-x64.msi）：在 64 位元 Windows 上，它同時支援 32 位元和 64 位元 {h}。"},
       TextEntry{kAdviceInstallX86, u"請安裝 x86 安裝套件（Zorvane-版本-x86.msi）。"},
