@@ -73,6 +73,11 @@ for arch in x86 x64; do
   ! msiinfo export "$msi" Property | tr -d '\r' | grep -q '^ARPNOMODIFY	' &&
     msiinfo export "$msi" InstallUISequence | tr -d '\r' | grep -x -q 'FeaturesDialog	Installed AND NOT RESUME AND NOT Preselected	[0-9]*' ||
     fail "$arch: Add/Remove Programs' Change has no hosts' dialog, or shows it outside maintenance"
+  # An upgrade keeps the hosts chosen: each row that removes an older product migrates its
+  # features (1) unless it only detects (2).
+  for attributes in $(msiinfo export "$msi" Upgrade | tr -d '\r' | tail -n +4 | cut -f5); do
+    (( attributes & 3 )) || fail "$arch: an upgrade row with attributes $attributes drops the hosts chosen"
+  done
   author=$(sed -n 's/^ZORVANE_AUTHOR:STRING=//p' "$tree/CMakeCache.txt")
   msiinfo export "$msi" Property | tr -d '\r' | grep -x -F "Manufacturer	$author" >/dev/null ||
     fail "$arch: the publisher is not the configured author \"$author\""
