@@ -72,8 +72,8 @@ msiexec() {  # msiexec ACTION MSI LOG PROPERTIES...: its exit status
 # what Windows Installer keeps for itself, what Wine changes by itself as programs start (the
 # random seed, device links, the service counter, the network cards it lists when first
 # asked, the display driver's keys it writes as its desktop starts) and the user's settings,
-# which the add-in writes and which stay; so does PowerPoint's "always enable" record, which the
-# check program's repair writes as PowerPoint does when the user chooses it, and Office's own
+# which the add-in writes and which stay; so does each host's "always enable" record, which the
+# check program's repair writes as the host does when the user chooses it, and Office's own
 # keys above it and above the host's list of add-ins (which stays when our entry in it goes).
 snapshot() {
   local out=$1 hive
@@ -88,7 +88,7 @@ snapshot() {
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Windows NT\\CurrentVersion\\NetworkCards[]\\]' |
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Video[]\\]' |
     grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Shared Tools(\\Quelby)?[]\\]' |
-    grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Office(\\16\.0(\\PowerPoint(\\Resiliency(\\DoNotDisableAddinList)?)?)?|\\(PowerPoint|Word|Excel)(\\Addins)?)?\]' >"$out.reg"
+    grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Office(\\16\.0(\\(PowerPoint|Word|Excel)(\\Resiliency(\\DoNotDisableAddinList)?)?)?|\\(PowerPoint|Word|Excel)(\\Addins)?)?\]' >"$out.reg"
   (cd "$drive_c" && find . -mindepth 1 \( -path ./windows/Installer -o -path ./windows/temp -o -path './users/*/Temp' -o -path './users/*/AppData/Roaming/Microsoft/Installer' \
      -o -name '*.log' \) -prune -o -printf '%y %p\n' | sort) >"$out.files"
 }
@@ -190,11 +190,13 @@ web=$(msiinfo export "$old_msi" Property | tr -d '\r' | sed -n 's/^ARPHELPLINK\t
 # Wine's menu builder would copy the Start-menu shortcut into the desktop's menus outside the
 # prefix: it stays off.
 run reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /d '' /f >/dev/null
-# A PowerPoint of the package's bitness for the check program to find: the stand-in host as
-# POWERPNT.EXE in the folder its InstallRoot names.
-mkdir -p "$drive_c/PowerPoint"
-cp "$host" "$drive_c/PowerPoint/POWERPNT.EXE"
-run reg add 'HKLM\Software\Microsoft\Office\16.0\PowerPoint\InstallRoot' /v Path /d 'C:\PowerPoint\' /f $view >/dev/null
+# A PowerPoint and an Excel of the package's bitness for the check program to find: the
+# stand-in host as POWERPNT.EXE and EXCEL.EXE in the folders their InstallRoots name.
+for office_host in PowerPoint:POWERPNT Excel:EXCEL; do
+  mkdir -p "$drive_c/${office_host%:*}"
+  cp "$host" "$drive_c/${office_host%:*}/${office_host#*:}.EXE"
+  run reg add "HKLM\\Software\\Microsoft\\Office\\16.0\\${office_host%:*}\\InstallRoot" /v Path /d "C:\\${office_host%:*}\\" /f $view >/dev/null
+done
 
 snapshot "$state/before"
 
@@ -213,6 +215,7 @@ fi
 hosts_registered HKLM PowerPoint Word Excel
 hosts_run installed HKLM
 check_program_runs installed
+! grep -q -E 'addin\.feature' "$state/check-installed.txt" || fail "the check program finds a host left out of a full install"
 [ "$(products)" = "$old_version" ] || fail "Add/Remove Programs lists: $(products | tr '\n' ' ')"
 arp_entry_is_complete
 
@@ -293,6 +296,8 @@ if run reg query "HKLM\\$addin_key" $view >/dev/null 2>&1; then fail "a per-user
 hosts_run per-user HKCU
 host_runs per-user-word HKCU "$host" word
 check_program_runs per-user
+grep -q -E '^excel\.addin\.feature \[(提示|Hint)\]' "$state/check-per-user.txt" ||
+  fail "the check program does not say that Excel was left out of the install"
 step "per user: Excel added"
 msiexec /i "$new_msi" add-excel.log 'ALLUSERS=""' ADDLOCAL=Excel || fail "adding Excel failed with $?"
 hosts_registered HKCU PowerPoint Word Excel
