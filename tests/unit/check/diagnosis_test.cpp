@@ -47,17 +47,27 @@ struct ExpectedRepair {
   std::uint32_t number = 0;
 };
 
+// What the user reads of one finding: a value of the wrong type is not "missing"; a path COM
+// cannot load says so.
+struct ExpectedText {
+  std::string findingKey;
+  TextId text, advice;
+  std::u16string firstArg;
+};
+
 struct Case {
-  const char* name;
+  std::string name;
   std::function<void(ObservedState&)> change;
   std::multiset<Expected> notOk;  // every finding that is a problem, or a hint other than info.ui_errors
   std::vector<ExpectedRepair> repairs;
+  std::optional<ExpectedText> said = std::nullopt;
 };
 
 std::vector<Case> Cases() {
   const RegistryPlace disabledOurs{Root::kCurrentUser, Bits::k32, u"DisabledItems", u"ours"};
   const RegistryPlace alwaysEnable{Root::kCurrentUser, Bits::k32, u"DoNotDisableAddinList", u"Zorvane.Connect"};
-  return {
+  const std::u16string longPath = u"C:\\" + std::u16string(306, u'z') + u"\\Zorvane.dll";
+  std::vector<Case> cases = {
       {"healthy", [](ObservedState&) {}, {}, {}},
       {"no PowerPoint", [](ObservedState& s) { s.installs.clear(); },
        {{"powerpoint.installed", Severity::kProblem}}, {}},
@@ -181,11 +191,19 @@ std::vector<Case> Cases() {
        },
        {{"addin.feature", Severity::kHint}}, {}},
       {"a registered path longer than COM loads (324 characters)",
-       [](ObservedState& s) { s.classes[1].dll.path = u"C:\\" + std::u16string(306, u'z') + u"\\Zorvane.dll"; },
-       {{"addin.registration", Severity::kProblem}}, {}},
-      {"LoadBehavior stored as REG_SZ", [](ObservedState& s) { s.userEntry = {kUserLoadBehavior, true, {}, 1u, false}; },
-       {{"addin.load_behavior", Severity::kProblem}},
-       {{"addin.load_behavior", RepairAction::kSetDword, u"LoadBehavior", 3}}},
+       [=](ObservedState& s) { s.classes[1].dll.path = longPath; }, {{"addin.registration", Severity::kProblem}}, {},
+       ExpectedText{"addin.registration", TextId::kPathTooLong, TextId::kAdviceShorterPath, u"64"}},
+      {"a registered path of 259 characters, the longest COM loads",
+       [](ObservedState& s) { s.classes[1].dll.path = u"C:\\" + std::u16string(243, u'z') + u"\\Zorvane.dll"; }, {}, {},
+       ExpectedText{"addin.registration", TextId::kRegistrationOk, TextId::kNone, u"64"}},
+      {"path too long, a DLL to register beside the check",
+       [=](ObservedState& s) {
+         s.classes[1].dll.path = longPath;
+         s.installedDlls = {Dll(u"C:\\Z\\Zorvane.dll", kMachineAmd64)};
+       },
+       {{"addin.registration", Severity::kProblem}},
+       {{"addin.registration", RepairAction::kRegisterDll, u"C:\\Z\\Zorvane.dll"}},
+       ExpectedText{"addin.registration", TextId::kPathTooLong, TextId::kAdviceRegister, u"64"}},
       {"our own locks, everything hidden, per-user install, Click-to-Run copy differs",
        [](ObservedState& s) {
          s.lockedSwitches = 2;
@@ -199,6 +217,22 @@ std::vector<Case> Cases() {
         {"info.run_as_administrator", Severity::kHint}},
        {}},
   };
+  for (const auto& [type, typeName] : {std::pair<std::optional<std::uint32_t>, std::u16string>{1u, u"REG_SZ"},
+                                       {3u, u"REG_BINARY"}, {11u, u"REG_QWORD"}, {std::nullopt, u""}}) {
+    cases.push_back({type ? "LoadBehavior stored as type " + std::to_string(*type) : "LoadBehavior missing",
+                     [type](ObservedState& s) { s.userEntry.loadBehavior.reset(), s.userEntry.loadBehaviorType = type; },
+                     {{"addin.load_behavior", Severity::kProblem}},
+                     {{"addin.load_behavior", RepairAction::kSetDword, u"LoadBehavior", 3}},
+                     ExpectedText{"addin.load_behavior", type ? TextId::kLoadBehaviorWrongType : TextId::kLoadBehaviorMissing,
+                                  TextId::kAdviceLoadBehavior, typeName}});
+  }
+  return cases;
+}
+
+const Finding* FindKey(const Diagnosis& diagnosis, std::string_view key) {
+  const auto found = std::find_if(diagnosis.findings.begin(), diagnosis.findings.end(),
+                                  [&](const Finding& f) { return f.key == key; });
+  return found == diagnosis.findings.end() ? nullptr : &*found;
 }
 
 TEST(Diagnosis, DecidesFindingsAndRepairsFromState) {
@@ -236,50 +270,13 @@ TEST(Diagnosis, DecidesFindingsAndRepairsFromState) {
         EXPECT_EQ(repair.number, c.repairs[i].number);
       }
     }
-  }
-}
-
-// What the user reads: a value of the wrong type is not "missing"; a path COM cannot load says so.
-TEST(Diagnosis, NamesWhatIsWrong) {
-  const std::u16string longPath = u"C:\\" + std::u16string(306, u'z') + u"\\Zorvane.dll";
-  const struct {
-    const char* name;
-    std::function<void(ObservedState&)> change;
-    std::string key;
-    TextId text, advice;
-    std::u16string firstArg;
-  } cases[] = {
-      {"REG_SZ", [](ObservedState& s) { s.userEntry.loadBehavior.reset(), s.userEntry.loadBehaviorType = 1; },
-       "addin.load_behavior", TextId::kLoadBehaviorWrongType, TextId::kAdviceLoadBehavior, u"REG_SZ"},
-      {"REG_BINARY", [](ObservedState& s) { s.userEntry.loadBehavior.reset(), s.userEntry.loadBehaviorType = 3; },
-       "addin.load_behavior", TextId::kLoadBehaviorWrongType, TextId::kAdviceLoadBehavior, u"REG_BINARY"},
-      {"REG_QWORD", [](ObservedState& s) { s.userEntry.loadBehavior.reset(), s.userEntry.loadBehaviorType = 11; },
-       "addin.load_behavior", TextId::kLoadBehaviorWrongType, TextId::kAdviceLoadBehavior, u"REG_QWORD"},
-      {"missing", [](ObservedState& s) { s.userEntry.loadBehavior.reset(), s.userEntry.loadBehaviorType.reset(); },
-       "addin.load_behavior", TextId::kLoadBehaviorMissing, TextId::kAdviceLoadBehavior, u""},
-      {"path of 324 characters", [&](ObservedState& s) { s.classes[1].dll.path = longPath; },
-       "addin.registration", TextId::kPathTooLong, TextId::kAdviceShorterPath, u"64"},
-      {"path of 259 characters, the longest COM loads",
-       [](ObservedState& s) { s.classes[1].dll.path = u"C:\\" + std::u16string(243, u'z') + u"\\Zorvane.dll"; },
-       "addin.registration", TextId::kRegistrationOk, TextId::kNone, u"64"},
-      {"path too long, a DLL to register beside the check",
-       [&](ObservedState& s) {
-         s.classes[1].dll.path = longPath;
-         s.installedDlls = {Dll(u"C:\\Z\\Zorvane.dll", kMachineAmd64)};
-       },
-       "addin.registration", TextId::kPathTooLong, TextId::kAdviceRegister, u"64"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    ObservedState state = Healthy();
-    c.change(state);
-    const Diagnosis diagnosis = Diagnose(state);
-    const auto found = std::find_if(diagnosis.findings.begin(), diagnosis.findings.end(),
-                                    [&](const Finding& f) { return f.key == c.key; });
-    ASSERT_NE(found, diagnosis.findings.end());
-    EXPECT_EQ(found->text, c.text);
-    EXPECT_EQ(found->advice, c.advice);
-    EXPECT_EQ(found->args.empty() ? u"" : found->args[0], c.firstArg);
+    if (c.said) {
+      const Finding* found = FindKey(diagnosis, c.said->findingKey);
+      ASSERT_NE(found, nullptr);
+      EXPECT_EQ(found->text, c.said->text);
+      EXPECT_EQ(found->advice, c.said->advice);
+      EXPECT_EQ(found->args.empty() ? u"" : found->args[0], c.said->firstArg);
+    }
   }
 }
 
@@ -302,12 +299,6 @@ ObservedState HealthyIn(OfficeHost host) {
   state.host = host;
   state.progId = CheckedHostOf(host).progId;
   return state;
-}
-
-const Finding* FindKey(const Diagnosis& diagnosis, std::string_view key) {
-  const auto found = std::find_if(diagnosis.findings.begin(), diagnosis.findings.end(),
-                                  [&](const Finding& f) { return f.key == key; });
-  return found == diagnosis.findings.end() ? nullptr : &*found;
 }
 
 TEST(Diagnosis, WordAndExcelAreCheckedUnderTheirOwnKeys) {
@@ -423,9 +414,8 @@ TEST(Report, LinesStartWithTheKeyAndFillEveryPlaceholder) {
     EXPECT_EQ(lines[i].rfind(key + u" [", 0), 0u);
     EXPECT_EQ(lines[i].find(u'{'), std::u16string::npos) << i;
   }
-  const auto loadBehavior = std::find_if(diagnosis.findings.begin(), diagnosis.findings.end(),
-                                         [](const Finding& f) { return f.key == "addin.load_behavior"; });
-  ASSERT_NE(loadBehavior, diagnosis.findings.end());
+  const Finding* loadBehavior = FindKey(diagnosis, "addin.load_behavior");
+  ASSERT_NE(loadBehavior, nullptr);
   EXPECT_NE(FindingLine(SimplifiedChineseText(), *loadBehavior).find(u"LoadBehavior = 7"), std::u16string::npos);
   EXPECT_EQ(RepairLine(SimplifiedChineseText(), {diagnosis.repairs[0], RepairOutcome::kNeedsAdministrator}, true)
                 .rfind(u"repair.addin.load_behavior 需要管理员权限", 0),
