@@ -111,31 +111,24 @@ TEST_F(FakeAddinTest, ClickOnWhatIsNoButtonWithAnActionFails) {
   EXPECT_TRUE(Contains(noAction.errors, L"has no onAction")) << Output();
 }
 
-TEST_F(FakeAddinTest, DialogOfAClickIsAnsweredWithItsDefaultButton) {
+// The dialog of a click answered with its default button, closed, or answered with the button
+// named (closed when it has none).
+TEST_F(FakeAddinTest, DialogOfAClickIsAnsweredAsAsked) {
   SetMode(fake::mode::kDialog);
-  const ChildResult result = Run({L"--click", fake::kClickId, L"--dismiss", L"ok", L"--dismiss-delay", L"200"});
-  EXPECT_EQ(result.exitCode, 0u) << Output();
-  EXPECT_TRUE(Contains(result.out, L"  dialog \"Fake add-in dialog\" opened; pressed its default button")) << Output();
-  EXPECT_TRUE(HasLine(result.out, L"  FakeAction returned 0x00000000 (S_OK)")) << Output();
-}
-
-TEST_F(FakeAddinTest, DialogOfAClickIsClosedOnRequest) {
-  SetMode(fake::mode::kDialog);
-  const ChildResult result = Run({L"--click", fake::kClickId, L"--dismiss", L"close", L"--dismiss-delay", L"200"});
-  EXPECT_EQ(result.exitCode, 0u) << Output();
-  EXPECT_TRUE(HasLine(result.out, L"  dialog \"Fake add-in dialog\" opened; closed it")) << Output();
-  EXPECT_TRUE(HasLine(result.out, L"  FakeAction returned 0x00000001 (S_FALSE)")) << Output();
-}
-
-TEST_F(FakeAddinTest, DialogOfAClickIsAnsweredWithTheButtonNamed) {
-  SetMode(fake::mode::kDialog);
-  const ChildResult cancel = Run({L"--click", fake::kClickId, L"--dismiss", L"Cancel", L"--dismiss-delay", L"200"});
-  EXPECT_EQ(cancel.exitCode, 0u) << Output();
-  EXPECT_TRUE(HasLine(cancel.out, L"  dialog \"Fake add-in dialog\" opened; pressed its button \"Cancel\"")) << Output();
-  EXPECT_TRUE(HasLine(cancel.out, L"  FakeAction returned 0x00000001 (S_FALSE)")) << Output();
-  const ChildResult missing = Run({L"--click", fake::kClickId, L"--dismiss", L"Later", L"--dismiss-delay", L"200"});
-  EXPECT_TRUE(HasLine(missing.out, L"  dialog \"Fake add-in dialog\" opened; it has no button \"Later\", so closed it"))
-      << Output();
+  const struct {
+    const wchar_t* dismiss;
+    std::wstring event;
+    const wchar_t* returned;  // by FakeAction
+  } cases[] = {{L"ok", L"pressed its default button \"OK\"", L"0x00000000 (S_OK)"},
+               {L"close", L"closed it", L"0x00000001 (S_FALSE)"},
+               {L"Cancel", L"pressed its button \"Cancel\"", L"0x00000001 (S_FALSE)"},
+               {L"Later", L"it has no button \"Later\", so closed it", L"0x00000001 (S_FALSE)"}};
+  for (const auto& c : cases) {
+    const ChildResult result = Run({L"--click", fake::kClickId, L"--dismiss", c.dismiss, L"--dismiss-delay", L"200"});
+    EXPECT_EQ(result.exitCode, 0u) << Output();
+    EXPECT_TRUE(HasLine(result.out, L"  dialog \"Fake add-in dialog\" opened; " + c.event)) << Output();
+    EXPECT_TRUE(HasLine(result.out, L"  FakeAction returned " + std::wstring(c.returned))) << Output();
+  }
 }
 
 TEST_F(FakeAddinTest, DumpXmlPrintsTheDocumentExactlyAsReturned) {
