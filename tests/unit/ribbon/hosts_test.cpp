@@ -45,11 +45,15 @@ TEST(HostsTest, PowerPointTextsAreUnchangedToTheUnit) {
   }
 }
 
-TEST(HostsTest, AnUnknownHostValueGetsPowerPoint) {
+// A value outside either enumeration gets the first: PowerPoint, Simplified Chinese.
+TEST(HostsTest, AnUnknownHostOrLanguageValueGetsTheFirst) {
   const auto unknown = static_cast<OfficeHost>(kOfficeHostCount);
   EXPECT_EQ(RibbonDocument(unknown, UiLanguage::kEnglish).data(), PowerPointRibbonDocument(UiLanguage::kEnglish).data());
   EXPECT_EQ(MenuTags(unknown).data(), PowerPointMenuTags().data());
   EXPECT_EQ(MenuContent(unknown, u"Slide", UiLanguage::kEnglish).data(), PowerPointMenuContent(u"Slide", UiLanguage::kEnglish).data());
+  const auto unknownLanguage = static_cast<UiLanguage>(kUiLanguageCount);
+  EXPECT_EQ(PowerPointRibbonDocument(unknownLanguage).data(), PowerPointRibbonDocument().data());
+  EXPECT_EQ(PowerPointMenuContent(u"Help", unknownLanguage).data(), PowerPointMenuContent(u"Help").data());
 }
 
 }  // namespace

@@ -34,18 +34,15 @@ class QueryValueTextTest : public testing::ScratchKeyTest {
 
 // --- REG_SZ -----------------------------------------------------------------------------------
 
-TEST_F(QueryValueTextTest, StringWithoutTerminatorReadsWhole) { EXPECT_EQ(Query(REG_SZ, BytesOf("0")), u"0"); }
-
-TEST_F(QueryValueTextTest, StringWithTerminatorReadsTheSame) { EXPECT_EQ(Query(REG_SZ, Bytes{'0', 0}), u"0"); }
-
-TEST_F(QueryValueTextTest, EmptyStringsReadEmpty) {
+// Whole without its terminator or with it; empty; up to its first NUL; blanks kept.
+TEST_F(QueryValueTextTest, StringsReadUpToTheirFirstNul) {
+  EXPECT_EQ(Query(REG_SZ, BytesOf("0")), u"0");
+  EXPECT_EQ(Query(REG_SZ, Bytes{'0', 0}), u"0");
   EXPECT_EQ(Query(REG_SZ, Bytes{}), u"");
   EXPECT_EQ(Query(REG_SZ, Bytes{0}), u"");
+  EXPECT_EQ(Query(REG_SZ, Bytes{'a', 'b', 0, 'c', 'd', 0}), u"ab");
+  EXPECT_EQ(Query(REG_SZ, BytesOf(" 0 \0")), u" 0 ");
 }
-
-TEST_F(QueryValueTextTest, StringEndsAtItsFirstNul) { EXPECT_EQ(Query(REG_SZ, Bytes{'a', 'b', 0, 'c', 'd', 0}), u"ab"); }
-
-TEST_F(QueryValueTextTest, BlanksAreKept) { EXPECT_EQ(Query(REG_SZ, BytesOf(" 0 \0")), u" 0 "); }
 
 TEST_F(QueryValueTextTest, LongStringReadsWhole) {
   std::string text(20000, 'x');
