@@ -93,23 +93,6 @@ bool CallDll(const char* entryName) {
   return ok;
 }
 
-// Where the DLL's registration does not yet cover a host, what it writes for PowerPoint is
-// written here for that host: its class, the server and the add-in entry. Where it does, nothing.
-void EnsureRegistered(const Host& host) {
-  UniqueHkey key;
-  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, (host.progId + L"\\CLSID").c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) {
-    const std::wstring server = L"Software\\Classes\\CLSID\\" + host.classId + L"\\InprocServer32";
-    SetText(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + host.progId + L"\\CLSID", L"", host.classId);
-    SetText(HKEY_LOCAL_MACHINE, server, L"", kDll);
-    SetText(HKEY_LOCAL_MACHINE, server, L"ThreadingModel", L"Apartment");
-  }
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, host.Entry().c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) {
-    SetText(HKEY_CURRENT_USER, host.Entry(), L"FriendlyName", L"Zorvane");
-    SetText(HKEY_CURRENT_USER, host.Entry(), L"Description", L"Zorvane");
-    SetRawValue(HKEY_CURRENT_USER, host.Entry(), L"LoadBehavior", REG_DWORD, Dword(3));
-  }
-}
-
 // The add-in turned off by the host after a failed start, and put on its disabled list.
 void TurnOff() { SetRawValue(HKEY_CURRENT_USER, kEntry, L"LoadBehavior", REG_DWORD, Dword(2)); }
 void DisableOurs() {
@@ -161,8 +144,7 @@ class CheckScenario : public ::testing::Test {
   // nothing else.
   static void Fresh(const Host& host = kPowerPoint) {
     Clean();
-    ASSERT_TRUE(CallDll("DllRegisterServer"));
-    EnsureRegistered(host);
+    ASSERT_TRUE(CallDll("DllRegisterServer"));  // every host's class and add-in entry
     WriteProgram(kFolder + L"\\Office16\\" + host.program, IMAGE_FILE_MACHINE_I386);
     SetText(HKEY_LOCAL_MACHINE, kOffice + L"\\" + host.app + L"\\InstallRoot", L"Path", kFolder + L"\\Office16\\");
     // The texts below are Simplified Chinese whatever language this Wine runs in.
