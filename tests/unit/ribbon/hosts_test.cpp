@@ -49,7 +49,7 @@ TEST(HostsTest, PowerPointTextsAreUnchangedToTheUnit) {
 TEST(HostsTest, AnUnknownHostOrLanguageValueGetsTheFirst) {
   const auto unknown = static_cast<OfficeHost>(kOfficeHostCount);
   EXPECT_EQ(RibbonDocument(unknown, UiLanguage::kEnglish).data(), PowerPointRibbonDocument(UiLanguage::kEnglish).data());
-  EXPECT_EQ(MenuTags(unknown).data(), PowerPointMenuTags().data());
+  EXPECT_EQ(MenuTags(unknown).data(), MenuTags(OfficeHost::PowerPoint).data());
   EXPECT_EQ(MenuContent(unknown, u"Slide", UiLanguage::kEnglish).data(), PowerPointMenuContent(u"Slide", UiLanguage::kEnglish).data());
   const auto unknownLanguage = static_cast<UiLanguage>(kUiLanguageCount);
   EXPECT_EQ(PowerPointRibbonDocument(unknownLanguage).data(), PowerPointRibbonDocument().data());

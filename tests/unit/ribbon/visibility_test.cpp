@@ -1,5 +1,4 @@
 #include "ribbon/visibility.h"
-#include "powerpoint_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +20,7 @@ using settings::kHostFalse;
 using settings::kHostTrue;
 using namespace std::string_view_literals;
 using testing::kAllHosts;
+constexpr OfficeHost kPowerPoint = OfficeHost::PowerPoint;
 
 DisplaySettingsRecord AllSwitches(HostBool value) {
   DisplaySettingsRecord record;
@@ -90,14 +90,14 @@ TEST(VisibilityTest, OtherHostsTabsAreHidden) {
 TEST(VisibilityTest, StoredValueIsPassedThroughUnchangedAsItIsNow) {
   DisplaySettingsRecord record;
   for (std::size_t k = 0; k < settings::kSwitchCount; ++k) record.switches[k] = static_cast<HostBool>(100 + k);
-  EXPECT_EQ(PowerPointControlVisibility(u"MenuAll", record), 100);
-  EXPECT_EQ(PowerPointControlVisibility(u"rxlableAll", record), 100);
+  EXPECT_EQ(ControlVisibility(kPowerPoint, u"MenuAll", record), 100);
+  EXPECT_EQ(ControlVisibility(kPowerPoint, u"rxlableAll", record), 100);
   for (std::size_t k = settings::kTabHome; k < settings::kSwitchCount; ++k) {
-    EXPECT_EQ(PowerPointControlVisibility(settings::kSwitchNames[k], record), static_cast<HostBool>(100 + k));
+    EXPECT_EQ(ControlVisibility(kPowerPoint, settings::kSwitchNames[k], record), static_cast<HostBool>(100 + k));
   }
   for (const HostBool value : {kHostFalse, kHostTrue}) {
     record.switches[settings::kTabDesign] = value;
-    EXPECT_EQ(PowerPointControlVisibility(u"TabDesign", record), value);
+    EXPECT_EQ(ControlVisibility(kPowerPoint, u"TabDesign", record), value);
   }
 }
 
@@ -107,7 +107,7 @@ TEST(VisibilityTest, NearMissAndUnknownIdsAreHidden) {
        {u"tabhome"sv, u"TABHOME"sv, u"TabHome "sv, u" TabHome"sv, u"TabHom"sv, u"TabHome\0"sv, u"menuall"sv,
         u"MenuAll "sv, u"rxlableall"sv, u"rxlabelAll"sv, u"rxlable1"sv, u"rxMenu_wenjianI"sv, u"ShowAllMenu"sv,
         u"rxWordVBA"sv, u""sv}) {
-    EXPECT_EQ(PowerPointControlVisibility(id, on), kHostFalse) << ToUtf8(id) << " (" << id.size() << " units)";
+    EXPECT_EQ(ControlVisibility(kPowerPoint, id, on), kHostFalse) << ToUtf8(id) << " (" << id.size() << " units)";
   }
 }
 
