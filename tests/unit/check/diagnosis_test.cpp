@@ -379,17 +379,26 @@ TEST(Diagnosis, AProductRepairServesEveryHost) {
   }
 }
 
-TEST(Report, LinesStartWithTheKeyAndFillEveryPlaceholder) {
+// Each line starts with its finding's key and fills every placeholder; whatever the registry
+// holds, a finding stays one line, in the report and in the window: a control character shows
+// as \uXXXX.
+TEST(Report, LinesStartWithTheKeyFillEveryPlaceholderAndEscapeControlCharacters) {
   ObservedState state = Healthy();
   state.userEntry.loadBehavior = 7;
   state.classes[1].dll.machine = kMachineI386;
+  state.installs[0].folder = u"C:\\X\r\naddin.registration [OK] injected\u2028\u202E\\";
   const Diagnosis diagnosis = Diagnose(state);
-  const auto lines = ReportLines(SimplifiedChineseText(), diagnosis);
-  ASSERT_EQ(lines.size(), diagnosis.findings.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::u16string key(diagnosis.findings[i].key.begin(), diagnosis.findings[i].key.end());
-    EXPECT_EQ(lines[i].rfind(key + u" [", 0), 0u);
-    EXPECT_EQ(lines[i].find(u'{'), std::u16string::npos) << i;
+  for (const auto table : {SimplifiedChineseText(), EnglishText()}) {
+    const auto lines = ReportLines(table, diagnosis);
+    ASSERT_EQ(lines.size(), diagnosis.findings.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const std::u16string key(diagnosis.findings[i].key.begin(), diagnosis.findings[i].key.end());
+      EXPECT_EQ(lines[i].rfind(key + u" [", 0), 0u);
+      EXPECT_EQ(lines[i].find(u'{'), std::u16string::npos) << i;
+      EXPECT_EQ(lines[i].find_first_of(u"\r\n\u2028\u202E"), std::u16string::npos) << i;
+    }
+    EXPECT_NE(lines[0].find(u"C:\\X\\u000D\\u000Aaddin.registration [OK] injected\\u2028\\u202E\\"),
+              std::u16string::npos);
   }
   const Finding* loadBehavior = FindKey(diagnosis, "addin.load_behavior");
   ASSERT_NE(loadBehavior, nullptr);
@@ -397,20 +406,6 @@ TEST(Report, LinesStartWithTheKeyAndFillEveryPlaceholder) {
   EXPECT_EQ(RepairLine(SimplifiedChineseText(), {diagnosis.repairs[0], RepairOutcome::kNeedsAdministrator}, true)
                 .rfind(u"repair.addin.load_behavior 需要管理员权限", 0),
             0u);
-}
-
-// Whatever the registry holds, a finding stays one line that starts with its key, in the
-// report and in the window; a control character shows as \uXXXX.
-TEST(Report, ControlCharactersFromTheRegistryAreShownEscaped) {
-  ObservedState state = Healthy();
-  state.installs[0].folder = u"C:\\X\r\naddin.registration [OK] injected\u2028\u202E\\";
-  const Diagnosis diagnosis = Diagnose(state);
-  const auto lines = ReportLines(EnglishText(), diagnosis);
-  ASSERT_EQ(lines.size(), diagnosis.findings.size());
-  for (const std::u16string& line : lines) {
-    EXPECT_EQ(line.find_first_of(u"\r\n\u2028\u202E"), std::u16string::npos);
-  }
-  EXPECT_NE(lines[0].find(u"C:\\X\\u000D\\u000Aaddin.registration [OK] injected\\u2028\\u202E\\"), std::u16string::npos);
   const Repair deleteValue{"resiliency.crashing", RepairAction::kDeleteValue,
                            {Root::kCurrentUser, Bits::k32, u"Crashing", u"a\nb"}, 0, {}, Bits::k32, {}};
   EXPECT_NE(RepairLine(EnglishText(), {deleteValue, RepairOutcome::kDone}, false).find(u"a\\u000Ab"),

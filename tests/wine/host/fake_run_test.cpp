@@ -10,6 +10,7 @@ namespace {
 
 namespace fake = standin_fake;
 
+// The tab where the add-in asked for it, and its dynamic menu opened and counted.
 TEST_F(FakeAddinTest, ConnectsTheAddinAndShowsItsTabWhereItAsked) {
   const ChildResult result = Run({});
   EXPECT_EQ(result.exitCode, 0u) << Output();
@@ -24,6 +25,8 @@ TEST_F(FakeAddinTest, ConnectsTheAddinAndShowsItsTabWhereItAsked) {
   EXPECT_TRUE(HasLine(result.out, L"Tab Fake (fakeTab) of StandIn.FakeAddin:")) << Output();
   EXPECT_TRUE(HasLine(result.out, L"      [Probe ▾]  [Copy | Paste] [Static ▾]")) << Output();
   EXPECT_TRUE(HasLine(result.out, L"        Static ▾ (fakeStatic): Cut")) << Output();
+  EXPECT_TRUE(HasLine(result.out, L"Dynamic menus, each opened as the host does (getContent):")) << Output();
+  EXPECT_TRUE(Contains(result.out, L"fakeMenu            tag probe     5 items, 1 separator")) << Output();
 }
 
 // Each host reads the add-ins of its own key, hands them its own application, asks for its own
@@ -47,12 +50,6 @@ TEST_F(FakeAddinTest, EachHostLoadsTheAddinsOfItsKeyWithItsApplicationRibbonAndT
   }
 }
 
-TEST_F(FakeAddinTest, OpensTheDynamicMenuAndCountsItsItems) {
-  const ChildResult result = Run({});
-  EXPECT_TRUE(HasLine(result.out, L"Dynamic menus, each opened as the host does (getContent):")) << Output();
-  EXPECT_TRUE(Contains(result.out, L"fakeMenu            tag probe     5 items, 1 separator")) << Output();
-}
-
 TEST_F(FakeAddinTest, PassesControlsByValueUnlessAskedToPassThemByReference) {
   const ChildResult byValue = Run({L"--menus"});
   EXPECT_TRUE(Contains(byValue.out, L"VT_DISPATCH Id=fakeMenu Tag=probe")) << Output();
@@ -68,7 +65,11 @@ TEST_F(FakeAddinTest, TheAddinFindsTheMainWindowInFrontAtConnection) {
   EXPECT_TRUE(HasLine(result.out, L"trace: \"PowerPoint (stand-in host)\" is the foreground window")) << Output();
 }
 
-TEST_F(FakeAddinTest, MenusOptionPrintsTheItemsNestedWithSeparators) {
+TEST_F(FakeAddinTest, MenuOptionPrintsTheItemsNestedWithSeparatorsAndRefusesAnUnknownName) {
+  // A name that no menu has fails.
+  const ChildResult unknown = Run({L"--menu", L"Nope"});
+  EXPECT_EQ(unknown.exitCode, 1u) << Output();
+  EXPECT_TRUE(Contains(unknown.errors, L"--menu Nope")) << Output();
   const ChildResult result = Run({L"--menu", L"Probe"});
   EXPECT_EQ(result.exitCode, 0u) << Output();
   const std::vector<std::wstring> lines = Lines(result.out);
@@ -80,12 +81,6 @@ TEST_F(FakeAddinTest, MenusOptionPrintsTheItemsNestedWithSeparators) {
   EXPECT_TRUE(header[4].ends_with(L"menu fakeSub")) << Output();
   EXPECT_TRUE(header[5].starts_with(L"    FileSave ")) << Output();
   EXPECT_TRUE(header[6].ends_with(L"button fakeClick, onAction FakeAction")) << Output();
-}
-
-TEST_F(FakeAddinTest, MenuOptionWithAnUnknownNameFails) {
-  const ChildResult result = Run({L"--menu", L"Nope"});
-  EXPECT_EQ(result.exitCode, 1u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"--menu Nope")) << Output();
 }
 
 TEST_F(FakeAddinTest, ClickPassesTheControlByReferenceAndRedrawsAfterInvalidate) {

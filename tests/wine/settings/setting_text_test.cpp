@@ -62,16 +62,11 @@ TEST_F(SaveSettingTextTest, OverwritesAValueOfAnotherType) {
   EXPECT_EQ(ReadStoredValue(path, "v"), StoredString(u"0"));
 }
 
-TEST_F(SaveSettingTextTest, EmptyTextIsStoredAsItsTerminator) {
-  SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", u"");
-
-  EXPECT_EQ(ReadStoredValue(path, "v"), StoredString(u""));
-  EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath, u"v"), u"");
-}
-
-TEST_F(SaveSettingTextTest, AsciiTextRoundTrips) {
-  for (const std::u16string_view text : {u"1", u"0", u" 0", u"some longer text, with punctuation!"}) {
+// Each text is stored with its terminator (the empty one as the terminator alone) and reads back.
+TEST_F(SaveSettingTextTest, AsciiTextIsStoredTerminatedAndRoundTrips) {
+  for (const std::u16string_view text : {u"", u"1", u"0", u" 0", u"some longer text, with punctuation!"}) {
     SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", text);
+    EXPECT_EQ(ReadStoredValue(path, "v"), StoredString(text));
     EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath, u"v"), text);
   }
 }
@@ -118,12 +113,10 @@ TEST_F(SaveSettingTextTest, LockedKeyIsLeftAsItWas) {
 
 // --- the code page conversions beneath both routines ------------------------------------------
 
-TEST(CodePageTextTest, AsciiConvertsBothWays) {
+// ASCII converts both ways; embedded NULs are kept.
+TEST(CodePageTextTest, AsciiAndEmbeddedNulsConvertBothWays) {
   EXPECT_EQ(CodePageFromWide(u"TabHome"), std::optional<std::string>("TabHome"));
   EXPECT_EQ(WideFromCodePage("TabHome"), u"TabHome");
-}
-
-TEST(CodePageTextTest, EmbeddedNulsAreKept) {
   EXPECT_EQ(CodePageFromWide(std::u16string_view(u"a\0b", 3)), std::optional<std::string>(std::string("a\0b", 3)));
   EXPECT_EQ(WideFromCodePage(std::string_view("a\0b", 3)), std::u16string(u"a\0b", 3));
 }
