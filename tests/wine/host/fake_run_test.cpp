@@ -59,12 +59,6 @@ TEST_F(FakeAddinTest, PassesControlsByValueUnlessAskedToPassThemByReference) {
   EXPECT_TRUE(Contains(byReference.out, L"VT_BYREF|VT_DISPATCH Id=fakeMenu Tag=probe")) << Output();
 }
 
-TEST_F(FakeAddinTest, TheAddinFindsTheMainWindowInFrontAtConnection) {
-  const ChildResult result = Run({L"--menus", L"--trace"});
-  EXPECT_TRUE(Contains(result.out, L"host window: PowerPoint (stand-in host)")) << Output();
-  EXPECT_TRUE(HasLine(result.out, L"trace: \"PowerPoint (stand-in host)\" is the foreground window")) << Output();
-}
-
 TEST_F(FakeAddinTest, MenuOptionPrintsTheItemsNestedWithSeparatorsAndRefusesAnUnknownName) {
   // A name that no menu has fails.
   const ChildResult unknown = Run({L"--menu", L"Nope"});
@@ -132,10 +126,14 @@ TEST_F(FakeAddinTest, DumpXmlPrintsTheDocumentExactlyAsReturned) {
   EXPECT_EQ(result.out, fake::RibbonDocument(fake::mode::kNormal) + L"\n");
 }
 
+// The conversation in order, the application released, and the main window in front when the
+// add-in connects.
 TEST_F(FakeAddinTest, TraceShowsTheConversationAndTheApplicationReleased) {
-  const ChildResult result = Run({L"--trace"});
+  const ChildResult result = Run({L"--menus", L"--trace"});
   EXPECT_EQ(result.exitCode, 0u) << Output();
   const std::wstring& out = result.out;
+  EXPECT_TRUE(Contains(out, L"host window: PowerPoint (stand-in host)")) << Output();
+  EXPECT_TRUE(HasLine(out, L"trace: \"PowerPoint (stand-in host)\" is the foreground window")) << Output();
   const std::size_t connect = out.find(L"OnConnection(application, ext_cm_Startup, add-in instance, empty custom array) "
                                        L"-> 0x00000000 (S_OK); it holds 1 reference(s) to the application");
   const std::size_t startup = out.find(L"OnStartupComplete -> 0x00000000 (S_OK)");
