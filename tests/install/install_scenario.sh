@@ -143,6 +143,14 @@ check_program_runs() {  # check_program_runs LABEL: the installed check program 
     { cat "$out.cmd" >&2; fail "$1: ZorvaneCheck --report at a command prompt did not end with exit=$status"; }
 }
 
+repairs_through_windows_installer() {  # LABEL: the check program's repair is Windows Installer's, and nothing is left
+  local out=$state/check-$1.txt status=0
+  run "$drive_c/$program_files/$folder/ZorvaneCheck.exe" --repair >"$out" 2>&1 || status=$?
+  { [ $status -le 1 ] && grep -q -E '^repair\.addin\.registration .*msiexec /femus \{' "$out" &&
+    ! grep -q -E '^addin\.registration \[(问题|Problem)\]' "$out"; } ||
+    { cat "$out" >&2; fail "$1: the check program's repair ended with $status and did not repair"; }
+}
+
 hosts_run() {  # hosts_run LABEL ROOT: each stand-in host this package serves connects the add-in
   host_runs "$1" "$2"
   [ -z "$host32" ] || host_runs "$1-32" "$2" "$host32"
@@ -205,12 +213,10 @@ msiexec /i "$old_msi" install-old.log ALLUSERS=1 || fail "install of $old_versio
 cmp -s "$installed_dll" "$(dirname "$old_msi")/$arch/Zorvane.dll" || fail "no installed DLL at $installed_win"
 [ "$(reg_value "HKLM\\$clsid_key" '' $view)" = "$installed_win" ] ||
   fail "the class does not point at $installed_win"
-[ "$(reg_value "HKLM\\$addin_key" LoadBehavior $view)" = 0x3 ] || fail "no add-in entry under HKLM"
 if [ "$arch" = x64 ]; then
   cmp -s "$installed_dll32" "$(dirname "$old_msi")/x86/Zorvane.dll" || fail "no installed 32-bit DLL at $installed_win32"
   [ "$(reg_value "HKLM\\$clsid_key" '' /reg:32)" = "$installed_win32" ] ||
     fail "the class in the 32-bit view does not point at $installed_win32"
-  [ "$(reg_value "HKLM\\$addin_key" LoadBehavior /reg:32)" = 0x3 ] || fail "no add-in entry under HKLM's 32-bit view"
 fi
 hosts_registered HKLM PowerPoint Word Excel
 hosts_run installed HKLM
@@ -272,12 +278,8 @@ rm -f "$installed_dll"
 # hide the installed entry and outlive the uninstall, so the repair deletes it.
 run reg add "HKCU\\$addin_key" /v FriendlyName /d Zorvane /f >/dev/null
 run reg add "HKCU\\$addin_key" /v LoadBehavior /t REG_DWORD /d 3 /f >/dev/null
-status=0
-run "$drive_c/$program_files/$folder/ZorvaneCheck.exe" --repair >"$state/check-repair.txt" 2>&1 || status=$?
-{ [ $status -le 1 ] && grep -q -E '^repair\.addin\.registration .*msiexec /femus \{' "$state/check-repair.txt" &&
-  grep -q -E '^addin\.registration \[(正常|OK)\]' "$state/check-repair.txt" &&
-  ! grep -q -E '^addin\.registration \[(问题|Problem)\]' "$state/check-repair.txt"; } ||
-  { cat "$state/check-repair.txt" >&2; fail "the check program's repair ended with $status and did not repair"; }
+repairs_through_windows_installer repair
+grep -q -E '^addin\.registration \[(正常|OK)\]' "$state/check-repair.txt" || fail "repair: no sound registration reported"
 cmp -s "$installed_dll" "$(dirname "$new_msi")/$arch/Zorvane.dll" || fail "the repair did not restore $installed_win"
 [ "$(reg_value "HKLM\\$clsid_key" '' $view)" = "$installed_win" ] || fail "the repair did not restore the class"
 if run reg query "HKCU\\$addin_key" >/dev/null 2>&1; then fail "a per-user add-in entry is left after the repair"; fi
@@ -304,11 +306,7 @@ hosts_registered HKCU PowerPoint Word Excel
 host_runs per-user-excel HKCU "$host" excel
 # This user's add-in entry deleted: Windows Installer's repair, for this user, writes it again.
 run reg delete "HKCU\\$addin_key" /f >/dev/null
-status=0
-run "$drive_c/$program_files/$folder/ZorvaneCheck.exe" --repair >"$state/check-repair-user.txt" 2>&1 || status=$?
-{ [ $status -le 1 ] && grep -q -E '^repair\.addin\.registration .*msiexec /femus \{' "$state/check-repair-user.txt" &&
-  ! grep -q -E '^addin\.registration \[(问题|Problem)\]' "$state/check-repair-user.txt"; } ||
-  { cat "$state/check-repair-user.txt" >&2; fail "the check program's per-user repair ended with $status and did not repair"; }
+repairs_through_windows_installer repair-user
 [ "$(reg_value "HKCU\\$addin_key" LoadBehavior)" = 0x3 ] || fail "the per-user repair did not restore the add-in entry"
 hosts_run per-user-repaired HKCU
 msiexec /x "$new_msi" uninstall-user.log 'ALLUSERS=""' || fail "per-user uninstall failed with $?"

@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <vector>
 
 #include "powerpoint_texts.h"
 #include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
-#include "settings/host_switches.h"
 #include "xml_support.h"
 
 namespace zorvane::ribbon {
@@ -34,57 +32,28 @@ TEST(HostsTest, PowerPointTextsAreUnchangedToTheUnit) {
                                     {UiLanguage::kTraditionalChinese, 17181, 0x94d324f76320081a},
                                     {UiLanguage::kEnglish, 17909, 0x893099d1d1ca7931}};
   for (const Recorded& recorded : kRecorded) {
-    {
-      const std::u16string_view document = RibbonDocument(OfficeHost::PowerPoint, recorded.language);
-      std::uint64_t hash = Fnv1a(14695981039346656037u, document);
-      std::size_t units = document.size();
-      for (std::u16string_view tag : MenuTags(OfficeHost::PowerPoint)) {
-        const std::u16string_view menu = MenuContent(OfficeHost::PowerPoint, tag, recorded.language);
-        hash = Fnv1a(hash, menu);
-        units += menu.size();
-      }
-      EXPECT_EQ(units, recorded.units) << static_cast<int>(recorded.language);
-      EXPECT_EQ(hash, recorded.hash) << static_cast<int>(recorded.language);
+    const std::u16string_view document = RibbonDocument(OfficeHost::PowerPoint, recorded.language);
+    std::uint64_t hash = Fnv1a(14695981039346656037u, document);
+    std::size_t units = document.size();
+    for (std::u16string_view tag : MenuTags(OfficeHost::PowerPoint)) {
+      const std::u16string_view menu = MenuContent(OfficeHost::PowerPoint, tag, recorded.language);
+      hash = Fnv1a(hash, menu);
+      units += menu.size();
     }
+    EXPECT_EQ(units, recorded.units) << static_cast<int>(recorded.language);
+    EXPECT_EQ(hash, recorded.hash) << static_cast<int>(recorded.language);
   }
 }
 
-TEST(HostsTest, AnUnknownHostValueGetsPowerPoint) {
+// A value outside either enumeration gets the first: PowerPoint, Simplified Chinese.
+TEST(HostsTest, AnUnknownHostOrLanguageValueGetsTheFirst) {
   const auto unknown = static_cast<OfficeHost>(kOfficeHostCount);
   EXPECT_EQ(RibbonDocument(unknown, UiLanguage::kEnglish).data(), PowerPointRibbonDocument(UiLanguage::kEnglish).data());
-  EXPECT_EQ(MenuTags(unknown).data(), PowerPointMenuTags().data());
+  EXPECT_EQ(MenuTags(unknown).data(), MenuTags(OfficeHost::PowerPoint).data());
   EXPECT_EQ(MenuContent(unknown, u"Slide", UiLanguage::kEnglish).data(), PowerPointMenuContent(u"Slide", UiLanguage::kEnglish).data());
-}
-
-// The names administrators and other programs rely on: each host's nine value names and keys.
-TEST(HostsTest, EachHostsSwitchesAreItsTabsAndKeys) {
-  struct Expected {
-    OfficeHost host;
-    std::vector<std::u16string_view> names;
-    std::u16string_view settingsKey;
-    std::u16string_view policyKey;
-  };
-  const Expected kExpected[] = {
-      {OfficeHost::Word,
-       {u"ShowAllMenu", u"TabHome", u"TabInsert", u"TabPageLayoutWord", u"TabReferences", u"TabMailings",
-        u"TabReviewWord", u"TabView", u"TabDeveloper"},
-       u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Word", u"SOFTWARE\\Policies\\Quelby\\Word"},
-      {OfficeHost::Excel,
-       {u"ShowAllMenu", u"TabHome", u"TabInsert", u"TabPageLayoutExcel", u"TabFormulas", u"TabData", u"TabReview",
-        u"TabView", u"TabDeveloper"},
-       u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Excel", u"SOFTWARE\\Policies\\Quelby\\Excel"},
-  };
-  for (const Expected& expected : kExpected) {
-    const settings::HostSwitches& switches = settings::SwitchesOf(expected.host);
-    EXPECT_EQ(std::vector<std::u16string_view>(switches.names.begin(), switches.names.end()), expected.names);
-    EXPECT_EQ(switches.settingsKeyPath, expected.settingsKey);
-    EXPECT_EQ(switches.policyKeyPath, expected.policyKey);
-  }
-  const settings::HostSwitches& powerPoint = settings::SwitchesOf(OfficeHost::PowerPoint);
-  EXPECT_EQ(powerPoint.names, settings::kSwitchNames);
-  EXPECT_EQ(powerPoint.settingsKeyPath, settings::kSettingsKeyPath);
-  EXPECT_EQ(powerPoint.policyKeyPath, settings::kPolicyKeyPath);
-  EXPECT_EQ(&settings::SwitchesOf(static_cast<OfficeHost>(kOfficeHostCount)), &powerPoint);
+  const auto unknownLanguage = static_cast<UiLanguage>(kUiLanguageCount);
+  EXPECT_EQ(PowerPointRibbonDocument(unknownLanguage).data(), PowerPointRibbonDocument().data());
+  EXPECT_EQ(PowerPointMenuContent(u"Help", unknownLanguage).data(), PowerPointMenuContent(u"Help").data());
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "powerpoint_texts.h"
 #include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
 #include "xml_support.h"
@@ -121,12 +120,6 @@ TEST(RibbonLanguagesTest, MenuBarShowsTheLanguagesOwnMenuNames) {
       EXPECT_STREQ(bar.child("menu").attribute("label").value(), row.all);
     }
   }
-}
-
-TEST(RibbonLanguagesTest, AnUnknownLanguageValueGetsTheFirstLanguage) {
-  const auto unknown = static_cast<UiLanguage>(kUiLanguageCount);
-  EXPECT_EQ(PowerPointRibbonDocument(unknown).data(), PowerPointRibbonDocument(UiLanguage::kSimplifiedChinese).data());
-  EXPECT_EQ(PowerPointMenuContent(u"Help", unknown).data(), PowerPointMenuContent(u"Help").data());
 }
 
 }  // namespace

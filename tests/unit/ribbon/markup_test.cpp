@@ -37,21 +37,17 @@ TEST(FixedTextTest, WorksAtRunTimeToo) {
   EXPECT_EQ(joined.view(), u"abc");
 }
 
-TEST(MarkupTest, AttributeIsWrittenWithOneLeadingBlankAndDoubleQuotes) {
+// Each attribute with one leading blank and its value verbatim (blanks and quotes of the other
+// kind included) in double quotes; several in the order given.
+TEST(MarkupTest, AttributesAreWrittenVerbatimInDoubleQuotesInTheOrderGiven) {
   constexpr auto kAttr = Attr(u"label", u"全部");
   EXPECT_EQ(kAttr.text.view(), u" label=\"全部\"");
-}
-
-TEST(MarkupTest, AttributesKeepTheOrderGiven) {
-  constexpr auto kTwo = Attributes(Attr(u"b", u"2"), Attr(u"a", u"1"));
-  EXPECT_EQ(kTwo.text.view(), u" b=\"2\" a=\"1\"");
-  EXPECT_EQ(Attributes().text.size(), 0u);
-}
-
-TEST(MarkupTest, ValuesAreVerbatimIncludingBlanksAndQuotesOfTheOtherKind) {
   EXPECT_EQ(Attr(u"label", u"   ").text.view(), u" label=\"   \"");
   EXPECT_EQ(Attr(u"label", u"a>b 'c'").text.view(), u" label=\"a>b 'c'\"");
   EXPECT_EQ(Attr(u"label", u"").text.view(), u" label=\"\"");
+  constexpr auto kTwo = Attributes(Attr(u"b", u"2"), Attr(u"a", u"1"));
+  EXPECT_EQ(kTwo.text.view(), u" b=\"2\" a=\"1\"");
+  EXPECT_EQ(Attributes().text.size(), 0u);
 }
 
 TEST(MarkupTest, ElementWithoutChildrenIsSelfClosed) {

@@ -277,14 +277,7 @@ TEST_F(PowerPointDocumentTest, ToolbarMenusHoldPlainBuiltInControls) {
             std::u16string_view::npos);
 }
 
-TEST_F(PowerPointDocumentTest, SecondToolbarStartsWithTheFontBoxes) {
-  EXPECT_NE(PowerPointRibbonDocument().find(u"<box id=\"Quelby_toolsII\"><control idMso=\"Font\" showLabel=\"false\"/>"
-                                  u"<control idMso=\"FontSize\" showLabel=\"false\"/>"
-                                  u"<labelControl id=\"rxlableXI\" label=\" \"/><buttonGroup id=\"RXbuttonXI\">"),
-            std::u16string_view::npos);
-}
-
-TEST_F(PowerPointDocumentTest, ExactOpeningAndClosing) {
+TEST_F(PowerPointDocumentTest, ExactOpeningClosingAndSecondToolbar) {
   const std::u16string_view expectedOpening =
       u"<customUI xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\" onLoad=\"rxcustomUI_onLoad\">"
       u"<ribbon><tabs>"
@@ -301,6 +294,11 @@ TEST_F(PowerPointDocumentTest, ExactOpeningAndClosing) {
       u"<control idMso=\"ShapeEffectsMenu\" showLabel=\"false\"/></buttonGroup></box></group></tab></tabs>"
       u"</ribbon></customUI>";
   EXPECT_TRUE(PowerPointRibbonDocument().ends_with(expectedClosing));
+  // The second toolbar starts with the font boxes.
+  EXPECT_NE(PowerPointRibbonDocument().find(u"<box id=\"Quelby_toolsII\"><control idMso=\"Font\" showLabel=\"false\"/>"
+                                            u"<control idMso=\"FontSize\" showLabel=\"false\"/>"
+                                            u"<labelControl id=\"rxlableXI\" label=\" \"/><buttonGroup id=\"RXbuttonXI\">"),
+            std::u16string_view::npos);
 }
 
 TEST_F(PowerPointDocumentTest, DynamicMenuStartTagIsExact) {

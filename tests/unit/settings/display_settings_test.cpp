@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "settings/host_switches.h"
 
 namespace zorvane::settings {
 namespace {
@@ -24,15 +27,40 @@ TEST(DisplaySettingsRecordTest, EachHostHasItsOwnRecord) {
   EXPECT_EQ(&DisplaySettingsOf(static_cast<OfficeHost>(kOfficeHostCount)), &DisplaySettings);
 }
 
-TEST(DisplaySettingsNamesTest, NamesFollowTheTableOrder) {
-  const std::u16string_view expected[] = {u"ShowAllMenu", u"TabHome",   u"TabInsert", u"TabDesign",   u"TabAnimations",
-                                          u"TabSlideShow", u"TabReview", u"TabView",   u"TabDeveloper"};
-  ASSERT_EQ(std::size(expected), kSwitchNames.size());
-  for (std::size_t i = 0; i < kSwitchCount; ++i) EXPECT_EQ(kSwitchNames[i], expected[i]) << i;
-}
-
-TEST(DisplaySettingsNamesTest, KeyPathIsBelowSharedTools) {
-  EXPECT_EQ(std::u16string_view(kSettingsKeyPath), u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint");
+// The names administrators and other programs rely on: each host's nine value names, in table
+// order, and its keys; PowerPoint's are the constants it had when it was the only host.
+TEST(DisplaySettingsNamesTest, EachHostsSwitchesAreItsTabsAndKeys) {
+  struct Expected {
+    OfficeHost host;
+    std::vector<std::u16string_view> names;
+    std::u16string_view settingsKey;
+    std::u16string_view policyKey;
+  };
+  const Expected kExpected[] = {
+      {OfficeHost::PowerPoint,
+       {u"ShowAllMenu", u"TabHome", u"TabInsert", u"TabDesign", u"TabAnimations", u"TabSlideShow", u"TabReview",
+        u"TabView", u"TabDeveloper"},
+       u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint", u"SOFTWARE\\Policies\\Quelby\\PowerPoint"},
+      {OfficeHost::Word,
+       {u"ShowAllMenu", u"TabHome", u"TabInsert", u"TabPageLayoutWord", u"TabReferences", u"TabMailings",
+        u"TabReviewWord", u"TabView", u"TabDeveloper"},
+       u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Word", u"SOFTWARE\\Policies\\Quelby\\Word"},
+      {OfficeHost::Excel,
+       {u"ShowAllMenu", u"TabHome", u"TabInsert", u"TabPageLayoutExcel", u"TabFormulas", u"TabData", u"TabReview",
+        u"TabView", u"TabDeveloper"},
+       u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Excel", u"SOFTWARE\\Policies\\Quelby\\Excel"},
+  };
+  for (const Expected& expected : kExpected) {
+    const HostSwitches& switches = SwitchesOf(expected.host);
+    EXPECT_EQ(std::vector<std::u16string_view>(switches.names.begin(), switches.names.end()), expected.names);
+    EXPECT_EQ(switches.settingsKeyPath, expected.settingsKey);
+    EXPECT_EQ(switches.policyKeyPath, expected.policyKey);
+  }
+  const HostSwitches& powerPoint = SwitchesOf(OfficeHost::PowerPoint);
+  EXPECT_EQ(powerPoint.names, kSwitchNames);
+  EXPECT_EQ(powerPoint.settingsKeyPath, kSettingsKeyPath);
+  EXPECT_EQ(powerPoint.policyKeyPath, kPolicyKeyPath);
+  EXPECT_EQ(&SwitchesOf(static_cast<OfficeHost>(kOfficeHostCount)), &powerPoint);
 }
 
 TEST(SwitchFromTextTest, OnlyExactZeroIsOff) {

@@ -15,58 +15,34 @@ Bytes BytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
 
 // --- REG_SZ: the text before the first NUL ---------------------------------------------
 
-TEST(RegistryValueTextString, TextWithoutTerminatorIsWhole) {
+TEST(RegistryValueTextString, IsTheTextBeforeTheFirstNul) {
+  // Whole without a terminator; a terminator dropped; empty data and a lone terminator empty.
   EXPECT_EQ(RegistryValueText(kRegSz, BytesOf("0")), "0");
   EXPECT_EQ(RegistryValueText(kRegSz, BytesOf("off")), "off");
-}
-
-TEST(RegistryValueTextString, TerminatorIsDropped) {
   EXPECT_EQ(RegistryValueText(kRegSz, Bytes{'0', 0}), "0");
   EXPECT_EQ(RegistryValueText(kRegSz, Bytes{'1', 0, 0, 0}), "1");
-}
-
-TEST(RegistryValueTextString, EmptyDataAndLoneTerminatorAreEmpty) {
   EXPECT_EQ(RegistryValueText(kRegSz, Bytes{}), "");
   EXPECT_EQ(RegistryValueText(kRegSz, Bytes{0}), "");
-}
-
-TEST(RegistryValueTextString, StopsAtFirstEmbeddedNul) {
   EXPECT_EQ(RegistryValueText(kRegSz, Bytes{'a', 'b', 0, 'c', 'd', 0}), "ab");
   EXPECT_EQ(RegistryValueText(kRegSz, Bytes{0, '1', 0}), "");
-}
-
-TEST(RegistryValueTextString, BlanksAndCodePageBytesPassThrough) {
+  // Blanks pass through, and bytes above 0x7F, which belong to the code page and are
+  // converted later, not here.
   EXPECT_EQ(RegistryValueText(kRegSz, BytesOf(" 0 ")), " 0 ");
-  // Bytes above 0x7F belong to the code page and are converted later, not here.
   const Bytes gbk = {0xC8, 0xAB, 0xB2, 0xBF, 0};
   EXPECT_EQ(RegistryValueText(kRegSz, gbk), std::string("\xC8\xAB\xB2\xBF"));
 }
 
 // --- REG_BINARY: a 16-bit signed integer, first byte low -------------------------------
 
-TEST(RegistryValueTextBinary, NoBytesIsZero) { EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{}), "0"); }
-
-TEST(RegistryValueTextBinary, SingleByteIsLowByte) {
+TEST(RegistryValueTextBinary, NoBytesIsZeroAndASingleByteIsTheLowByte) {
+  EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{}), "0");
   EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{0x05}), "5");
   EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{0x00}), "0");
   // The high byte stays 0, so a lone FF is positive.
   EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{0xFF}), "255");
 }
 
-TEST(RegistryValueTextBinary, TwoBytesAreLowThenHigh) {
-  EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{0x00, 0x00}), "0");
-  EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{0x30, 0x00}), "48");
-  EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{0x01, 0x02}), "513");
-  // A NUL byte does not end binary data.
-  EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{0x00, 0x01}), "256");
-}
-
-TEST(RegistryValueTextBinary, TwoBytesAreSigned) {
-  EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{0xFF, 0xFF}), "-1");
-  EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{0x00, 0x80}), "-32768");
-  EXPECT_EQ(RegistryValueText(kRegBinary, Bytes{0xFF, 0x7F}), "32767");
-}
-
+// Two bytes are low then high, signed, and a NUL byte does not end them: every pattern.
 TEST(RegistryValueTextBinary, EveryTwoBytePatternMatchesItsInteger) {
   for (int high = 0; high < 256; ++high) {
     for (int low = 0; low < 256; ++low) {

@@ -35,7 +35,7 @@ void SetLanguage(HKEY root, const std::wstring& key, const std::string& text) {
 class ConnectionLanguage : public ::testing::TestWithParam<const HostDescription*> {
  protected:
   const HostDescription& host_ = *GetParam();
-  const zorvane::OfficeHost hostId_ = static_cast<zorvane::OfficeHost>(&host_ - kHosts);
+  const zorvane::OfficeHost hostId_ = host_.host;
   const std::wstring kSettingsKey{host_.settingsKeyPath()};
   const std::wstring kPolicyKey{host_.policyKeyPath()};
 

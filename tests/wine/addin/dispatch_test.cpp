@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Hosts, DispatchOfEachHost, ::testing::ValuesIn(HostPoin
 
 // Each class answers its own host's nine menus, and its eight tabs from its own switches.
 TEST_P(DispatchOfEachHost, CallbacksAnswerTheHostsOwnMenusAndTabs) {
-  const auto host = static_cast<zorvane::OfficeHost>(GetParam() - kHosts);
+  const zorvane::OfficeHost host = GetParam()->host;
   auto object = AddinModule::Instance().CreateObject(GetParam()->classId);
   ASSERT_TRUE(object);
   ComPtr<_IDTExtensibility2> extensibility;

@@ -156,21 +156,20 @@ void ExpectAddinEntry() {
   }
 }
 
-TEST_F(Registration, MachineWideWritesClassesAndTheUsersAddinEntry) {
-  const auto result = Regsvr32(L"");
-  ASSERT_EQ(result.exitCode, 0u) << result.errors;
-  ExpectClassesLayout(HKEY_LOCAL_MACHINE);
-  ExpectAddinEntry();
-  for (const HostClass& host : kClasses) EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserClasses + L"CLSID\\" + host.clsid));
-}
-
-TEST_F(Registration, PerUserWritesOnlyUnderTheCurrentUser) {
-  const auto result = Regsvr32(L"/n /i:user");
-  ASSERT_EQ(result.exitCode, 0u) << result.errors;
-  ExpectClassesLayout(HKEY_CURRENT_USER);
-  ExpectAddinEntry();
-  for (const HostClass& host : kClasses) EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"CLSID\\" + host.clsid));
-  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineClasses + L"TypeLib\\" + kLibid));
+// Machine-wide registration writes the classes under HKLM, per user under HKCU only; each
+// writes the user's add-in entries.
+TEST_F(Registration, WritesTheClassesWhereAskedAndTheUsersAddinEntry) {
+  for (const auto& [options, written, other] : {std::tuple{L"", HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER},
+                                                std::tuple{L"/n /i:user", HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}}) {
+    SCOPED_TRACE(options);
+    RemoveEverything();
+    const auto result = Regsvr32(options);
+    ASSERT_EQ(result.exitCode, 0u) << result.errors;
+    ExpectClassesLayout(written);
+    ExpectAddinEntry();
+    for (const HostClass& host : kClasses) EXPECT_FALSE(KeyExists(other, L"Software\\Classes\\CLSID\\" + host.clsid));
+    EXPECT_FALSE(KeyExists(other, L"Software\\Classes\\TypeLib\\" + kLibid));
+  }
 }
 
 TEST_F(Registration, UnregisteringRestoresTheRegistryExactly) {

@@ -2,6 +2,9 @@
 // HRESULT, the documented exit code, and never a crash.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "fake_fixture.h"
 
 namespace standin_test {
@@ -9,92 +12,62 @@ namespace {
 
 namespace fake = standin_fake;
 
-TEST_F(FakeAddinTest, FailedConnectionIsReportedAndTheRegistryLeftAlone) {
-  SetMode(fake::mode::kFailConnect);
-  const ChildResult result = Run({});
-  EXPECT_EQ(result.exitCode, 5u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"StandIn.FakeAddin: OnConnection failed with 0x80004005 (E_FAIL); PowerPoint "
-                                      L"would now set its LoadBehavior to 2")) << Output();
-  EXPECT_TRUE(HasLine(result.out, L"  StandIn.FakeAddin \"Fake\": LoadBehavior 3, failed to load")) << Output();
-  EXPECT_EQ(ReadLoadBehavior(fake::kProgId), 3u);
-}
+// Each way the fake add-in fails in its mode: the exit code, each error reported once, what
+// the output shows or leaves out; the add-in's LoadBehavior is left as it was.
+struct Failure {
+  const wchar_t* mode;
+  DWORD exitCode;
+  std::vector<std::wstring> errors;  // each reported once
+  std::vector<std::wstring> lines;   // whole lines of the output
+  std::vector<std::wstring> shown;   // anywhere in the output
+  std::wstring absent;               // nowhere in the output
+};
 
-TEST_F(FakeAddinTest, FailingGetCustomUiLeavesTheAddinWithoutTab) {
-  SetMode(fake::mode::kFailCustomUi);
-  const ChildResult result = Run({});
-  EXPECT_EQ(result.exitCode, 6u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"StandIn.FakeAddin: GetCustomUI(\"Microsoft.PowerPoint.Presentation\") failed "
-                                      L"with 0x8007000E (E_OUTOFMEMORY)")) << Output();
-  EXPECT_TRUE(HasLine(result.out, L"Ribbon tabs, left to right:")) << Output();
-  EXPECT_FALSE(Contains(result.out, L"fakeTab")) << Output();
-}
-
-TEST_F(FakeAddinTest, MalformedDocumentIsReportedWithTheParsersReason) {
-  SetMode(fake::mode::kBadXml);
-  const ChildResult result = Run({});
-  EXPECT_EQ(result.exitCode, 6u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"StandIn.FakeAddin: the ribbon document from GetCustomUI is unusable: "
-                                      L"malformed XML")) << Output();
-}
-
-TEST_F(FakeAddinTest, DocumentOfAnotherSchemaIsRefused) {
-  SetMode(fake::mode::kWrongNamespace);
-  const ChildResult result = Run({});
-  EXPECT_EQ(result.exitCode, 6u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"is no customUI document")) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"2009/07/customui")) << Output();
-}
-
-TEST_F(FakeAddinTest, CallbackTheAddinDoesNotKnowIsReported) {
-  SetMode(fake::mode::kUnknownCallback);
-  const ChildResult result = Run({});
-  EXPECT_EQ(result.exitCode, 7u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"StandIn.FakeAddin: callback \"NoSuchCallback\" (getVisible of TabReview) is "
-                                      L"unknown to the add-in: GetIDsOfNames returned 0x80020006 (DISP_E_UNKNOWNNAME)"))
-      << Output();
-  EXPECT_EQ(Occurrences(result.errors, L"NoSuchCallback"), 1u);  // reported once, however often it is needed
-  EXPECT_TRUE(HasLine(result.out, L"  Review          TabReview")) << Output();  // unanswered: shown
-}
-
-TEST_F(FakeAddinTest, FailingVisibilityCallbackIsReportedAndTheTabShown) {
-  SetMode(fake::mode::kVisibleFails);
-  const ChildResult result = Run({});
-  EXPECT_EQ(result.exitCode, 8u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"StandIn.FakeAddin: getVisible for TabReview: callback \"FakeVisible\" failed: "
-                                      L"0x80004005 (E_FAIL)")) << Output();
-  EXPECT_TRUE(HasLine(result.out, L"  Review          TabReview")) << Output();
-}
-
-TEST_F(FakeAddinTest, VisibilityAnswerOfTheWrongTypeIsReported) {
-  SetMode(fake::mode::kVisibleWrongType);
-  const ChildResult result = Run({});
-  EXPECT_EQ(result.exitCode, 8u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"answered VT_I4, not VT_BOOL")) << Output();
-}
-
-TEST_F(FakeAddinTest, MalformedMenuContentIsReported) {
-  SetMode(fake::mode::kBadContent);
-  const ChildResult result = Run({});
-  EXPECT_EQ(result.exitCode, 8u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"StandIn.FakeAddin: getContent for fakeMenu (tag \"probe\"): the answer is "
-                                      L"unusable: malformed XML")) << Output();
-  EXPECT_TRUE(Contains(result.out, L"not opened: the add-in's answer failed")) << Output();
-}
-
-TEST_F(FakeAddinTest, AddinThatCrashesInACallbackIsNamedAndTheHostEndsWithItsCode) {
-  SetMode(fake::mode::kCrash);
-  const ChildResult result = Run({});
-  EXPECT_EQ(result.exitCode, 11u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"standin_host: error: exception 0xC0000005 at ")) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"standin_fake_addin.dll: the add-in crashed the host")) << Output();
-}
-
-TEST_F(FakeAddinTest, AddinThatKeepsTheApplicationIsWarnedAbout) {
-  SetMode(fake::mode::kLeak);
-  const ChildResult result = Run({});
-  EXPECT_EQ(result.exitCode, 0u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"warning: StandIn.FakeAddin: still holds 1 reference(s) to the application "
-                                      L"object after the host released it")) << Output();
+TEST_F(FakeAddinTest, EachFailureOfTheAddinIsReportedWithItsExitCode) {
+  const std::wstring reviewShown = L"  Review          TabReview";
+  const Failure failures[] = {
+      {fake::mode::kFailConnect, 5,
+       {L"StandIn.FakeAddin: OnConnection failed with 0x80004005 (E_FAIL); PowerPoint would now set its LoadBehavior to 2"},
+       {L"  StandIn.FakeAddin \"Fake\": LoadBehavior 3, failed to load"}, {}, L""},
+      {fake::mode::kFailCustomUi, 6,
+       {L"StandIn.FakeAddin: GetCustomUI(\"Microsoft.PowerPoint.Presentation\") failed with 0x8007000E (E_OUTOFMEMORY)"},
+       {L"Ribbon tabs, left to right:"}, {}, L"fakeTab"},
+      {fake::mode::kBadXml, 6, {L"StandIn.FakeAddin: the ribbon document from GetCustomUI is unusable: malformed XML"},
+       {}, {}, L""},
+      {fake::mode::kWrongNamespace, 6, {L"is no customUI document", L"2009/07/customui"}, {}, {}, L""},
+      // Reported once, however often it is needed; unanswered, the tab shows.
+      {fake::mode::kUnknownCallback, 7,
+       {L"StandIn.FakeAddin: callback \"NoSuchCallback\" (getVisible of TabReview) is unknown to the add-in: "
+        L"GetIDsOfNames returned 0x80020006 (DISP_E_UNKNOWNNAME)",
+        L"NoSuchCallback"},
+       {reviewShown}, {}, L""},
+      {fake::mode::kVisibleFails, 8,
+       {L"StandIn.FakeAddin: getVisible for TabReview: callback \"FakeVisible\" failed: 0x80004005 (E_FAIL)"},
+       {reviewShown}, {}, L""},
+      {fake::mode::kVisibleWrongType, 8, {L"answered VT_I4, not VT_BOOL"}, {}, {}, L""},
+      {fake::mode::kBadContent, 8,
+       {L"StandIn.FakeAddin: getContent for fakeMenu (tag \"probe\"): the answer is unusable: malformed XML"}, {},
+       {L"not opened: the add-in's answer failed"}, L""},
+      // An add-in that crashes in a callback is named, and the host ends with its code.
+      {fake::mode::kCrash, 11,
+       {L"standin_host: error: exception 0xC0000005 at ", L"standin_fake_addin.dll: the add-in crashed the host"}, {},
+       {}, L""},
+      // One that keeps the application is warned about.
+      {fake::mode::kLeak, 0,
+       {L"warning: StandIn.FakeAddin: still holds 1 reference(s) to the application object after the host released it"},
+       {}, {}, L""},
+  };
+  for (const Failure& failure : failures) {
+    SCOPED_TRACE(ToUtf8(failure.mode));
+    SetMode(failure.mode);
+    const ChildResult result = Run({});
+    EXPECT_EQ(result.exitCode, failure.exitCode) << Output();
+    for (const std::wstring& error : failure.errors) EXPECT_EQ(Occurrences(result.errors, error), 1u) << Output();
+    for (const std::wstring& line : failure.lines) EXPECT_TRUE(HasLine(result.out, line)) << Output();
+    for (const std::wstring& part : failure.shown) EXPECT_TRUE(Contains(result.out, part)) << Output();
+    EXPECT_TRUE(failure.absent.empty() || !Contains(result.out, failure.absent)) << Output();
+    EXPECT_EQ(ReadLoadBehavior(fake::kProgId), 3u);
+  }
 }
 
 TEST_F(FakeAddinTest, UnregisteredProgIdIsReported) {

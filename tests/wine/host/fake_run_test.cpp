@@ -10,6 +10,7 @@ namespace {
 
 namespace fake = standin_fake;
 
+// The tab where the add-in asked for it, and its dynamic menu opened and counted.
 TEST_F(FakeAddinTest, ConnectsTheAddinAndShowsItsTabWhereItAsked) {
   const ChildResult result = Run({});
   EXPECT_EQ(result.exitCode, 0u) << Output();
@@ -24,6 +25,8 @@ TEST_F(FakeAddinTest, ConnectsTheAddinAndShowsItsTabWhereItAsked) {
   EXPECT_TRUE(HasLine(result.out, L"Tab Fake (fakeTab) of StandIn.FakeAddin:")) << Output();
   EXPECT_TRUE(HasLine(result.out, L"      [Probe ▾]  [Copy | Paste] [Static ▾]")) << Output();
   EXPECT_TRUE(HasLine(result.out, L"        Static ▾ (fakeStatic): Cut")) << Output();
+  EXPECT_TRUE(HasLine(result.out, L"Dynamic menus, each opened as the host does (getContent):")) << Output();
+  EXPECT_TRUE(Contains(result.out, L"fakeMenu            tag probe     5 items, 1 separator")) << Output();
 }
 
 // Each host reads the add-ins of its own key, hands them its own application, asks for its own
@@ -47,12 +50,6 @@ TEST_F(FakeAddinTest, EachHostLoadsTheAddinsOfItsKeyWithItsApplicationRibbonAndT
   }
 }
 
-TEST_F(FakeAddinTest, OpensTheDynamicMenuAndCountsItsItems) {
-  const ChildResult result = Run({});
-  EXPECT_TRUE(HasLine(result.out, L"Dynamic menus, each opened as the host does (getContent):")) << Output();
-  EXPECT_TRUE(Contains(result.out, L"fakeMenu            tag probe     5 items, 1 separator")) << Output();
-}
-
 TEST_F(FakeAddinTest, PassesControlsByValueUnlessAskedToPassThemByReference) {
   const ChildResult byValue = Run({L"--menus"});
   EXPECT_TRUE(Contains(byValue.out, L"VT_DISPATCH Id=fakeMenu Tag=probe")) << Output();
@@ -62,13 +59,11 @@ TEST_F(FakeAddinTest, PassesControlsByValueUnlessAskedToPassThemByReference) {
   EXPECT_TRUE(Contains(byReference.out, L"VT_BYREF|VT_DISPATCH Id=fakeMenu Tag=probe")) << Output();
 }
 
-TEST_F(FakeAddinTest, TheAddinFindsTheMainWindowInFrontAtConnection) {
-  const ChildResult result = Run({L"--menus", L"--trace"});
-  EXPECT_TRUE(Contains(result.out, L"host window: PowerPoint (stand-in host)")) << Output();
-  EXPECT_TRUE(HasLine(result.out, L"trace: \"PowerPoint (stand-in host)\" is the foreground window")) << Output();
-}
-
-TEST_F(FakeAddinTest, MenusOptionPrintsTheItemsNestedWithSeparators) {
+TEST_F(FakeAddinTest, MenuOptionPrintsTheItemsNestedWithSeparatorsAndRefusesAnUnknownName) {
+  // A name that no menu has fails.
+  const ChildResult unknown = Run({L"--menu", L"Nope"});
+  EXPECT_EQ(unknown.exitCode, 1u) << Output();
+  EXPECT_TRUE(Contains(unknown.errors, L"--menu Nope")) << Output();
   const ChildResult result = Run({L"--menu", L"Probe"});
   EXPECT_EQ(result.exitCode, 0u) << Output();
   const std::vector<std::wstring> lines = Lines(result.out);
@@ -80,12 +75,6 @@ TEST_F(FakeAddinTest, MenusOptionPrintsTheItemsNestedWithSeparators) {
   EXPECT_TRUE(header[4].ends_with(L"menu fakeSub")) << Output();
   EXPECT_TRUE(header[5].starts_with(L"    FileSave ")) << Output();
   EXPECT_TRUE(header[6].ends_with(L"button fakeClick, onAction FakeAction")) << Output();
-}
-
-TEST_F(FakeAddinTest, MenuOptionWithAnUnknownNameFails) {
-  const ChildResult result = Run({L"--menu", L"Nope"});
-  EXPECT_EQ(result.exitCode, 1u) << Output();
-  EXPECT_TRUE(Contains(result.errors, L"--menu Nope")) << Output();
 }
 
 TEST_F(FakeAddinTest, ClickPassesTheControlByReferenceAndRedrawsAfterInvalidate) {
@@ -111,31 +100,24 @@ TEST_F(FakeAddinTest, ClickOnWhatIsNoButtonWithAnActionFails) {
   EXPECT_TRUE(Contains(noAction.errors, L"has no onAction")) << Output();
 }
 
-TEST_F(FakeAddinTest, DialogOfAClickIsAnsweredWithItsDefaultButton) {
+// The dialog of a click answered with its default button, closed, or answered with the button
+// named (closed when it has none).
+TEST_F(FakeAddinTest, DialogOfAClickIsAnsweredAsAsked) {
   SetMode(fake::mode::kDialog);
-  const ChildResult result = Run({L"--click", fake::kClickId, L"--dismiss", L"ok", L"--dismiss-delay", L"200"});
-  EXPECT_EQ(result.exitCode, 0u) << Output();
-  EXPECT_TRUE(Contains(result.out, L"  dialog \"Fake add-in dialog\" opened; pressed its default button")) << Output();
-  EXPECT_TRUE(HasLine(result.out, L"  FakeAction returned 0x00000000 (S_OK)")) << Output();
-}
-
-TEST_F(FakeAddinTest, DialogOfAClickIsClosedOnRequest) {
-  SetMode(fake::mode::kDialog);
-  const ChildResult result = Run({L"--click", fake::kClickId, L"--dismiss", L"close", L"--dismiss-delay", L"200"});
-  EXPECT_EQ(result.exitCode, 0u) << Output();
-  EXPECT_TRUE(HasLine(result.out, L"  dialog \"Fake add-in dialog\" opened; closed it")) << Output();
-  EXPECT_TRUE(HasLine(result.out, L"  FakeAction returned 0x00000001 (S_FALSE)")) << Output();
-}
-
-TEST_F(FakeAddinTest, DialogOfAClickIsAnsweredWithTheButtonNamed) {
-  SetMode(fake::mode::kDialog);
-  const ChildResult cancel = Run({L"--click", fake::kClickId, L"--dismiss", L"Cancel", L"--dismiss-delay", L"200"});
-  EXPECT_EQ(cancel.exitCode, 0u) << Output();
-  EXPECT_TRUE(HasLine(cancel.out, L"  dialog \"Fake add-in dialog\" opened; pressed its button \"Cancel\"")) << Output();
-  EXPECT_TRUE(HasLine(cancel.out, L"  FakeAction returned 0x00000001 (S_FALSE)")) << Output();
-  const ChildResult missing = Run({L"--click", fake::kClickId, L"--dismiss", L"Later", L"--dismiss-delay", L"200"});
-  EXPECT_TRUE(HasLine(missing.out, L"  dialog \"Fake add-in dialog\" opened; it has no button \"Later\", so closed it"))
-      << Output();
+  const struct {
+    const wchar_t* dismiss;
+    std::wstring event;
+    const wchar_t* returned;  // by FakeAction
+  } cases[] = {{L"ok", L"pressed its default button \"OK\"", L"0x00000000 (S_OK)"},
+               {L"close", L"closed it", L"0x00000001 (S_FALSE)"},
+               {L"Cancel", L"pressed its button \"Cancel\"", L"0x00000001 (S_FALSE)"},
+               {L"Later", L"it has no button \"Later\", so closed it", L"0x00000001 (S_FALSE)"}};
+  for (const auto& c : cases) {
+    const ChildResult result = Run({L"--click", fake::kClickId, L"--dismiss", c.dismiss, L"--dismiss-delay", L"200"});
+    EXPECT_EQ(result.exitCode, 0u) << Output();
+    EXPECT_TRUE(HasLine(result.out, L"  dialog \"Fake add-in dialog\" opened; " + c.event)) << Output();
+    EXPECT_TRUE(HasLine(result.out, L"  FakeAction returned " + std::wstring(c.returned))) << Output();
+  }
 }
 
 TEST_F(FakeAddinTest, DumpXmlPrintsTheDocumentExactlyAsReturned) {
@@ -144,10 +126,14 @@ TEST_F(FakeAddinTest, DumpXmlPrintsTheDocumentExactlyAsReturned) {
   EXPECT_EQ(result.out, fake::RibbonDocument(fake::mode::kNormal) + L"\n");
 }
 
+// The conversation in order, the application released, and the main window in front when the
+// add-in connects.
 TEST_F(FakeAddinTest, TraceShowsTheConversationAndTheApplicationReleased) {
-  const ChildResult result = Run({L"--trace"});
+  const ChildResult result = Run({L"--menus", L"--trace"});
   EXPECT_EQ(result.exitCode, 0u) << Output();
   const std::wstring& out = result.out;
+  EXPECT_TRUE(Contains(out, L"host window: PowerPoint (stand-in host)")) << Output();
+  EXPECT_TRUE(HasLine(out, L"trace: \"PowerPoint (stand-in host)\" is the foreground window")) << Output();
   const std::size_t connect = out.find(L"OnConnection(application, ext_cm_Startup, add-in instance, empty custom array) "
                                        L"-> 0x00000000 (S_OK); it holds 1 reference(s) to the application");
   const std::size_t startup = out.find(L"OnStartupComplete -> 0x00000000 (S_OK)");

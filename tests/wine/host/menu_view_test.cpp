@@ -63,14 +63,12 @@ TEST_F(MenusTest, FindsEveryDynamicMenuThatCanBeOpenedInDocumentOrder) {
   EXPECT_EQ(ui_.menusOpened(), 0);  // finding them opens nothing
 }
 
-TEST_F(MenusTest, MenusInsideAHiddenMenuCannotBeOpened) {
+// What a hidden menu or a hidden tab holds cannot be opened.
+TEST_F(MenusTest, MenusInsideAHiddenMenuOrTabCannotBeOpened) {
   ui_.SetVisible(L"all", false);
   const std::vector<MenuPlace> menus = Menus();
   ASSERT_EQ(menus.size(), 2u);
   EXPECT_EQ(menus[0].path, L"文件");
-}
-
-TEST_F(MenusTest, MenusOfAHiddenTabCannotBeOpened) {
   FakeUi hiddenTab(L"Hidden", L"<customUI xmlns=\"" + kNs + L"\"><ribbon><tabs><tab id=\"t\" label=\"T\" "
                               L"getVisible=\"Vis\"><group id=\"g\"><dynamicMenu id=\"d\" tag=\"File\"/></group></tab>"
                               L"</tabs></ribbon></customUI>");

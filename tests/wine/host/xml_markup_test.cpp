@@ -18,7 +18,7 @@ XmlElement Parse(const std::wstring& xml) {
   return parsed.root ? std::move(*parsed.root) : XmlElement{};
 }
 
-TEST(ParseXml, KeepsElementsNamespacesAndAttributesInOrder) {
+TEST(ParseXml, KeepsElementsNamespacesAndAttributesInOrderAndTheirValuesExactly) {
   const XmlElement root = Parse(L"<customUI xmlns=\"" + kNs + L"\" onLoad=\"Load\">\n  <!-- note -->\n"
                                 L"<ribbon><tabs><tab id=\"t\" label=\"全部\" insertBeforeMso=\"TabHome\"/></tabs>"
                                 L"</ribbon><?pi x?></customUI>");
@@ -33,17 +33,15 @@ TEST(ParseXml, KeepsElementsNamespacesAndAttributesInOrder) {
   EXPECT_EQ(tab.attributes[0].name, L"id");
   EXPECT_EQ(tab.attributes[1].value, L"全部");
   EXPECT_EQ(tab.attributes[2].name, L"insertBeforeMso");
-}
-
-TEST(ParseXml, KeepsBlankAttributeValuesExactly) {
-  const XmlElement root = Parse(L"<menu xmlns=\"" + kNs + L"\"><labelControl id=\"a\" label=\" \"/>"
+  // Blank and empty values exactly as written.
+  const XmlElement menu = Parse(L"<menu xmlns=\"" + kNs + L"\"><labelControl id=\"a\" label=\" \"/>"
                                 L"<labelControl id=\"b\" label=\"   \"/><button id=\"c\" label=\"\"/></menu>");
-  ASSERT_EQ(root.children.size(), 3u);
-  EXPECT_EQ(root.children[0].AttributeOr(L"label"), L" ");
-  EXPECT_EQ(root.children[1].AttributeOr(L"label"), L"   ");
-  ASSERT_NE(root.children[2].Attribute(L"label"), nullptr);
-  EXPECT_EQ(*root.children[2].Attribute(L"label"), L"");
-  EXPECT_EQ(root.children[2].Attribute(L"missing"), nullptr);
+  ASSERT_EQ(menu.children.size(), 3u);
+  EXPECT_EQ(menu.children[0].AttributeOr(L"label"), L" ");
+  EXPECT_EQ(menu.children[1].AttributeOr(L"label"), L"   ");
+  ASSERT_NE(menu.children[2].Attribute(L"label"), nullptr);
+  EXPECT_EQ(*menu.children[2].Attribute(L"label"), L"");
+  EXPECT_EQ(menu.children[2].Attribute(L"missing"), nullptr);
 }
 
 TEST(ParseXml, ReportsMalformedTextWithItsPosition) {

@@ -17,6 +17,22 @@ namespace standin_test {
 
 inline constexpr wchar_t kZorvaneProgId[] = L"Zorvane.Connect";
 
+// PowerPoint's tabs after Quelby's, in the tab strip's order.
+struct TabSwitch {
+  const wchar_t* name;  // the registry value, which is also the tab's idMso
+  const wchar_t* line;  // the tab's line in the tab strip
+};
+inline constexpr TabSwitch kTabSwitches[] = {
+    {L"TabHome", L"  Home            TabHome"},
+    {L"TabInsert", L"  Insert          TabInsert"},
+    {L"TabDesign", L"  Design          TabDesign"},
+    {L"TabAnimations", L"  Animations      TabAnimations"},
+    {L"TabSlideShow", L"  Slide Show      TabSlideShow"},
+    {L"TabReview", L"  Review          TabReview"},
+    {L"TabView", L"  View            TabView"},
+    {L"TabDeveloper", L"  Developer       TabDeveloper"},
+};
+
 // The add-in's settings key under HKCU, from the settings library.
 std::wstring SettingsKeyPath();
 std::wstring ZorvaneDllPath();

@@ -7,28 +7,13 @@
 namespace standin_test {
 namespace {
 
-struct TabSwitch {
-  const wchar_t* name;  // the registry value, which is also the tab's idMso
-  const wchar_t* line;  // the tab's line in the tab strip
-};
-
-constexpr TabSwitch kTabSwitches[] = {
-    {L"TabHome", L"  Home            TabHome"},
-    {L"TabInsert", L"  Insert          TabInsert"},
-    {L"TabDesign", L"  Design          TabDesign"},
-    {L"TabAnimations", L"  Animations      TabAnimations"},
-    {L"TabSlideShow", L"  Slide Show      TabSlideShow"},
-    {L"TabReview", L"  Review          TabReview"},
-    {L"TabView", L"  View            TabView"},
-    {L"TabDeveloper", L"  Developer       TabDeveloper"},
-};
-
 constexpr wchar_t kHiddenMark[] = L"  (hidden by Zorvane.Connect)";
 
+// Any text but the exact "0" leaves a tab shown.
 TEST_F(ZorvaneTest, EachTabSwitchHidesItsOwnTabOnly) {
   for (const TabSwitch& off : kTabSwitches) {
     SCOPED_TRACE(ToUtf8(off.name));
-    for (const TabSwitch& each : kTabSwitches) ASSERT_TRUE(SetSetting(each.name, L"1"));
+    for (const TabSwitch& each : kTabSwitches) ASSERT_TRUE(SetSetting(each.name, L"false"));
     ASSERT_TRUE(SetSetting(off.name, L"0"));
     const ChildResult result = Run({});
     EXPECT_EQ(result.exitCode, 0u) << Output();
@@ -38,14 +23,6 @@ TEST_F(ZorvaneTest, EachTabSwitchHidesItsOwnTabOnly) {
     }
     EXPECT_TRUE(HasLine(result.out, L"  Quelby          rxWordVBA, tab of Zorvane.Connect")) << Output();
   }
-}
-
-TEST_F(ZorvaneTest, OnlyTheExactTextZeroSwitchesOff) {
-  ASSERT_TRUE(SetSetting(L"TabReview", L"false"));
-  ASSERT_TRUE(SetSetting(L"TabView", L"0"));
-  const ChildResult result = Run({});
-  EXPECT_TRUE(HasLine(result.out, L"  Review          TabReview")) << Output();
-  EXPECT_TRUE(HasLine(result.out, std::wstring(L"  View            TabView") + kHiddenMark)) << Output();
 }
 
 TEST_F(ZorvaneTest, ShowAllMenuOffHidesTheCombinedMenuAndItsGap) {

@@ -313,14 +313,14 @@ class AddinOutOfMemory : public ::testing::Test {
   static inline HWND desktopStarter_ = nullptr;
 };
 
-TEST_F(AddinOutOfMemory, EveryRefusalEndsInAStatusAndChangesNoSetting) { ExpectEveryRefusalHandled(L"own"); }
-
+// With the module's own runtime, and (32-bit) with another module's unwinder loaded first.
+TEST_F(AddinOutOfMemory, EveryRefusalEndsInAStatusAndChangesNoSetting) {
+  ExpectEveryRefusalHandled(L"own");
 #if defined(__i386__)
-TEST_F(AddinOutOfMemory, AnotherModulesUnwinderLoadedFirstChangesNothing) {
   ASSERT_TRUE(FileExists(BuildPath(kForeignRuntime)));
   ExpectEveryRefusalHandled(L"foreign");
-}
 #endif
+}
 
 // Everything that registration writes, in both classes roots, and the user's add-in entry.
 std::wstring RegistrationSnapshot() {
@@ -396,15 +396,14 @@ void ExpectRefusingLoadsLeaveNoTlsIndexOrHandle() {
   EXPECT_EQ(after.handles, before.handles) << "handles left open";
 }
 
-TEST_F(AddinOutOfMemory, LoadsWithARefusalLeaveNoTlsIndexOrHandle) { ExpectRefusingLoadsLeaveNoTlsIndexOrHandle(); }
-
+// Last, since (32-bit) the other module's unwinder then stays loaded in this process.
+TEST_F(AddinOutOfMemory, LoadsWithARefusalLeaveNoTlsIndexOrHandle) {
+  ExpectRefusingLoadsLeaveNoTlsIndexOrHandle();
 #if defined(__i386__)
-// Last: the other module's unwinder stays loaded in this process from here on.
-TEST_F(AddinOutOfMemory, LoadsWithARefusalLeaveNothingWithAnotherModulesUnwinder) {
   ASSERT_NE(LoadLibraryW(BuildPath(kForeignRuntime).c_str()), nullptr);
   ExpectRefusingLoadsLeaveNoTlsIndexOrHandle();
-}
 #endif
+}
 
 }  // namespace
 

@@ -76,53 +76,34 @@ TEST_F(RegistryLoadTest, TabReviewOffIsKeptAndTheOthersDefaulted) {
   }
 }
 
-TEST_F(RegistryLoadTest, ZeroWithoutTerminatorIsOffAndKept) {
+// Each value read by its type in one load: "0" without a terminator is off and kept; an empty
+// string, with a terminator or none, and a DWORD are replaced by the string "1"; binary values
+// read as numbers and are kept.
+TEST_F(RegistryLoadTest, EachValueIsReadByItsType) {
   SetSetting(kTabView, REG_SZ, Bytes{'0'});
-  const std::optional<StoredValue> before = Stored(kTabView);
+  const std::optional<StoredValue> unterminated = Stored(kTabView);
+  SetSetting(kTabInsert, REG_SZ, Bytes{});
+  SetSetting(kTabDesign, REG_SZ, Bytes{0});
+  SetSetting(kTabHome, REG_DWORD, Bytes{0, 0, 0, 0});
+  SetSetting(kTabAnimations, REG_BINARY, Bytes{0x05});
+  SetSetting(kTabSlideShow, REG_BINARY, Bytes{0x00, 0x00});
 
   LoadDisplaySettings(OfficeHost::PowerPoint);
 
   EXPECT_EQ(DisplaySettings.switches[kTabView], kHostFalse);
   EXPECT_EQ(DisplaySettings.storedTexts[kTabView], u"0");
-  EXPECT_EQ(Stored(kTabView), before);
-}
-
-TEST_F(RegistryLoadTest, EmptyStringsAreOverwrittenWithOne) {
-  SetSetting(kTabInsert, REG_SZ, Bytes{});
-  SetSetting(kTabDesign, REG_SZ, Bytes{0});
-
-  LoadDisplaySettings(OfficeHost::PowerPoint);
-
-  for (const std::size_t i : {kTabInsert, kTabDesign}) {
+  EXPECT_EQ(Stored(kTabView), unterminated);
+  for (const std::size_t i : {kTabInsert, kTabDesign, kTabHome}) {
     EXPECT_EQ(Stored(i), StoredString(u"1")) << NameOf(i);
     EXPECT_EQ(DisplaySettings.switches[i], kHostTrue) << NameOf(i);
     EXPECT_EQ(DisplaySettings.storedTexts[i], u"") << NameOf(i);
   }
-}
-
-TEST_F(RegistryLoadTest, DwordValueIsReplacedByTheStringOne) {
-  SetSetting(kTabHome, REG_DWORD, Bytes{0, 0, 0, 0});
-
-  LoadDisplaySettings(OfficeHost::PowerPoint);
-
-  EXPECT_EQ(Stored(kTabHome), StoredString(u"1"));
-  EXPECT_EQ(DisplaySettings.switches[kTabHome], kHostTrue);
-  EXPECT_EQ(DisplaySettings.storedTexts[kTabHome], u"");
-}
-
-TEST_F(RegistryLoadTest, BinaryValuesAreReadAsNumbersAndKept) {
-  SetSetting(kTabHome, REG_BINARY, Bytes{0x05});
-  SetSetting(kTabInsert, REG_BINARY, Bytes{0x00, 0x00});
-
-  LoadDisplaySettings(OfficeHost::PowerPoint);
-
-  EXPECT_EQ(Stored(kTabHome), (StoredValue{REG_BINARY, Bytes{0x05}}));
-  EXPECT_EQ(DisplaySettings.storedTexts[kTabHome], u"5");
-  EXPECT_EQ(DisplaySettings.switches[kTabHome], kHostTrue);
-
-  EXPECT_EQ(Stored(kTabInsert), (StoredValue{REG_BINARY, Bytes{0x00, 0x00}}));
-  EXPECT_EQ(DisplaySettings.storedTexts[kTabInsert], u"0");
-  EXPECT_EQ(DisplaySettings.switches[kTabInsert], kHostFalse);
+  EXPECT_EQ(Stored(kTabAnimations), (StoredValue{REG_BINARY, Bytes{0x05}}));
+  EXPECT_EQ(DisplaySettings.storedTexts[kTabAnimations], u"5");
+  EXPECT_EQ(DisplaySettings.switches[kTabAnimations], kHostTrue);
+  EXPECT_EQ(Stored(kTabSlideShow), (StoredValue{REG_BINARY, Bytes{0x00, 0x00}}));
+  EXPECT_EQ(DisplaySettings.storedTexts[kTabSlideShow], u"0");
+  EXPECT_EQ(DisplaySettings.switches[kTabSlideShow], kHostFalse);
 }
 
 TEST_F(RegistryLoadTest, EachLoadReadsTheRegistryAgain) {

@@ -34,18 +34,15 @@ class QueryValueTextTest : public testing::ScratchKeyTest {
 
 // --- REG_SZ -----------------------------------------------------------------------------------
 
-TEST_F(QueryValueTextTest, StringWithoutTerminatorReadsWhole) { EXPECT_EQ(Query(REG_SZ, BytesOf("0")), u"0"); }
-
-TEST_F(QueryValueTextTest, StringWithTerminatorReadsTheSame) { EXPECT_EQ(Query(REG_SZ, Bytes{'0', 0}), u"0"); }
-
-TEST_F(QueryValueTextTest, EmptyStringsReadEmpty) {
+// Whole without its terminator or with it; empty; up to its first NUL; blanks kept.
+TEST_F(QueryValueTextTest, StringsReadUpToTheirFirstNul) {
+  EXPECT_EQ(Query(REG_SZ, BytesOf("0")), u"0");
+  EXPECT_EQ(Query(REG_SZ, Bytes{'0', 0}), u"0");
   EXPECT_EQ(Query(REG_SZ, Bytes{}), u"");
   EXPECT_EQ(Query(REG_SZ, Bytes{0}), u"");
+  EXPECT_EQ(Query(REG_SZ, Bytes{'a', 'b', 0, 'c', 'd', 0}), u"ab");
+  EXPECT_EQ(Query(REG_SZ, BytesOf(" 0 \0")), u" 0 ");
 }
-
-TEST_F(QueryValueTextTest, StringEndsAtItsFirstNul) { EXPECT_EQ(Query(REG_SZ, Bytes{'a', 'b', 0, 'c', 'd', 0}), u"ab"); }
-
-TEST_F(QueryValueTextTest, BlanksAreKept) { EXPECT_EQ(Query(REG_SZ, BytesOf(" 0 \0")), u" 0 "); }
 
 TEST_F(QueryValueTextTest, LongStringReadsWhole) {
   std::string text(20000, 'x');
@@ -67,6 +64,7 @@ TEST_F(QueryValueTextTest, StringWrittenWideComesBackFromTheCodePage) {
 
 // --- REG_BINARY -------------------------------------------------------------------------------
 
+// A 16-bit integer, low byte first; of longer data its first two bytes.
 TEST_F(QueryValueTextTest, BinaryReadsAsSixteenBitIntegerLowByteFirst) {
   EXPECT_EQ(Query(REG_BINARY, Bytes{}), u"0");
   EXPECT_EQ(Query(REG_BINARY, Bytes{0x05}), u"5");
@@ -74,9 +72,6 @@ TEST_F(QueryValueTextTest, BinaryReadsAsSixteenBitIntegerLowByteFirst) {
   EXPECT_EQ(Query(REG_BINARY, Bytes{0x30, 0x00}), u"48");
   EXPECT_EQ(Query(REG_BINARY, Bytes{0x00, 0x01}), u"256");
   EXPECT_EQ(Query(REG_BINARY, Bytes{0xFF, 0xFF}), u"-1");
-}
-
-TEST_F(QueryValueTextTest, LongerBinaryReadsItsFirstTwoBytes) {
   EXPECT_EQ(Query(REG_BINARY, Bytes{0x05, 0x00, 0xFF, 0xFF}), u"5");
   Bytes large(4096, 0xAB);
   large[0] = 0x02;
@@ -97,18 +92,12 @@ TEST_F(QueryValueTextTest, OtherTypesReadEmpty) {
 
 // --- failures ---------------------------------------------------------------------------------
 
-TEST_F(QueryValueTextTest, MissingValueReadsEmpty) {
-  SetRawValue(key.get(), "other", REG_SZ, Bytes{'0', 0});
-  EXPECT_EQ(QueryValueText(key.get(), u"v"), u"");
-}
-
-TEST_F(QueryValueTextTest, InvalidKeyHandleReadsEmpty) {
-  EXPECT_EQ(QueryValueText(nullptr, u"v"), u"");
-  EXPECT_EQ(QueryValueText(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x1234)), u"v"), u"");
-}
-
-TEST_F(QueryValueTextTest, NameWithNulNamesNoValue) {
+// A missing value, a key handle that is none, a name with a NUL: nothing to read.
+TEST_F(QueryValueTextTest, WhatNamesNoValueReadsEmpty) {
   SetRawValue(key.get(), "Tab", REG_SZ, Bytes{'0', 0});
+  EXPECT_EQ(QueryValueText(key.get(), u"v"), u"");
+  EXPECT_EQ(QueryValueText(nullptr, u"Tab"), u"");
+  EXPECT_EQ(QueryValueText(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x1234)), u"Tab"), u"");
   EXPECT_EQ(QueryValueText(key.get(), std::u16string_view(u"Tab\0Home", 8)), u"");
   EXPECT_EQ(QueryValueText(key.get(), u"Tab"), u"0");
 }

@@ -20,9 +20,14 @@ const HKEY kInvalidRoot = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x1234))
 
 using GetSettingTextTest = testing::ScratchKeyTest;
 
-TEST_F(GetSettingTextTest, MissingKeyReadsEmptyAndIsNotCreated) {
+// A key that is missing, a root that is none, a path with a NUL: nothing is read, nothing created.
+TEST_F(GetSettingTextTest, WhatNamesNoKeyReadsEmptyAndIsNotCreated) {
   EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath, u"v"), u"");
   EXPECT_FALSE(testing::KeyExists(path));
+  EXPECT_EQ(GetSettingText(kInvalidRoot, widePath, u"v"), u"");
+  const UniqueHkey key = testing::CreateKey(path);
+  testing::SetRawValue(key.get(), "v", REG_SZ, Bytes{'0', 0});
+  EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath + std::u16string(1, u'\0') + u"x", u"v"), u"");
 }
 
 TEST_F(GetSettingTextTest, ReadsOneValueOfTheKey) {
@@ -34,14 +39,6 @@ TEST_F(GetSettingTextTest, ReadsOneValueOfTheKey) {
   EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath + u"\\inner", u"w"), u"5");
   EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath + u"\\inner", u"missing"), u"");
   EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath, u"v"), u"") << "the value is not in the parent";
-}
-
-TEST_F(GetSettingTextTest, InvalidRootReadsEmpty) { EXPECT_EQ(GetSettingText(kInvalidRoot, widePath, u"v"), u""); }
-
-TEST_F(GetSettingTextTest, PathWithNulNamesNoKey) {
-  const UniqueHkey key = testing::CreateKey(path);
-  testing::SetRawValue(key.get(), "v", REG_SZ, Bytes{'0', 0});
-  EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath + std::u16string(1, u'\0') + u"x", u"v"), u"");
 }
 
 using SaveSettingTextTest = testing::ScratchKeyTest;
@@ -62,16 +59,11 @@ TEST_F(SaveSettingTextTest, OverwritesAValueOfAnotherType) {
   EXPECT_EQ(ReadStoredValue(path, "v"), StoredString(u"0"));
 }
 
-TEST_F(SaveSettingTextTest, EmptyTextIsStoredAsItsTerminator) {
-  SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", u"");
-
-  EXPECT_EQ(ReadStoredValue(path, "v"), StoredString(u""));
-  EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath, u"v"), u"");
-}
-
-TEST_F(SaveSettingTextTest, AsciiTextRoundTrips) {
-  for (const std::u16string_view text : {u"1", u"0", u" 0", u"some longer text, with punctuation!"}) {
+// Each text is stored with its terminator (the empty one as the terminator alone) and reads back.
+TEST_F(SaveSettingTextTest, AsciiTextIsStoredTerminatedAndRoundTrips) {
+  for (const std::u16string_view text : {u"", u"1", u"0", u" 0", u"some longer text, with punctuation!"}) {
     SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", text);
+    EXPECT_EQ(ReadStoredValue(path, "v"), StoredString(text));
     EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath, u"v"), text);
   }
 }
@@ -87,12 +79,10 @@ TEST_F(SaveSettingTextTest, CodePageTextRoundTripsAndIsStoredAsItsCharacters) {
   EXPECT_EQ(ReadStoredValue(path, "v"), StoredString(*text));
 }
 
-TEST_F(SaveSettingTextTest, InvalidRootWritesNothing) {
+// A root that is none, a name or a path with a NUL: nothing is written.
+TEST_F(SaveSettingTextTest, InvalidRootOrNameWithNulWritesNothing) {
   SaveSettingText(kInvalidRoot, widePath, u"v", u"1");
   EXPECT_FALSE(testing::KeyExists(path));
-}
-
-TEST_F(SaveSettingTextTest, NameWithNulWritesNothing) {
   SaveSettingText(HKEY_CURRENT_USER, widePath, std::u16string_view(u"Tab\0Home", 8), u"1");
   EXPECT_EQ(testing::ValueCount(path), 0u);
 
@@ -118,12 +108,10 @@ TEST_F(SaveSettingTextTest, LockedKeyIsLeftAsItWas) {
 
 // --- the code page conversions beneath both routines ------------------------------------------
 
-TEST(CodePageTextTest, AsciiConvertsBothWays) {
+// ASCII converts both ways; embedded NULs are kept.
+TEST(CodePageTextTest, AsciiAndEmbeddedNulsConvertBothWays) {
   EXPECT_EQ(CodePageFromWide(u"TabHome"), std::optional<std::string>("TabHome"));
   EXPECT_EQ(WideFromCodePage("TabHome"), u"TabHome");
-}
-
-TEST(CodePageTextTest, EmbeddedNulsAreKept) {
   EXPECT_EQ(CodePageFromWide(std::u16string_view(u"a\0b", 3)), std::optional<std::string>(std::string("a\0b", 3)));
   EXPECT_EQ(WideFromCodePage(std::string_view("a\0b", 3)), std::u16string(u"a\0b", 3));
 }
