@@ -86,7 +86,7 @@ bool MeasureCallbacks(IDispatch* addin, const zorvane::standin::HostDescription&
   addin->QueryInterface(IID_IRibbonExtensibility, &extensibility);
   DISPPARAMS noArguments{nullptr, nullptr, 0, 0};
 
-  const auto document = zorvane::ribbon::RibbonDocument(hostId, language);
+  const auto document = zorvane::ribbon::RibbonDocument(hostId, zorvane::OfficeVersion::k2007, language);
   // The largest menu answer is the costliest content call.
   std::u16string_view largest;
   std::wstring largestTag;

@@ -9,6 +9,7 @@
 #include "addin/control_properties.h"
 #include "addin/host_language.h"
 #include "addin/host_ribbon.h"
+#include "addin/host_version.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/custom_dialog.h"
 #include "ribbon/menu_contents.h"
@@ -75,7 +76,8 @@ HRESULT Connect::OnConnection(IDispatch* application, ext_ConnectMode, IDispatch
   hostApplication_ = std::move(hostApplication);
   hostWindow_ = GetForegroundWindow();
   language_ = ConnectionLanguage(host_.host, application);
-  settings::LoadDisplaySettings(host_.host);
+  version_ = HostOfficeVersion(application);
+  settings::LoadDisplaySettings(host_.host, version_);
   return S_OK;
 }
 
@@ -93,7 +95,7 @@ HRESULT Connect::GetCustomUI(BSTR, BSTR* ribbonXml) noexcept {
 }
 
 HRESULT Connect::GetRibbonXML(BSTR* ribbonXml) noexcept {
-  return CopyToBstr(ribbon::RibbonDocument(host_.host, language_), ribbonXml);
+  return CopyToBstr(ribbon::RibbonDocument(host_.host, version_, language_), ribbonXml);
 }
 
 HRESULT Connect::rxcustomUI_onLoad(IRibbonUI** ribbon) noexcept {
@@ -129,7 +131,8 @@ HRESULT Connect::AboutMenu(IRibbonControl**) noexcept {
 // The dialog holds its own reference to the ribbon it refreshes: the host may replace the kept
 // one while the dialog is open.
 HRESULT Connect::CustomMenu(IRibbonControl**) noexcept {
-  return ShowDialog<dialogs::CustomDialog>(language_, host_.host, Microsoft::WRL::ComPtr<IRibbonUI>(HostRibbon()));
+  return ShowDialog<dialogs::CustomDialog>(language_, host_.host, version_,
+                                           Microsoft::WRL::ComPtr<IRibbonUI>(HostRibbon()));
 }
 
 }  // namespace zorvane::addin

@@ -13,6 +13,7 @@
 #include "addin_designer.h"
 #include "addin/host_description.h"
 #include "addin/module.h"
+#include "common/office_version.h"
 #include "common/ui_language.h"
 
 namespace zorvane::addin {
@@ -78,6 +79,9 @@ class Connect final : public _Connect,
   HWND hostWindow_ = nullptr;                             // the host's main window; null for none
   // The language of our own text, chosen at connection; the first until then.
   UiLanguage language_ = UiLanguage::kSimplifiedChinese;
+  // Which Office the host is, read once at connection: it decides which built-in tabs the
+  // document re-declares, the settings hold and the dialog lists.
+  OfficeVersion version_ = OfficeVersion::k2007;
 };
 
 }  // namespace zorvane::addin

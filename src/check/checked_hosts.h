@@ -27,11 +27,7 @@ inline constexpr std::array<CheckedHost, kOfficeHostCount> kCheckedHosts{{
 
 static_assert(InOfficeHostOrder(kCheckedHosts), "one row per host, in OfficeHost order");
 
-// A value outside the enumeration is the first host.
-constexpr const CheckedHost& CheckedHostOf(OfficeHost host) noexcept {
-  const auto index = static_cast<std::size_t>(host);
-  return kCheckedHosts[index < kCheckedHosts.size() ? index : 0];
-}
+constexpr const CheckedHost& CheckedHostOf(OfficeHost host) noexcept { return kCheckedHosts[HostIndex(host)]; }
 
 constexpr HostWords WordsOf(OfficeHost host) noexcept {
   const CheckedHost& checked = CheckedHostOf(host);

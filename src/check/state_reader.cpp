@@ -27,7 +27,16 @@ namespace {
 constexpr std::array kBits = {Bits::k32, Bits::k64};
 
 // Zorvane's class for each host, in OfficeHost order, as the type library declares them.
-const std::array<const CLSID*, kOfficeHostCount> kClassIds{&CLSID_Connect, &CLSID_WordConnect, &CLSID_ExcelConnect};
+struct HostClass {
+  OfficeHost host;
+  const CLSID* classId;
+};
+constexpr std::array<HostClass, kOfficeHostCount> kClassIds{{
+    {OfficeHost::PowerPoint, &CLSID_Connect},
+    {OfficeHost::Word, &CLSID_WordConnect},
+    {OfficeHost::Excel, &CLSID_ExcelConnect},
+}};
+static_assert(InOfficeHostOrder(kClassIds), "one class per host, in OfficeHost order");
 std::wstring Wide(std::u16string_view text) { return std::wstring(WideView(text)); }
 constexpr REGSAM kRead = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;
 
@@ -89,7 +98,7 @@ class Reader {
     BOOL wow64 = FALSE;
     state_.windows64 = IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
     wchar_t classId[39] = {};
-    StringFromGUID2(*kClassIds[static_cast<std::size_t>(host_.host)], classId, 39);
+    StringFromGUID2(*kClassIds[HostIndex(host_.host)].classId, classId, 39);
     classId_ = classId;
     Installs();
     for (const Bits bits : kBits) Classes(bits);
@@ -383,19 +392,21 @@ class Reader {
     }
   }
 
-  // The host's nine switches as the add-in reads them: the machine's policy, else the user's,
-  // else the user's own value; one missing or unreadable shows its item.
+  // The host's switches as the add-in reads them: the machine's policy, else the user's,
+  // else the user's own value; one missing or unreadable shows its item. The check does not
+  // know which version of the host runs: a tab that came after 2007 counts where its value or a
+  // policy for it is there, which is where the add-in has run on such a version.
   void OwnSettings() {
     settings::LocalMachineRegistryReader machine;
     settings::CurrentUserRegistryStore user;
     const settings::HostSwitches& switches = settings::SwitchesOf(host_.host);
-    const settings::PolicySettings policies = settings::ReadPolicySettings(host_.host, machine, user);
+    const settings::PolicySettings policies =
+        settings::ReadPolicySettings(host_.host, OfficeVersion::k2019, machine, user);
     bool anyShown = false;
-    for (std::size_t i = 0; i < settings::kSwitchCount; ++i) {
+    for (std::size_t i = 0; i < switches.Count(); ++i) {
       if (policies[i]) ++state_.lockedSwitches;
-      // A value missing or unreadable shows its item, as in the add-in.
-      const HeapU16String text =
-          user.GetSettingText(switches.settingsKeyPath, switches.names[i]).value_or(HeapU16String());
+      const HeapU16String text = user.GetSettingText(switches.settingsKeyPath, switches.Name(i)).value_or(HeapU16String());
+      if (!policies[i] && text.empty() && !switches.In(i, OfficeVersion::k2007)) continue;
       const bool shown = policies[i] ? *policies[i] : settings::SwitchFromText(text) == settings::kHostTrue;
       anyShown = anyShown || shown;
     }

@@ -39,11 +39,10 @@ constexpr bool InOfficeHostOrder(const Rows& rows) {
 }
 static_assert(InOfficeHostOrder(kOfficeHostNames), "one row per host, in OfficeHost order");
 
-// A value outside the enumeration is PowerPoint.
-constexpr const OfficeHostNames& NamesOf(OfficeHost host) noexcept {
-  const auto index = static_cast<std::size_t>(host);
-  return kOfficeHostNames[index < kOfficeHostCount ? index : 0];
-}
+// The host's row in every table in OfficeHost order.
+constexpr std::size_t HostIndex(OfficeHost host) noexcept { return static_cast<std::size_t>(host); }
+
+constexpr const OfficeHostNames& NamesOf(OfficeHost host) noexcept { return kOfficeHostNames[HostIndex(host)]; }
 
 #ifdef _WIN32
 // The same UTF-16 text as Windows' wchar_t; no copy. The literals above end in a null, so a

@@ -10,6 +10,7 @@
 #include "dialogs/dialog_font.h"
 #include "dialogs/display_choices.h"
 #include "dialogs/modal_session.h"
+#include "dialogs/window_placement.h"
 #include "settings/advapi32_registry_store.h"
 
 namespace zorvane::dialogs {
@@ -66,10 +67,17 @@ enum StateImage : UINT { kUnchecked = 1, kChecked, kLockedUnchecked, kLockedChec
 // give as the item's description.
 constexpr int kDescriptionColumn = 1;
 
-// Item k stands for the host's switch k + 1 (settings::kTabHome onwards: the record's
-// indices are the same in every host).
-constexpr int kItemCount = static_cast<int>(kTabItemCount);
-static_assert(kTabItemCount + 1 == settings::kSwitchCount);
+// The first layout's list shows four of its eight items and scrolls; a version with more tabs
+// gets a list tall enough for all of them.
+constexpr int kItemsOfTheFirstLayout = 8;
+
+// `child`'s rectangle in `dialog`'s client coordinates.
+RECT RectIn(HWND dialog, HWND child) noexcept {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
 
 bool IsOn(std::u16string_view storedText) noexcept {
   return settings::SwitchFromText(storedText) == settings::kHostTrue;
@@ -178,7 +186,7 @@ HRESULT CustomForm::CreateControls(HWND dialog, int dpi) noexcept {
 }
 
 void CustomForm::Load() noexcept {
-  settings::LoadDisplaySettings(host_);
+  settings::LoadDisplaySettings(host_, version_);
   const settings::DisplaySettingsRecord& loaded = settings::DisplaySettingsOf(host_);
   const auto& stored = loaded.storedTexts;
   const settings::PolicySettings& policies = loaded.policies;
@@ -187,8 +195,8 @@ void CustomForm::Load() noexcept {
 
   SendMessageW(checkAll_, BM_SETCHECK, shown(settings::kShowAllMenu) ? BST_CHECKED : BST_UNCHECKED, 0);
   FillList();
-  for (int item = 0; item < kItemCount; ++item) {
-    ListView_SetCheckState(list_, item, shown(settings::kTabHome + item) ? TRUE : FALSE);
+  for (int item = 0; item < ItemCount(); ++item) {
+    ListView_SetCheckState(list_, item, shown(SwitchOf(item)) ? TRUE : FALSE);
   }
   // The first item has the list's focus, so that Space toggles it as soon as the list has
   // the keyboard's.
@@ -202,8 +210,8 @@ void CustomForm::ShowLocks(const settings::PolicySettings& policies) noexcept {
 
   // Without the greyed images a locked item keeps its plain check box; it still cannot change.
   const bool greyed = AddLockedCheckImages(list_);
-  for (int item = 0; item < kItemCount; ++item) {
-    const settings::PolicySetting& policy = policies[settings::kTabHome + item];
+  for (int item = 0; item < ItemCount(); ++item) {
+    const settings::PolicySetting& policy = policies[SwitchOf(item)];
     if (!policy) continue;
     if (greyed) {
       ListView_SetItemState(list_, item, INDEXTOSTATEIMAGEMASK(*policy ? kLockedChecked : kLockedUnchecked),
@@ -221,37 +229,71 @@ void CustomForm::ShowLocks(const settings::PolicySettings& policies) noexcept {
 }
 
 bool CustomForm::ItemLocked(int item) const noexcept {
-  return item >= 0 && item < kItemCount && locked_[settings::kTabHome + item].has_value();
+  return item >= 0 && item < ItemCount() && locked_[SwitchOf(item)].has_value();
 }
 
 void CustomForm::FillList() noexcept {
-  for (int item = 0; item < kItemCount; ++item) {
+  const settings::HostSwitches& switches = settings::SwitchesOf(host_);
+  for (int item = 0; item < ItemCount(); ++item) {
     LVITEMW entry{};
     entry.mask = LVIF_TEXT;
     entry.iItem = item;
-    const TabName tab = DialogHostOf(host_).tabs[static_cast<std::size_t>(item)];
-    entry.pszText = const_cast<wchar_t*>(text_.tabItems[tab].data());
+    const settings::TabKind kind = switches.tabs[SwitchOf(item) - 1].kind;
+    entry.pszText = const_cast<wchar_t*>(text_.tabItems[static_cast<std::size_t>(kind)].data());
     ListView_InsertItem(list_, &entry);
   }
+  GrowListToShowEveryItem(GetParent(list_));
   // One column as wide as the list inside its border and scroll bar; the second has no width.
   RECT inside{};
   GetClientRect(list_, &inside);
   ListView_SetColumnWidth(list_, 0, inside.right - inside.left);
 }
 
+// Before the window shows: the list grows by what its items need, the frame around it with it,
+// the buttons below it move down, and the window grows by as much.
+void CustomForm::GrowListToShowEveryItem(HWND dialog) noexcept {
+  RECT row{};
+  if (ItemCount() <= kItemsOfTheFirstLayout || !ListView_GetItemRect(list_, 0, &row, LVIR_BOUNDS)) return;
+  RECT inside{};
+  GetClientRect(list_, &inside);
+  const int grow = (row.bottom - row.top) * ItemCount() - (inside.bottom - inside.top);
+  if (grow <= 0) return;
+
+  const RECT list = RectIn(dialog, list_);
+  constexpr UINT kOnly = SWP_NOZORDER | SWP_NOACTIVATE;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    const RECT at = RectIn(dialog, child);
+    if (at.top <= list.top && at.bottom >= list.bottom) {
+      SetWindowPos(child, nullptr, 0, 0, at.right - at.left, at.bottom - at.top + grow, kOnly | SWP_NOMOVE);
+    } else if (at.top >= list.bottom) {
+      SetWindowPos(child, nullptr, at.left, at.top + grow, 0, 0, kOnly | SWP_NOSIZE);
+    }
+  }
+  RECT client{};
+  GetClientRect(dialog, &client);
+  SetClientSize(dialog, {client.right - client.left, client.bottom - client.top + grow});
+}
+
 void CustomForm::CheckAllItems(bool checked) noexcept {
-  for (int item = 0; item < kItemCount; ++item) {
+  for (int item = 0; item < ItemCount(); ++item) {
     if (!ItemLocked(item)) ListView_SetCheckState(list_, item, checked ? TRUE : FALSE);
   }
 }
 
-void CustomForm::SaveChoices() noexcept {
+void CustomForm::SaveChoices(HWND dialog) noexcept {
   DisplayChoices choices{};
   choices[settings::kShowAllMenu] = SendMessageW(checkAll_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  for (int item = 0; item < kItemCount; ++item) {
-    choices[settings::kTabHome + item] = ListView_GetCheckState(list_, item) == 1;
+  for (int item = 0; item < ItemCount(); ++item) {
+    choices[SwitchOf(item)] = ListView_GetCheckState(list_, item) == 1;
   }
-  ApplyDisplayChoices(host_, choices, locked_, ribbon_.Get());
+  if (ApplyDisplayChoices(host_, version_, choices, locked_, ribbon_.Get())) return;
+
+  // The choice is in force until the program closes; the user learns that it will not last.
+  // A message that cannot be shown leaves nothing more to do.
+  HeapWideString message;
+  const std::u16string_view key = settings::SwitchesOf(host_).settingsKeyPath;
+  if (!message.Append(text_.saveFailed) || !message.Append(WideView(key))) return;
+  static_cast<void>(MessageBoxW(dialog, message.c_str(), text_.customCaption.data(), MB_OK | MB_ICONWARNING));
 }
 
 std::optional<INT_PTR> CustomForm::OnListNotify(HWND dialog, NMHDR& header) const noexcept {
@@ -293,7 +335,7 @@ std::optional<INT_PTR> CustomForm::OnMessage(ModalSession& session, HWND dialog,
       CheckAllItems(false);
       return TRUE;
     case IDOK:  // also Enter
-      SaveChoices();
+      SaveChoices(dialog);
       session.Unload();
       return TRUE;
     case IDCANCEL:  // also Esc

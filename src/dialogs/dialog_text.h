@@ -8,7 +8,7 @@
 
 #include "common/office_host.h"
 #include "common/ui_language.h"
-#include "dialogs/dialog_host.h"
+#include "settings/host_switches.h"
 
 namespace zorvane::dialogs {
 
@@ -26,9 +26,12 @@ struct DialogText {
   std::wstring_view cancel;
   std::wstring_view policyNote;  // shown when policy sets a switch
   std::wstring_view lockedItem;  // what a screen reader says of an item policy sets
-  // A list item per built-in tab that a host names (in TabName order), in the pattern of
-  // "显示开始选项卡"; each host's list picks its own (DialogHost::tabs).
-  std::array<std::wstring_view, kTabNameCount> tabItems;
+  // What OK says when the choice could not be written: it holds until the program closes.
+  // The settings key follows it.
+  std::wstring_view saveFailed;
+  // A list item per kind of built-in tab (in settings::TabKind order), in the pattern of
+  // "显示开始选项卡"; each host's list takes those of its switches.
+  std::array<std::wstring_view, settings::kTabKindCount> tabItems;
 
   // The About dialog
   std::wstring_view aboutCaption;
@@ -47,13 +50,13 @@ inline constexpr std::wstring_view DialogText::*kSingleTexts[] = {
     &DialogText::ok,           &DialogText::customCaption,  &DialogText::showCustomFrame,
     &DialogText::showAllMenu,  &DialogText::builtinTabsFrame, &DialogText::checkAllItems,
     &DialogText::unCheckAllItems, &DialogText::cancel,      &DialogText::policyNote,
-    &DialogText::lockedItem,   &DialogText::aboutCaption,   &DialogText::logoName,
+    &DialogText::lockedItem,   &DialogText::saveFailed,     &DialogText::aboutCaption,   &DialogText::logoName,
     &DialogText::description,    &DialogText::authorPrefix,
     &DialogText::contactHeading, &DialogText::blogHeading,
 };
 // A member added without joining the list above stops the build here.
 static_assert(sizeof(DialogText) ==
-              (std::size(kSingleTexts) + kTabNameCount + kOfficeHostCount) * sizeof(std::wstring_view));
+              (std::size(kSingleTexts) + settings::kTabKindCount + kOfficeHostCount) * sizeof(std::wstring_view));
 
 constexpr bool IsComplete(const DialogText& text) noexcept {
   for (const auto member : kSingleTexts) {

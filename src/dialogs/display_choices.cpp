@@ -7,18 +7,21 @@
 
 namespace zorvane::dialogs {
 
-void ApplyDisplayChoices(OfficeHost host, const DisplayChoices& choices, const settings::PolicySettings& locked,
-                         IRibbonUI* ribbon) noexcept {
+bool ApplyDisplayChoices(OfficeHost host, OfficeVersion version, const DisplayChoices& choices,
+                         const settings::PolicySettings& locked, IRibbonUI* ribbon) noexcept {
   using namespace zorvane::settings;
   const HostSwitches& switches = SwitchesOf(host);
   DisplaySettingsRecord& record = DisplaySettingsOf(host);
-  for (std::size_t index = 0; index < kSwitchCount; ++index) {
+  bool saved = true;
+  for (const std::size_t index : SwitchList(switches, version)) {
     if (locked[index]) continue;
     const bool on = choices[index];
     record.switches[index] = on ? kHostTrue : kHostFalse;
-    SaveSettingText(HKEY_CURRENT_USER, switches.settingsKeyPath, switches.names[index], TextFromSwitch(on));
+    saved = SaveSettingText(HKEY_CURRENT_USER, switches.settingsKeyPath, switches.Name(index), TextFromSwitch(on)) && saved;
   }
-  if (ribbon != nullptr) ribbon->Invalidate();
+  // The host may refuse to refresh now; it asks again at its next refresh, so nothing is lost.
+  if (ribbon != nullptr) static_cast<void>(ribbon->Invalidate());
+  return saved;
 }
 
 }  // namespace zorvane::dialogs

@@ -1,4 +1,4 @@
-// What the customization dialog's OK does with the user's nine choices.
+// What the customization dialog's OK does with the user's choices.
 #pragma once
 
 #include <windows.h>
@@ -6,22 +6,25 @@
 #include <array>
 
 #include "common/office_host.h"
+#include "common/office_version.h"
 #include "office.h"
 #include "settings/display_settings.h"
 
 namespace zorvane::dialogs {
 
-// One choice per switch, in the order of settings::SwitchIndex; true is on.
-using DisplayChoices = std::array<bool, settings::kSwitchCount>;
+// One choice per switch, indexed as the host's switches; true is on.
+using DisplayChoices = std::array<bool, settings::kMaxSwitchCount>;
 
-// Writes the choices to `host`'s settings key as "1" / "0", sets the switches of
-// DisplaySettingsOf(host) to match (StoredTexts stays as the last load left it) and asks `ribbon` to invalidate, so
-// that the host asks the visibility callback again. A switch that `locked` sets is skipped:
-// its user value stays as it was and its switch keeps the policy's state.
+// Writes the choices for the switches that `version` of `host` has to the host's settings key
+// as "1" / "0", sets those switches of DisplaySettingsOf(host) to match (StoredTexts stays as
+// the last load left it) and asks `ribbon` to invalidate, so that the host asks the visibility
+// callback again. A switch that `locked` sets is skipped: its user value stays as it was and
+// its switch keeps the policy's state.
 //
-// A failing Invalidate, or no ribbon, changes nothing here: the choices are saved and in
-// force in memory, and the host shows them at its next refresh of the ribbon.
-void ApplyDisplayChoices(OfficeHost host, const DisplayChoices& choices, const settings::PolicySettings& locked,
-                         IRibbonUI* ribbon) noexcept;
+// False when a value could not be written: the choice is in force in memory all the same,
+// until the program closes, and the registry keeps what it had. A failing Invalidate, or no
+// ribbon, changes nothing here: the host shows the choices at its next refresh of the ribbon.
+[[nodiscard]] bool ApplyDisplayChoices(OfficeHost host, OfficeVersion version, const DisplayChoices& choices,
+                                       const settings::PolicySettings& locked, IRibbonUI* ribbon) noexcept;
 
 }  // namespace zorvane::dialogs

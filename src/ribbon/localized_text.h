@@ -9,12 +9,12 @@
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <cstddef>
 #include <string_view>
 
 #include "common/ui_language.h"
 #include "ribbon/fixed_text.h"
+#include "ribbon/once.h"
 #include "ribbon/text/ribbon_text.h"
 
 namespace zorvane::ribbon {
@@ -40,8 +40,11 @@ struct LocalizedSource {
 // space for its length and a zero.
 void PutTogether(const LocalizedSource& source, std::size_t language, char16_t* room) noexcept;
 
-// A module's texts and where each is put together in the module's buffer. The host calls on
-// its UI thread; should two threads meet an unfinished text, both write the same units.
+// PutTogether(source, language, room) once for `flag`: a text put together on first use.
+void PutTogetherOnce(OnceFlag& flag, const LocalizedSource& source, std::size_t language, char16_t* room) noexcept;
+
+// A module's texts and where each is put together in the module's buffer, each once, under a
+// flag of its own in the module's flags.
 template <std::size_t Count>
 class LocalizedTexts {
  public:
@@ -59,18 +62,18 @@ class LocalizedTexts {
     }
   }
 
-  // How many units the module's buffer holds.
+  // How many units the module's buffer holds, and how many flags it keeps.
   constexpr std::size_t BufferUnits() const noexcept { return units_; }
+  static constexpr std::size_t FlagCount() noexcept { return Count * kUiLanguageCount; }
 
   // Text number `text` in `language` (a value outside the enumeration is the first language),
   // followed by a zero, in `buffer`, which stays valid for the life of the module.
-  std::u16string_view In(std::size_t text, UiLanguage language, char16_t* buffer) const noexcept {
+  std::u16string_view In(std::size_t text, UiLanguage language, char16_t* buffer, OnceFlag* flags) const noexcept {
     const std::size_t index = text::IndexOf(language);
+    // Languages that share a text share its flag too.
+    const std::size_t own = index < sources_[text]->distinctLanguages ? index : 0;
     char16_t* const room = buffer + offsets_[text][index];
-    // Every text starts with '<', so a zero first unit means not yet put together.
-    if (std::atomic_ref<char16_t>(room[0]).load(std::memory_order_acquire) == u'\0') {
-      PutTogether(*sources_[text], index, room);
-    }
+    PutTogetherOnce(flags[text * kUiLanguageCount + own], *sources_[text], index, room);
     return {room, lengths_[text][index]};
   }
 

@@ -39,14 +39,17 @@ struct TaggedMenu {
   const LocalizedSource* content;
 };
 
-using HostMenus = std::array<TaggedMenu, 9>;
-constexpr std::size_t kMenusPerHost = std::tuple_size_v<HostMenus>;
+struct HostMenus {
+  OfficeHost host;
+  std::array<TaggedMenu, 9> menus;
+};
+constexpr std::size_t kMenusPerHost = std::tuple_size_v<decltype(HostMenus::menus)>;
 
 // PowerPoint's Help menu is Excel's too, kept once.
 constexpr const LocalizedSource& kSharedHelp = Localize([]<class T>() { return menus::kHelpMenu<T>.view(); });
 
 // A menu without captions of its own is kept once for every language.
-constexpr HostMenus kPowerPointMenus = {{
+constexpr HostMenus kPowerPointMenus = {OfficeHost::PowerPoint, {{
     {tag::kFile, &Localize([]<class T>() { return menus::kFileMenu<T>.view(); })},
     {tag::kEdit, &Localize([]<class T>() { return menus::kEditMenu.view(); })},
     {tag::kView, &Localize([]<class T>() { return menus::kViewMenu<T>.view(); })},
@@ -56,9 +59,9 @@ constexpr HostMenus kPowerPointMenus = {{
     {tag::kSlide, &Localize([]<class T>() { return menus::kSlideMenu<T>.view(); })},
     {tag::kWindows, &Localize([]<class T>() { return menus::kWindowsMenu.view(); })},
     {tag::kHelp, &kSharedHelp},
-}};
+}}};
 
-constexpr HostMenus kWordMenus = {{
+constexpr HostMenus kWordMenus = {OfficeHost::Word, {{
     {tag::kFile, &Localize([]<class T>() { return menus::word::kFileMenu<T>.view(); })},
     {tag::kEdit, &Localize([]<class T>() { return menus::word::kEditMenu.view(); })},
     {tag::kView, &Localize([]<class T>() { return menus::word::kViewMenu.view(); })},
@@ -68,9 +71,9 @@ constexpr HostMenus kWordMenus = {{
     {tag::kTable, &Localize([]<class T>() { return menus::word::kTableMenu<T>.view(); })},
     {tag::kWindows, &Localize([]<class T>() { return menus::word::kWindowsMenu.view(); })},
     {tag::kHelp, &Localize([]<class T>() { return menus::word::kHelpMenu<T>.view(); })},
-}};
+}}};
 
-constexpr HostMenus kExcelMenus = {{
+constexpr HostMenus kExcelMenus = {OfficeHost::Excel, {{
     {tag::kFile, &Localize([]<class T>() { return menus::excel::kFileMenu<T>.view(); })},
     {tag::kEdit, &Localize([]<class T>() { return menus::excel::kEditMenu.view(); })},
     {tag::kView, &Localize([]<class T>() { return menus::excel::kViewMenu.view(); })},
@@ -80,26 +83,32 @@ constexpr HostMenus kExcelMenus = {{
     {tag::kData, &Localize([]<class T>() { return menus::excel::kDataMenu<T>.view(); })},
     {tag::kWindows, &Localize([]<class T>() { return menus::excel::kWindowsMenu.view(); })},
     {tag::kHelp, &kSharedHelp},
-}};
+}}};
 
 // In OfficeHost order.
 constexpr std::array kHostMenus = {&kPowerPointMenus, &kWordMenus, &kExcelMenus};
-static_assert(kHostMenus.size() == kOfficeHostCount, "menus for every host");
+static_assert(kHostMenus.size() == kOfficeHostCount && [] {
+  for (std::size_t i = 0; i < kHostMenus.size(); ++i) {
+    if (HostIndex(kHostMenus[i]->host) != i) return false;
+  }
+  return true;
+}(), "one host's menus per host, in OfficeHost order");
 
 constexpr auto kTexts = [] {
   std::array<const LocalizedSource*, kHostMenus.size() * kMenusPerHost> sources{};
   for (std::size_t host = 0; host < kHostMenus.size(); ++host) {
-    for (std::size_t menu = 0; menu < kMenusPerHost; ++menu) sources[host * kMenusPerHost + menu] = (*kHostMenus[host])[menu].content;
+    for (std::size_t menu = 0; menu < kMenusPerHost; ++menu) sources[host * kMenusPerHost + menu] = kHostMenus[host]->menus[menu].content;
   }
   return LocalizedTexts(sources);
 }();
 char16_t gMenuBuffer[kTexts.BufferUnits()];
+OnceFlag gMenuFlags[kTexts.FlagCount()];
 
 template <std::size_t... Host>
 constexpr auto TagsOf(std::index_sequence<Host...>) {
   const auto tags = [](const HostMenus& menus) {
     std::array<std::u16string_view, kMenusPerHost> out{};
-    for (std::size_t i = 0; i < menus.size(); ++i) out[i] = menus[i].tag;
+    for (std::size_t i = 0; i < menus.menus.size(); ++i) out[i] = menus.menus[i].tag;
     return out;
   };
   return std::array<std::array<std::u16string_view, kMenusPerHost>, sizeof...(Host)>{
@@ -107,23 +116,18 @@ constexpr auto TagsOf(std::index_sequence<Host...>) {
 }
 constexpr auto kTags = TagsOf(std::make_index_sequence<kHostMenus.size()>());
 
-constexpr std::size_t IndexOf(OfficeHost host) noexcept {
-  const auto index = static_cast<std::size_t>(host);
-  return index < kHostMenus.size() ? index : 0;
-}
-
 }  // namespace
 
 std::u16string_view MenuContent(OfficeHost host, std::u16string_view tag, UiLanguage language) noexcept {
   // Whole, case-sensitive comparison of code units; the empty tag matches nothing.
-  const std::size_t index = IndexOf(host);
-  const HostMenus& menus = *kHostMenus[index];
+  const std::size_t index = HostIndex(host);
+  const auto& menus = kHostMenus[index]->menus;
   for (std::size_t menu = 0; menu < menus.size(); ++menu) {
-    if (menus[menu].tag == tag) return kTexts.In(index * kMenusPerHost + menu, language, gMenuBuffer);
+    if (menus[menu].tag == tag) return kTexts.In(index * kMenusPerHost + menu, language, gMenuBuffer, gMenuFlags);
   }
   return {};
 }
 
-std::span<const std::u16string_view> MenuTags(OfficeHost host) noexcept { return kTags[IndexOf(host)]; }
+std::span<const std::u16string_view> MenuTags(OfficeHost host) noexcept { return kTags[HostIndex(host)]; }
 
 }  // namespace zorvane::ribbon

@@ -11,7 +11,7 @@ namespace zorvane::ribbon {
 
 // The whole menu answer of `host` for `tag` in `language` (UTF-16, root `menu` in the customUI
 // namespace, followed by a zero), or an empty view when no menu of that host has exactly that
-// tag. Views are of static storage. A value outside either enumeration is its first.
+// tag. Views are of static storage. A language outside the enumeration is the first.
 std::u16string_view MenuContent(OfficeHost host, std::u16string_view tag, UiLanguage language) noexcept;
 
 // The nine tags that MenuContent answers for `host`, in menu-bar order.

@@ -9,6 +9,7 @@
 #include "ribbon/document/word_toolbars.h"
 #include "ribbon/localized_text.h"
 #include "ribbon/ribbon_names.h"
+#include "ribbon/once.h"
 #include "settings/host_switches.h"
 
 namespace zorvane::ribbon {
@@ -19,7 +20,7 @@ using namespace controls;
 // What the document of each host is made of besides what all share: the tabs the user can
 // hide, the name the supertips give the host, its own seventh menu and its toolbar rows.
 struct PowerPointDocument {
-  using Switches = settings::PowerPointSwitchNames;
+  static constexpr OfficeHost kHost = OfficeHost::PowerPoint;
   template <class T> static constexpr const auto& Name() { return T::kPowerPointName; }
   static constexpr const auto& kOwnTag = tag::kSlide;
   template <class T> static constexpr const auto& OwnLabel() { return T::kSlideLabel; }
@@ -32,7 +33,7 @@ struct PowerPointDocument {
 };
 
 struct WordDocument {
-  using Switches = settings::WordSwitchNames;
+  static constexpr OfficeHost kHost = OfficeHost::Word;
   template <class T> static constexpr const auto& Name() { return T::kWordName; }
   static constexpr const auto& kOwnTag = tag::kTable;
   template <class T> static constexpr const auto& OwnLabel() { return T::kTableLabel; }
@@ -42,7 +43,7 @@ struct WordDocument {
 };
 
 struct ExcelDocument {
-  using Switches = settings::ExcelSwitchNames;
+  static constexpr OfficeHost kHost = OfficeHost::Excel;
   template <class T> static constexpr const auto& Name() { return T::kExcelName; }
   static constexpr const auto& kOwnTag = tag::kData;
   template <class T> static constexpr const auto& OwnLabel() { return T::kDataLabel; }
@@ -51,40 +52,142 @@ struct ExcelDocument {
   template <class T> static constexpr const auto& Toolbars() { return document::excel::kToolbars; }
 };
 
-// Every built-in tab the user may hide, re-declared with the visibility callback.
-template <class Switches>
-constexpr auto kSwitchableTabs =
-    Switches::WithTabs([](const auto&... tabs) consteval { return Concat(SwitchableTab(tabs)...); });
+// Where the document declares the built-in tabs that the user may hide: each version of a
+// host has its own, put in at run time; the rest of the document is constant.
+inline constexpr char16_t kTabsGoHere[] = u"\x02";
 
 // Built while compiling, once per host; its captions once per language.
 template <class H, class T>
-constexpr auto kDocument = Element(u"customUI",
+constexpr auto kMarkedDocument = Element(u"customUI",
     Attributes(Attr(u"xmlns", kCustomUiNamespace), Attr(u"onLoad", callback::kOnLoad)),
     Element(u"ribbon",
         Element(u"tabs",
-            kSwitchableTabs<typename H::Switches>,
+            kTabsGoHere,
             Element(u"tab",
                 Attributes(Attr(u"id", u"rxWordVBA"), Attr(u"label", u"Quelby"),
-                           Attr(u"insertBeforeMso", settings::name::kTabHome)),
+                           Attr(u"insertBeforeMso", settings::kHomeTabName)),
                 Element(u"group", Attributes(Attr(u"id", u"rxDemo"), Attr(u"label", u" ")),
                     document::kMenuBar<H, T>,
                     H::template Toolbars<T>())))));
 
+// The part before the tabs holds no caption and is the same in every document.
+constexpr std::size_t kHeadLength = kMarkedDocument<PowerPointDocument, text::SimplifiedChinese>.view().find(kTabsGoHere[0]);
+constexpr auto kHead = [] {
+  FixedText<kHeadLength> head{};
+  detail::CopyInto(head.chars, 0, kMarkedDocument<PowerPointDocument, text::SimplifiedChinese>.view().substr(0, kHeadLength));
+  return head;
+}();
+
+// The part after the tabs: the add-in's own tab and the document's end.
+template <class H, class T>
+constexpr auto kTail = [] {
+  constexpr std::u16string_view whole = kMarkedDocument<H, T>.view();
+  static_assert(whole.substr(0, kHeadLength) == kHead.view() && whole[kHeadLength] == kTabsGoHere[0],
+                "every document starts alike");
+  FixedText<whole.size() - kHeadLength - 1> tail{};
+  detail::CopyInto(tail.chars, 0, whole.substr(kHeadLength + 1));
+  return tail;
+}();
+
+// A built-in tab re-declared only so that the user can hide it, as its three parts: the
+// name goes between them.
+inline constexpr char16_t kTabStart[] = u"<tab idMso=\"";
+inline constexpr char16_t kTabEnd[] = u"\" getVisible=\"GetVisible\"/>";
+static_assert(Concat(kTabStart, settings::kHomeTabName, kTabEnd) == SwitchableTab(settings::kHomeTabName));
+constexpr std::size_t kTabMarkupLength = detail::kTextLength<decltype(kTabStart)> + detail::kTextLength<decltype(kTabEnd)>;
+
 template <class H>
-constexpr const LocalizedSource& kDocumentOf = Localize([]<class T>() { return kDocument<H, T>.view(); });
+constexpr const LocalizedSource& kTailOf = Localize([]<class T>() { return kTail<H, T>.view(); });
 
 // In OfficeHost order.
-constexpr std::array kHostDocuments = {&kDocumentOf<PowerPointDocument>, &kDocumentOf<WordDocument>,
-                                       &kDocumentOf<ExcelDocument>};
-static_assert(kHostDocuments.size() == kOfficeHostCount, "a document for every host");
-constexpr LocalizedTexts kDocuments(kHostDocuments);
-char16_t gDocumentBuffer[kDocuments.BufferUnits()];
+struct HostTail {
+  OfficeHost host;
+  const LocalizedSource* tail;
+};
+constexpr std::array<HostTail, kOfficeHostCount> kHostTails{{
+    {PowerPointDocument::kHost, &kTailOf<PowerPointDocument>},
+    {WordDocument::kHost, &kTailOf<WordDocument>},
+    {ExcelDocument::kHost, &kTailOf<ExcelDocument>},
+}};
+static_assert(InOfficeHostOrder(kHostTails), "a document for every host, in OfficeHost order");
+
+// Where each document is put together: one place per host, language and version, shared
+// by the versions that have the same tabs as the one before.
+struct DocumentPlan {
+  struct Place {
+    std::size_t offset = 0;
+    std::size_t length = 0;
+    std::size_t flag = 0;
+  };
+  std::array<std::array<std::array<Place, kUiLanguageCount>, kOfficeVersionCount>, kOfficeHostCount> places{};
+  std::size_t units = 0;
+  std::size_t flags = 0;
+};
+
+constexpr std::size_t TabsLength(const settings::HostSwitches& host, OfficeVersion version) {
+  std::size_t length = 0;
+  for (const std::size_t index : settings::SwitchList(host, version)) {
+    if (index != settings::kShowAllMenu) length += kTabMarkupLength + host.Name(index).size();
+  }
+  return length;
+}
+
+constexpr DocumentPlan kPlan = [] {
+  DocumentPlan plan;
+  for (std::size_t host = 0; host < kOfficeHostCount; ++host) {
+    const settings::HostSwitches& switches = settings::kHostSwitches[host];
+    for (std::size_t version = 0; version < kOfficeVersionCount; ++version) {
+      const auto current = static_cast<OfficeVersion>(version);
+      const bool sameAsBefore = version > 0 && settings::SwitchList(switches, static_cast<OfficeVersion>(version - 1)).size() ==
+                                                   settings::SwitchList(switches, current).size();
+      for (std::size_t language = 0; language < kUiLanguageCount; ++language) {
+        auto& place = plan.places[host][version][language];
+        if (sameAsBefore) {
+          place = plan.places[host][version - 1][language];
+          continue;
+        }
+        place.length = kHeadLength + TabsLength(switches, current) + kHostTails[host].tail->lengths[language];
+        place.offset = plan.units;
+        place.flag = plan.flags++;
+        plan.units += place.length + 1;
+      }
+    }
+  }
+  return plan;
+}();
+
+char16_t gDocumentBuffer[kPlan.units];
+OnceFlag gDocumentFlags[kPlan.flags];
+
+struct DocumentAssembly {
+  OfficeHost host;
+  OfficeVersion version;
+  std::size_t language;
+  char16_t* room;
+};
+
+void Assemble(void* context) noexcept {
+  const DocumentAssembly& assembly = *static_cast<const DocumentAssembly*>(context);
+  const settings::HostSwitches& switches = settings::SwitchesOf(assembly.host);
+  std::size_t pos = detail::CopyInto(assembly.room, 0, kHead.view());
+  for (const std::size_t index : settings::SwitchList(switches, assembly.version)) {
+    if (index == settings::kShowAllMenu) continue;
+    pos = detail::CopyInto(assembly.room, pos, kTabStart);
+    pos = detail::CopyInto(assembly.room, pos, switches.Name(index));
+    pos = detail::CopyInto(assembly.room, pos, kTabEnd);
+  }
+  PutTogether(*kHostTails[HostIndex(assembly.host)].tail, assembly.language, assembly.room + pos);
+}
 
 }  // namespace
 
-std::u16string_view RibbonDocument(OfficeHost host, UiLanguage language) noexcept {
-  const auto index = static_cast<std::size_t>(host);
-  return kDocuments.In(index < kOfficeHostCount ? index : 0, language, gDocumentBuffer);
+std::u16string_view RibbonDocument(OfficeHost host, OfficeVersion version, UiLanguage language) noexcept {
+  const std::size_t languageIndex = text::IndexOf(language);
+  const DocumentPlan::Place& place =
+      kPlan.places[HostIndex(host)][static_cast<std::size_t>(version)][languageIndex];
+  DocumentAssembly assembly{host, version, languageIndex, gDocumentBuffer + place.offset};
+  RunOnce(gDocumentFlags[place.flag], &Assemble, &assembly);
+  return {assembly.room, place.length};
 }
 
 }  // namespace zorvane::ribbon

@@ -11,54 +11,75 @@ namespace zorvane::ribbon {
 namespace detail {
 // Never defined: reached while compiling, they stop the build and name the fault.
 void IdIsShorterThanTheLookupReads();
-void TwoIdsShareASlotChooseAnotherHash();
+void NoMultiplierGivesEveryIdASlotOfItsOwn();
+void IdIsLongerThanARowHolds();
 }  // namespace detail
 
 namespace {
 
-constexpr std::size_t kGovernedCount = settings::kSwitchCount + 1;
-
-// The combined menu and its gap share one switch, so they come and go together; each
-// built-in tab has a switch of its own, named as the tab.
-constexpr std::array<std::u16string_view, kGovernedCount> GovernedIds(const settings::HostSwitches& host) {
-  std::array<std::u16string_view, kGovernedCount> ids{id::kLabelAll, id::kMenuAll};
-  for (std::size_t k = settings::kTabHome; k < settings::kSwitchCount; ++k) ids[k + 1] = host.names[k];
-  return ids;
-}
+// The combined menu's gap, the combined menu, then one id per tab switch: every tab of the
+// host in any version (a version's document declares only its own tabs, so the others are
+// never asked for; their switches stay false).
+constexpr std::size_t kMaxGovernedCount = settings::kMaxSwitchCount + 1;
 
 // Each id has a slot of its own, found from its fourth and its last unit: a lookup reads one
-// row and compares one id. A hash that stops being unique for a host's ids fails to compile.
+// row and compares one id. The multiplier is each host's own, the first that keeps its ids apart.
 constexpr std::size_t kShortestId = 4;
-constexpr std::size_t SlotOf(char16_t fourth, char16_t last) noexcept { return (fourth * 4u + last) & 31u; }
+constexpr std::size_t kSlotCount = 32;
+constexpr std::size_t SlotOf(std::size_t multiplier, char16_t fourth, char16_t last) noexcept {
+  return (fourth * multiplier + last) & (kSlotCount - 1);
+}
 
 // One id and the switch that governs it; an empty id marks a free slot.
 struct Row {
   const char16_t* id = nullptr;
-  std::size_t length = 0;
-  std::size_t governedBy = 0;
+  std::uint8_t length = 0;
+  std::uint8_t governedBy = 0;
 };
 
 struct HostLookup {
-  std::array<std::u16string_view, kGovernedCount> ids;
-  std::array<Row, 32> slots;
+  std::array<std::u16string_view, kMaxGovernedCount> ids{};
+  std::size_t idCount = 0;
+  std::size_t multiplier = 0;
+  std::array<Row, kSlotCount> slots{};
 };
 
-constexpr HostLookup LookupOf(const settings::HostSwitches& host) {
-  HostLookup lookup{GovernedIds(host), {}};
-  for (std::size_t i = 0; i < lookup.ids.size(); ++i) {
+constexpr bool Place(HostLookup& lookup, std::size_t multiplier) {
+  lookup.slots = {};
+  lookup.multiplier = multiplier;
+  for (std::size_t i = 0; i < lookup.idCount; ++i) {
     const std::u16string_view id = lookup.ids[i];
-    if (id.size() < kShortestId) detail::IdIsShorterThanTheLookupReads();
-    Row& slot = lookup.slots[SlotOf(id[3], id.back())];
-    if (slot.length != 0) detail::TwoIdsShareASlotChooseAnotherHash();
-    // The first two ids, the combined menu's gap and the menu, share ShowAllMenu.
-    slot = Row{id.data(), id.size(), i < 2 ? std::size_t{settings::kShowAllMenu} : i - 1};
+    Row& slot = lookup.slots[SlotOf(multiplier, id[3], id.back())];
+    if (slot.length != 0) return false;
+    // The first two ids, the combined menu's gap and the menu, share the combined menu's switch.
+    slot = Row{id.data(), static_cast<std::uint8_t>(id.size()),
+               static_cast<std::uint8_t>(i < 2 ? settings::kShowAllMenu : i - 1)};
   }
+  return true;
+}
+
+constexpr HostLookup LookupOf(const settings::HostSwitches& host) {
+  HostLookup lookup;
+  lookup.ids[lookup.idCount++] = id::kLabelAll;
+  lookup.ids[lookup.idCount++] = id::kMenuAll;
+  for (std::size_t k = 1; k < host.Count(); ++k) lookup.ids[lookup.idCount++] = host.Name(k);
+  for (std::size_t i = 0; i < lookup.idCount; ++i) {
+    if (lookup.ids[i].size() < kShortestId) detail::IdIsShorterThanTheLookupReads();
+    if (lookup.ids[i].size() > UINT8_MAX) detail::IdIsLongerThanARowHolds();
+  }
+  for (std::size_t multiplier = 1; multiplier < 256; ++multiplier) {
+    if (Place(lookup, multiplier)) return lookup;
+  }
+  detail::NoMultiplierGivesEveryIdASlotOfItsOwn();
   return lookup;
 }
 
-// In OfficeHost order.
-constexpr std::array<HostLookup, kOfficeHostCount> kLookups = {
-    LookupOf(settings::kHostSwitches[0]), LookupOf(settings::kHostSwitches[1]), LookupOf(settings::kHostSwitches[2])};
+// In OfficeHost order, one per row of the hosts' switches.
+constexpr auto kLookups = [] {
+  std::array<HostLookup, kOfficeHostCount> lookups{};
+  for (std::size_t i = 0; i < lookups.size(); ++i) lookups[i] = LookupOf(settings::kHostSwitches[i]);
+  return lookups;
+}();
 
 // Whole equality of `count` code units, four at a time: the ids are short, and this runs
 // inline where a library comparison would be a call.
@@ -77,17 +98,14 @@ bool SameUnits(const char16_t* a, const char16_t* b, std::size_t count) noexcept
   return true;
 }
 
-const HostLookup& LookupOf(OfficeHost host) noexcept {
-  const auto index = static_cast<std::size_t>(host);
-  return kLookups[index < kLookups.size() ? index : 0];
-}
+const HostLookup& LookupOf(OfficeHost host) noexcept { return kLookups[HostIndex(host)]; }
 
 // Whole, case-sensitive comparison of code units with the one id of the slot.
 inline settings::HostBool Visibility(const HostLookup& lookup, std::u16string_view controlId,
                                      const settings::DisplaySettingsRecord& record) noexcept {
   const std::size_t length = controlId.size();
   if (length < kShortestId) return settings::kHostFalse;
-  const Row& row = lookup.slots[SlotOf(controlId[3], controlId[length - 1])];
+  const Row& row = lookup.slots[SlotOf(lookup.multiplier, controlId[3], controlId[length - 1])];
   if (row.length != length || !SameUnits(row.id, controlId.data(), length)) return settings::kHostFalse;
   return record.switches[row.governedBy];
 }
@@ -99,6 +117,9 @@ settings::HostBool ControlVisibility(OfficeHost host, std::u16string_view contro
   return Visibility(LookupOf(host), controlId, record);
 }
 
-std::span<const std::u16string_view> VisibilityIds(OfficeHost host) noexcept { return LookupOf(host).ids; }
+std::span<const std::u16string_view> VisibilityIds(OfficeHost host) noexcept {
+  const HostLookup& lookup = LookupOf(host);
+  return {lookup.ids.data(), lookup.idCount};
+}
 
 }  // namespace zorvane::ribbon

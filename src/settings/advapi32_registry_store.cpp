@@ -27,10 +27,9 @@ std::optional<HeapNarrowString> NarrowName(std::u16string_view name) noexcept {
   return CodePageFromWide(name);
 }
 
-// The registry's own answers for lack of memory: the value is there, but its text unknown.
-bool OutOfMemory(LSTATUS status) {
-  return status == ERROR_NOT_ENOUGH_MEMORY || status == ERROR_OUTOFMEMORY || status == ERROR_NO_SYSTEM_RESOURCES;
-}
+// The registry's answers for a key or value that is not there. Every other failure (access
+// denied, lack of memory...) leaves something there whose text is unknown.
+bool NotThere(LSTATUS status) { return status == ERROR_FILE_NOT_FOUND || status == ERROR_PATH_NOT_FOUND; }
 
 }  // namespace
 
@@ -43,8 +42,8 @@ std::optional<HeapU16String> QueryValueText(HKEY key, std::u16string_view valueN
   DWORD type = REG_NONE;
   DWORD size = 0;
   LSTATUS status = RegQueryValueExA(key, name->c_str(), nullptr, &type, nullptr, &size);
-  if (OutOfMemory(status)) return std::nullopt;
-  if (status != ERROR_SUCCESS) return HeapU16String();
+  if (NotThere(status)) return HeapU16String();
+  if (status != ERROR_SUCCESS) return std::nullopt;
   if (type != REG_SZ && type != REG_BINARY) return HeapU16String();
 
   // Read at the size just reported: a value that grew since fails the read with
@@ -54,8 +53,8 @@ std::optional<HeapU16String> QueryValueText(HKEY key, std::u16string_view valueN
   if (!data.Resize(size)) return std::nullopt;
   DWORD read = size;
   status = RegQueryValueExA(key, name->c_str(), nullptr, &type, data.data(), &read);
-  if (status == ERROR_MORE_DATA || OutOfMemory(status)) return std::nullopt;
-  if (status != ERROR_SUCCESS) return HeapU16String();
+  if (NotThere(status)) return HeapU16String();  // deleted since the size was asked
+  if (status != ERROR_SUCCESS) return std::nullopt;
   data.Truncate(std::min(read, size));
 
   const std::optional<HeapNarrowString> text = RegistryValueText(type, data.span());
@@ -70,28 +69,28 @@ std::optional<HeapU16String> GetSettingText(HKEY root, std::u16string_view path,
   if (!subkey) return std::nullopt;
   HKEY opened = nullptr;
   const LSTATUS status = RegOpenKeyExA(root, subkey->c_str(), 0, KEY_QUERY_VALUE, &opened);
-  if (OutOfMemory(status)) return std::nullopt;
-  if (status != ERROR_SUCCESS) return HeapU16String();
+  if (NotThere(status)) return HeapU16String();
+  if (status != ERROR_SUCCESS) return std::nullopt;
   const UniqueHkey key(opened);
   return QueryValueText(key.get(), valueName);
 }
 
-void SaveSettingText(HKEY root, std::u16string_view path, std::u16string_view valueName,
+bool SaveSettingText(HKEY root, std::u16string_view path, std::u16string_view valueName,
                      std::u16string_view text) noexcept {
   const std::optional<HeapNarrowString> subkey = NarrowName(path);
   const std::optional<HeapNarrowString> name = NarrowName(valueName);
   const std::optional<HeapNarrowString> data = CodePageFromWide(text);
-  if (!subkey || !name || !data || data->size() >= MAXDWORD) return;
+  if (!subkey || !name || !data || data->size() >= MAXDWORD) return false;
 
   HKEY created = nullptr;
   if (RegCreateKeyExA(root, subkey->c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
                       &created, nullptr) != ERROR_SUCCESS) {
-    return;
+    return false;
   }
   const UniqueHkey key(created);
-  // The terminating NUL is part of the data. A failed write is not reported.
-  RegSetValueExA(key.get(), name->c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data->c_str()),
-                 static_cast<DWORD>(data->size() + 1));
+  // The terminating NUL is part of the data.
+  return RegSetValueExA(key.get(), name->c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data->c_str()),
+                        static_cast<DWORD>(data->size() + 1)) == ERROR_SUCCESS;
 }
 
 std::optional<HeapU16String> CurrentUserRegistryStore::GetSettingText(std::u16string_view path,
@@ -99,9 +98,9 @@ std::optional<HeapU16String> CurrentUserRegistryStore::GetSettingText(std::u16st
   return settings::GetSettingText(HKEY_CURRENT_USER, path, valueName);
 }
 
-void CurrentUserRegistryStore::SaveSettingText(std::u16string_view path, std::u16string_view valueName,
+bool CurrentUserRegistryStore::SaveSettingText(std::u16string_view path, std::u16string_view valueName,
                                                std::u16string_view text) noexcept {
-  settings::SaveSettingText(HKEY_CURRENT_USER, path, valueName, text);
+  return settings::SaveSettingText(HKEY_CURRENT_USER, path, valueName, text);
 }
 
 std::optional<HeapU16String> LocalMachineRegistryReader::GetSettingText(std::u16string_view path,
@@ -109,10 +108,10 @@ std::optional<HeapU16String> LocalMachineRegistryReader::GetSettingText(std::u16
   return settings::GetSettingText(HKEY_LOCAL_MACHINE, path, valueName);
 }
 
-void LoadDisplaySettings(OfficeHost host) noexcept {
+void LoadDisplaySettings(OfficeHost host, OfficeVersion version) noexcept {
   CurrentUserRegistryStore user;
   LocalMachineRegistryReader machine;
-  LoadDisplaySettingsFrom(user, host, DisplaySettingsOf(host), ReadPolicySettings(host, machine, user));
+  LoadDisplaySettingsFrom(user, host, version, DisplaySettingsOf(host), ReadPolicySettings(host, version, machine, user));
 }
 
 std::optional<UiLanguage> LoadFixedUiLanguage(OfficeHost host) noexcept {

@@ -4,20 +4,14 @@
 
 namespace zorvane::settings {
 
-// Zero-initialised before any code runs: every switch false, every text empty.
-DisplaySettingsRecord DisplaySettings;
-
 namespace {
-DisplaySettingsRecord wordSettings;
-DisplaySettingsRecord excelSettings;
-// In OfficeHost order.
-constinit const std::array<DisplaySettingsRecord*, kOfficeHostCount> kRecords{&DisplaySettings, &wordSettings,
-                                                                              &excelSettings};
+// Zero-initialised before any code runs: every switch false, every text empty. In OfficeHost
+// order, one per host by construction.
+std::array<DisplaySettingsRecord, kOfficeHostCount> gRecords;
 }  // namespace
 
-DisplaySettingsRecord& DisplaySettingsOf(OfficeHost host) noexcept {
-  const auto index = static_cast<std::size_t>(host);
-  return *kRecords[index < kRecords.size() ? index : 0];
-}
+DisplaySettingsRecord& DisplaySettings = gRecords[HostIndex(OfficeHost::PowerPoint)];
+
+DisplaySettingsRecord& DisplaySettingsOf(OfficeHost host) noexcept { return gRecords[HostIndex(host)]; }
 
 }  // namespace zorvane::settings

@@ -1,84 +1,164 @@
-// Each host's nine display switches: their registry value names in record order (ShowAllMenu,
-// then the eight built-in tabs in the ribbon's order; a tab switch bears the tab's idMso) and
-// the keys that hold them. Constants only.
+// Each host's display switches, as one row per host: the combined menu's switch, then the
+// built-in tabs the user may hide, left to right as the newest Office shows them, each with
+// the first version that has it; and the keys that hold them. The ribbon, the dialogs and the
+// check derive their tables from these rows. Constants only.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string_view>
 
 #include "common/office_host.h"
-#include "settings/display_settings.h"
+#include "common/office_version.h"
 
 namespace zorvane::settings {
 
-// Word's and Excel's own tab names; the names shared with PowerPoint stand in `name`.
-namespace word_name {
-inline constexpr char16_t kTabPageLayoutWord[] = u"TabPageLayoutWord";
-inline constexpr char16_t kTabReferences[] = u"TabReferences";
-inline constexpr char16_t kTabMailings[] = u"TabMailings";
-inline constexpr char16_t kTabReviewWord[] = u"TabReviewWord";
-inline constexpr char16_t kSettingsKeyPath[] = u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Word";
-inline constexpr char16_t kPolicyKeyPath[] = u"SOFTWARE\\Policies\\Quelby\\Word";
-}  // namespace word_name
+// What the customization dialog calls a tab: one name may stand for tabs of several hosts
+// (PowerPoint's TabDesign and Word's TabWordDesign are both "Design").
+enum class TabKind : unsigned char {
+  kHome,
+  kInsert,
+  kDraw,
+  kDesign,
+  kTransitions,
+  kAnimations,
+  kSlideShow,
+  kRecording,
+  kPageLayout,
+  kReferences,
+  kMailings,
+  kFormulas,
+  kData,
+  kReview,
+  kView,
+  kDeveloper,
+  kHelp,
+};
+inline constexpr std::size_t kTabKindCount = 17;
 
-namespace excel_name {
-inline constexpr char16_t kTabPageLayoutExcel[] = u"TabPageLayoutExcel";
-inline constexpr char16_t kTabFormulas[] = u"TabFormulas";
-inline constexpr char16_t kTabData[] = u"TabData";
-inline constexpr char16_t kSettingsKeyPath[] = u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Excel";
-inline constexpr char16_t kPolicyKeyPath[] = u"SOFTWARE\\Policies\\Quelby\\Excel";
-}  // namespace excel_name
+// A built-in tab the user may hide. Its idMso names its switch's registry and policy values
+// too, so the ribbon document uses the same name for the tab.
+struct SwitchableTab {
+  std::u16string_view idMso;
+  OfficeVersion since;  // the first version that has the tab
+  TabKind kind;
+};
 
-// One host's switches as a type, so that markup built while compiling can use the tab names
-// with their lengths.
-template <const auto& SettingsKey, const auto& PolicyKey, const auto& ShowAllMenu, const auto&... Tabs>
-struct HostSwitchNames {
-  static_assert(1 + sizeof...(Tabs) == kSwitchCount, "one name per switch");
-  static constexpr std::u16string_view kSettingsKeyPath{SettingsKey};
-  static constexpr std::u16string_view kPolicyKeyPath{PolicyKey};
-  static constexpr std::array<std::u16string_view, kSwitchCount> kNames{ShowAllMenu, Tabs...};
+// The combined menu's switch, the first of every host's; the tabs' follow it.
+inline constexpr std::size_t kShowAllMenu = 0;
+inline constexpr char16_t kShowAllMenuName[] = u"ShowAllMenu";
+// The tab the add-in's own tab stands before, in every host.
+inline constexpr char16_t kHomeTabName[] = u"TabHome";
 
-  // `make(tab...)` with the eight tab names, in the ribbon's order.
-  template <class Make>
-  static consteval auto WithTabs(Make make) {
-    return make(Tabs...);
+// The only two texts the add-in writes.
+inline constexpr char16_t kTextOn[] = u"1";
+inline constexpr char16_t kTextOff[] = u"0";
+
+namespace detail {
+using enum OfficeVersion;
+using enum TabKind;
+
+inline constexpr SwitchableTab kPowerPointTabs[] = {
+    {kHomeTabName, k2007, kHome},           {u"TabInsert", k2007, kInsert},
+    {u"TabDrawInk", k2019, kDraw},          {u"TabDesign", k2007, kDesign},
+    {u"TabTransitions", k2010, kTransitions}, {u"TabAnimations", k2007, kAnimations},
+    {u"TabSlideShow", k2007, kSlideShow},   {u"TabRecording", k2019, kRecording},
+    {u"TabReview", k2007, kReview},         {u"TabView", k2007, kView},
+    {u"TabDeveloper", k2007, kDeveloper},   {u"HelpTab", k2019, kHelp},
+};
+inline constexpr SwitchableTab kWordTabs[] = {
+    {kHomeTabName, k2007, kHome},              {u"TabInsert", k2007, kInsert},
+    {u"TabDrawInk", k2019, kDraw},             {u"TabWordDesign", k2013, kDesign},
+    {u"TabPageLayoutWord", k2007, kPageLayout}, {u"TabReferences", k2007, kReferences},
+    {u"TabMailings", k2007, kMailings},        {u"TabReviewWord", k2007, kReview},
+    {u"TabView", k2007, kView},                {u"TabDeveloper", k2007, kDeveloper},
+    {u"HelpTab", k2019, kHelp},
+};
+inline constexpr SwitchableTab kExcelTabs[] = {
+    {kHomeTabName, k2007, kHome},               {u"TabInsert", k2007, kInsert},
+    {u"TabDrawInk", k2019, kDraw},              {u"TabPageLayoutExcel", k2007, kPageLayout},
+    {u"TabFormulas", k2007, kFormulas},         {u"TabData", k2007, kData},
+    {u"TabReview", k2007, kReview},             {u"TabView", k2007, kView},
+    {u"TabDeveloper", k2007, kDeveloper},       {u"HelpTab", k2019, kHelp},
+};
+}  // namespace detail
+
+struct HostSwitches {
+  OfficeHost host;
+  std::u16string_view settingsKeyPath;  // under HKEY_CURRENT_USER; nothing else is stored there
+  std::u16string_view policyKeyPath;    // under HKEY_LOCAL_MACHINE (wins) and HKEY_CURRENT_USER; read only
+  std::span<const SwitchableTab> tabs;
+
+  // Switch 0 is the combined menu's, switch k + 1 governs tabs[k].
+  constexpr std::size_t Count() const noexcept { return tabs.size() + 1; }
+  constexpr std::u16string_view Name(std::size_t index) const noexcept {
+    return index == kShowAllMenu ? std::u16string_view(kShowAllMenuName) : tabs[index - 1].idMso;
+  }
+  // Whether Office `version` has what switch `index` governs.
+  constexpr bool In(std::size_t index, OfficeVersion version) const noexcept {
+    return index == kShowAllMenu || tabs[index - 1].since <= version;
   }
 };
 
-using PowerPointSwitchNames =
-    HostSwitchNames<kSettingsKeyPath, kPolicyKeyPath, name::kShowAllMenu, name::kTabHome, name::kTabInsert,
-                    name::kTabDesign, name::kTabAnimations, name::kTabSlideShow, name::kTabReview, name::kTabView,
-                    name::kTabDeveloper>;
-using WordSwitchNames =
-    HostSwitchNames<word_name::kSettingsKeyPath, word_name::kPolicyKeyPath, name::kShowAllMenu, name::kTabHome,
-                    name::kTabInsert, word_name::kTabPageLayoutWord, word_name::kTabReferences,
-                    word_name::kTabMailings, word_name::kTabReviewWord, name::kTabView, name::kTabDeveloper>;
-using ExcelSwitchNames =
-    HostSwitchNames<excel_name::kSettingsKeyPath, excel_name::kPolicyKeyPath, name::kShowAllMenu, name::kTabHome,
-                    name::kTabInsert, excel_name::kTabPageLayoutExcel, excel_name::kTabFormulas,
-                    excel_name::kTabData, name::kTabReview, name::kTabView, name::kTabDeveloper>;
+// In OfficeHost order.
+inline constexpr std::array<HostSwitches, kOfficeHostCount> kHostSwitches{{
+    {OfficeHost::PowerPoint, u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\PowerPoint",
+     u"SOFTWARE\\Policies\\Quelby\\PowerPoint", detail::kPowerPointTabs},
+    {OfficeHost::Word, u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Word", u"SOFTWARE\\Policies\\Quelby\\Word",
+     detail::kWordTabs},
+    {OfficeHost::Excel, u"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Excel", u"SOFTWARE\\Policies\\Quelby\\Excel",
+     detail::kExcelTabs},
+}};
+static_assert(InOfficeHostOrder(kHostSwitches), "one row per host, in OfficeHost order");
 
-static_assert(PowerPointSwitchNames::kNames == kSwitchNames, "PowerPoint's switches are the record's own");
+constexpr const HostSwitches& SwitchesOf(OfficeHost host) noexcept { return kHostSwitches[HostIndex(host)]; }
 
-// The same, as values to look up at run time.
-struct HostSwitches {
-  std::array<std::u16string_view, kSwitchCount> names;
-  std::u16string_view settingsKeyPath;  // under HKEY_CURRENT_USER
-  std::u16string_view policyKeyPath;    // under HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER
+// The most switches a host has: the size of every per-switch record.
+inline constexpr std::size_t kMaxSwitchCount = [] {
+  std::size_t most = 0;
+  for (const HostSwitches& host : kHostSwitches) most = std::max(most, host.Count());
+  return most;
+}();
+
+// The switches that one version of a host has, in order: indices into the host's switches.
+class SwitchList {
+ public:
+  constexpr SwitchList(const HostSwitches& host, OfficeVersion version) noexcept {
+    for (std::size_t index = 0; index < host.Count(); ++index) {
+      if (host.In(index, version)) indices_[count_++] = index;
+    }
+  }
+  constexpr std::size_t size() const noexcept { return count_; }
+  constexpr std::size_t operator[](std::size_t position) const noexcept { return indices_[position]; }
+  constexpr const std::size_t* begin() const noexcept { return indices_.data(); }
+  constexpr const std::size_t* end() const noexcept { return indices_.data() + count_; }
+
+ private:
+  std::array<std::size_t, kMaxSwitchCount> indices_{};
+  std::size_t count_ = 0;
 };
 
-template <class Names>
-inline constexpr HostSwitches kHostSwitchesOf{Names::kNames, Names::kSettingsKeyPath, Names::kPolicyKeyPath};
-
-// In OfficeHost order.
-inline constexpr std::array<HostSwitches, kOfficeHostCount> kHostSwitches{
-    kHostSwitchesOf<PowerPointSwitchNames>, kHostSwitchesOf<WordSwitchNames>, kHostSwitchesOf<ExcelSwitchNames>};
-
-// A value outside the enumeration is PowerPoint.
-constexpr const HostSwitches& SwitchesOf(OfficeHost host) noexcept {
-  const auto index = static_cast<std::size_t>(host);
-  return kHostSwitches[index < kOfficeHostCount ? index : 0];
+constexpr SwitchList SwitchesIn(OfficeHost host, OfficeVersion version) noexcept {
+  return SwitchList(SwitchesOf(host), version);
 }
+
+namespace detail {
+// Every host's 2007 set is the nine switches of the first release, its own tab goes before
+// a tab it has in every version, and no host names a value twice.
+constexpr bool WellFormed(const HostSwitches& host) {
+  if (SwitchList(host, OfficeVersion::k2007).size() != 9) return false;
+  if (host.tabs.empty() || host.tabs[0].idMso != kHomeTabName || host.tabs[0].since != OfficeVersion::k2007) return false;
+  for (std::size_t a = 0; a < host.Count(); ++a) {
+    for (std::size_t b = a + 1; b < host.Count(); ++b) {
+      if (host.Name(a) == host.Name(b)) return false;
+    }
+  }
+  return true;
+}
+static_assert(std::all_of(kHostSwitches.begin(), kHostSwitches.end(), WellFormed),
+              "each host: nine switches in 2007, Home first, every name once");
+}  // namespace detail
 
 }  // namespace zorvane::settings

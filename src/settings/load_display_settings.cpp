@@ -1,4 +1,3 @@
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -9,29 +8,31 @@
 
 namespace zorvane::settings {
 
-PolicySettings ReadPolicySettings(OfficeHost host, RegistryReader& machine, RegistryReader& user) {
+PolicySettings ReadPolicySettings(OfficeHost host, OfficeVersion version, RegistryReader& machine,
+                                  RegistryReader& user) {
   const HostSwitches& switches = SwitchesOf(host);
   PolicySettings policies{};
-  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+  for (const std::size_t i : SwitchList(switches, version)) {
     // An empty text is a value that is missing or could not be read: it sets nothing.
-    std::optional<HeapU16String> text = machine.GetSettingText(switches.policyKeyPath, switches.names[i]);
-    if (!text || text->empty()) text = user.GetSettingText(switches.policyKeyPath, switches.names[i]);
+    std::optional<HeapU16String> text = machine.GetSettingText(switches.policyKeyPath, switches.Name(i));
+    if (!text || text->empty()) text = user.GetSettingText(switches.policyKeyPath, switches.Name(i));
     if (text && !text->empty()) policies[i] = SwitchFromText(*text) == kHostTrue;
   }
   return policies;
 }
 
-void LoadDisplaySettingsFrom(RegistryStore& store, OfficeHost host, DisplaySettingsRecord& record,
-                             const PolicySettings& policies) {
+void LoadDisplaySettingsFrom(RegistryStore& store, OfficeHost host, OfficeVersion version,
+                             DisplaySettingsRecord& record, const PolicySettings& policies) {
   const HostSwitches& switches = SwitchesOf(host);
+  const SwitchList present(switches, version);
   // Built aside and swapped in at the end, so a store that ends the load early leaves `record` as it was.
   DisplaySettingsRecord loaded;
   loaded.policies = policies;
 
-  // All nine reads come before any write.
-  std::array<bool, kSwitchCount> unread{};
-  for (std::size_t i = 0; i < kSwitchCount; ++i) {
-    std::optional<HeapU16String> text = store.GetSettingText(switches.settingsKeyPath, switches.names[i]);
+  // All reads come before any write.
+  std::array<bool, kMaxSwitchCount> unread{};
+  for (const std::size_t i : present) {
+    std::optional<HeapU16String> text = store.GetSettingText(switches.settingsKeyPath, switches.Name(i));
     unread[i] = !text;
     if (text) loaded.storedTexts[i] = std::move(*text);
   }
@@ -39,12 +40,16 @@ void LoadDisplaySettingsFrom(RegistryStore& store, OfficeHost host, DisplaySetti
   // A missing value gets its default in the registry only; its stored text stays empty.
   // Exact comparison: a text of blanks is not empty. A value that could not be read is not
   // missing: it may hold the user's choice, so it is never written over; its empty stored text
-  // shows the switch for this load only.
-  for (std::size_t i = 0; i < kSwitchCount; ++i) {
-    if (loaded.storedTexts[i].empty() && !unread[i]) store.SaveSettingText(switches.settingsKeyPath, switches.names[i], kTextOn);
+  // shows the switch for this load only. A failed default is not reported: the switch is on
+  // either way, and the next load writes it again.
+  for (const std::size_t i : present) {
+    if (loaded.storedTexts[i].empty() && !unread[i]) {
+      static_cast<void>(store.SaveSettingText(switches.settingsKeyPath, switches.Name(i), kTextOn));
+    }
   }
 
-  for (std::size_t i = 0; i < kSwitchCount; ++i) {
+  // The switches that the version lacks stay false: no element of its document asks for them.
+  for (const std::size_t i : present) {
     const PolicySetting& policy = policies[i];
     loaded.switches[i] = policy ? (*policy ? kHostTrue : kHostFalse) : SwitchFromText(loaded.storedTexts[i]);
   }

@@ -17,10 +17,27 @@ inline constexpr DialogText kEnglish{
     .cancel = L"Cancel",
     .policyNote = L"Some items are set by your administrator.",
     .lockedItem = L"Set by your administrator",
-    .tabItems = {L"Show the Home tab", L"Show the Insert tab", L"Show the Design tab", L"Show the Animations tab",
-                 L"Show the Slide Show tab", L"Show the Review tab", L"Show the View tab", L"Show the Developer tab",
-                 L"Show the Page Layout tab", L"Show the References tab", L"Show the Mailings tab",
-                 L"Show the Formulas tab", L"Show the Data tab"},
+    .saveFailed = L"Your choice could not be saved: writing to the registry failed.\nThe change holds only until you close the program; at its next start the earlier settings return.\n\nRegistry key: HKEY_CURRENT_USER\\",
+    // In the order of settings::TabKind.
+    .tabItems = {
+        L"Show the Home tab",  // Home
+        L"Show the Insert tab",  // Insert
+        L"Show the Draw tab",  // Draw
+        L"Show the Design tab",  // Design
+        L"Show the Transitions tab",  // Transitions
+        L"Show the Animations tab",  // Animations
+        L"Show the Slide Show tab",  // SlideShow
+        L"Show the Recording tab",  // Recording
+        L"Show the Page Layout tab",  // PageLayout
+        L"Show the References tab",  // References
+        L"Show the Mailings tab",  // Mailings
+        L"Show the Formulas tab",  // Formulas
+        L"Show the Data tab",  // Data
+        L"Show the Review tab",  // Review
+        L"Show the View tab",  // View
+        L"Show the Developer tab",  // Developer
+        L"Show the Help tab",  // Help
+    },
 
     .aboutCaption = L"About Quelby",
     .logoName = L"Quelby logo",

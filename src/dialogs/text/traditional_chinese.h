@@ -17,10 +17,27 @@ inline constexpr DialogText kTraditionalChinese{
     .cancel = L"取消",
     .policyNote = L"部分項目已由系統管理員設定。",
     .lockedItem = L"已由系統管理員設定",
-    .tabItems = {L"顯示常用索引標籤", L"顯示插入索引標籤", L"顯示設計索引標籤", L"顯示動畫索引標籤",
-                 L"顯示投影片放映索引標籤", L"顯示校閱索引標籤", L"顯示檢視索引標籤", L"顯示開發人員索引標籤",
-                 L"顯示版面配置索引標籤", L"顯示參考資料索引標籤", L"顯示郵件索引標籤", L"顯示公式索引標籤",
-                 L"顯示資料索引標籤"},
+    .saveFailed = L"無法儲存您的選擇：寫入登錄失敗。\n所做的變更只在關閉本程式之前有效，下次啟動時將恢復原來的設定。\n\n登錄機碼：HKEY_CURRENT_USER\\",
+    // In the order of settings::TabKind.
+    .tabItems = {
+        L"顯示常用索引標籤",  // Home
+        L"顯示插入索引標籤",  // Insert
+        L"顯示繪圖索引標籤",  // Draw
+        L"顯示設計索引標籤",  // Design
+        L"顯示轉場索引標籤",  // Transitions
+        L"顯示動畫索引標籤",  // Animations
+        L"顯示投影片放映索引標籤",  // SlideShow
+        L"顯示錄製索引標籤",  // Recording
+        L"顯示版面配置索引標籤",  // PageLayout
+        L"顯示參考資料索引標籤",  // References
+        L"顯示郵件索引標籤",  // Mailings
+        L"顯示公式索引標籤",  // Formulas
+        L"顯示資料索引標籤",  // Data
+        L"顯示校閱索引標籤",  // Review
+        L"顯示檢視索引標籤",  // View
+        L"顯示開發人員索引標籤",  // Developer
+        L"顯示說明索引標籤",  // Help
+    },
 
     .aboutCaption = L"關於Quelby",
     .logoName = L"Quelby 標誌",

@@ -67,7 +67,7 @@ Shape ShapeOf(std::u16string_view text) {
 
 // A host's document and menus in `language`.
 std::vector<std::u16string_view> TextsOf(OfficeHost host, UiLanguage language) {
-  std::vector<std::u16string_view> texts{RibbonDocument(host, language)};
+  std::vector<std::u16string_view> texts{RibbonDocument(host, OfficeVersion::k2019, language)};
   for (std::u16string_view tag : MenuTags(host)) texts.push_back(MenuContent(host, tag, language));
   return texts;
 }
@@ -103,7 +103,7 @@ TEST(RibbonLanguagesTest, OnlyCaptionsDifferFromTheFirstLanguage) {
 TEST(RibbonLanguagesTest, MenuBarShowsTheLanguagesOwnMenuNames) {
   for (const LanguageCase& row : kCases) {
     for (std::size_t host = 0; host < std::size(kAllHosts); ++host) {
-      const auto parsed = ParseStrict(RibbonDocument(kAllHosts[host], row.language));
+      const auto parsed = ParseStrict(RibbonDocument(kAllHosts[host], OfficeVersion::k2007, row.language));
       ASSERT_TRUE(parsed->result);
       const pugi::xml_node bar = parsed->Root().find_node(
           [](pugi::xml_node n) { return std::string_view(n.attribute("id").value()) == "Quelby_menu"; });

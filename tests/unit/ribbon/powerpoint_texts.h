@@ -1,4 +1,5 @@
-// PowerPoint's texts, which most of the markup tests examine, in the first language unless told.
+// PowerPoint's texts, which most of the markup tests examine, in the first language unless told;
+// its document as Office 2007 has it.
 #pragma once
 
 #include <string_view>
@@ -9,7 +10,7 @@
 namespace zorvane::ribbon {
 
 inline std::u16string_view PowerPointRibbonDocument(UiLanguage language = UiLanguage::kSimplifiedChinese) {
-  return RibbonDocument(OfficeHost::PowerPoint, language);
+  return RibbonDocument(OfficeHost::PowerPoint, OfficeVersion::k2007, language);
 }
 inline std::u16string_view PowerPointMenuContent(std::u16string_view tag,
                                                  UiLanguage language = UiLanguage::kSimplifiedChinese) {

@@ -113,7 +113,9 @@ TEST(PublishedSchemaTest, AcceptsTheDocumentAndEachMenuAnswerOfEveryHostInEveryL
   for (const HostRefs& refs : kHostRefs) {
     for (const UiLanguage language : kAllLanguages) {
       SCOPED_TRACE(std::string(refs.lists) + " " + std::to_string(static_cast<int>(language)));
-      EXPECT_EQ(SchemaErrors(RibbonDocument(refs.host, language)), Errors{});
+      for (const OfficeVersion version : kAllVersions) {
+        EXPECT_EQ(SchemaErrors(RibbonDocument(refs.host, version, language)), Errors{}) << static_cast<int>(version);
+      }
       for (std::u16string_view tag : MenuTags(refs.host)) {
         EXPECT_EQ(SchemaErrors(MenuContent(refs.host, tag, language)), Errors{}) << ToUtf8(tag);
       }
@@ -140,7 +142,7 @@ TEST(PublishedSchemaTest, RefusesMarkupTheHostWouldReject) {
 TEST(PublishedControlNamesTest, EveryBuiltInControlIsPublishedWithATypeThatFitsItsElement) {
   for (const HostRefs& refs : kHostRefs) {
     SCOPED_TRACE(refs.lists);
-    std::vector<std::u16string_view> texts{RibbonDocument(refs.host, UiLanguage::kSimplifiedChinese)};
+    std::vector<std::u16string_view> texts{RibbonDocument(refs.host, OfficeVersion::k2007, UiLanguage::kSimplifiedChinese)};
     for (std::u16string_view tag : MenuTags(refs.host)) texts.push_back(MenuContent(refs.host, tag, {}));
     std::set<std::string> misfits;
     for (const char* year : {"2013", "365"}) {
@@ -169,6 +171,24 @@ TEST(PublishedControlNamesTest, EveryBuiltInControlIsPublishedWithATypeThatFitsI
       EXPECT_GT(references, 150u);
     }
     EXPECT_EQ(misfits, refs.knownMisfits);
+  }
+}
+
+// Each tab a later version re-declares is a tab in the host's 365 list, and in its 2013 list
+// unless it came after 2013.
+TEST(PublishedControlNamesTest, EveryLaterTabIsPublishedForTheVersionsThatHaveIt) {
+  for (const HostRefs& refs : kHostRefs) {
+    const PublishedControls list2013 = ReadPublishedControls(std::string(refs.lists) + "-idmso-2013-types.tsv");
+    const PublishedControls list365 = ReadPublishedControls(std::string(refs.lists) + "-idmso-365-types.tsv");
+    const auto isTab = [](const PublishedControls& list, const std::string& name) {
+      const auto found = list.find(name);
+      return found != list.end() && found->second.contains("tab");
+    };
+    for (const settings::SwitchableTab& tab : settings::SwitchesOf(refs.host).tabs) {
+      const std::string name = ToUtf8(tab.idMso);
+      EXPECT_TRUE(isTab(list365, name)) << refs.lists << " " << name;
+      EXPECT_EQ(isTab(list2013, name), tab.since <= OfficeVersion::k2013) << refs.lists << " " << name;
+    }
   }
 }
 

@@ -53,7 +53,7 @@ class DocumentTest : public ::testing::Test {
 // (languages_test.cpp).
 class RibbonDocumentTest : public DocumentTest, public ::testing::WithParamInterface<DocumentShape> {
  protected:
-  void SetUp() override { Parse(RibbonDocument(GetParam().host, UiLanguage::kSimplifiedChinese)); }
+  void SetUp() override { Parse(RibbonDocument(GetParam().host, OfficeVersion::k2007, UiLanguage::kSimplifiedChinese)); }
 };
 
 // PowerPoint's own document, to the unit (its old signature).
@@ -91,7 +91,7 @@ TEST_P(RibbonDocumentTest, EmptyElementsAreSelfClosed) {
 
 TEST_P(RibbonDocumentTest, EveryCallReturnsTheSameZeroTerminatedText) {
   const std::u16string_view first = text_;
-  const std::u16string_view second = RibbonDocument(GetParam().host, UiLanguage::kSimplifiedChinese);
+  const std::u16string_view second = RibbonDocument(GetParam().host, OfficeVersion::k2007, UiLanguage::kSimplifiedChinese);
   EXPECT_EQ(first.data(), second.data());
   EXPECT_EQ(first, second);
   EXPECT_EQ(first.data()[first.size()], u'\0');

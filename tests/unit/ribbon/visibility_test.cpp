@@ -28,19 +28,22 @@ DisplaySettingsRecord AllSwitches(HostBool value) {
   return record;
 }
 
+// A host's switches of every version, by index; the first is the combined menu's.
+std::vector<std::u16string_view> SwitchNames(OfficeHost host) {
+  return zorvane::testing::SwitchNamesIn(host, OfficeVersion::k2019);
+}
+
 TEST(VisibilityTest, EachHostKnowsTheCombinedMenuItsGapAndEveryTabSwitch) {
   for (const OfficeHost host : kAllHosts) {
     const std::span<const std::u16string_view> ids = VisibilityIds(host);
     const std::set<std::u16string_view> known(ids.begin(), ids.end());
-    EXPECT_EQ(ids.size(), 10u);
+    const std::vector<std::u16string_view> names = SwitchNames(host);
+    EXPECT_EQ(ids.size(), names.size() + 1);
     EXPECT_EQ(known.size(), ids.size());
     EXPECT_TRUE(known.contains(id::kMenuAll));
     EXPECT_TRUE(known.contains(id::kLabelAll));
     // Each tab switch is named after the tab it governs.
-    const auto& names = settings::SwitchesOf(host).names;
-    for (std::size_t k = settings::kTabHome; k < settings::kSwitchCount; ++k) {
-      EXPECT_TRUE(known.contains(names[k])) << ToUtf8(names[k]);
-    }
+    for (std::size_t k = 1; k < names.size(); ++k) EXPECT_TRUE(known.contains(names[k])) << ToUtf8(names[k]);
     const DisplaySettingsRecord on = AllSwitches(kHostTrue);
     for (std::u16string_view id : ids) EXPECT_EQ(ControlVisibility(host, id, on), kHostTrue) << ToUtf8(id);
   }
@@ -59,11 +62,11 @@ TEST(VisibilityTest, CombinedMenuAndItsGapFollowShowAllMenuTogether) {
 
 TEST(VisibilityTest, EachTabReadsItsOwnSwitchOnly) {
   for (const OfficeHost host : kAllHosts) {
-    const auto& names = settings::SwitchesOf(host).names;
-    for (std::size_t off = settings::kTabHome; off < settings::kSwitchCount; ++off) {
+    const std::vector<std::u16string_view> names = SwitchNames(host);
+    for (std::size_t off = 1; off < names.size(); ++off) {
       DisplaySettingsRecord record = AllSwitches(kHostTrue);
       record.switches[off] = kHostFalse;
-      for (std::size_t tab = settings::kTabHome; tab < settings::kSwitchCount; ++tab) {
+      for (std::size_t tab = 1; tab < names.size(); ++tab) {
         EXPECT_EQ(ControlVisibility(host, names[tab], record), tab == off ? kHostFalse : kHostTrue)
             << ToUtf8(names[tab]) << " with switch " << off << " off";
       }
@@ -76,10 +79,10 @@ TEST(VisibilityTest, EachTabReadsItsOwnSwitchOnly) {
 TEST(VisibilityTest, OtherHostsTabsAreHidden) {
   const DisplaySettingsRecord on = AllSwitches(kHostTrue);
   for (const OfficeHost host : kAllHosts) {
-    const auto& own = settings::SwitchesOf(host).names;
+    const std::vector<std::u16string_view> own = SwitchNames(host);
     for (const OfficeHost other : kAllHosts) {
-      for (std::u16string_view tab : settings::SwitchesOf(other).names) {
-        const bool mine = std::find(own.begin() + settings::kTabHome, own.end(), tab) != own.end();
+      for (std::u16string_view tab : SwitchNames(other)) {
+        const bool mine = std::find(own.begin() + 1, own.end(), tab) != own.end();
         EXPECT_EQ(ControlVisibility(host, tab, on), mine ? kHostTrue : kHostFalse) << ToUtf8(tab);
       }
     }
@@ -89,15 +92,16 @@ TEST(VisibilityTest, OtherHostsTabsAreHidden) {
 // The stored value is passed through unchanged, read from the record as it is at each call.
 TEST(VisibilityTest, StoredValueIsPassedThroughUnchangedAsItIsNow) {
   DisplaySettingsRecord record;
-  for (std::size_t k = 0; k < settings::kSwitchCount; ++k) record.switches[k] = static_cast<HostBool>(100 + k);
+  for (std::size_t k = 0; k < settings::kMaxSwitchCount; ++k) record.switches[k] = static_cast<HostBool>(100 + k);
   EXPECT_EQ(ControlVisibility(kPowerPoint, u"MenuAll", record), 100);
   EXPECT_EQ(ControlVisibility(kPowerPoint, u"rxlableAll", record), 100);
-  for (std::size_t k = settings::kTabHome; k < settings::kSwitchCount; ++k) {
-    EXPECT_EQ(ControlVisibility(kPowerPoint, settings::kSwitchNames[k], record), static_cast<HostBool>(100 + k));
+  const std::vector<std::u16string_view> names = SwitchNames(kPowerPoint);
+  for (std::size_t k = 1; k < names.size(); ++k) {
+    EXPECT_EQ(ControlVisibility(kPowerPoint, names[k], record), static_cast<HostBool>(100 + k));
   }
   for (const HostBool value : {kHostFalse, kHostTrue}) {
-    record.switches[settings::kTabDesign] = value;
-    EXPECT_EQ(ControlVisibility(kPowerPoint, u"TabDesign", record), value);
+    record.switches[5] = value;  // PowerPoint's Transitions tab
+    EXPECT_EQ(ControlVisibility(kPowerPoint, u"TabTransitions", record), value);
   }
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "portable/switch_names.h"
 #include "common/office_host.h"
 #include "common/ui_language.h"
 #include "common/utf8.h"
@@ -18,6 +19,7 @@ namespace zorvane::ribbon::testing {
 
 inline constexpr OfficeHost kAllHosts[] = {OfficeHost::PowerPoint, OfficeHost::Word, OfficeHost::Excel};
 static_assert(std::size(kAllHosts) == kOfficeHostCount);
+using zorvane::testing::kAllVersions;
 inline constexpr UiLanguage kAllLanguages[] = {UiLanguage::kSimplifiedChinese, UiLanguage::kTraditionalChinese,
                                                UiLanguage::kEnglish};
 static_assert(std::size(kAllLanguages) == kUiLanguageCount);

@@ -26,7 +26,7 @@ class FakeRegistryStore final : public RegistryStore {
  public:
   using Values = std::map<std::pair<std::u16string, std::u16string>, std::u16string>;
 
-  // A denied store behaves as a key that can be neither read nor written.
+  // A denied store behaves as a key that can be neither read nor written: every read is unknown.
   bool denied = false;
   // Values that are there but whose reads fail (out of memory).
   std::set<std::u16string> unreadable;
@@ -40,15 +40,16 @@ class FakeRegistryStore final : public RegistryStore {
   std::optional<HeapU16String> GetSettingText(std::u16string_view path, std::u16string_view valueName) override {
     calls.push_back({StoreCall::kGet, std::u16string(path), std::u16string(valueName), {}});
     if (unreadable.contains(std::u16string(valueName))) return std::nullopt;
-    if (denied) return HeapU16String();
+    if (denied) return std::nullopt;
     const auto found = values.find({std::u16string(path), std::u16string(valueName)});
     return found == values.end() ? HeapU16String() : MakeHeapString<char16_t>(found->second);
   }
 
-  void SaveSettingText(std::u16string_view path, std::u16string_view valueName,
+  bool SaveSettingText(std::u16string_view path, std::u16string_view valueName,
                        std::u16string_view text) override {
     calls.push_back({StoreCall::kSave, std::u16string(path), std::u16string(valueName), std::u16string(text)});
     if (!denied) Put(path, valueName, text);
+    return !denied;
   }
 };
 

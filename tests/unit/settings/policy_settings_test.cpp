@@ -35,19 +35,23 @@ class PolicyPrecedenceTest : public ::testing::TestWithParam<PrecedenceCase> {};
 
 TEST_P(PolicyPrecedenceTest, DecidesTheSwitchAndLeavesTheUsersValueAlone) {
   const PrecedenceCase& param = GetParam();
-  // The same case for each host and each switch in turn: the others have no policy and are on.
-  for (std::size_t hostIndex = 0; hostIndex < kOfficeHostCount; ++hostIndex) {
-    const auto host = static_cast<OfficeHost>(hostIndex);
-    const std::u16string settingsKey(SwitchesOf(host).settingsKeyPath);
-    const std::u16string_view policyKey = SwitchesOf(host).policyKeyPath;
-    const auto& names = SwitchesOf(host).names;
-    for (std::size_t target = 0; target < kSwitchCount; ++target) {
+  // The same case for each host and each switch of its newest version in turn: the others have
+  // no policy and are on.
+  for (const HostSwitches& switches : kHostSwitches) {
+    const OfficeHost host = switches.host;
+    const std::size_t hostIndex = HostIndex(host);
+    const std::u16string settingsKey(switches.settingsKeyPath);
+    const std::u16string_view policyKey = switches.policyKeyPath;
+    std::vector<std::u16string> names;
+    for (std::size_t i = 0; i < switches.Count(); ++i) names.emplace_back(switches.Name(i));
+    const std::size_t count = names.size();
+    for (std::size_t target = 0; target < count; ++target) {
       SCOPED_TRACE(::testing::Message() << "host " << hostIndex << " switch " << target);
       FakeRegistryStore machine;
       FakeRegistryStore user;
       machine.denied = param.machineKeyDenied;
-      for (std::size_t i = 0; i < kSwitchCount; ++i) user.Put(settingsKey, names[i], u"1");
-      user.values.erase({settingsKey, std::u16string(names[target])});
+      for (std::size_t i = 0; i < count; ++i) user.Put(settingsKey, names[i], u"1");
+      user.values.erase({settingsKey, names[target]});
       if (param.machinePolicy) machine.Put(policyKey, names[target], *param.machinePolicy);
       if (param.userPolicy) user.Put(policyKey, names[target], *param.userPolicy);
       if (param.userValue) user.Put(settingsKey, names[target], *param.userValue);
@@ -55,9 +59,10 @@ TEST_P(PolicyPrecedenceTest, DecidesTheSwitchAndLeavesTheUsersValueAlone) {
       const std::u16string userText = param.userValue ? *param.userValue : std::u16string();
 
       DisplaySettingsRecord record;
-      LoadDisplaySettingsFrom(user, host, record, ReadPolicySettings(host, machine, user));
+      LoadDisplaySettingsFrom(user, host, OfficeVersion::k2019, record,
+                              ReadPolicySettings(host, OfficeVersion::k2019, machine, user));
 
-      for (std::size_t i = 0; i < kSwitchCount; ++i) {
+      for (std::size_t i = 0; i < count; ++i) {
         EXPECT_EQ(record.switches[i], i == target ? param.expectedSwitch : kHostTrue) << i;
         EXPECT_EQ(record.policies[i], i == target ? param.expectedPolicy : PolicySetting()) << i;
       }

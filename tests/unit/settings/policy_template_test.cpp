@@ -162,11 +162,16 @@ TEST_F(PolicyTemplateTest, CategoryAndSupportedOnReferencesResolve) {
   }
 }
 
-TEST_F(PolicyTemplateTest, EachHostsNinePoliciesWriteWhatTheAddInReads) {
+TEST_F(PolicyTemplateTest, EachHostsSwitchPoliciesWriteWhatTheAddInReads) {
   const pugi::xml_node definitions = Definitions();
   std::vector<pugi::xml_node> policies;
   for (const pugi::xml_node& policy : definitions.child("policies").children("policy")) policies.push_back(policy);
-  ASSERT_EQ(policies.size(), kOfficeHostCount * (kSwitchCount + 1));  // and each language, checked below
+  // Each host's switches of every version in their order, then its language policy.
+  std::vector<std::pair<const HostPolicies*, std::size_t>> expected;
+  for (const HostPolicies& host : kHostPolicies) {
+    for (std::size_t i = 0; i <= SwitchesOf(host.host).Count(); ++i) expected.emplace_back(&host, i);
+  }
+  ASSERT_EQ(policies.size(), expected.size());  // and each language, checked below
   // Each host's category sits in the product's.
   const std::string product = definitions.child("categories").child("category").attribute("name").value();
   for (const HostPolicies& host : kHostPolicies) {
@@ -176,14 +181,14 @@ TEST_F(PolicyTemplateTest, EachHostsNinePoliciesWriteWhatTheAddInReads) {
   }
 
   for (std::size_t i = 0; i < policies.size(); ++i) {
-    const HostPolicies& host = kHostPolicies[i / (kSwitchCount + 1)];
+    const HostPolicies& host = *expected[i].first;
     const HostSwitches& switches = SwitchesOf(host.host);
-    if (i % (kSwitchCount + 1) == kSwitchCount) {
+    if (expected[i].second == switches.Count()) {
       EXPECT_EQ(policies[i].attribute("name").value(), host.namePrefix + "Language");
       continue;
     }
     const pugi::xml_node& policy = policies[i];
-    const std::string name = Ascii(switches.names[i % (kSwitchCount + 1)]);
+    const std::string name = Ascii(switches.Name(expected[i].second));
     SCOPED_TRACE(host.namePrefix + name);
     EXPECT_EQ(policy.attribute("name").value(), host.namePrefix + name);
     EXPECT_STREQ(policy.attribute("class").value(), "Both");

@@ -85,19 +85,20 @@ TEST(UiLanguageChoiceTest, PrecedenceAndHostMappingFromOneTable) {
   }
 }
 
-// The loader defaults the nine switches only: a missing `Language` stays missing, a stored
-// one stays as it is.
+// The loader defaults the switches only: a missing `Language` stays missing, a stored one stays
+// as it is.
 TEST(UiLanguageChoiceTest, LoadingTheSwitchesNeitherWritesNorChangesTheLanguageValue) {
+  const std::u16string key(SwitchesOf(OfficeHost::PowerPoint).settingsKeyPath);
   DisplaySettingsRecord record;
   FakeRegistryStore empty;
-  LoadDisplaySettingsFrom(empty, OfficeHost::PowerPoint, record);
-  EXPECT_FALSE(empty.values.contains({kSettingsKeyPath, name::kLanguage}));
-  EXPECT_EQ(empty.values.size(), kSwitchCount);
+  LoadDisplaySettingsFrom(empty, OfficeHost::PowerPoint, OfficeVersion::k2019, record);
+  EXPECT_FALSE(empty.values.contains({key, name::kLanguage}));
+  EXPECT_EQ(empty.values.size(), SwitchesOf(OfficeHost::PowerPoint).Count());
 
   FakeRegistryStore stored;
-  stored.Put(kSettingsKeyPath, name::kLanguage, u"zh-TW");
-  LoadDisplaySettingsFrom(stored, OfficeHost::PowerPoint, record);
-  EXPECT_EQ(stored.values.at({kSettingsKeyPath, name::kLanguage}), u"zh-TW");
+  stored.Put(key, name::kLanguage, u"zh-TW");
+  LoadDisplaySettingsFrom(stored, OfficeHost::PowerPoint, OfficeVersion::k2007, record);
+  EXPECT_EQ(stored.values.at({key, name::kLanguage}), u"zh-TW");
   for (const StoreCall& call : stored.calls) EXPECT_NE(call.valueName, name::kLanguage);
 }
 

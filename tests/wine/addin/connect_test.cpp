@@ -19,7 +19,7 @@ using namespace zorvane::test;
 using namespace zorvane::standin;
 
 std::wstring DocumentText(zorvane::OfficeHost host) {
-  const auto document = zorvane::ribbon::RibbonDocument(host, zorvane::UiLanguage::kSimplifiedChinese);
+  const auto document = zorvane::ribbon::RibbonDocument(host, zorvane::OfficeVersion::k2007, zorvane::UiLanguage::kSimplifiedChinese);
   return std::wstring(reinterpret_cast<const wchar_t*>(document.data()), document.size());
 }
 

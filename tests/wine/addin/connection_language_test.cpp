@@ -60,7 +60,7 @@ void ConnectionLanguage::ExpectLanguage(StandInApplication& application, UiLangu
   InvokeResult document;
   InvokeByName(object.Get(), L"GetRibbonXML", {}, document);
   ASSERT_EQ(document.hr, S_OK);
-  EXPECT_EQ(document.Text(), Wide(zorvane::ribbon::RibbonDocument(hostId_, expected)));
+  EXPECT_EQ(document.Text(), Wide(zorvane::ribbon::RibbonDocument(hostId_, zorvane::OfficeVersion::k2007, expected)));
   StandInControl help(L"rxMenu_HelpI", L"Help");
   InvokeResult menu;
   InvokeByName(object.Get(), L"rxQuelby_get", {DispatchArgument(&help)}, menu);

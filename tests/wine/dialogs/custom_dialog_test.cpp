@@ -17,7 +17,9 @@
 #include "layout_checks.h"
 #include "screenshot.h"
 #include "settings/display_settings.h"
+#include "settings/host_switches.h"
 #include "settings_registry.h"
+#include "support/registry_test_support.h"
 #include "host_objects.h"
 
 namespace zorvane::dialogs::test {
@@ -102,9 +104,12 @@ void WriteSettings(const std::array<const wchar_t*, 9>& texts) {
   for (std::size_t i = 0; i < texts.size(); ++i) WriteSetting(kValueNames[i], texts[i]);
 }
 
-std::array<settings::HostBool, 9> Switches(const std::array<bool, 9>& on) {
-  std::array<settings::HostBool, 9> switches{};
-  for (std::size_t i = 0; i < on.size(); ++i) switches[i] = on[i] ? settings::kHostTrue : settings::kHostFalse;
+// The record of `host` with its nine 2007 switches set as `on` says; the later tabs' stay off.
+std::array<settings::HostBool, settings::kMaxSwitchCount> Switches(const std::array<bool, 9>& on,
+                                                                    OfficeHost host = OfficeHost::PowerPoint) {
+  const settings::SwitchList nine = settings::SwitchesIn(host, OfficeVersion::k2007);
+  std::array<settings::HostBool, settings::kMaxSwitchCount> switches{};
+  for (std::size_t i = 0; i < on.size(); ++i) switches[nine[i]] = on[i] ? settings::kHostTrue : settings::kHostFalse;
   return switches;
 }
 
@@ -126,12 +131,12 @@ class CustomDialogTest : public testing::Test {
 
   // A fresh dialog, as the add-in's command makes one per opening.
   HRESULT Show(const std::function<void(HWND)>& drive, HWND hostWindow = nullptr,
-               OfficeHost host = OfficeHost::PowerPoint) {
+               OfficeHost host = OfficeHost::PowerPoint, OfficeVersion version = OfficeVersion::k2007) {
     CustomDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     dialog.SetHostWindow(hostWindow);
     return ShowAndDrive(
-        kCaption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, host, ComPtr<IRibbonUI>(givenRibbon_)); },
+        kCaption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, host, version, ComPtr<IRibbonUI>(givenRibbon_)); },
         drive);
   }
 
@@ -353,7 +358,7 @@ TEST_F(CustomDialogTest, MachinePolicyLocksASwitchOverUserPolicyAndLeavesTheUser
   const HRESULT shown = Show([&](HWND dialog) {
     const CustomControls controls = FindCustomControls(dialog);
     ASSERT_NE(controls.list, nullptr);
-    EXPECT_EQ(settings::DisplaySettings.switches[settings::kTabDeveloper], settings::kHostFalse);
+    EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 1, 1, 1, 1, 1, 1, 1, 0}));
     EXPECT_EQ(StateImage(controls.list, kDeveloper), 3u) << "not shown greyed and unchecked";
     EXPECT_EQ(StateImage(controls.list, kHome), 4u) << "not shown greyed and checked";
     for (int item = kHome + 1; item < kDeveloper; ++item) EXPECT_EQ(StateImage(controls.list, item), 2u) << item;
@@ -451,7 +456,7 @@ TEST_P(CustomDialogHostTest, OkWritesTheHostsKeyLeavesItsLockedValuesAndInvalida
   EXPECT_EQ(ReadSetting(host.thirdTab, *host.keys), (StoredValue{REG_SZ, L"1"}));
   EXPECT_EQ(ReadSetting(L"TabHome", *host.keys), (StoredValue{REG_SZ, L"0"}));
   EXPECT_EQ(ReadSetting(L"TabDeveloper", *host.keys), (StoredValue{REG_SZ, L"0"}));
-  EXPECT_EQ(settings::DisplaySettingsOf(host.host).switches, Switches({1, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(settings::DisplaySettingsOf(host.host).switches, Switches({1, 0, 0, 0, 0, 0, 0, 0, 0}, host.host));
   EXPECT_EQ(ribbon_.invalidations(), 1);
   for (const HostKeys& other : kHostKeys) {
     if (&other == host.keys) continue;
@@ -472,6 +477,129 @@ INSTANTIATE_TEST_SUITE_P(Hosts, CustomDialogHostTest,
                                          HostCase{OfficeHost::Word, &kHostKeys[1], L"TabPageLayoutWord"},
                                          HostCase{OfficeHost::Excel, &kHostKeys[2], L"TabPageLayoutExcel"}),
                          &HostCaseName);
+
+// Each version lists its tabs in the host's order, every one in view without scrolling, and
+// the dialog fits a 1024x768 screen also at 144 DPI; OK writes each of them.
+struct VersionCase {
+  OfficeHost host;
+  OfficeVersion version;
+  const HostKeys* keys;
+  std::vector<std::pair<const wchar_t*, const wchar_t*>> tabs;  // value name, the name in the list
+};
+
+const std::vector<VersionCase>& VersionCases() {
+  using enum OfficeVersion;
+  static const std::vector<VersionCase> cases = {
+      {OfficeHost::PowerPoint, k2010, &kHostKeys[0],
+       {{L"TabHome", L"开始"}, {L"TabInsert", L"插入"}, {L"TabDesign", L"设计"}, {L"TabTransitions", L"切换"},
+        {L"TabAnimations", L"动画"}, {L"TabSlideShow", L"幻灯片放映"}, {L"TabReview", L"审阅"}, {L"TabView", L"视图"},
+        {L"TabDeveloper", L"开发工具"}}},
+      {OfficeHost::PowerPoint, k2019, &kHostKeys[0],
+       {{L"TabHome", L"开始"}, {L"TabInsert", L"插入"}, {L"TabDrawInk", L"绘图"}, {L"TabDesign", L"设计"},
+        {L"TabTransitions", L"切换"}, {L"TabAnimations", L"动画"}, {L"TabSlideShow", L"幻灯片放映"},
+        {L"TabRecording", L"录制"}, {L"TabReview", L"审阅"}, {L"TabView", L"视图"}, {L"TabDeveloper", L"开发工具"},
+        {L"HelpTab", L"帮助"}}},
+      {OfficeHost::Word, k2013, &kHostKeys[1],
+       {{L"TabHome", L"开始"}, {L"TabInsert", L"插入"}, {L"TabWordDesign", L"设计"}, {L"TabPageLayoutWord", L"页面布局"},
+        {L"TabReferences", L"引用"}, {L"TabMailings", L"邮件"}, {L"TabReviewWord", L"审阅"}, {L"TabView", L"视图"},
+        {L"TabDeveloper", L"开发工具"}}},
+      {OfficeHost::Word, k2019, &kHostKeys[1],
+       {{L"TabHome", L"开始"}, {L"TabInsert", L"插入"}, {L"TabDrawInk", L"绘图"}, {L"TabWordDesign", L"设计"},
+        {L"TabPageLayoutWord", L"页面布局"}, {L"TabReferences", L"引用"}, {L"TabMailings", L"邮件"},
+        {L"TabReviewWord", L"审阅"}, {L"TabView", L"视图"}, {L"TabDeveloper", L"开发工具"}, {L"HelpTab", L"帮助"}}},
+      {OfficeHost::Excel, k2019, &kHostKeys[2],
+       {{L"TabHome", L"开始"}, {L"TabInsert", L"插入"}, {L"TabDrawInk", L"绘图"}, {L"TabPageLayoutExcel", L"页面布局"},
+        {L"TabFormulas", L"公式"}, {L"TabData", L"数据"}, {L"TabReview", L"审阅"}, {L"TabView", L"视图"},
+        {L"TabDeveloper", L"开发工具"}, {L"HelpTab", L"帮助"}}},
+  };
+  return cases;
+}
+
+TEST_F(CustomDialogTest, EachVersionListsItsTabsInOrderAllInViewAndOkWritesThem) {
+  for (const VersionCase& c : VersionCases()) {
+    SCOPED_TRACE(::testing::Message() << "host " << static_cast<int>(c.host) << " version " << static_cast<int>(c.version));
+    DeleteHostKeys();
+    const int count = static_cast<int>(c.tabs.size());
+    const HRESULT shown = Show(
+        [&](HWND dialog) {
+          const CustomControls controls = FindCustomControls(dialog);
+          ASSERT_NE(controls.list, nullptr);
+          ASSERT_EQ(ItemCount(controls.list), count);
+          for (int item = 0; item < count; ++item) {
+            EXPECT_EQ(ListItemText(controls.list, item), std::wstring(L"显示") + c.tabs[item].second + L"选项卡");
+            EXPECT_TRUE(ItemChecked(controls.list, item)) << item;
+          }
+          EXPECT_GE(Send(controls.list, LVM_GETCOUNTPERPAGE), count) << "the list scrolls";
+          EXPECT_EQ(GetWindowLongW(controls.list, GWL_STYLE) & WS_VSCROLL, 0);
+          RECT window{};
+          RECT list{};
+          RECT frame{};
+          RECT ok{};
+          GetWindowRect(dialog, &window);
+          GetWindowRect(controls.list, &list);
+          GetWindowRect(controls.buildinTabsFrame, &frame);
+          GetWindowRect(controls.ok, &ok);
+          EXPECT_LE(window.bottom - window.top, 768 - 40) << "taller than a 1024x768 screen leaves room for";
+          EXPECT_LE(list.bottom, frame.bottom);
+          EXPECT_GE(ok.top, frame.bottom);
+          if (c.host == OfficeHost::PowerPoint && c.version == OfficeVersion::k2019) {
+            Pause(300ms);
+            std::string error;
+            EXPECT_FALSE(SaveWindowScreenshot(dialog, "custom-dialog-365", error).empty()) << error;
+          }
+          PressButton(controls.unCheckAllItems);
+          for (int item = 0; item < count; ++item) EXPECT_FALSE(ItemChecked(controls.list, item)) << item;
+          PressButton(controls.ok);
+        },
+        nullptr, c.host, c.version);
+    EXPECT_EQ(shown, S_OK);
+    for (const auto& [name, caption] : c.tabs) EXPECT_EQ(ReadSetting(name, *c.keys), (StoredValue{REG_SZ, L"0"})) << ToUtf8(name);
+    EXPECT_EQ(ReadSetting(L"ShowAllMenu", *c.keys), (StoredValue{REG_SZ, L"1"}));
+  }
+}
+
+TEST_F(CustomDialogTest, EachVersionsListFitsAt144Dpi) {
+  EXPECT_TRUE(RunTestsAtDpi(144, L"CustomDialogTest.EachVersionListsItsTabsInOrderAllInViewAndOkWritesThem"));
+}
+
+// A choice that cannot be written holds in memory until the program closes, and the user is
+// told so: OK shows a warning owned by the dialog, which closes after it.
+TEST_F(CustomDialogTest, OkThatCannotSaveTellsTheUserAndKeepsTheChoiceInMemory) {
+  WriteSettings(kAllOn);
+  std::wstring message;
+  HRESULT shown = E_FAIL;
+  {  // the key is locked while the dialog is open
+    const settings::testing::DenyAllAccess lock(ToUtf8(kSettingsKey));
+    ASSERT_TRUE(lock.active());
+    shown = Show([&](HWND dialog) {
+      const CustomControls controls = FindCustomControls(dialog);
+      PressButton(controls.unCheckAllItems);
+      PostMessageW(controls.ok, BM_CLICK, 0, 0);  // the warning's own loop runs inside the click
+      HWND warning = nullptr;
+      ASSERT_TRUE(WaitUntil([&] {
+        for (HWND found : FindDialogs(kCaption)) {
+          if (found != dialog && GetWindow(found, GW_OWNER) == dialog) warning = found;
+        }
+        return warning != nullptr;
+      }));
+      for (HWND child = GetWindow(warning, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassName(child) == L"Static" && !WindowText(child).empty()) message = WindowText(child);
+      }
+      Pause(300ms);
+      std::string error;
+      EXPECT_FALSE(SaveWindowScreenshot(warning, "custom-dialog-save-failed", error).empty()) << error;
+      PostMessageW(warning, WM_COMMAND, IDOK, 0);
+      EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
+    });
+  }
+  EXPECT_EQ(shown, S_OK);
+  EXPECT_NE(message.find(L"无法保存您的选择"), std::wstring::npos) << ToUtf8(message);
+  EXPECT_NE(message.find(L"只在关闭本程序之前有效"), std::wstring::npos) << ToUtf8(message);
+  EXPECT_NE(message.find(std::wstring(L"HKEY_CURRENT_USER\\") + kSettingsKey), std::wstring::npos) << ToUtf8(message);
+  EXPECT_EQ(settings::DisplaySettings.switches, Switches({1, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(ribbon_.invalidations(), 1);
+  EXPECT_EQ(ReadAllSettings(), Stored(kAllOn)) << "nothing written";
+}
 
 namespace timer_ticks {
 std::atomic<int> count{0};

@@ -93,11 +93,11 @@ class DialogLanguageTest : public testing::Test {
   }
 
   HRESULT ShowCustom(const Language& language, const std::function<void(HWND)>& drive,
-                     OfficeHost host = OfficeHost::PowerPoint) {
+                     OfficeHost host = OfficeHost::PowerPoint, OfficeVersion version = OfficeVersion::k2007) {
     CustomDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     return ShowAndDrive(language.customCaption,
-                        [&] { return dialog.ShowModal(language.id, host, ComPtr<IRibbonUI>(&ribbon_)); }, drive);
+                        [&] { return dialog.ShowModal(language.id, host, version, ComPtr<IRibbonUI>(&ribbon_)); }, drive);
   }
   HRESULT ShowAbout(const Language& language, const std::function<void(HWND)>& drive,
                     OfficeHost host = OfficeHost::PowerPoint) {
@@ -164,9 +164,58 @@ TEST_F(DialogLanguageTest, FitEveryTextInEveryHostAndLanguage) {
   }
 }
 
+// The tabs that came after 2007, as each language's Office names them, in the list of a version
+// that has them (item, then its text in kLanguages' order); every text fits.
+TEST_F(DialogLanguageTest, LaterTabsAreNamedAsTheHostNamesThemAndFit) {
+  struct LaterTab {
+    int item;
+    const wchar_t* texts[3];
+  };
+  struct Case {
+    OfficeHost host;
+    OfficeVersion version;
+    const char* tag;
+    int items;
+    std::vector<LaterTab> later;
+  };
+  const LaterTab draw{2, {L"显示绘图选项卡", L"顯示繪圖索引標籤", L"Show the Draw tab"}};
+  const Case kCases[] = {
+      {OfficeHost::PowerPoint, OfficeVersion::k2019, "powerpoint-365", 12,
+       {draw,
+        {3, {L"显示设计选项卡", L"顯示設計索引標籤", L"Show the Design tab"}},
+        {4, {L"显示切换选项卡", L"顯示轉場索引標籤", L"Show the Transitions tab"}},
+        {7, {L"显示录制选项卡", L"顯示錄製索引標籤", L"Show the Recording tab"}},
+        {11, {L"显示帮助选项卡", L"顯示說明索引標籤", L"Show the Help tab"}}}},
+      {OfficeHost::Word, OfficeVersion::k2013, "word-2013", 9,
+       {{2, {L"显示设计选项卡", L"顯示設計索引標籤", L"Show the Design tab"}}}},
+      {OfficeHost::Excel, OfficeVersion::k2019, "excel-365", 10,
+       {draw, {9, {L"显示帮助选项卡", L"顯示說明索引標籤", L"Show the Help tab"}}}},
+  };
+  for (const Case& c : kCases) {
+    for (std::size_t l = 0; l < std::size(kLanguages); ++l) {
+      const Language& language = kLanguages[l];
+      const std::string name = std::string(c.tag) + "-" + language.tag;
+      EXPECT_EQ(ShowCustom(language,
+                           [&](HWND dialog) {
+                             const HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
+                             EXPECT_EQ(Send(list, LVM_GETITEMCOUNT), c.items) << name;
+                             for (const LaterTab& tab : c.later) {
+                               EXPECT_EQ(ListItemText(list, tab.item), tab.texts[l]) << name << tab.item;
+                             }
+                             ExpectTextsFit(dialog, language, "custom-dialog-" + name);
+                             PressButton(GetDlgItem(dialog, IDCANCEL));
+                           },
+                           c.host, c.version),
+                S_OK);
+    }
+  }
+}
+
 TEST_F(DialogLanguageTest, FitEveryTextInEveryHostAndLanguageAt120And144Dpi) {
   for (const int dpi : {120, 144}) {
-    EXPECT_TRUE(RunTestsAtDpi(dpi, L"DialogLanguageTest.FitEveryTextInEveryHostAndLanguage")) << dpi;
+    EXPECT_TRUE(RunTestsAtDpi(dpi, L"DialogLanguageTest.FitEveryTextInEveryHostAndLanguage:"
+                                   L"DialogLanguageTest.LaterTabsAreNamedAsTheHostNamesThemAndFit"))
+        << dpi;
   }
 }
 

@@ -39,7 +39,7 @@ class RealMarkupTest : public ::testing::Test {
       ui_.SetMenu(Wide(tag), Wide(zorvane::ribbon::MenuContent(zorvane::OfficeHost::PowerPoint, tag, zorvane::UiLanguage::kSimplifiedChinese)));
     }
   }
-  FakeUi ui_{L"Zorvane.Connect", Wide(zorvane::ribbon::RibbonDocument(zorvane::OfficeHost::PowerPoint, zorvane::UiLanguage::kSimplifiedChinese))};
+  FakeUi ui_{L"Zorvane.Connect", Wide(zorvane::ribbon::RibbonDocument(zorvane::OfficeHost::PowerPoint, zorvane::OfficeVersion::k2007, zorvane::UiLanguage::kSimplifiedChinese))};
   AddinUi* uis_[1] = {&ui_};
 };
 

@@ -6,7 +6,7 @@
 namespace standin_test {
 
 std::wstring SettingsKeyPath() {
-  const std::u16string_view path = zorvane::settings::kSettingsKeyPath;
+  const std::u16string_view path = zorvane::settings::SwitchesOf(zorvane::OfficeHost::PowerPoint).settingsKeyPath;
   return std::wstring(path.begin(), path.end());
 }
 

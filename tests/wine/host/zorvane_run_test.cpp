@@ -116,7 +116,7 @@ TEST_F(ZorvaneTest, DumpXmlIsTheAddinsDocumentUnchanged) {
   const ChildResult result = Run({L"--dump-xml"});
   EXPECT_EQ(result.exitCode, 0u) << Output();
   const std::u16string_view document =
-      zorvane::ribbon::RibbonDocument(zorvane::OfficeHost::PowerPoint, zorvane::UiLanguage::kSimplifiedChinese);
+      zorvane::ribbon::RibbonDocument(zorvane::OfficeHost::PowerPoint, zorvane::OfficeVersion::k2007, zorvane::UiLanguage::kSimplifiedChinese);
   EXPECT_EQ(result.out, std::wstring(document.begin(), document.end()) + L"\n");
 }
 

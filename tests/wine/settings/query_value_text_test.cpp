@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "registry_test_support.h"
+#include "support/registry_test_support.h"
 #include "settings/advapi32_registry_store.h"
 
 namespace zorvane::settings {
@@ -92,12 +92,13 @@ TEST_F(QueryValueTextTest, OtherTypesReadEmpty) {
 
 // --- failures ---------------------------------------------------------------------------------
 
-// A missing value, a key handle that is none, a name with a NUL: nothing to read.
+// A missing value or a name with a NUL names nothing and reads empty; a key handle that is none
+// cannot be read, so what it holds is unknown.
 TEST_F(QueryValueTextTest, WhatNamesNoValueReadsEmpty) {
   SetRawValue(key.get(), "Tab", REG_SZ, Bytes{'0', 0});
   EXPECT_EQ(QueryValueText(key.get(), u"v"), u"");
-  EXPECT_EQ(QueryValueText(nullptr, u"Tab"), u"");
-  EXPECT_EQ(QueryValueText(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x1234)), u"Tab"), u"");
+  EXPECT_EQ(QueryValueText(nullptr, u"Tab"), std::nullopt);
+  EXPECT_EQ(QueryValueText(reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x1234)), u"Tab"), std::nullopt);
   EXPECT_EQ(QueryValueText(key.get(), std::u16string_view(u"Tab\0Home", 8)), u"");
   EXPECT_EQ(QueryValueText(key.get(), u"Tab"), u"0");
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "registry_test_support.h"
+#include "support/registry_test_support.h"
 #include "settings/advapi32_registry_store.h"
 #include "settings/code_page_text.h"
 
@@ -20,11 +20,12 @@ const HKEY kInvalidRoot = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x1234))
 
 using GetSettingTextTest = testing::ScratchKeyTest;
 
-// A key that is missing, a root that is none, a path with a NUL: nothing is read, nothing created.
+// A key that is missing or a path with a NUL reads empty; a root that is none cannot be read,
+// so what it holds is unknown. Nothing is created.
 TEST_F(GetSettingTextTest, WhatNamesNoKeyReadsEmptyAndIsNotCreated) {
   EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath, u"v"), u"");
   EXPECT_FALSE(testing::KeyExists(path));
-  EXPECT_EQ(GetSettingText(kInvalidRoot, widePath, u"v"), u"");
+  EXPECT_EQ(GetSettingText(kInvalidRoot, widePath, u"v"), std::nullopt);
   const UniqueHkey key = testing::CreateKey(path);
   testing::SetRawValue(key.get(), "v", REG_SZ, Bytes{'0', 0});
   EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath + std::u16string(1, u'\0') + u"x", u"v"), u"");
@@ -44,7 +45,7 @@ TEST_F(GetSettingTextTest, ReadsOneValueOfTheKey) {
 using SaveSettingTextTest = testing::ScratchKeyTest;
 
 TEST_F(SaveSettingTextTest, CreatesMissingKeysAndWritesTerminatedString) {
-  SaveSettingText(HKEY_CURRENT_USER, widePath + u"\\a\\b", u"v", u"1");
+  EXPECT_TRUE(SaveSettingText(HKEY_CURRENT_USER, widePath + u"\\a\\b", u"v", u"1"));
 
   EXPECT_EQ(ReadStoredValue(path + "\\a\\b", "v"), StoredString(u"1"));
   EXPECT_EQ(testing::ValueCount(path + "\\a\\b"), 1u);
@@ -54,7 +55,7 @@ TEST_F(SaveSettingTextTest, OverwritesAValueOfAnotherType) {
   const UniqueHkey key = testing::CreateKey(path);
   testing::SetRawValue(key.get(), "v", REG_DWORD, Bytes{0, 0, 0, 0});
 
-  SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", u"0");
+  EXPECT_TRUE(SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", u"0"));
 
   EXPECT_EQ(ReadStoredValue(path, "v"), StoredString(u"0"));
 }
@@ -62,7 +63,7 @@ TEST_F(SaveSettingTextTest, OverwritesAValueOfAnotherType) {
 // Each text is stored with its terminator (the empty one as the terminator alone) and reads back.
 TEST_F(SaveSettingTextTest, AsciiTextIsStoredTerminatedAndRoundTrips) {
   for (const std::u16string_view text : {u"", u"1", u"0", u" 0", u"some longer text, with punctuation!"}) {
-    SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", text);
+    EXPECT_TRUE(SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", text));
     EXPECT_EQ(ReadStoredValue(path, "v"), StoredString(text));
     EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath, u"v"), text);
   }
@@ -72,7 +73,7 @@ TEST_F(SaveSettingTextTest, CodePageTextRoundTripsAndIsStoredAsItsCharacters) {
   const std::optional<std::u16string> text = testing::CodePageText();
   ASSERT_TRUE(text) << "no sample text for code page " << GetACP();
 
-  SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", *text);
+  EXPECT_TRUE(SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", *text));
 
   EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath, u"v"), *text);
   // Read wide, without our conversion: the code page bytes were the right ones.
@@ -81,12 +82,12 @@ TEST_F(SaveSettingTextTest, CodePageTextRoundTripsAndIsStoredAsItsCharacters) {
 
 // A root that is none, a name or a path with a NUL: nothing is written.
 TEST_F(SaveSettingTextTest, InvalidRootOrNameWithNulWritesNothing) {
-  SaveSettingText(kInvalidRoot, widePath, u"v", u"1");
+  EXPECT_FALSE(SaveSettingText(kInvalidRoot, widePath, u"v", u"1"));
   EXPECT_FALSE(testing::KeyExists(path));
-  SaveSettingText(HKEY_CURRENT_USER, widePath, std::u16string_view(u"Tab\0Home", 8), u"1");
+  EXPECT_FALSE(SaveSettingText(HKEY_CURRENT_USER, widePath, std::u16string_view(u"Tab\0Home", 8), u"1"));
   EXPECT_EQ(testing::ValueCount(path), 0u);
 
-  SaveSettingText(HKEY_CURRENT_USER, widePath + std::u16string(1, u'\0') + u"x", u"v", u"1");
+  EXPECT_FALSE(SaveSettingText(HKEY_CURRENT_USER, widePath + std::u16string(1, u'\0') + u"x", u"v", u"1"));
   EXPECT_EQ(ReadStoredValue(path, "v"), std::nullopt);
 }
 
@@ -98,9 +99,9 @@ TEST_F(SaveSettingTextTest, LockedKeyIsLeftAsItWas) {
   {
     const testing::DenyAllAccess lock(path);
     ASSERT_TRUE(lock.active());
-    SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", u"1");
-    SaveSettingText(HKEY_CURRENT_USER, widePath, u"w", u"1");
-    EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath, u"v"), u"");
+    EXPECT_FALSE(SaveSettingText(HKEY_CURRENT_USER, widePath, u"v", u"1"));
+    EXPECT_FALSE(SaveSettingText(HKEY_CURRENT_USER, widePath, u"w", u"1"));
+    EXPECT_EQ(GetSettingText(HKEY_CURRENT_USER, widePath, u"v"), std::nullopt);
   }
   EXPECT_EQ(ReadStoredValue(path, "v"), StoredString(u"0"));
   EXPECT_EQ(testing::ValueCount(path), 1u);

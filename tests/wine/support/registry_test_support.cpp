@@ -1,4 +1,4 @@
-#include "registry_test_support.h"
+#include "support/registry_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -93,7 +93,7 @@ std::optional<std::u16string> CodePageText() {
   return std::nullopt;
 }
 
-DenyAllAccess::DenyAllAccess(const std::string& path) : path_(path) {
+DenyAllAccess::DenyAllAccess(const std::string& path, REGSAM granted) : path_(path) {
   HKEY opened = nullptr;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, READ_CONTROL | WRITE_DAC, &opened) != ERROR_SUCCESS) {
     ADD_FAILURE() << "cannot open " << path << " to change its access list";
@@ -108,11 +108,19 @@ DenyAllAccess::DenyAllAccess(const std::string& path) : path_(path) {
     return;
   }
 
-  ACL empty;
+  alignas(DWORD) BYTE everyone[SECURITY_MAX_SID_SIZE];
+  DWORD sidSize = sizeof everyone;
+  alignas(DWORD) BYTE list[sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + SECURITY_MAX_SID_SIZE];
+  ACL* const acl = reinterpret_cast<ACL*>(list);
   SECURITY_DESCRIPTOR denying;
-  InitializeAcl(&empty, sizeof empty, ACL_REVISION);
+  if (!InitializeAcl(acl, sizeof list, ACL_REVISION) ||
+      (granted != 0 && (!CreateWellKnownSid(WinWorldSid, nullptr, everyone, &sidSize) ||
+                        !AddAccessAllowedAce(acl, ACL_REVISION, granted, everyone)))) {
+    ADD_FAILURE() << "cannot make the access list for " << path;
+    return;
+  }
   InitializeSecurityDescriptor(&denying, SECURITY_DESCRIPTOR_REVISION);
-  SetSecurityDescriptorDacl(&denying, TRUE, &empty, FALSE);
+  SetSecurityDescriptorDacl(&denying, TRUE, acl, FALSE);
   active_ = RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, &denying) == ERROR_SUCCESS;
   if (!active_) ADD_FAILURE() << "cannot lock " << path;
 }

@@ -50,11 +50,12 @@ DWORD ValueCount(const std::string& path);
 // exactly, chosen among a few scripts; nothing when none fits this code page.
 std::optional<std::u16string> CodePageText();
 
-// Replaces the key's access list by an empty one, so no one may read or write it, and puts
-// the old list back when destroyed. The owner keeps the right to change the list.
+// Replaces the key's access list by one that grants everyone `granted` only (none: an empty
+// list, so no one may read or write it), and puts the old list back when destroyed. The owner
+// keeps the right to change the list.
 class DenyAllAccess {
  public:
-  explicit DenyAllAccess(const std::string& path);
+  explicit DenyAllAccess(const std::string& path, REGSAM granted = 0);
   ~DenyAllAccess();
   DenyAllAccess(const DenyAllAccess&) = delete;
   DenyAllAccess& operator=(const DenyAllAccess&) = delete;
