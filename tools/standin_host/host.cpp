@@ -124,7 +124,7 @@ void Host::LoadAddins() {
 
 void Host::PrintTabs() {
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabs);
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabsOf(kOffice2007));
   report_.Line();
   PrintTabStrip(report_, tabs);
   for (const TabSlot& tab : tabs) {
@@ -137,7 +137,7 @@ void Host::PrintTabs() {
 void Host::ShowRibbon() {
   PrintTabs();
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabs);
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabsOf(kOffice2007));
   const std::vector<MenuPlace> menus = ReachableMenus(tabs);
   if (menus.empty()) return;
   report_.Line();
@@ -168,7 +168,7 @@ void Host::Click() {
   FoundButton found;
   // The add-in's own commands live in its menus' content, so the menus are opened first.
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabs);
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabsOf(kOffice2007));
   for (const MenuPlace& menu : ReachableMenus(tabs)) {
     const MenuContent& content = menu.addin->OpenMenu(*menu.element);
     if (content.root == nullptr) continue;
