@@ -1,20 +1,26 @@
 #!/usr/bin/env bash
-# Builds Zorvane.dll and shows it working: registers it with Wine's regsvr32 in a private
-# Wine prefix and loads it in the stand-in host, which prints the ribbon as a user sees it.
-# Without arguments it does so in each host (PowerPoint, Word, Excel) whose class the DLL
-# registers, skipping the others with the reason, and there once per language (the stand-in
-# application answering 2052, 1028 and 1033 as its user-interface language), each time
-# pressing the Help menu's two commands, answering their dialogs and saving a screenshot of
-# each. With arguments, they go to the stand-in host instead (e.g. --menus, --language 1028,
-# --click AboutMe --dismiss ok, --host word); see --help.
+# Builds Zorvane.dll and the stand-in host (nothing else) and shows the add-in working:
+# registers it with Wine's regsvr32 in a private Wine prefix and loads it in the stand-in
+# host, which prints the ribbon as a user sees it. Without arguments it does so in each host
+# (PowerPoint, Word, Excel) whose class the DLL registers, skipping the others with the
+# reason, and there once per language (the stand-in application answering 2052, 1028 and
+# 1033 as its user-interface language), each time pressing the Help menu's two commands,
+# answering their dialogs and saving a screenshot of each; then once more as Microsoft 365
+# (--office-version 16.17928) in Simplified Chinese: its tab strip, and "自定义..." with a
+# screenshot. With arguments, they go to the stand-in host instead (e.g. --menus,
+# --language 1028, --click AboutMe --dismiss ok, --host word, --office-version 16.17928);
+# see --help.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
-cmake --preset default >/dev/null
-cmake --build --preset default
-
 build=$PWD/build/default
+cmake --preset default >/dev/null
+# The Windows half is a sub-build of its own: configure it through its step of the main
+# build, then build just the two programs the demo runs (its other targets are tests).
+cmake --build "$build" --target "$build/windows-prefix/src/windows-stamp/windows-configure"
+cmake --build "$build/windows" -j2 --target Zorvane standin_host
+
 win=$build/windows
 state=$build/demo-wine
 session=tests/wine/wine-session.sh
@@ -33,13 +39,15 @@ if [ $# -gt 0 ]; then
   exit
 fi
 
-# Presses a Help menu command and photographs its dialog while it is open.
+# Presses a Help menu command and photographs its dialog while it is open. The arguments
+# after the first three (the language, the version) go to the stand-in host.
 press() {
-  local host=$1 language=$2 button=$3 picture=$4
+  local host=$1 button=$2 picture=$3
+  shift 3
   echo
-  echo "== stand-in host --host $host --language $language --click $button --dismiss ok   (screenshot: $picture)"
+  echo "== stand-in host --host $host $* --click $button --dismiss ok   (screenshot: $picture)"
   (sleep 1.5; import -display "$(cat "$state/display")" -window root "$picture" 2>/dev/null || true) &
-  run "$host_exe" --host "$host" --language "$language" --click "$button" --dismiss ok --dismiss-delay 3000 |
+  run "$host_exe" --host "$host" "$@" --click "$button" --dismiss ok --dismiss-delay 3000 |
     sed -n '/^Click/,$p'
   wait
 }
@@ -61,7 +69,14 @@ for host in powerpoint word excel; do
     echo
     echo "== stand-in host --host $host --language $lcid ($name)"
     run "$host_exe" --host "$host" --language "$lcid"
-    press "$host" "$lcid" Dingzhi "$build/demo-$host-customize-$name.png"
-    press "$host" "$lcid" AboutMe "$build/demo-$host-about-$name.png"
+    press "$host" Dingzhi "$build/demo-$host-customize-$name.png" --language "$lcid"
+    press "$host" AboutMe "$build/demo-$host-about-$name.png" --language "$lcid"
   done
+  # As Microsoft 365: the application answers Version and Build, the strip shows that
+  # version's later tabs (Draw, Help...) where the host puts them.
+  as365=(--office-version 16.17928 --language 2052)
+  echo
+  echo "== stand-in host --host $host ${as365[*]} (Microsoft 365, zh-CN): the tab strip"
+  run "$host_exe" --host "$host" "${as365[@]}" | sed -n '1p;/^Ribbon tabs/,/^$/{/^$/!p}'
+  press "$host" Dingzhi "$build/demo-$host-customize-365-zh-CN.png" "${as365[@]}"
 done

@@ -19,10 +19,10 @@ constexpr DISPID kContext = 8;
 constexpr DISPID kTag = 9;
 constexpr DISPID kLanguageSettings = 10;
 constexpr DISPID kLanguageId = 11;
+constexpr DISPID kVersion = 12;
+constexpr DISPID kBuild = 13;
 constexpr LONG kMsoLanguageIdUi = 2;
 
-constexpr DispatchMember kApplicationMembers[] = {{L"Name", kName}};
-constexpr DispatchMember kLanguageAwareApplicationMembers[] = {{L"Name", kName}, {L"LanguageSettings", kLanguageSettings}};
 constexpr DispatchMember kLanguageSettingsMembers[] = {{L"LanguageID", kLanguageId}};
 constexpr DispatchMember kInstanceMembers[] = {
     {L"ProgId", kProgId}, {L"Description", kDescription}, {L"Connect", kConnect}};
@@ -68,13 +68,47 @@ HRESULT ReturnString(std::wstring_view text, VARIANT* result) noexcept {
 }
 
 std::span<const DispatchMember> StandInApplication::Members() const noexcept {
-  if (languageSettings_) return kLanguageAwareApplicationMembers;
-  return kApplicationMembers;
+  return std::span(members_).first(memberCount_);
 }
 
-HRESULT StandInApplication::InvokeMember(DISPID id, WORD flags, const DISPPARAMS&, VARIANT* result) noexcept {
+// Only the members the application was told to have: an add-in that asks for another learns
+// that this application has none, as an older one would answer.
+void StandInApplication::UpdateMembers() noexcept {
+  memberCount_ = 0;
+  members_[memberCount_++] = {L"Name", kName};
+  if (languageSettings_) members_[memberCount_++] = {L"LanguageSettings", kLanguageSettings};
+  if (version_) members_[memberCount_++] = {L"Version", kVersion};
+  if (version_ && build_) members_[memberCount_++] = {L"Build", kBuild};
+}
+
+HRESULT StandInApplication::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept {
   if (!(flags & DISPATCH_PROPERTYGET)) return DISP_E_MEMBERNOTFOUND;
   if (id == kName) return ReturnString(host_->applicationName, result);
+  if (id == kVersion && version_) {
+    Bump(versionReads_);
+    if (params.cArgs != 0) return DISP_E_BADPARAMCOUNT;
+    return ReturnString(*version_, result);
+  }
+  if (id == kBuild && version_ && build_) {
+    Bump(buildReads_);
+    if (params.cArgs != 0) return DISP_E_BADPARAMCOUNT;
+    if (host_->buildForm == BuildForm::kNumber) {
+      if (result != nullptr) {
+        VariantInit(result);
+        V_VT(result) = VT_I4;
+        V_I4(result) = static_cast<LONG>(*build_);
+      }
+      return S_OK;
+    }
+    try {
+      const std::wstring digits = std::to_wstring(*build_);
+      // Word's text ends with a revision, which tells nothing of the tabs.
+      return ReturnString(host_->buildForm == BuildForm::kVersionText ? *version_ + L"." + digits + L".1000" : digits,
+                          result);
+    } catch (const std::bad_alloc&) {
+      return E_OUTOFMEMORY;
+    }
+  }
   if (id == kLanguageSettings && languageSettings_) {
     if (result != nullptr) {
       VariantInit(result);

@@ -13,7 +13,9 @@
 
 #include <wrl/client.h>
 
+#include <array>
 #include <atomic>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -159,32 +161,65 @@ class StandInLanguageSettings final : public DispatchObject<IDispatch> {
 };
 
 // A host's application object (PowerPoint's unless told): held by add-ins, which may ask it for
-// its language. It answers to its host's _Application, or only to IDispatch when it is told it is
-// not PowerPoint. Without AnswerLanguage or FailLanguage it has no LanguageSettings member at
-// all, as an application older than that property.
+// its language and its version. It answers to its host's _Application, or only to IDispatch when
+// it is told it is not PowerPoint. Without AnswerLanguage or FailLanguage it has no
+// LanguageSettings member at all, as an application older than that property; without
+// AnswerVersion no Version and no Build member.
 class StandInApplication final : public DispatchObject<_Application> {
  public:
-  explicit StandInApplication(bool isPowerPoint = true) noexcept { answersInterface_ = isPowerPoint; }
+  explicit StandInApplication(bool isPowerPoint = true) noexcept {
+    answersInterface_ = isPowerPoint;
+    UpdateMembers();
+  }
   explicit StandInApplication(const HostDescription& host) noexcept : host_(&host) {
     interfaceId_ = host.applicationIid;
+    UpdateMembers();
   }
   static Microsoft::WRL::ComPtr<StandInApplication> Create(const HostDescription& host = kDefaultHost) {
     return Make<StandInApplication>(host);
   }
 
   // LanguageSettings.LanguageID(2) answers `lcid` from now on.
-  void AnswerLanguage(LONG lcid) { languageSettings_ = StandInLanguageSettings::Create(lcid, S_OK); }
+  void AnswerLanguage(LONG lcid) {
+    languageSettings_ = StandInLanguageSettings::Create(lcid, S_OK);
+    UpdateMembers();
+  }
   // LanguageSettings is there, but its LanguageID fails with `failure`.
-  void FailLanguage(HRESULT failure) { languageSettings_ = StandInLanguageSettings::Create(0, failure); }
+  void FailLanguage(HRESULT failure) {
+    languageSettings_ = StandInLanguageSettings::Create(0, failure);
+    UpdateMembers();
+  }
   // The object handed out as LanguageSettings; null without one.
   const StandInLanguageSettings* languageSettings() const noexcept { return languageSettings_.Get(); }
+
+  // Version answers `version` (a text, "16.0") from now on and, given a build, Build answers it
+  // in the host's own form (BuildForm); without a build there is no Build member.
+  void AnswerVersion(std::wstring version, std::optional<unsigned long> build) {
+    version_ = std::move(version);
+    build_ = build;
+    UpdateMembers();
+  }
+  // The same for a release: its Version, and its Build when it has one.
+  void AnswerVersion(OfficeRelease release) {
+    AnswerVersion(VersionText(release), release.build != 0 ? std::optional(release.build) : std::nullopt);
+  }
+  // Reads of Version and of Build, refused ones included.
+  int versionReads() const noexcept { return versionReads_.load(); }
+  int buildReads() const noexcept { return buildReads_.load(); }
 
  private:
   std::span<const DispatchMember> Members() const noexcept override;
   HRESULT InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept override;
+  void UpdateMembers() noexcept;
 
   const HostDescription* host_ = &kDefaultHost;
   Microsoft::WRL::ComPtr<StandInLanguageSettings> languageSettings_;
+  std::optional<std::wstring> version_;
+  std::optional<unsigned long> build_;
+  std::array<DispatchMember, 4> members_{};
+  std::size_t memberCount_ = 0;
+  std::atomic<int> versionReads_{0};
+  std::atomic<int> buildReads_{0};
 };
 
 // The COMAddIn object of the add-in being connected: its ProgId and Description.

@@ -64,6 +64,10 @@ std::vector<AddinUi*> Host::Uis() const {
   return uis;
 }
 
+std::vector<BuiltInTab> Host::BuiltInTabs() const {
+  return options_.host->tabsOf(options_.officeVersion.value_or(kOffice2007));
+}
+
 void Host::Run() {
   LoadAddins();
   if (addins_.empty()) return;
@@ -97,7 +101,12 @@ void Host::LoadAddins() {
   auto listLine = [&](const std::wstring& line) {
     if (!options_.dumpXml) report_.Line(line);
   };
-  listLine(std::wstring(host.windowCaption) + L": add-ins of " + keyName + L" and " + machineKeyName);
+  std::wstring played(host.windowCaption);
+  if (const std::optional<OfficeRelease>& release = options_.officeVersion) {
+    played += L", Version " + VersionText(*release);
+    if (release->build != 0) played += L" Build " + std::to_wstring(release->build);
+  }
+  listLine(played + L": add-ins of " + keyName + L" and " + machineKeyName);
   bool listed = false;
   for (const AddinEntry& entry : list.entries) {
     if (!options_.progId.empty() && !SameProgId(entry.progId, options_.progId)) continue;
@@ -108,7 +117,8 @@ void Host::LoadAddins() {
     }
     auto addin = std::make_unique<LoadedAddin>(
         entry, host, report_,
-        options_.controlByReference ? ArgumentPassing::kByReference : ArgumentPassing::kByValue, options_.language);
+        options_.controlByReference ? ArgumentPassing::kByReference : ArgumentPassing::kByValue, options_.language,
+        options_.officeVersion);
     const bool connected = addin->Connect();
     if (connected) addin->LoadRibbon();
     listLine(EntryLine(entry) + (connected ? L", connected" : L", failed to load"));
@@ -124,7 +134,7 @@ void Host::LoadAddins() {
 
 void Host::PrintTabs() {
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabs);
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, BuiltInTabs());
   report_.Line();
   PrintTabStrip(report_, tabs);
   for (const TabSlot& tab : tabs) {
@@ -137,7 +147,7 @@ void Host::PrintTabs() {
 void Host::ShowRibbon() {
   PrintTabs();
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabs);
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, BuiltInTabs());
   const std::vector<MenuPlace> menus = ReachableMenus(tabs);
   if (menus.empty()) return;
   report_.Line();
@@ -168,7 +178,7 @@ void Host::Click() {
   FoundButton found;
   // The add-in's own commands live in its menus' content, so the menus are opened first.
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.host->tabs);
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, BuiltInTabs());
   for (const MenuPlace& menu : ReachableMenus(tabs)) {
     const MenuContent& content = menu.addin->OpenMenu(*menu.element);
     if (content.root == nullptr) continue;

@@ -32,6 +32,8 @@ class Host {
   void Click();
   void Shutdown();
   std::vector<AddinUi*> Uis() const;
+  // The main tabs of the release the host plays (2007's unless told).
+  std::vector<BuiltInTab> BuiltInTabs() const;
 
   const Options& options_;
   Report& report_;

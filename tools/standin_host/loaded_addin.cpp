@@ -56,7 +56,7 @@ std::wstring TypeName(VARTYPE type) {
 }  // namespace
 
 LoadedAddin::LoadedAddin(AddinEntry entry, const HostDescription& host, Report& report, ArgumentPassing passing,
-                         const LanguageAnswer& language)
+                         const LanguageAnswer& language, std::optional<OfficeRelease> release)
     : entry_(std::move(entry)),
       host_(host),
       report_(report),
@@ -64,6 +64,8 @@ LoadedAddin::LoadedAddin(AddinEntry entry, const HostDescription& host, Report& 
       application_(StandInApplication::Create(host)) {
   if (language.kind == LanguageAnswer::kLcid) application_->AnswerLanguage(language.lcid);
   if (language.kind == LanguageAnswer::kFailure) application_->FailLanguage(E_FAIL);
+  if (release) application_->AnswerVersion(*release);
+  answersVersion_ = release.has_value();
 }
 
 LoadedAddin::~LoadedAddin() = default;
@@ -121,6 +123,10 @@ bool LoadedAddin::Connect() {
       report_.Warning(entry_.progId + L": keeps " + std::to_wstring(language->outstanding()) +
                       L" reference(s) to the application's LanguageSettings after OnConnection");
     }
+  }
+  if (answersVersion_) {
+    report_.Trace(entry_.progId + L": it read Version " + std::to_wstring(application_->versionReads()) +
+                  L" time(s) and Build " + std::to_wstring(application_->buildReads()) + L" time(s)");
   }
   if (FAILED(hr)) {
     report_.Problem(ExitCode::kConnectFailed,

@@ -26,7 +26,7 @@ class LoadedAddin final : public AddinUi {
  public:
   // Loaded into `host`, whose application it gets and whose ribbon it is asked for.
   LoadedAddin(AddinEntry entry, const HostDescription& host, Report& report, ArgumentPassing passing,
-              const LanguageAnswer& language = {});
+              const LanguageAnswer& language = {}, std::optional<OfficeRelease> release = {});
   LoadedAddin(const LoadedAddin&) = delete;
   LoadedAddin& operator=(const LoadedAddin&) = delete;
   ~LoadedAddin() override;
@@ -73,6 +73,7 @@ class LoadedAddin final : public AddinUi {
   Report& report_;
   ArgumentPassing passing_;
   Microsoft::WRL::ComPtr<StandInApplication> application_;
+  bool answersVersion_ = false;
   Microsoft::WRL::ComPtr<IUnknown> object_;
   Microsoft::WRL::ComPtr<_IDTExtensibility2> extensibility_;
   std::optional<CallbackCaller> callbacks_;

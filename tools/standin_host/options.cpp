@@ -43,6 +43,24 @@ std::optional<long> ParseLcid(const std::wstring& text) {
   return static_cast<long>(static_cast<unsigned long>(value));
 }
 
+// 12, 14, 15 or 16, after 16 optionally a build: "16", "16.4266", "16.17928". The build goes
+// into a VT_I4 as Excel's Build, and 0 is none.
+std::optional<OfficeRelease> ParseOfficeVersion(const std::wstring& text) {
+  const std::size_t dot = text.find(L'.');
+  const std::wstring major = text.substr(0, dot);
+  if (major != L"12" && major != L"14" && major != L"15" && major != L"16") return std::nullopt;
+  OfficeRelease release{static_cast<unsigned>(std::stoul(major))};
+  if (dot == std::wstring::npos) return release;
+  const std::wstring build = text.substr(dot + 1);
+  if (release.majorVersion != 16 || build.empty() || build.size() > 9) return std::nullopt;
+  for (wchar_t c : build) {
+    if (c < L'0' || c > L'9') return std::nullopt;
+    release.build = release.build * 10 + static_cast<unsigned long>(c - L'0');
+  }
+  if (release.build == 0) return std::nullopt;
+  return release;
+}
+
 }  // namespace
 
 ParsedOptions ParseOptions(std::span<const std::wstring> args) {
@@ -105,6 +123,14 @@ ParsedOptions ParseOptions(std::span<const std::wstring> args) {
       } else if (!valueMissing) {
         parsed.error = L"--language takes an LCID (e.g. 1033 or 0x0404) or fail, not \"" + text + L"\"";
       }
+    } else if (name == L"--office-version") {
+      const std::wstring text = value();
+      if (const std::optional<OfficeRelease> release = ParseOfficeVersion(text)) {
+        options.officeVersion = release;
+      } else if (!valueMissing) {
+        parsed.error = L"--office-version takes 12, 14, 15 or 16, after 16 optionally a build (e.g. 16.17928), not \"" +
+                       text + L"\"";
+      }
     } else if (name == L"--dismiss") {
       const std::wstring answer = value();
       if (answer == L"ok") {
@@ -139,12 +165,13 @@ ParsedOptions ParseOptions(std::span<const std::wstring> args) {
 std::wstring HelpText() {
   return LR"(Usage: standin_host [options]
 
-A stand-in for PowerPoint 2007 (or Word or Excel 2007, see --host) that loads the COM
-add-ins registered for the current user or for all users (HKCU or
-HKLM\Software\Microsoft\Office\PowerPoint\Addins, LoadBehavior 3; the user's entry first)
-the way the host does at start-up, and prints the ribbon a user would see: the tabs in
-order, each add-in tab with its groups, menu bar and toolbars, and the items of every
-dynamic menu, opened through the add-in's callbacks. Run it under Wine after `regsvr32 Zorvane.dll`.
+A stand-in for PowerPoint 2007 (or Word or Excel 2007, see --host; or a later version, see
+--office-version) that loads the COM add-ins registered for the current user or for all
+users (HKCU or HKLM\Software\Microsoft\Office\PowerPoint\Addins, LoadBehavior 3; the
+user's entry first) the way the host does at start-up, and prints the ribbon a user would
+see: the tabs in order, each add-in tab with its groups, menu bar and toolbars, and the
+items of every dynamic menu, opened through the add-in's callbacks. Run it under Wine
+after `regsvr32 Zorvane.dll`.
 
 Options:
   --host HOST         play HOST: powerpoint (the default), word or excel; each has its own
@@ -164,6 +191,13 @@ Options:
                       user-interface language) answers LCID, in decimal or 0x hexadecimal
                       (e.g. 2052, 1028, 1033); --language fail makes that call fail.
                       Without it the application has no LanguageSettings at all
+  --office-version V  the application has Version "V.0" (12, 14, 15 or 16: Office 2007, 2010,
+                      2013, 2016 and later) and, after 16, optionally Build (16.BUILD, e.g.
+                      16.4266 for Office 2016, 16.17928 for Microsoft 365: 10000 and above is
+                      2019 or later), in the host's own form: PowerPoint's a text "BUILD",
+                      Word's a text "16.0.BUILD.1000", Excel's a number. The tab strip shows
+                      that version's built-in tabs. Without it the application has no Version
+                      (nor Build), and the tabs are 2007's
   --byref             pass the ribbon and the controls to onLoad, getVisible and getContent
                       by reference (VT_BYREF|VT_DISPATCH) instead of by value (VT_DISPATCH);
                       onAction always gets them by reference

@@ -1,6 +1,7 @@
 // The host's command line.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -36,6 +37,7 @@ struct Options {
   bool dumpXml = false;
   bool trace = false;
   LanguageAnswer language;              // --language
+  std::optional<OfficeRelease> officeVersion;  // --office-version; without it no Version member
   const HostDescription* host = &kDefaultHost;  // --host
 };
 

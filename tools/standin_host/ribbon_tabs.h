@@ -26,7 +26,7 @@ struct TabSlot {
 };
 
 std::vector<TabSlot> ArrangeTabs(std::span<AddinUi* const> addins,
-                                 std::span<const BuiltInTab> builtIn = kDefaultHost.tabs);
+                                 std::span<const BuiltInTab> builtIn = kDefaultHost.tabsOf(kOffice2007));
 
 struct TabVisibility {
   bool visible = true;

@@ -75,7 +75,7 @@ TEST_P(ConnectObjectOfEachHost, ConnectionKeepsTheApplicationAndLoadsTheSettings
   EXPECT_EQ(application.outstanding(), 1) << "the add-in keeps one reference to the application";
   // First start: the host's key is created with the nine defaults, and only that host's.
   EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kSettingsKey, L"ShowAllMenu"), L"1");
-  for (const BuiltInTab& tab : Host().tabs) {
+  for (const BuiltInTab& tab : Host().tabsOf(kOffice2007)) {
     EXPECT_EQ(StringValue(HKEY_CURRENT_USER, kSettingsKey, std::wstring(tab.idMso)), L"1") << std::wstring(tab.idMso);
   }
   for (const HostDescription& other : kHosts) {

@@ -39,11 +39,11 @@ class ConnectionSettings : public ::testing::TestWithParam<const HostDescription
   // The switch's value name, which is also the id of the element it governs (the combined
   // menu's for the first).
   std::string NameOf(std::size_t index) const {
-    const std::wstring name = index == 0 ? L"ShowAllMenu" : std::wstring(host_.tabs[index - 1].idMso);
+    const std::wstring name = index == 0 ? L"ShowAllMenu" : std::wstring(host_.tabsOf(kOffice2007)[index - 1].idMso);
     return std::string(name.begin(), name.end());
   }
   std::wstring ControlOf(std::size_t index) const {
-    return index == 0 ? L"MenuAll" : std::wstring(host_.tabs[index - 1].idMso);
+    return index == 0 ? L"MenuAll" : std::wstring(host_.tabsOf(kOffice2007)[index - 1].idMso);
   }
 
   void SetUp() override { DeleteHostKeys(); }
@@ -129,7 +129,8 @@ TEST_P(ConnectionSettings, VisibilityFollowsTheSwitchesOfTheLastLoad) {
   // Ids the callback does not know, or nearly knows, are hidden.
   auto object = AddinModule::Instance().CreateObject(host_.classId);
   for (const wchar_t* id : {L"tabhome", L"TabHome ", L"rxMenu_wenjianI", L"", L"TabDesign", L"TabData"}) {
-    if (std::ranges::any_of(host_.tabs, [&](const BuiltInTab& tab) { return tab.idMso == id; })) continue;
+    const std::vector<BuiltInTab> tabs = host_.tabsOf(kOffice2007);
+    if (std::ranges::any_of(tabs, [&](const BuiltInTab& tab) { return tab.idMso == id; })) continue;
     StandInControl control(id, L"");
     InvokeResult result;
     InvokeByName(object.Get(), L"GetVisible", {DispatchArgument(&control)}, result);

@@ -44,10 +44,30 @@ TEST_F(FakeAddinTest, EachHostLoadsTheAddinsOfItsKeyWithItsApplicationRibbonAndT
     EXPECT_TRUE(HasLine(result.out, caption + L": add-ins of HKCU\\" + key + L" and HKLM\\" + key)) << Output();
     EXPECT_TRUE(Contains(result.out, L"host window: " + caption + L", application: " + std::wstring(host.displayName()) +
                                          L", ribbon: " + std::wstring(host.ribbonId))) << Output();
-    for (const zorvane::standin::BuiltInTab& tab : host.tabs) {
+    for (const zorvane::standin::BuiltInTab& tab : host.tabsOf(zorvane::standin::kOffice2007)) {
       EXPECT_TRUE(Contains(result.out, L" " + std::wstring(tab.idMso))) << ToUtf8(std::wstring(tab.idMso));
     }
   }
+}
+
+// Played as Microsoft 365, the host shows that version's tabs in its order (the fake's own after
+// Home); a version it cannot play is refused.
+TEST_F(FakeAddinTest, OfficeVersionShowsThatVersionsTabsInOrder) {
+  const ChildResult result = Run({L"--office-version", L"16.17928", L"--host", L"powerpoint"});
+  EXPECT_EQ(result.exitCode, 0u) << Output();
+  const std::vector<std::wstring> lines = Lines(result.out);
+  auto line = std::find(lines.begin(), lines.end(), L"Ribbon tabs, left to right:");
+  ASSERT_NE(line, lines.end()) << Output();
+  std::vector<std::wstring> keys;  // after the caption's column
+  for (++line; line != lines.end() && line->starts_with(L"  "); ++line) {
+    keys.push_back(line->substr(18, line->find_first_of(L" ,", 18) - 18));
+  }
+  EXPECT_EQ(keys, (std::vector<std::wstring>{L"TabHome", L"fakeTab", L"TabInsert", L"TabDrawInk", L"TabDesign",
+                                             L"TabTransitions", L"TabAnimations", L"TabSlideShow", L"TabRecording",
+                                             L"TabReview", L"TabView", L"TabDeveloper", L"HelpTab"})) << Output();
+  const ChildResult refused = Run({L"--office-version", L"13"});
+  EXPECT_EQ(refused.exitCode, 1u) << Output();
+  EXPECT_TRUE(Contains(refused.errors, L"--office-version takes 12, 14, 15 or 16")) << Output();
 }
 
 TEST_F(FakeAddinTest, PassesControlsByValueUnlessAskedToPassThemByReference) {

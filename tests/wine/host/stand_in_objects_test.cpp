@@ -3,6 +3,8 @@
 
 #include <wrl/client.h>
 
+#include <optional>
+
 #include "bstr_text.h"
 #include "host_objects.h"
 #include "common/unique_variant.h"
@@ -42,6 +44,41 @@ TEST(StandInObjects, ApplicationAnswersForPowerPointsInterfaceAndCountsHolders) 
   EXPECT_EQ(application->QueryInterface(IID_IRibbonUI, reinterpret_cast<void**>(notARibbon.GetAddressOf())),
             E_NOINTERFACE);
   EXPECT_EQ(notARibbon, nullptr);
+}
+
+// A property read by name, as an add-in reads it: GetIDsOfNames, then Invoke.
+HRESULT ReadByName(IDispatch* object, const wchar_t* name, UniqueVariant& value) {
+  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+  DISPID id = DISPID_UNKNOWN;
+  if (const HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id); FAILED(hr)) return hr;
+  DISPPARAMS none{nullptr, nullptr, 0, 0};
+  return object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, value.get(), nullptr, nullptr);
+}
+
+// No Version member until told, no Build without a build, then Build in each host's own form;
+// every read counted, the language's member kept beside them.
+TEST(StandInObjects, ApplicationAnswersVersionAndBuildOnlyWhenTold) {
+  const struct { const HostDescription& host; VARTYPE type; const wchar_t* text; } builds[] = {
+      {kHosts[0], VT_BSTR, L"17928"}, {kHosts[1], VT_BSTR, L"16.0.17928.1000"}, {kHosts[2], VT_I4, L"17928"}};
+  for (const auto& b : builds) {
+    ComPtr<StandInApplication> application = StandInApplication::Create(b.host);
+    UniqueVariant version, build;
+    EXPECT_EQ(ReadByName(application.Get(), L"Version", version), DISP_E_UNKNOWNNAME);
+    application->AnswerLanguage(2052);
+    application->AnswerVersion(L"16.0", std::nullopt);
+    EXPECT_EQ(ReadByName(application.Get(), L"Build", build), DISP_E_UNKNOWNNAME);
+    ASSERT_EQ(ReadByName(application.Get(), L"version", version), S_OK);
+    ASSERT_EQ(version.type(), VT_BSTR);
+    EXPECT_STREQ(V_BSTR(version.get()), L"16.0");
+    application->AnswerVersion(OfficeRelease{16, 17928});
+    ASSERT_EQ(ReadByName(application.Get(), L"Build", build), S_OK);
+    ASSERT_EQ(build.type(), b.type);
+    ASSERT_EQ(VariantChangeType(build.get(), build.get(), 0, VT_BSTR), S_OK);
+    EXPECT_STREQ(V_BSTR(build.get()), b.text);
+    EXPECT_NE(IdOf(application.Get(), L"LanguageSettings"), DISPID_UNKNOWN);
+    EXPECT_EQ(application->versionReads(), 1);
+    EXPECT_EQ(application->buildReads(), 1);
+  }
 }
 
 TEST(StandInObjects, ControlReportsIdAndTagThroughItsInterfaceAndByName) {

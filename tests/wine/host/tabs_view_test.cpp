@@ -51,6 +51,28 @@ TEST_F(TabsTest, BuiltInTabsStayInOrderWithoutAddins) {
   for (const TabSlot& tab : tabs) EXPECT_TRUE(VisibilityOf(tab).visible);
 }
 
+// A later release's built-in tabs: those it already has, in the host's order. Office 2016
+// (build below 10000) lacks 2019's; Word gained Design with 2013.
+TEST_F(TabsTest, BuiltInTabsOfALaterReleaseComeInTheHostsOrder) {
+  const struct {
+    const HostDescription& host;
+    OfficeRelease release;
+    std::vector<std::wstring> keys;
+  } cases[] = {
+      {kHosts[0], {16, 4266}, {L"TabHome", L"TabInsert", L"TabDesign", L"TabTransitions", L"TabAnimations",
+                               L"TabSlideShow", L"TabReview", L"TabView", L"TabDeveloper"}},
+      {kHosts[1], kOffice2013, {L"TabHome", L"TabInsert", L"TabWordDesign", L"TabPageLayoutWord", L"TabReferences",
+                                L"TabMailings", L"TabReviewWord", L"TabView", L"TabDeveloper"}},
+      {kHosts[1], {16, 17928}, {L"TabHome", L"TabInsert", L"TabDrawInk", L"TabWordDesign", L"TabPageLayoutWord",
+                                L"TabReferences", L"TabMailings", L"TabReviewWord", L"TabView", L"TabDeveloper", L"HelpTab"}},
+      {kHosts[2], {16, 17928}, {L"TabHome", L"TabInsert", L"TabDrawInk", L"TabPageLayoutExcel", L"TabFormulas",
+                                L"TabData", L"TabReview", L"TabView", L"TabDeveloper", L"HelpTab"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Keys(ArrangeTabs({}, c.host.tabsOf(c.release))), c.keys) << ToUtf8(std::wstring(c.host.name));
+  }
+}
+
 TEST_F(TabsTest, AddinTabsGoBeforeOrAfterTheNamedTabElseAtTheEnd) {
   ASSERT_NE(ui_.document(), nullptr);
   const std::vector<TabSlot> tabs = ArrangeTabs(uis_);

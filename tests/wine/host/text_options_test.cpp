@@ -66,6 +66,10 @@ TEST(Options, ReadsEveryOptionWithSeparateOrInlineValues) {
   EXPECT_EQ(Parse({L"--language", L"1028"}).options.language.lcid, 1028);
   EXPECT_EQ(Parse({L"--language=0x7C04"}).options.language.lcid, 0x7C04);
   EXPECT_EQ(Parse({L"--language", L"fail"}).options.language.kind, LanguageAnswer::kFailure);
+  EXPECT_FALSE(Parse({}).options.officeVersion.has_value());
+  EXPECT_EQ(Parse({L"--office-version", L"16.17928"}).options.officeVersion, (OfficeRelease{16, 17928}));
+  EXPECT_EQ(Parse({L"--office-version=12"}).options.officeVersion, kOffice2007);
+  EXPECT_EQ(Parse({L"--office-version", L"16"}).options.officeVersion, kOffice2016);
   EXPECT_EQ(Parse({}).options.host, &kDefaultHost);
   EXPECT_EQ(Parse({}).options.host->name, L"powerpoint");
   for (const HostDescription& host : kHosts) {
@@ -90,12 +94,17 @@ TEST(Options, RejectsBadCommandLines) {
   for (const wchar_t* lcid : {L"", L"en-US", L"0x", L"0x100000000", L"4294967296", L"-1"}) {
     EXPECT_FALSE(Parse({L"--language", lcid}).error.empty()) << std::string(lcid, lcid + wcslen(lcid));
   }
+  // Only the four versions, a build only after 16, never 0 nor more than a VT_I4 holds.
+  for (const wchar_t* version : {L"", L"13", L"16.0", L"16.", L"15.4266", L"16.x", L"16.1234567890", L"16.0.17928"}) {
+    EXPECT_FALSE(Parse({L"--office-version", version}).error.empty()) << std::string(version, version + wcslen(version));
+  }
 }
 
 TEST(Options, HelpDocumentsEveryOptionAndExitCode) {
   const std::wstring help = HelpText();
   for (const wchar_t* option : {L"--menus", L"--menu NAME", L"--click ID", L"--dismiss ANSWER", L"--dismiss-delay",
-                                L"--progid", L"--language LCID", L"--host HOST", L"--byref", L"--dump-xml", L"--trace", L"--help"}) {
+                                L"--progid", L"--language LCID", L"--office-version V", L"--host HOST", L"--byref",
+                                L"--dump-xml", L"--trace", L"--help"}) {
     EXPECT_NE(help.find(option), std::wstring::npos) << std::string(option, option + wcslen(option));
   }
   for (int code = 0; code <= static_cast<int>(ExitCode::kAddinCrashed); ++code) {

@@ -176,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(Hosts, ZorvaneHostTest,
 
 TEST_P(ZorvaneHostTest, ShowsItsTabAndMenusAndCustomizesItsOwnSwitches) {
   const zorvane::standin::HostDescription& host = *GetParam().host;
-  const std::wstring progId(host.progId()), settingsKey(host.settingsKeyPath()), review(host.tabs[5].idMso);
+  const zorvane::standin::BuiltInTab reviewTab = host.tabsOf(zorvane::standin::kOffice2007)[5];
+  const std::wstring progId(host.progId()), settingsKey(host.settingsKeyPath()), review(reviewTab.idMso);
   ASSERT_TRUE(SetString(settingsKey, review, L"0"));
   const ChildResult result = Run({L"--host", std::wstring(host.name), L"--click", L"Dingzhi", L"--dismiss", L"确定"});
   EXPECT_EQ(result.exitCode, 0u) << Output();
@@ -199,7 +200,7 @@ TEST_P(ZorvaneHostTest, ShowsItsTabAndMenusAndCustomizesItsOwnSwitches) {
   EXPECT_TRUE(HasLine(result.out, L"  the add-in invalidated the ribbon; the host asks its callbacks again:")) << Output();
   const std::size_t click = result.out.find(L"Click 自定义...");
   ASSERT_NE(click, std::wstring::npos) << Output();
-  const std::wstring caption(host.tabs[5].caption);
+  const std::wstring caption(reviewTab.caption);
   const std::wstring hidden = L"  " + caption + std::wstring(16 - caption.size(), L' ') + review + L"  (hidden by " + progId + L")";
   EXPECT_TRUE(HasLine(result.out.substr(click), hidden)) << Output();
   EXPECT_TRUE(HasLine(result.out.substr(click), L"  Quelby          rxWordVBA, tab of " + progId)) << Output();

@@ -39,7 +39,7 @@ using namespace zorvane::standin;
 const wchar_t kForeignRuntime[] = L"tests/wine/leak/foreign-runtime/libgcc_s_dw2-1.dll";
 
 // The review tab of each host (its sixth), which the user has hidden.
-std::wstring ReviewTab(const HostDescription& host) { return std::wstring(host.tabs[5].idMso); }
+std::wstring ReviewTab(const HostDescription& host) { return std::wstring(host.tabsOf(kOffice2007)[5].idMso); }
 
 // Every host's switches stored, its review tab hidden by the user: a load that writes anything
 // changes this. Each is stored as the add-in stores it: a REG_SZ with its NUL counted.
@@ -47,7 +47,7 @@ void StoreUserSettings() {
   for (const HostDescription& host : kHosts) {
     const std::wstring key(host.settingsKeyPath());
     SetRawValue(HKEY_CURRENT_USER, key, L"ShowAllMenu", REG_SZ, {'1', 0, 0, 0});
-    for (const BuiltInTab& tab : host.tabs) {
+    for (const BuiltInTab& tab : host.tabsOf(kOffice2007)) {
       const BYTE text = tab.idMso == ReviewTab(host) ? '0' : '1';
       SetRawValue(HKEY_CURRENT_USER, key, std::wstring(tab.idMso), REG_SZ, {text, 0, 0, 0});
     }
