@@ -6,6 +6,8 @@
 #include <wrl/client.h>
 
 #include <algorithm>
+#include <optional>
+#include <set>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -154,6 +156,88 @@ TEST_P(ConnectionSettings, MachinePolicyWinsOverUserPolicyAndTheUsersValueSurviv
   DeleteKeyTree(HKEY_LOCAL_MACHINE, kPolicyKey);
   DeleteKeyTree(HKEY_CURRENT_USER, kPolicyKey);
   Check({{8, REG_SZ, {'1', 0}, true, false}});
+}
+
+// The names of the values under the host's settings key.
+std::set<std::wstring> ValueNames(const std::wstring& path) {
+  std::set<std::wstring> names;
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return names;
+  wchar_t name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD length = std::size(name);
+    if (RegEnumValueW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    names.emplace(name, length);
+  }
+  RegCloseKey(key);
+  return names;
+}
+
+// Whatever version the host tells, or none: the document re-declares exactly that version's
+// tabs, the key then holds exactly the combined menu's value and theirs, each tab answers its
+// own switch (the later ones preset off), and Version and Build are asked once.
+TEST_P(ConnectionSettings, EachVersionRedeclaresLoadsAndAnswersExactlyItsTabs) {
+  struct Told {
+    const wchar_t* version;  // none: the application has no Version
+    std::optional<unsigned long> build;
+    OfficeRelease release;   // whose tabs the host then shows
+  };
+  const Told kTold[] = {{nullptr, {}, kOffice2007}, {L"12.0", {}, kOffice2007},     {L"14.0", {}, kOffice2010},
+                        {L"15.0", {}, kOffice2013}, {L"16.0", {}, kOffice2016},     {L"16.0", 4266, kOffice2016},
+                        {L"16.0", 17928, kOffice2019}};
+  std::wstring document2007;
+  for (const Told& told : kTold) {
+    SCOPED_TRACE(::testing::Message() << (told.version ? told.version : L"no Version") << " build " << told.build.value_or(0));
+    DeleteHostKeys();
+    const std::vector<BuiltInTab> tabs = host_.tabsOf(told.release);
+    std::set<std::wstring> expectedNames{L"ShowAllMenu"};
+    for (const BuiltInTab& tab : tabs) {
+      expectedNames.emplace(tab.idMso);
+      if (tab.since > kOffice2007) {
+        SetRawValueA(HKEY_CURRENT_USER, kSettingsKey, std::string(tab.idMso.begin(), tab.idMso.end()), REG_SZ, {'0', 0});
+      }
+    }
+
+    auto object = AddinModule::Instance().CreateObject(host_.classId);
+    ComPtr<_IDTExtensibility2> extensibility;
+    ComPtr<IRibbonExtensibility> ribbon;
+    ASSERT_EQ(object.As(&extensibility), S_OK);
+    ASSERT_EQ(object.As(&ribbon), S_OK);
+    StandInApplication application(host_);
+    if (told.version != nullptr) application.AnswerVersion(told.version, told.build);
+    ASSERT_EQ(extensibility->OnConnection(&application, ext_cm_Startup, nullptr, nullptr), S_OK);
+
+    BSTR xml = nullptr;
+    const std::wstring ribbonId(host_.ribbonId);
+    ASSERT_EQ(ribbon->GetCustomUI(const_cast<BSTR>(ribbonId.c_str()), &xml), S_OK);
+    const std::wstring document(xml, SysStringLen(xml));
+    SysFreeString(xml);
+    std::vector<std::wstring> declared;
+    for (std::size_t at = document.find(L"<tab idMso=\""); at != std::wstring::npos;
+         at = document.find(L"<tab idMso=\"", at + 1)) {
+      const std::size_t start = at + 12;
+      declared.push_back(document.substr(start, document.find(L'"', start) - start));
+    }
+    std::vector<std::wstring> expectedTabs;
+    for (const BuiltInTab& tab : tabs) expectedTabs.emplace_back(tab.idMso);
+    EXPECT_EQ(declared, expectedTabs);
+    if (told.release == kOffice2007) {
+      if (document2007.empty()) document2007 = document;
+      EXPECT_EQ(document, document2007) << "12.0 and no Version give the same document";
+    }
+
+    EXPECT_EQ(ValueNames(kSettingsKey), expectedNames);
+    for (const BuiltInTab& tab : tabs) {
+      StandInControl control(std::wstring(tab.idMso), L"");
+      InvokeResult result;
+      InvokeByName(object.Get(), L"GetVisible", {DispatchArgument(&control)}, result);
+      ASSERT_EQ(result.hr, S_OK);
+      EXPECT_EQ(V_BOOL(&result.value), tab.since > kOffice2007 ? VARIANT_FALSE : VARIANT_TRUE)
+          << std::string(tab.idMso.begin(), tab.idMso.end());
+    }
+    EXPECT_EQ(application.versionReads(), told.version != nullptr ? 1 : 0);
+    EXPECT_EQ(application.buildReads(), told.build && told.release >= kOffice2016 ? 1 : 0);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Hosts, ConnectionSettings, ::testing::ValuesIn(HostPointers()), HostParamName);
