@@ -70,23 +70,33 @@ constexpr auto kMarkedDocument = Element(u"customUI",
                     document::kMenuBar<H, T>,
                     H::template Toolbars<T>())))));
 
+// Where the mark stands in a marked document. Plain indexing: the library's searches do not
+// evaluate as constants in every build (sanitizers make their pointer checks run-time ones).
+template <std::size_t N>
+constexpr std::size_t MarkAt(const FixedText<N>& text) {
+  std::size_t at = 0;
+  while (at < N && text.chars[at] != kTabsGoHere[0]) ++at;
+  return at;
+}
+
+// `Length` units of `text` from `first` on, as a text of their own.
+template <std::size_t Length, std::size_t N>
+constexpr FixedText<Length> Slice(const FixedText<N>& text, std::size_t first) {
+  FixedText<Length> out{};
+  for (std::size_t i = 0; i < Length; ++i) out.chars[i] = text.chars[first + i];
+  return out;
+}
+
 // The part before the tabs holds no caption and is the same in every document.
-constexpr std::size_t kHeadLength = kMarkedDocument<PowerPointDocument, text::SimplifiedChinese>.view().find(kTabsGoHere[0]);
-constexpr auto kHead = [] {
-  FixedText<kHeadLength> head{};
-  detail::CopyInto(head.chars, 0, kMarkedDocument<PowerPointDocument, text::SimplifiedChinese>.view().substr(0, kHeadLength));
-  return head;
-}();
+constexpr std::size_t kHeadLength = MarkAt(kMarkedDocument<PowerPointDocument, text::SimplifiedChinese>);
+constexpr auto kHead = Slice<kHeadLength>(kMarkedDocument<PowerPointDocument, text::SimplifiedChinese>, 0);
 
 // The part after the tabs: the add-in's own tab and the document's end.
 template <class H, class T>
 constexpr auto kTail = [] {
-  constexpr std::u16string_view whole = kMarkedDocument<H, T>.view();
-  static_assert(whole.substr(0, kHeadLength) == kHead.view() && whole[kHeadLength] == kTabsGoHere[0],
-                "every document starts alike");
-  FixedText<whole.size() - kHeadLength - 1> tail{};
-  detail::CopyInto(tail.chars, 0, whole.substr(kHeadLength + 1));
-  return tail;
+  constexpr auto& whole = kMarkedDocument<H, T>;
+  static_assert(MarkAt(whole) == kHeadLength && Slice<kHeadLength>(whole, 0) == kHead, "every document starts alike");
+  return Slice<whole.size() - kHeadLength - 1>(whole, kHeadLength + 1);
 }();
 
 // A built-in tab re-declared only so that the user can hide it, as its three parts: the
