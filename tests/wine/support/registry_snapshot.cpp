@@ -5,6 +5,7 @@
 
 #include "common/exact_registry_value.h"
 #include "common/windows_handles.h"
+#include "support/proc_address.h"
 
 namespace zorvane::test {
 namespace {
@@ -104,6 +105,24 @@ bool GetRawValueA(HKEY root, const std::wstring& path, const std::string& name, 
   if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS) return false;
   data.resize(size);
   return true;
+}
+
+bool CreateRegistryLink(HKEY root, const std::wstring& path, const std::wstring& target) {
+  UniqueHkey link;
+  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS, nullptr, link.put(),
+                      nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  return RegSetValueExW(link.get(), L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target.data()),
+                        static_cast<DWORD>(target.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+void DeleteRegistryLink(HKEY root, const std::wstring& path) {
+  UniqueHkey link;
+  if (RegOpenKeyExW(root, path.c_str(), REG_OPTION_OPEN_LINK, DELETE, link.put()) != ERROR_SUCCESS) return;
+  using NtDeleteKeyFn = LONG(WINAPI*)(HANDLE);
+  const auto ntDeleteKey = ProcAddress<NtDeleteKeyFn>(GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey");
+  if (ntDeleteKey != nullptr) (void)ntDeleteKey(link.get());  // a link gone already is as good
 }
 
 std::wstring StringValue(HKEY root, const std::wstring& path, const std::wstring& name) {

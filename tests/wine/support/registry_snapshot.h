@@ -27,6 +27,12 @@ void SetRawValueA(HKEY root, const std::wstring& path, const std::string& name, 
 bool GetRawValueA(HKEY root, const std::wstring& path, const std::string& name, DWORD& type,
                   std::vector<BYTE>& data);
 
+// A registry link at root\path to `target`, a native path ("\\Registry\\Machine\\..."); false
+// when it could not be made. Opening a key through it opens the target.
+bool CreateRegistryLink(HKEY root, const std::wstring& path, const std::wstring& target);
+// Removes the link itself (deleting the key by its path would delete its target).
+void DeleteRegistryLink(HKEY root, const std::wstring& path);
+
 // A REG_SZ value's text (wide), or "<missing>" / "<type N>" for anything else.
 std::wstring StringValue(HKEY root, const std::wstring& path, const std::wstring& name);
 
