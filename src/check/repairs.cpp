@@ -171,7 +171,7 @@ std::optional<DWORD> RunAndWait(const std::wstring& program, const std::wstring&
       error = GetLastError();
       return std::nullopt;
     }
-    CloseHandle(process.hThread);
+    (void)CloseHandle(process.hThread);  // not needed; failing to close it changes nothing
     started = process.hProcess;
   }
   const UniqueKernelHandle owner(started);
@@ -217,7 +217,7 @@ Step Register(const Repair& repair) {
     using Entry = HRESULT(STDAPICALLTYPE*)();
     const auto entry = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(module, "DllRegisterServer")));
     const HRESULT result = entry != nullptr ? entry() : E_NOINTERFACE;
-    FreeLibrary(module);
+    (void)FreeLibrary(module);  // the registration's result is known; a module left loaded harms nothing
     return SUCCEEDED(result) ? Step::kDone : Step::kFailed;
   }
   std::wstring windows(MAX_PATH, L'\0');
