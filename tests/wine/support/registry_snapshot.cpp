@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "common/exact_registry_value.h"
 #include "common/windows_handles.h"
 #include "support/proc_address.h"
 
@@ -48,39 +47,6 @@ void Dump(HKEY key, const std::wstring& path, std::wstring& out) {
   }
 }
 
-// The wide interface names values in UTF-16, the narrow one in the system code page, which
-// is also the code page of the string data it reads.
-LSTATUS QueryValue(HKEY key, const std::wstring& name, DWORD& type, BYTE* data, DWORD& size) {
-  return RegQueryValueExW(key, name.c_str(), nullptr, &type, data, &size);
-}
-LSTATUS QueryValue(HKEY key, const std::string& name, DWORD& type, BYTE* data, DWORD& size) {
-  return RegQueryValueExA(key, name.c_str(), nullptr, &type, data, &size);
-}
-
-template <typename Name>
-void SetRaw(HKEY root, const std::wstring& path, const Name& name, DWORD type, const std::vector<BYTE>& data) {
-  UniqueHkey key;
-  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr) !=
-      ERROR_SUCCESS) {
-    return;
-  }
-  // A value that could not be written shows when the test reads it.
-  (void)SetExactValue(key.get(), name.c_str(), type, data.empty() ? nullptr : data.data(), static_cast<DWORD>(data.size()));
-}
-
-template <typename Name>
-bool GetRaw(HKEY root, const std::wstring& path, const Name& name, DWORD& type, std::vector<BYTE>& data) {
-  UniqueHkey key;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
-  DWORD size = 0;
-  if (QueryValue(key.get(), name, type, nullptr, size) != ERROR_SUCCESS) return false;
-  data.resize(size);
-  // The size asked first may be more than the narrow interface then writes.
-  if (QueryValue(key.get(), name, type, data.data(), size) != ERROR_SUCCESS) return false;
-  data.resize(size);
-  return true;
-}
-
 }  // namespace
 
 std::wstring SnapshotKey(HKEY root, const std::wstring& path) {
@@ -97,26 +63,6 @@ bool KeyExists(HKEY root, const std::wstring& path) {
 }
 
 void DeleteKeyTree(HKEY root, const std::wstring& path) { RegDeleteTreeW(root, path.c_str()); }
-
-void SetRawValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type,
-                 const std::vector<BYTE>& data) {
-  SetRaw(root, path, name, type, data);
-}
-
-bool GetRawValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD& type,
-                 std::vector<BYTE>& data) {
-  return GetRaw(root, path, name, type, data);
-}
-
-void SetRawValueA(HKEY root, const std::wstring& path, const std::string& name, DWORD type,
-                  const std::vector<BYTE>& data) {
-  SetRaw(root, path, name, type, data);
-}
-
-bool GetRawValueA(HKEY root, const std::wstring& path, const std::string& name, DWORD& type,
-                  std::vector<BYTE>& data) {
-  return GetRaw(root, path, name, type, data);
-}
 
 bool CreateRegistryLink(HKEY root, const std::wstring& path, const std::wstring& target) {
   UniqueHkey link;
