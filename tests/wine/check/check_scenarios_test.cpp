@@ -82,7 +82,9 @@ void WriteProgram(const std::wstring& path, WORD machine) {
 // Creates root\path, and any key above it, with `options` (REG_OPTION_VOLATILE).
 void MakeKey(HKEY root, const std::wstring& path, DWORD options = 0) {
   UniqueHkey key;
-  RegCreateKeyExW(root, path.c_str(), 0, nullptr, options, KEY_WRITE, nullptr, key.put(), nullptr);
+  EXPECT_EQ(RegCreateKeyExW(root, path.c_str(), 0, nullptr, options, KEY_WRITE, nullptr, key.put(), nullptr),
+            ERROR_SUCCESS)
+      << ToUtf8(path);
 }
 
 // A REG_SZ value with its NUL.
