@@ -1,24 +1,17 @@
 #include "addin/class_factory.h"
 
+#include "common/com_unknown.h"
+
 namespace zorvane::addin {
 
 HRESULT ClassFactory::QueryInterface(REFIID iid, void** object) noexcept {
-  if (object == nullptr) return E_POINTER;
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-    *object = static_cast<IClassFactory*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
+  return AnswerInterface({{IID_IUnknown, this}, {IID_IClassFactory, this}}, iid, object);
 }
 
 ULONG ClassFactory::AddRef() noexcept { return ++references_; }
 
 ULONG ClassFactory::Release() noexcept {
-  const ULONG remaining = --references_;
-  if (remaining == 0) delete this;
-  return remaining;
+  return ReleaseReference(references_, [this]() noexcept { delete this; });
 }
 
 HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) noexcept {

@@ -10,6 +10,7 @@
 #include "addin/host_language.h"
 #include "addin/host_ribbon.h"
 #include "addin/host_version.h"
+#include "common/com_unknown.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/custom_dialog.h"
 #include "ribbon/menu_contents.h"
@@ -31,27 +32,19 @@ HRESULT Connect::Create(const HostDescription& host, REFIID iid, void** object) 
 }
 
 HRESULT Connect::QueryInterface(REFIID iid, void** object) noexcept {
-  if (object == nullptr) return E_POINTER;
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID__Connect)) {
-    *object = static_cast<_Connect*>(this);
-  } else if (IsEqualIID(iid, IID__IDTExtensibility2)) {
-    *object = static_cast<_IDTExtensibility2*>(this);
-  } else if (IsEqualIID(iid, IID_IRibbonExtensibility)) {
-    *object = static_cast<IRibbonExtensibility*>(this);
-  } else {
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  AddRef();
-  return S_OK;
+  IUnknown* const dual = static_cast<_Connect*>(this);
+  return AnswerInterface({{IID_IUnknown, dual},
+                          {IID_IDispatch, dual},
+                          {IID__Connect, dual},
+                          {IID__IDTExtensibility2, static_cast<_IDTExtensibility2*>(this)},
+                          {IID_IRibbonExtensibility, static_cast<IRibbonExtensibility*>(this)}},
+                         iid, object);
 }
 
 ULONG Connect::AddRef() noexcept { return ++references_; }
 
 ULONG Connect::Release() noexcept {
-  const ULONG remaining = --references_;
-  if (remaining == 0) delete this;
-  return remaining;
+  return ReleaseReference(references_, [this]() noexcept { delete this; });
 }
 
 // --- IDTExtensibility2 -------------------------------------------------------------------

@@ -70,6 +70,14 @@ HRESULT QueryArgument(IUnknown* object, Interface** typed, REFIID iid) noexcept 
   return object->QueryInterface(iid, reinterpret_cast<void**>(typed));
 }
 
+// IDispatch names the argument at fault in a type mismatch by its index in rgvarg. Every
+// member takes one argument at most, so it is always rgvarg[0]: the control or the ribbon,
+// or the object whose Id or Tag is not text.
+HRESULT WithArgumentAtFault(HRESULT hr, UINT* argumentError) noexcept {
+  if (hr == DISP_E_TYPEMISMATCH && argumentError != nullptr) *argumentError = 0;
+  return hr;
+}
+
 }  // namespace
 
 // The callbacks' bodies stand here, beside the dispatch that calls them on every request,
@@ -140,9 +148,8 @@ HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DI
   IUnknown* argument = nullptr;
   IDispatch* dispatchArgument = nullptr;
   if (member->argumentCount == 1) {
-    const HRESULT hr = ObjectArgument(params.rgvarg[0], &argument, &dispatchArgument);
-    if (hr == DISP_E_TYPEMISMATCH && argumentError != nullptr) *argumentError = 0;
-    ZV_RETURN_IF_FAILED(hr);
+    ZV_RETURN_IF_FAILED(
+        WithArgumentAtFault(ObjectArgument(params.rgvarg[0], &argument, &dispatchArgument), argumentError));
   }
 
   switch (id) {
@@ -166,8 +173,7 @@ HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DI
     case DISPID_CONNECT_ONLOAD: {
       Microsoft::WRL::ComPtr<IRibbonUI> ribbon;
       if (FAILED(QueryArgument(argument, ribbon.GetAddressOf(), IID_IRibbonUI))) {
-        if (argumentError != nullptr) *argumentError = 0;
-        return DISP_E_TYPEMISMATCH;
+        return WithArgumentAtFault(DISP_E_TYPEMISMATCH, argumentError);
       }
       IRibbonUI* raw = ribbon.Get();
       return rxcustomUI_onLoad(&raw);
@@ -180,8 +186,7 @@ HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DI
       IDispatch* control = dispatchArgument;
       if (control == nullptr && argument != nullptr) {
         if (FAILED(QueryArgument(argument, queried.GetAddressOf(), IID_IDispatch))) {
-          if (argumentError != nullptr) *argumentError = 0;
-          return DISP_E_TYPEMISMATCH;
+          return WithArgumentAtFault(DISP_E_TYPEMISMATCH, argumentError);
         }
         control = queried.Get();
       }
@@ -192,10 +197,10 @@ HRESULT Connect::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DI
           V_VT(result) = VT_BOOL;
           V_BOOL(result) = visible;
         }
-        return hr;
+        return WithArgumentAtFault(hr, argumentError);
       }
       BSTR content = nullptr;
-      ZV_RETURN_IF_FAILED(ContentOf(control, &content));
+      ZV_RETURN_IF_FAILED(WithArgumentAtFault(ContentOf(control, &content), argumentError));
       if (result == nullptr) {
         SysFreeString(content);
       } else {

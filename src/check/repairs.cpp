@@ -55,6 +55,7 @@ struct DeletedKey {
   Root root;
   Bits view;
   std::wstring path;
+  std::size_t result;  // the index of the repair's result
   std::vector<std::pair<std::wstring, std::vector<std::pair<std::wstring, RawValue>>>> keys;  // subpath, values
 };
 
@@ -73,26 +74,43 @@ bool SaveTree(HKEY key, Bits view, const std::wstring& subpath, DeletedKey& save
   return true;
 }
 
-void Restore(const DeletedKey& saved) noexcept {
+// Puts the key back as saved; each key or value that cannot be is told in `left`.
+void Restore(const DeletedKey& saved, std::vector<NotRestored>& left) {
   for (const auto& [subpath, values] : saved.keys) {
+    const std::wstring path = saved.path + subpath;
     UniqueHkey key;
-    if (RegCreateKeyExW(RootKey(saved.root), (saved.path + subpath).c_str(), 0, nullptr, 0,
-                        KEY_SET_VALUE | ViewFlag(saved.view), nullptr, key.put(), nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(RootKey(saved.root), path.c_str(), 0, nullptr, 0, KEY_SET_VALUE | ViewFlag(saved.view),
+                        nullptr, key.put(), nullptr) != ERROR_SUCCESS) {
+      left.push_back({{saved.root, saved.view, ToU16(path), u""}, true});
       continue;
     }
     for (const auto& [name, value] : values) {
-      SetExactValue(key.get(), name.c_str(), value.type, value.data.data(), static_cast<DWORD>(value.data.size()));
+      if (SetExactValue(key.get(), name.c_str(), value.type, value.data.data(), static_cast<DWORD>(value.data.size())) !=
+          ERROR_SUCCESS) {
+        left.push_back({{saved.root, saved.view, ToU16(path), ToU16(name)}, false});
+      }
     }
   }
 }
 
-Step DeleteKey(const RegistryPlace& place, std::vector<DeletedKey>& deleted) {
+// Undoes the log's writes; each one that stays is told in the result of the repair that made
+// it (`writers[i]` for the log's write i).
+void UndoWrites(RegistryUndoLog& log, const std::vector<std::size_t>& writers, Bits view,
+                std::vector<RepairResult>& results) {
+  log.Undo([&](std::size_t index, HKEY root, const wchar_t* path, const wchar_t* name) {
+    const Root place = root == HKEY_LOCAL_MACHINE ? Root::kLocalMachine : Root::kCurrentUser;
+    results[writers[index]].notRestored.push_back(
+        {{place, view, ToU16(path), name != nullptr ? ToU16(name) : u""}, name == nullptr});
+  });
+}
+
+Step DeleteKey(const RegistryPlace& place, std::size_t result, std::vector<DeletedKey>& deleted) {
   const std::wstring path = ToWide(place.key);
   UniqueHkey key;
   const LSTATUS opened = OpenKey(place.root, place.view, path, KEY_READ | KEY_SET_VALUE | DELETE, key);
   if (opened == ERROR_FILE_NOT_FOUND) return Step::kDone;  // gone meanwhile
   if (opened != ERROR_SUCCESS) return FromStatus(opened, place.root);
-  DeletedKey& saved = deleted.emplace_back(DeletedKey{place.root, place.view, path, {}});
+  DeletedKey& saved = deleted.emplace_back(DeletedKey{place.root, place.view, path, result, {}});
   if (!SaveTree(key.get(), place.view, L"", saved)) {
     deleted.pop_back();
     return Step::kFailed;
@@ -153,7 +171,7 @@ std::optional<DWORD> RunAndWait(const std::wstring& program, const std::wstring&
       error = GetLastError();
       return std::nullopt;
     }
-    CloseHandle(process.hThread);
+    (void)CloseHandle(process.hThread);  // not needed; failing to close it changes nothing
     started = process.hProcess;
   }
   const UniqueKernelHandle owner(started);
@@ -199,7 +217,7 @@ Step Register(const Repair& repair) {
     using Entry = HRESULT(STDAPICALLTYPE*)();
     const auto entry = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(module, "DllRegisterServer")));
     const HRESULT result = entry != nullptr ? entry() : E_NOINTERFACE;
-    FreeLibrary(module);
+    (void)FreeLibrary(module);  // the registration's result is known; a module left loaded harms nothing
     return SUCCEEDED(result) ? Step::kDone : Step::kFailed;
   }
   std::wstring windows(MAX_PATH, L'\0');
@@ -240,6 +258,7 @@ std::vector<RepairResult> ApplyRepairs(const std::vector<Repair>& repairs, bool 
   results.reserve(repairs.size());
   RegistryUndoLog log32(KEY_WOW64_32KEY);
   RegistryUndoLog log64(KEY_WOW64_64KEY);
+  std::vector<std::size_t> writers32, writers64;  // the result of each of the logs' writes
   std::vector<DeletedKey> deleted;
   bool failed = false;
   for (const int phase : {0, 1, 2}) {
@@ -248,11 +267,15 @@ std::vector<RepairResult> ApplyRepairs(const std::vector<Repair>& repairs, bool 
       Step step = Step::kFailed;
       switch (repair.action) {
         case RepairAction::kSetDword:
-        case RepairAction::kDeleteValue:
-          step = ChangeValue(repair, repair.place.view == Bits::k64 ? log64 : log32);
+        case RepairAction::kDeleteValue: {
+          const bool in64 = repair.place.view == Bits::k64;
+          RegistryUndoLog& log = in64 ? log64 : log32;
+          step = ChangeValue(repair, log);
+          (in64 ? writers64 : writers32).resize(log.size(), results.size());
           break;
+        }
         case RepairAction::kDeleteKey:
-          step = DeleteKey(repair.place, deleted);
+          step = DeleteKey(repair.place, results.size(), deleted);
           break;
         case RepairAction::kRegisterDll:
           step = Register(repair);
@@ -261,14 +284,14 @@ std::vector<RepairResult> ApplyRepairs(const std::vector<Repair>& repairs, bool 
           step = Reinstall(repair.product, mayElevate);
           break;
       }
-      results.push_back({repair, Outcome(step)});
+      results.push_back({repair, Outcome(step), {}});
       failed = step == Step::kFailed;
     }
   }
   if (failed) {
-    for (auto key = deleted.rbegin(); key != deleted.rend(); ++key) Restore(*key);
-    log64.Undo();
-    log32.Undo();
+    for (auto key = deleted.rbegin(); key != deleted.rend(); ++key) Restore(*key, results[key->result].notRestored);
+    UndoWrites(log64, writers64, Bits::k64, results);
+    UndoWrites(log32, writers32, Bits::k32, results);
     for (RepairResult& result : results) {
       if (result.outcome == RepairOutcome::kDone) result.outcome = RepairOutcome::kFailed;
     }

@@ -104,14 +104,28 @@ std::u16string RepairLine(std::span<const TextEntry> table, const RepairResult& 
       break;
     }
   }
+  // What the undo could not put back, each place as the report names it.
+  std::u16string left;
+  for (const NotRestored& item : result.notRestored) {
+    if (!left.empty()) left += RenderText(table, TextId::kListSeparator);
+    if (item.wholeKey) {
+      left += EscapeControls(PlaceText(item.place, windows64));
+      continue;
+    }
+    const std::u16string name =
+        item.place.value.empty() ? RenderText(table, TextId::kDefaultValue) : item.place.value;
+    const std::u16string args[] = {PlaceText(item.place, windows64), name};
+    left += RenderShown(table, TextId::kPlaceValue, args);
+  }
   const TextId outcome = result.outcome == RepairOutcome::kDone                 ? TextId::kRepairDone
                          : result.outcome == RepairOutcome::kNeedsAdministrator ? TextId::kRepairNeedsAdministrator
                          : result.outcome == RepairOutcome::kNotResolved        ? TextId::kRepairNotResolved
-                                                                                : TextId::kRepairFailed;
+                         : left.empty()                                         ? TextId::kRepairFailed
+                                                                                : TextId::kRepairNotUndone;
   std::u16string line = u"repair.";
   line.append(repair.findingKey.begin(), repair.findingKey.end());
   line += u' ';
-  const std::u16string args[] = {change};
+  const std::u16string args[] = {change, left};
   line += RenderText(table, outcome, args);
   return line;
 }

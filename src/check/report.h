@@ -15,9 +15,17 @@ namespace zorvane::check {
 // kNotResolved: the change was made, but the finding it was to resolve is still there.
 enum class RepairOutcome { kDone, kNeedsAdministrator, kFailed, kNotResolved };
 
+// What undoing a failed repair could not put back as it was: a key (with all below it), or a
+// value (an empty name: the key's default value).
+struct NotRestored {
+  RegistryPlace place;
+  bool wholeKey = false;
+};
+
 struct RepairResult {
   Repair repair;
   RepairOutcome outcome = RepairOutcome::kDone;
+  std::vector<NotRestored> notRestored;  // kFailed: what of this repair's change stays
 };
 
 // `text` with each character that would break a line or reorder it (C0 and C1 controls, DEL,

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 #include "common/heap_array.h"
@@ -24,7 +25,10 @@ class RegistryUndoLog {
   explicit RegistryUndoLog(REGSAM view = 0) noexcept : view_(view) {}
   RegistryUndoLog(const RegistryUndoLog&) = delete;
   RegistryUndoLog& operator=(const RegistryUndoLog&) = delete;
-  ~RegistryUndoLog() { Undo(); }
+  ~RegistryUndoLog() {
+    // Left to its scope, the log has no one to tell what could not be undone: best effort.
+    Undo([](size_t, HKEY, const wchar_t*, const wchar_t*) noexcept {});
+  }
 
   // Opens root\path for writing, creating it and any missing key above it; each key that
   // did not exist before is noted. Nothing is created that could not be noted: the room for
@@ -64,29 +68,23 @@ class RegistryUndoLog {
   // Keeps everything written so far.
   void Commit() noexcept { steps_.Clear(); }
 
+  // How many writes are noted: the index that the next one gets.
+  size_t size() const noexcept { return steps_.size(); }
+
   // Best effort, newest first: values restored or removed, then the keys this run created.
-  // Unless committed, this happens when the log goes out of scope.
-  void Undo() noexcept {
-    for (size_t i = steps_.size(); i-- > 0;) {
-      const Step& step = steps_[i];
-      if (!step.value) {
-        RegDeleteKeyExW(step.root, step.path.c_str(), view_, 0);
-        continue;
-      }
-      UniqueHkey key;
-      if (RegOpenKeyExW(step.root, step.path.c_str(), 0, KEY_SET_VALUE | view_, key.put()) != ERROR_SUCCESS) {
-        continue;
-      }
-      const ValueState& before = *step.value;
-      if (before.existed) {
-        // The value as it was, also when it was stored without its terminator.
-        SetExactValue(key.get(), before.name.c_str(), before.type, before.data.data(),
-                      static_cast<DWORD>(before.data.size()));
-      } else {
-        RegDeleteValueW(key.get(), before.name.c_str());
-      }
+  // Unless committed, this happens when the log goes out of scope. `notUndone(index, root,
+  // path, name)` hears of each write that stays: `index` as size() was before it, `name` null
+  // for a key this run created. A write leaves the log only once heard of, so that the rest is
+  // still undone when the log goes out of scope should `notUndone` throw.
+  template <typename NotUndone>
+  void Undo(NotUndone&& notUndone) noexcept(
+      std::is_nothrow_invocable_v<NotUndone&, size_t, HKEY, const wchar_t*, const wchar_t*>) {
+    while (!steps_.empty()) {
+      const size_t index = steps_.size() - 1;
+      const Step& step = steps_[index];
+      if (!UndoStep(step)) notUndone(index, step.root, step.path.c_str(), step.value ? step.value->name.c_str() : nullptr);
+      steps_.Truncate(index);
     }
-    steps_.Clear();
   }
 
  private:
@@ -109,6 +107,24 @@ class RegistryUndoLog {
     LSTATUS status;
     const wchar_t* name;  // the value's name as noted, NUL-terminated
   };
+
+  static bool Gone(LSTATUS status) noexcept { return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND; }
+
+  // Whether the write is undone, or there was nothing left to undo.
+  bool UndoStep(const Step& step) const noexcept {
+    if (!step.value) return Gone(RegDeleteKeyExW(step.root, step.path.c_str(), view_, 0));
+    const ValueState& before = *step.value;
+    UniqueHkey key;
+    const LSTATUS opened = RegOpenKeyExW(step.root, step.path.c_str(), 0, KEY_SET_VALUE | view_, key.put());
+    // Without its key, a value that was not there before is gone as well.
+    if (opened != ERROR_SUCCESS) return opened == ERROR_FILE_NOT_FOUND && !before.existed;
+    // The value as it was, also when it was stored without its terminator.
+    if (before.existed) {
+      return SetExactValue(key.get(), before.name.c_str(), before.type, before.data.data(),
+                           static_cast<DWORD>(before.data.size())) == ERROR_SUCCESS;
+    }
+    return Gone(RegDeleteValueW(key.get(), before.name.c_str()));
+  }
 
   // Everything the undo needs is copied and the room for the note taken before the value is
   // touched, so that a value is never written without its note.

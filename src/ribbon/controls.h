@@ -16,31 +16,21 @@ using markup::Element;
 
 // --- Built-in host controls, referenced by idMso only ---------------------------------
 
-template <TextPart IdMso>
-consteval auto Control(const IdMso& idMso) {
-  return Element(u"control", Attr(u"idMso", idMso));
-}
+// The builder of one element that names a built-in control by its idMso and nothing else.
+template <FixedText Name>
+struct BuiltIn {
+  template <TextPart IdMso>
+  consteval auto operator()(const IdMso& idMso) const {
+    return Element(Name, Attr(u"idMso", idMso));
+  }
+};
 
-template <TextPart IdMso>
-consteval auto Button(const IdMso& idMso) {
-  return Element(u"button", Attr(u"idMso", idMso));
-}
-
-template <TextPart IdMso>
-consteval auto ToggleButton(const IdMso& idMso) {
-  return Element(u"toggleButton", Attr(u"idMso", idMso));
-}
-
-template <TextPart IdMso>
-consteval auto CheckBox(const IdMso& idMso) {
-  return Element(u"checkBox", Attr(u"idMso", idMso));
-}
-
+inline constexpr BuiltIn<Text(u"control")> Control{};
+inline constexpr BuiltIn<Text(u"button")> Button{};
+inline constexpr BuiltIn<Text(u"toggleButton")> ToggleButton{};
+inline constexpr BuiltIn<Text(u"checkBox")> CheckBox{};
 // A whole built-in menu of the host; the host fills it.
-template <TextPart IdMso>
-consteval auto BuiltInMenu(const IdMso& idMso) {
-  return Element(u"menu", Attr(u"idMso", idMso));
-}
+inline constexpr BuiltIn<Text(u"menu")> BuiltInMenu{};
 
 // A built-in button shown under a caption of our own.
 template <TextPart IdMso, TextPart Label>
@@ -108,15 +98,17 @@ consteval auto LabelControl(const Id& id, const Label& label) {
   return Element(u"labelControl", Attributes(Attr(u"id", id), Attr(u"label", label)));
 }
 
-template <TextPart Id, TextPart... Children>
-consteval auto Box(const Id& id, const Children&... children) {
-  return Element(u"box", Attr(u"id", id), children...);
-}
+// The builder of one element of our own that holds others and has only its id.
+template <FixedText Name>
+struct Container {
+  template <TextPart Id, TextPart... Children>
+  consteval auto operator()(const Id& id, const Children&... children) const {
+    return Element(Name, Attr(u"id", id), children...);
+  }
+};
 
-template <TextPart Id, TextPart... Children>
-consteval auto ButtonGroup(const Id& id, const Children&... children) {
-  return Element(u"buttonGroup", Attr(u"id", id), children...);
-}
+inline constexpr Container<Text(u"box")> Box{};
+inline constexpr Container<Text(u"buttonGroup")> ButtonGroup{};
 
 // A built-in control on a toolbar: its icon alone.
 template <TextPart IdMso>

@@ -403,13 +403,24 @@ TEST(Report, LinesStartWithTheKeyFillEveryPlaceholderAndEscapeControlCharacters)
   const Finding* loadBehavior = FindKey(diagnosis, "addin.load_behavior");
   ASSERT_NE(loadBehavior, nullptr);
   EXPECT_NE(FindingLine(SimplifiedChineseText(), *loadBehavior).find(u"LoadBehavior = 7"), std::u16string::npos);
-  EXPECT_EQ(RepairLine(SimplifiedChineseText(), {diagnosis.repairs[0], RepairOutcome::kNeedsAdministrator}, true)
+  EXPECT_EQ(RepairLine(SimplifiedChineseText(), {diagnosis.repairs[0], RepairOutcome::kNeedsAdministrator, {}}, true)
                 .rfind(u"repair.addin.load_behavior 需要管理员权限", 0),
             0u);
   const Repair deleteValue{"resiliency.crashing", RepairAction::kDeleteValue,
                            {Root::kCurrentUser, Bits::k32, u"Crashing", u"a\nb"}, 0, {}, Bits::k32, {}};
-  EXPECT_NE(RepairLine(EnglishText(), {deleteValue, RepairOutcome::kDone}, false).find(u"a\\u000Ab"),
+  EXPECT_NE(RepairLine(EnglishText(), {deleteValue, RepairOutcome::kDone, {}}, false).find(u"a\\u000Ab"),
             std::u16string::npos);
+  // A failed repair whose undo left something names each key and value that stays, in order.
+  const RepairResult notUndone{deleteValue, RepairOutcome::kFailed,
+                               {{{Root::kCurrentUser, Bits::k32, u"K\\A", u""}, true},
+                                {{Root::kLocalMachine, Bits::k64, u"K\\B", u""}, false},
+                                {{Root::kCurrentUser, Bits::k32, u"K\\C", u"x\ny"}, false}}};
+  EXPECT_EQ(RepairLine(EnglishText(), notUndone, true),
+            u"repair.resiliency.crashing The repair failed and not every change could be undone: delete a\\u000Ab of "
+            u"HKCU\\Crashing. Not put back as it was: HKCU\\K\\A; (Default) of HKLM\\K\\B (64); x\\u000Ay of HKCU\\K\\C");
+  EXPECT_EQ(RepairLine(SimplifiedChineseText(), notUndone, false),
+            u"repair.resiliency.crashing 修复失败，未能撤销全部修改：删除 HKCU\\Crashing 的 a\\u000Ab。"
+            u"未能恢复原状：HKCU\\K\\A；HKLM\\K\\B 的 (默认)；HKCU\\K\\C 的 x\\u000Ay");
   EXPECT_EQ(EscapeControls(u"C:\\Program Files\\Zorvane\\Zorvane.dll"), u"C:\\Program Files\\Zorvane\\Zorvane.dll");
 }
 

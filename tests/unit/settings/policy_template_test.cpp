@@ -205,6 +205,26 @@ TEST_F(PolicyTemplateTest, EachHostsSwitchPoliciesWriteWhatTheAddInReads) {
   }
 }
 
+// A tab that came after 2007 says, in every language, from which release on the host has it.
+TEST_F(PolicyTemplateTest, EachLaterTabsPolicySaysWhichVersionsHaveTheTab) {
+  for (const HostPolicies& host : kHostPolicies) {
+    for (const SwitchableTab& tab : SwitchesOf(host.host).tabs) {
+      if (tab.since == OfficeVersion::k2007) continue;
+      const std::string first = tab.since == OfficeVersion::k2010 ? "2010" : tab.since == OfficeVersion::k2013 ? "2013" : "2019";
+      const pugi::xml_node policy = Definitions().child("policies").find_child_by_attribute(
+          "policy", "name", (host.namePrefix + Ascii(tab.idMso)).c_str());
+      std::string explain = policy.attribute("explainText").value();  // "$(string.id)"
+      ASSERT_TRUE(explain.starts_with("$(string.")) << explain;
+      explain = explain.substr(9, explain.size() - 10);
+      for (std::size_t i = 0; i < kLanguages.size(); ++i) {
+        const std::string text = adml_[i].child("policyDefinitionResources").child("resources").child("stringTable")
+                                     .find_child_by_attribute("string", "id", explain.c_str()).child_value();
+        EXPECT_NE(text.find(first), std::string::npos) << kLanguages[i] << " " << explain;
+      }
+    }
+  }
+}
+
 // A drop-down of the three names the add-in reads and one that names no language, which makes
 // the add-in follow the host; disabling it removes the value, so the user decides again.
 TEST_F(PolicyTemplateTest, EachHostsLanguagePolicyWritesTheNamesTheAddInReads) {

@@ -163,20 +163,31 @@ TEST_F(Dispatch, ContentCallbackAnswersNothingForAnUnknownTag) {
   }
 }
 
+// A failing read of the control's Id or Tag is returned with no result; an Id or Tag that is
+// not text makes the control, rgvarg[0], the argument at fault.
 TEST_F(Dispatch, FailingControlReadsAreReturnedWithNoResult) {
-  StandInControl control(L"TabHome", L"File");
-  control.idResult = E_ACCESSDENIED;
-  control.tagResult = RPC_E_DISCONNECTED;
-  InvokeResult visible;
-  InvokeByName(object_.Get(), L"GetVisible", {DispatchArgument(&control)}, visible);
-  EXPECT_EQ(visible.hr, E_ACCESSDENIED);
-  EXPECT_EQ(V_VT(&visible.value), VT_BOOL);
-  EXPECT_EQ(V_BOOL(&visible.value), VARIANT_FALSE);
-  InvokeResult content;
-  InvokeByName(object_.Get(), L"rxQuelby_get", {DispatchArgument(&control)}, content);
-  EXPECT_EQ(content.hr, RPC_E_DISCONNECTED);
-  EXPECT_EQ(V_VT(&content.value), VT_EMPTY);
-  EXPECT_EQ(control.outstanding(), 0);
+  const struct {
+    HRESULT id, tag;
+    UINT argumentAtFault;
+  } rows[] = {{E_ACCESSDENIED, RPC_E_DISCONNECTED, InvokeResult::kNoArgument},
+              {DISP_E_TYPEMISMATCH, DISP_E_TYPEMISMATCH, 0}};
+  for (const auto& row : rows) {
+    StandInControl control(L"TabHome", L"File");
+    control.idResult = row.id;
+    control.tagResult = row.tag;
+    InvokeResult visible;
+    InvokeByName(object_.Get(), L"GetVisible", {DispatchArgument(&control)}, visible);
+    EXPECT_EQ(visible.hr, row.id);
+    EXPECT_EQ(V_VT(&visible.value), VT_BOOL);
+    EXPECT_EQ(V_BOOL(&visible.value), VARIANT_FALSE);
+    EXPECT_EQ(visible.argumentError, row.argumentAtFault);
+    InvokeResult content;
+    InvokeByName(object_.Get(), L"rxQuelby_get", {DispatchArgument(&control)}, content);
+    EXPECT_EQ(content.hr, row.tag);
+    EXPECT_EQ(V_VT(&content.value), VT_EMPTY);
+    EXPECT_EQ(content.argumentError, row.argumentAtFault);
+    EXPECT_EQ(control.outstanding(), 0);
+  }
 }
 
 TEST_F(Dispatch, DocumentRequestThroughDispatchMatchesTheTypedOne) {
@@ -196,6 +207,7 @@ TEST_F(Dispatch, RibbonLoadRefusesAnObjectThatIsNoRibbon) {
   InvokeResult result;
   InvokeByName(object_.Get(), L"rxcustomUI_onLoad", {DispatchArgument(&notARibbon)}, result);
   EXPECT_EQ(result.hr, DISP_E_TYPEMISMATCH);
+  EXPECT_EQ(result.argumentError, 0u);
   EXPECT_EQ(notARibbon.outstanding(), 0);
 }
 

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "support/child_process.h"
-#include "support/proc_address.h"
 #include "support/registry_snapshot.h"
 #include "support/test_paths.h"
 
@@ -276,25 +275,9 @@ class BrokenAddinList {
  public:
   BrokenAddinList() {
     DeleteKeyTree(HKEY_CURRENT_USER, kAddins);
-    HKEY link = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kAddins, 0, nullptr, REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS, nullptr,
-                        &link, nullptr) != ERROR_SUCCESS) {
-      return;
-    }
-    const std::wstring target = L"\\Registry\\Machine\\Software\\ZorvaneMissing\\Target";
-    applied_ = RegSetValueExW(link, L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target.data()),
-                              static_cast<DWORD>(target.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
-    RegCloseKey(link);
+    applied_ = CreateRegistryLink(HKEY_CURRENT_USER, kAddins, L"\\Registry\\Machine\\Software\\ZorvaneMissing\\Target");
   }
-  ~BrokenAddinList() {
-    HKEY link = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kAddins, REG_OPTION_OPEN_LINK, DELETE, &link) == ERROR_SUCCESS) {
-      using NtDeleteKeyFn = LONG(WINAPI*)(HANDLE);
-      const auto ntDeleteKey = ProcAddress<NtDeleteKeyFn>(GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey");
-      if (ntDeleteKey != nullptr) ntDeleteKey(link);
-      RegCloseKey(link);
-    }
-  }
+  ~BrokenAddinList() { DeleteRegistryLink(HKEY_CURRENT_USER, kAddins); }
   bool applied() const { return applied_; }
 
  private:

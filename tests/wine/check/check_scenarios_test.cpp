@@ -41,6 +41,7 @@ const std::wstring kPolicy = L"Software\\Policies\\Microsoft\\Office\\16.0\\Powe
 const std::wstring kClass = L"Software\\Classes\\CLSID\\{BAC75E0D-0684-4250-B64C-5E74A365F970}";
 const std::wstring kUserProgId = L"Software\\Classes\\Zorvane.Connect";
 const std::wstring kInstallRoot = kOffice + L"\\PowerPoint\\InstallRoot";
+const std::wstring kVolatile = L"Software\\ZorvaneVolatile\\Target";
 // A host as the scenarios set it up: its program, Zorvane's class for it and its add-in entry.
 struct Host {
   OfficeHost id;
@@ -76,6 +77,14 @@ void WriteProgram(const std::wstring& path, WORD machine) {
   const UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   DWORD written = 0;
   ASSERT_TRUE(WriteFile(file.get(), image.data(), DWORD(image.size()), &written, nullptr));
+}
+
+// Creates root\path, and any key above it, with `options` (REG_OPTION_VOLATILE).
+void MakeKey(HKEY root, const std::wstring& path, DWORD options = 0) {
+  UniqueHkey key;
+  EXPECT_EQ(RegCreateKeyExW(root, path.c_str(), 0, nullptr, options, KEY_WRITE, nullptr, key.put(), nullptr),
+            ERROR_SUCCESS)
+      << ToUtf8(path);
 }
 
 // A REG_SZ value with its NUL.
@@ -152,11 +161,15 @@ class CheckScenario : public ::testing::Test {
   }
 
   static void Clean() {
+    DeleteRegistryLink(HKEY_CURRENT_USER, kEntry);
+    DeleteRegistryLink(HKEY_CURRENT_USER, kClass + L"\\0");
     CallDll("DllUnregisterServer");
     dialogs::test::DeleteSettingsKey();
     dialogs::test::DeletePolicyKey(HKEY_CURRENT_USER);
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) DeleteKeyTree(root, kOffice);
     DeleteKeyTree(HKEY_CURRENT_USER, kPolicy);
+    DeleteKeyTree(HKEY_CURRENT_USER, kClass);
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, L"Software\\ZorvaneVolatile");
     for (const Host* host : kHosts) {
       DeleteKeyTree(HKEY_CURRENT_USER, host->Entry());
       DeleteKeyTree(HKEY_CURRENT_USER, host->PolicyKey());
@@ -205,15 +218,32 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
        kAlwaysEnableWritten},
       // COM reads the user's keys of our class and ProgID first: an empty server key there, or
       // a ProgID naming another class, hides the machine's registration. The repair deletes them.
-      {"user-class-empty",
-       [] {
-         UniqueHkey key;
-         RegCreateKeyExW(HKEY_CURRENT_USER, (kClass + L"\\InprocServer32").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                         key.put(), nullptr);
-       },
-       1, {L"addin.registration [问题]"}, 0, {L"repair.addin.registration 已修改", L"addin.registration [正常]"},
+      {"user-class-empty", [] { MakeKey(HKEY_CURRENT_USER, kClass + L"\\InprocServer32"); }, 1,
+       {L"addin.registration [问题]"}, 0, {L"repair.addin.registration 已修改", L"addin.registration [正常]"},
        {kResiliency, kAlwaysEnable, kAlwaysEnable + L"Zorvane.Connect", L"[" + kClass + L"]|",
         L"[" + kClass + L"\\InprocServer32]|"}},
+      // A rollback that cannot put everything back says what stays. The user's class key and
+      // the add-in entry lead to the same volatile key: deleting the class key deletes it through
+      // its link and then fails; nothing lasting can be made under a volatile key again, and the
+      // entry's LoadBehavior, written through the other link, has nowhere to go back to.
+      {"rollback-not-restored",
+       [] {
+         MakeKey(HKEY_CURRENT_USER, kClass + L"\\InprocServer32");
+         MakeKey(HKEY_LOCAL_MACHINE, kVolatile, REG_OPTION_VOLATILE);
+         SetRawValue(HKEY_LOCAL_MACHINE, kVolatile, L"LoadBehavior", REG_DWORD, Dword(2));
+         DeleteKeyTree(HKEY_CURRENT_USER, kEntry);
+         for (const std::wstring& link : {kClass + L"\\0", kEntry}) {
+           ASSERT_TRUE(CreateRegistryLink(HKEY_CURRENT_USER, link, L"\\Registry\\Machine\\" + kVolatile));
+         }
+       },
+       1, {L"addin.registration [问题]", L"addin.load_behavior [问题]"}, 1,
+       {L"repair.addin.registration 修复失败，未能撤销全部修改：删除 HKCU\\" + kClass + L" 及其下所有内容。未能恢复原状：HKCU\\" +
+            kClass + L"\\0\r\n",
+        L"repair.addin.load_behavior 修复失败，未能撤销全部修改：HKCU\\" + kEntry + L" 的 LoadBehavior 设为 3。未能恢复原状：HKCU\\" +
+            kEntry + L" 的 LoadBehavior\r\n",
+        L"repair.resiliency.always_enable 修复失败，所有修改已撤销"},
+       {L"[" + kClass + L"\\0]|", L"[" + kClass + L"\\0]|LoadBehavior", L"[" + kEntry + L"]|",
+        L"[" + kEntry + L"]|LoadBehavior"}},
       {"user-progid-other-class",
        [] { SetText(HKEY_CURRENT_USER, kUserProgId + L"\\CLSID", L"", L"{00000000-0000-0000-0000-0000000000A1}"); },
        1, {L"addin.registration [问题]"}, 0, {L"repair.addin.registration 已修改", L"addin.registration [正常]"},

@@ -143,14 +143,8 @@ TEST_F(AboutDialogTest, WindowControlsFontsAndColoursFollowTheLayout) {
   const ScopedSystemColours colours({{COLOR_BTNSHADOW, kShadow}});
   const HRESULT shown = Show(
       [&](HWND dialog) {
-        EXPECT_EQ(WindowText(dialog), kCaption);
-        ExpectModalFrame(dialog);
+        const RECT client = ExpectModalDialog(dialog, kCaption, 6645, 5145);
         EXPECT_EQ(GetWindow(dialog, GW_OWNER), host.get());
-
-        RECT client{};
-        GetClientRect(dialog, &client);
-        EXPECT_EQ(client.right, Px(6645));
-        EXPECT_EQ(client.bottom, Px(5145));
 
         const AboutControls c = FindAboutControls(dialog);
         ExpectTwipRect(dialog, c.ok, 5160, 4560, 1020, 345, "cmdOK");
@@ -216,13 +210,7 @@ TEST_F(AboutDialogTest, WindowControlsFontsAndColoursFollowTheLayout) {
         EXPECT_EQ(GetWindowLongW(c.ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
         EXPECT_EQ(FocusOfThread(dialog), c.ok);
 
-        // Centred over its owner.
-        RECT own{};
-        RECT owner{};
-        GetWindowRect(dialog, &own);
-        GetWindowRect(host.get(), &owner);
-        EXPECT_NEAR((own.left + own.right) / 2, (owner.left + owner.right) / 2, 1);
-        EXPECT_NEAR((own.top + own.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
+        ExpectCentredOver(dialog, host.get());
 
         // Looks, as on the screen: the background colour, the rule across the whole width in
         // the system's shadow colour (set apart by the test: it is not hard-coded), the logo,

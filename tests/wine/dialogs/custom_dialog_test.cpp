@@ -269,14 +269,8 @@ TEST_F(CustomDialogTest, WindowControlsAndFontsFollowTheLayoutAtTheWindowsDpi) {
   HostWindow host;
   const HRESULT shown = Show(
       [&](HWND dialog) {
-        EXPECT_EQ(WindowText(dialog), kCaption);
-        ExpectModalFrame(dialog);
+        ExpectModalDialog(dialog, kCaption, 3705, 3255);
         EXPECT_NE(GetWindow(dialog, GW_OWNER), nullptr);
-
-        RECT client{};
-        GetClientRect(dialog, &client);
-        EXPECT_EQ(client.right, Px(3705));
-        EXPECT_EQ(client.bottom, Px(3255));
 
         const CustomControls c = FindCustomControls(dialog);
         ExpectTwipRect(dialog, c.showCustomFrame, 120, 120, 3495, 735, "Frame_ShowCustom");
@@ -307,13 +301,7 @@ TEST_F(CustomDialogTest, WindowControlsAndFontsFollowTheLayoutAtTheWindowsDpi) {
         EXPECT_EQ(GetDlgCtrlID(c.ok), IDOK);
         EXPECT_EQ(GetDlgCtrlID(c.cancel), IDCANCEL);
 
-        // Centred over its owner.
-        RECT own{};
-        RECT owner{};
-        GetWindowRect(dialog, &own);
-        GetWindowRect(host.get(), &owner);
-        EXPECT_NEAR((own.left + own.right) / 2, (owner.left + owner.right) / 2, 1);
-        EXPECT_NEAR((own.top + own.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
+        ExpectCentredOver(dialog, host.get());
 
         Pause(500ms);  // let the display show the last repaint
         std::string error;

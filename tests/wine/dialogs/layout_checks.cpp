@@ -43,13 +43,28 @@ LOGFONTW FontOf(HWND window) {
   return described;
 }
 
-void ExpectModalFrame(HWND dialog) {
+RECT ExpectModalDialog(HWND dialog, std::wstring_view caption, int width, int height) {
+  EXPECT_EQ(WindowText(dialog), caption);
   const auto style = static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE));
   const auto exStyle = static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE));
   EXPECT_TRUE((style & WS_CAPTION) == WS_CAPTION && (style & WS_SYSMENU) != 0);
   EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
   EXPECT_NE(exStyle & WS_EX_DLGMODALFRAME, 0u);
   EXPECT_EQ(exStyle & WS_EX_APPWINDOW, 0u);
+  RECT client{};
+  GetClientRect(dialog, &client);
+  EXPECT_EQ(client.right, Px(width));
+  EXPECT_EQ(client.bottom, Px(height));
+  return client;
+}
+
+void ExpectCentredOver(HWND window, HWND owner) {
+  RECT own{};
+  RECT under{};
+  GetWindowRect(window, &own);
+  GetWindowRect(owner, &under);
+  EXPECT_NEAR((own.left + own.right) / 2, (under.left + under.right) / 2, 1);
+  EXPECT_NEAR((own.top + own.bottom) / 2, (under.top + under.bottom) / 2, 1);
 }
 
 void ExpectDialogFont(HWND window, int tenthsOfPoint, bool underline, const char* name) {

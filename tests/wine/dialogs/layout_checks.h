@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zorvane::dialogs::test {
@@ -28,8 +29,12 @@ LOGFONTW FontOf(HWND window);
 // "微软雅黑", regular weight, GB2312, at `tenthsOfPoint` (scaled to the display's DPI).
 void ExpectDialogFont(HWND window, int tenthsOfPoint, bool underline, const char* name);
 
-// A fixed-size modal frame with a caption and a close box, and no taskbar button of its own.
-void ExpectModalFrame(HWND dialog);
+// A fixed-size modal frame with `caption` and a close box, no taskbar button of its own, and
+// a client area of `width` x `height` twips; returns the client rectangle.
+RECT ExpectModalDialog(HWND dialog, std::wstring_view caption, int width, int height);
+
+// `window` centred over `owner`, to a pixel.
+void ExpectCentredOver(HWND window, HWND owner);
 
 // The window that has the keyboard focus in the thread of `window`.
 HWND FocusOfThread(HWND window);

@@ -66,8 +66,9 @@ void InvokeByName(IDispatch* object, const wchar_t* name, std::initializer_list<
   std::reverse(reversed.begin(), reversed.end());
   DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
   VariantClear(&result.value);
+  result.argumentError = InvokeResult::kNoArgument;
   result.hr = object->Invoke(DispIdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
-                             &result.value, nullptr, nullptr);
+                             &result.value, nullptr, &result.argumentError);
 }
 
 VARIANT DispatchArgument(IDispatch* value) {

@@ -41,8 +41,10 @@ HRESULT CanUnloadNow(HMODULE module);
 
 // Calls a callback the way the host does: its DISPID by name, then Invoke as a method.
 struct InvokeResult {
+  static constexpr UINT kNoArgument = 99;  // in argumentError until Invoke names an argument
   HRESULT hr = E_FAIL;
   VARIANT value{};
+  UINT argumentError = kNoArgument;  // puArgErr
   ~InvokeResult() { VariantClear(&value); }
   std::wstring Text() const {
     return V_VT(&value) == VT_BSTR && V_BSTR(&value) != nullptr ? std::wstring(V_BSTR(&value), SysStringLen(V_BSTR(&value)))

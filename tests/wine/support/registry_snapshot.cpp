@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "common/exact_registry_value.h"
 #include "common/windows_handles.h"
+#include "support/proc_address.h"
 
 namespace zorvane::test {
 namespace {
@@ -64,46 +64,22 @@ bool KeyExists(HKEY root, const std::wstring& path) {
 
 void DeleteKeyTree(HKEY root, const std::wstring& path) { RegDeleteTreeW(root, path.c_str()); }
 
-void SetRawValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type,
-                 const std::vector<BYTE>& data) {
-  UniqueHkey key;
-  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr) !=
-      ERROR_SUCCESS) {
-    return;
+bool CreateRegistryLink(HKEY root, const std::wstring& path, const std::wstring& target) {
+  UniqueHkey link;
+  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS, nullptr, link.put(),
+                      nullptr) != ERROR_SUCCESS) {
+    return false;
   }
-  SetExactValue(key.get(), name.c_str(), type, data.empty() ? nullptr : data.data(), static_cast<DWORD>(data.size()));
+  return RegSetValueExW(link.get(), L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target.data()),
+                        static_cast<DWORD>(target.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
-bool GetRawValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD& type,
-                 std::vector<BYTE>& data) {
-  UniqueHkey key;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
-  DWORD size = 0;
-  if (RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
-  data.resize(size);
-  return RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
-}
-
-void SetRawValueA(HKEY root, const std::wstring& path, const std::string& name, DWORD type,
-                  const std::vector<BYTE>& data) {
-  UniqueHkey key;
-  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key.put(), nullptr) !=
-      ERROR_SUCCESS) {
-    return;
-  }
-  SetExactValue(key.get(), name.c_str(), type, data.empty() ? nullptr : data.data(), static_cast<DWORD>(data.size()));
-}
-
-bool GetRawValueA(HKEY root, const std::wstring& path, const std::string& name, DWORD& type,
-                  std::vector<BYTE>& data) {
-  UniqueHkey key;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
-  DWORD size = 0;
-  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
-  data.resize(size);
-  if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS) return false;
-  data.resize(size);
-  return true;
+void DeleteRegistryLink(HKEY root, const std::wstring& path) {
+  UniqueHkey link;
+  if (RegOpenKeyExW(root, path.c_str(), REG_OPTION_OPEN_LINK, DELETE, link.put()) != ERROR_SUCCESS) return;
+  using NtDeleteKeyFn = LONG(WINAPI*)(HANDLE);
+  const auto ntDeleteKey = ProcAddress<NtDeleteKeyFn>(GetModuleHandleW(L"ntdll.dll"), "NtDeleteKey");
+  if (ntDeleteKey != nullptr) (void)ntDeleteKey(link.get());  // a link gone already is as good
 }
 
 std::wstring StringValue(HKEY root, const std::wstring& path, const std::wstring& name) {

@@ -5,6 +5,7 @@
 
 #include "fake_identity.h"
 #include "fake_markup.h"
+#include "common/com_unknown.h"
 #include "common/windows_handles.h"
 #include "host_description.h"
 #include "powerpoint.h"
@@ -78,25 +79,18 @@ FakeAddin::FakeAddin() : mode_(ReadMode()) { ++g_objects; }
 FakeAddin::~FakeAddin() { --g_objects; }
 
 HRESULT FakeAddin::QueryInterface(REFIID iid, void** out) noexcept {
-  if (out == nullptr) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__IDTExtensibility2) {
-    *out = static_cast<_IDTExtensibility2*>(this);
-  } else if (iid == IID_IRibbonExtensibility) {
-    *out = static_cast<IRibbonExtensibility*>(this);
-  } else {
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  AddRef();
-  return S_OK;
+  IUnknown* const extensibility = static_cast<_IDTExtensibility2*>(this);
+  return zorvane::AnswerInterface({{IID_IUnknown, extensibility},
+                                   {IID_IDispatch, extensibility},
+                                   {IID__IDTExtensibility2, extensibility},
+                                   {IID_IRibbonExtensibility, static_cast<IRibbonExtensibility*>(this)}},
+                                  iid, out);
 }
 
 ULONG FakeAddin::AddRef() noexcept { return ++references_; }
 
 ULONG FakeAddin::Release() noexcept {
-  const ULONG left = --references_;
-  if (left == 0) delete this;
-  return left;
+  return zorvane::ReleaseReference(references_, [this]() noexcept { delete this; });
 }
 
 HRESULT FakeAddin::GetTypeInfoCount(UINT* count) noexcept {

@@ -3,6 +3,7 @@
 
 #include <new>
 
+#include "common/com_unknown.h"
 #include "fake_addin.h"
 #include "fake_identity.h"
 
@@ -12,13 +13,7 @@ namespace {
 class Factory final : public IClassFactory {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
-    if (out == nullptr) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-      *out = static_cast<IClassFactory*>(this);
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return zorvane::AnswerInterface({{IID_IUnknown, this}, {IID_IClassFactory, this}}, iid, out);
   }
   // A static object: counting is unneeded.
   ULONG STDMETHODCALLTYPE AddRef() noexcept override { return 2; }
