@@ -2,11 +2,12 @@
 
 namespace zorvane::ribbon {
 
-// Copies the skeleton, each mark replaced by the next caption.
+// Copies the skeleton, each mark replaced by the next caption; the first unit goes in last.
 void PutTogether(const LocalizedSource& source, std::size_t language, char16_t* room) noexcept {
   const char16_t* captions = source.captions[language];
-  char16_t* out = room;
-  for (const char c : source.skeleton) {
+  char16_t* out = room + 1;
+  // Not substr(1): its range check would bring an exception into a module built without them.
+  for (const char c : std::string_view(source.skeleton.data() + 1, source.skeleton.size() - 1)) {
     if (c != detail::kCaptionMark) {
       *out++ = static_cast<unsigned char>(c);
       continue;
@@ -14,6 +15,8 @@ void PutTogether(const LocalizedSource& source, std::size_t language, char16_t* 
     while (*captions != u'\0') *out++ = *captions++;
     ++captions;
   }
+  // Every text starts with '<', which is no caption.
+  PublishFirstUnit(room, static_cast<unsigned char>(source.skeleton[0]));
 }
 
 namespace {
@@ -31,7 +34,7 @@ void Assemble(void* context) noexcept {
 
 void PutTogetherOnce(OnceFlag& flag, const LocalizedSource& source, std::size_t language, char16_t* room) noexcept {
   Assembly assembly{&source, language, room};
-  RunOnce(flag, &Assemble, &assembly);
+  PutTogetherOnce(flag, room, &Assemble, &assembly);
 }
 
 }  // namespace zorvane::ribbon

@@ -37,7 +37,7 @@ struct LocalizedSource {
 };
 
 // Puts the text of `source` in the language with this index together in `room`, which has
-// space for its length and a zero.
+// space for its length and a zero; its first unit is published last (PublishFirstUnit).
 void PutTogether(const LocalizedSource& source, std::size_t language, char16_t* room) noexcept;
 
 // PutTogether(source, language, room) once for `flag`: a text put together on first use.

@@ -4,6 +4,8 @@
 // standard library's.
 #pragma once
 
+#include <atomic>
+
 #ifndef _WIN32
 #include <mutex>
 #endif
@@ -22,5 +24,18 @@ struct OnceFlag {
 // Calls `work(context)` unless a call with the same `flag` has returned; concurrent callers
 // wait for that one to finish.
 void RunOnce(OnceFlag& flag, void (*work)(void* context) noexcept, void* context) noexcept;
+
+// A text put together once, in place: `work` writes every unit of `text` but the first, then
+// publishes the first (never zero) with PublishFirstUnit. A caller that finds the first unit
+// set reads a whole text without a call; any other goes through RunOnce.
+inline void PutTogetherOnce(OnceFlag& flag, char16_t* text, void (*work)(void* context) noexcept,
+                            void* context) noexcept {
+  if (std::atomic_ref<char16_t>(*text).load(std::memory_order_acquire) != u'\0') return;
+  RunOnce(flag, work, context);
+}
+
+inline void PublishFirstUnit(char16_t* text, char16_t first) noexcept {
+  std::atomic_ref<char16_t>(*text).store(first, std::memory_order_release);
+}
 
 }  // namespace zorvane::ribbon

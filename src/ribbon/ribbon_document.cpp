@@ -179,7 +179,8 @@ struct DocumentAssembly {
 void Assemble(void* context) noexcept {
   const DocumentAssembly& assembly = *static_cast<const DocumentAssembly*>(context);
   const settings::HostSwitches& switches = settings::SwitchesOf(assembly.host);
-  std::size_t pos = detail::CopyInto(assembly.room, 0, kHead.view());
+  // The head's first unit goes in last: it says the document is whole.
+  std::size_t pos = detail::CopyInto(assembly.room, 1, std::u16string_view(kHead.chars + 1, kHead.size() - 1));
   for (const std::size_t index : settings::SwitchList(switches, assembly.version)) {
     if (index == settings::kShowAllMenu) continue;
     pos = detail::CopyInto(assembly.room, pos, kTabStart);
@@ -187,6 +188,7 @@ void Assemble(void* context) noexcept {
     pos = detail::CopyInto(assembly.room, pos, kTabEnd);
   }
   PutTogether(*kHostTails[HostIndex(assembly.host)].tail, assembly.language, assembly.room + pos);
+  PublishFirstUnit(assembly.room, kHead.chars[0]);
 }
 
 }  // namespace
@@ -196,7 +198,7 @@ std::u16string_view RibbonDocument(OfficeHost host, OfficeVersion version, UiLan
   const DocumentPlan::Place& place =
       kPlan.places[HostIndex(host)][static_cast<std::size_t>(version)][languageIndex];
   DocumentAssembly assembly{host, version, languageIndex, gDocumentBuffer + place.offset};
-  RunOnce(gDocumentFlags[place.flag], &Assemble, &assembly);
+  PutTogetherOnce(gDocumentFlags[place.flag], assembly.room, &Assemble, &assembly);
   return {assembly.room, place.length};
 }
 
