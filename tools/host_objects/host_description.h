@@ -123,6 +123,7 @@ inline constexpr HostDescription kHosts[] = {
      {0x8A9F4D16, 0xB2C3, 0x4A57, {0x8E, 0x0D, 0x6F, 0x1B, 0x2C, 0x3D, 0x4E, 0x59}},
      L"StandInExcelHost", L"Excel (stand-in host)", kExcelTabs},
 };
+static_assert(InOfficeHostOrder(std::span<const HostDescription>(kHosts)), "one row per host, in OfficeHost order");
 
 // The host a run plays unless told otherwise.
 inline constexpr const HostDescription& kDefaultHost = kHosts[0];
