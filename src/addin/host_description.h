@@ -12,7 +12,6 @@
 #include "addin/addin_names.h"
 #include "common/office_host.h"
 #include "powerpoint.h"
-#include "settings/host_switches.h"
 
 namespace zorvane::addin {
 
@@ -27,7 +26,6 @@ struct HostDescription {
   const IID* applicationIid;  // the _Application the host's application object answers to
 
   const OfficeHostNames& Names() const noexcept { return NamesOf(host); }
-  const settings::HostSwitches& Switches() const noexcept { return settings::SwitchesOf(host); }
 };
 
 // In OfficeHost order. The CLSIDs (from the type library) name the classes for good.
