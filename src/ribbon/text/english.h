@@ -73,6 +73,16 @@ struct English {
   static constexpr char16_t kGroupAndOutline[] = u"Group and Outline";
   static constexpr char16_t kExternalData[] = u"Import External Data";
   static constexpr char16_t kList[] = u"List";
+  // Outlook's main window.
+  static constexpr char16_t kOlNew[] = u"New";
+  static constexpr char16_t kOlOpen[] = u"Open";
+  static constexpr char16_t kOlFolder[] = u"Folder";
+  static constexpr char16_t kOlPageSetup[] = u"Page Setup";
+  static constexpr char16_t kOlArrangeBy[] = u"Arrange By";
+  static constexpr char16_t kOlSendReceive[] = u"Send/Receive";
+  static constexpr char16_t kOlFind[] = u"Find";
+  static constexpr char16_t kOlForms[] = u"Forms";
+  static constexpr char16_t kOlNewMailUsing[] = u"New Mail Message Using";
   static constexpr char16_t kCustomize[] = u"Customize...";
   static constexpr char16_t kAbout[] = u"About Quelby";
 };

@@ -99,6 +99,15 @@ concept CompleteRibbonText = requires {
   requires NonEmpty(T::kGroupAndOutline);
   requires NonEmpty(T::kExternalData);
   requires NonEmpty(T::kList);
+  requires NonEmpty(T::kOlNew);
+  requires NonEmpty(T::kOlOpen);
+  requires NonEmpty(T::kOlFolder);
+  requires NonEmpty(T::kOlPageSetup);
+  requires NonEmpty(T::kOlArrangeBy);
+  requires NonEmpty(T::kOlSendReceive);
+  requires NonEmpty(T::kOlFind);
+  requires NonEmpty(T::kOlForms);
+  requires NonEmpty(T::kOlNewMailUsing);
   requires NonEmpty(T::kCustomize);
   requires NonEmpty(T::kAbout);
 };

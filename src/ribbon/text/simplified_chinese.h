@@ -75,6 +75,16 @@ struct SimplifiedChinese {
   static constexpr char16_t kGroupAndOutline[] = u"组及分级显示";
   static constexpr char16_t kExternalData[] = u"导入外部数据";
   static constexpr char16_t kList[] = u"列表";
+  // Outlook's main window.
+  static constexpr char16_t kOlNew[] = u"新建";
+  static constexpr char16_t kOlOpen[] = u"打开";
+  static constexpr char16_t kOlFolder[] = u"文件夹";
+  static constexpr char16_t kOlPageSetup[] = u"页面设置";
+  static constexpr char16_t kOlArrangeBy[] = u"排列方式";
+  static constexpr char16_t kOlSendReceive[] = u"发送/接收";
+  static constexpr char16_t kOlFind[] = u"查找";
+  static constexpr char16_t kOlForms[] = u"窗体";
+  static constexpr char16_t kOlNewMailUsing[] = u"新邮件使用";
   // The add-in's two commands in the Help menu.
   static constexpr char16_t kCustomize[] = u"自定义...";  // three full stops
   static constexpr char16_t kAbout[] = u"关于Quelby";

@@ -73,6 +73,16 @@ struct TraditionalChinese {
   static constexpr char16_t kGroupAndOutline[] = u"群組及大綱";
   static constexpr char16_t kExternalData[] = u"匯入外部資料";
   static constexpr char16_t kList[] = u"清單";
+  // Outlook's main window.
+  static constexpr char16_t kOlNew[] = u"新增";
+  static constexpr char16_t kOlOpen[] = u"開啟";
+  static constexpr char16_t kOlFolder[] = u"資料夾";
+  static constexpr char16_t kOlPageSetup[] = u"版面設定";
+  static constexpr char16_t kOlArrangeBy[] = u"排列方式";
+  static constexpr char16_t kOlSendReceive[] = u"傳送/接收";
+  static constexpr char16_t kOlFind[] = u"尋找";
+  static constexpr char16_t kOlForms[] = u"表單";
+  static constexpr char16_t kOlNewMailUsing[] = u"新郵件使用";
   static constexpr char16_t kCustomize[] = u"自訂...";
   static constexpr char16_t kAbout[] = u"關於 Quelby";
 };

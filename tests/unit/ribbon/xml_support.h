@@ -1,11 +1,14 @@
-// Helpers for reading the ribbon markup in tests: strict parsing and walks over the element
-// tree.
+// Helpers for reading the ribbon markup in tests: strict parsing, walks over the element
+// tree, and the checks against the published schema and control lists (refs/).
 #pragma once
 
 #include <pugixml.hpp>
 
+#include <cstddef>
 #include <iterator>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,5 +56,22 @@ std::size_t CountOf(std::u16string_view text, std::u16string_view part);
 
 // The element's own start tag as the host reads it: `<name a="v" ...>` or `.../>`.
 std::string StartTagOf(pugi::xml_node element);
+
+// What libxml2 finds wrong in `text` against the customUI schema; empty when it is valid.
+using Errors = std::vector<std::string>;
+Errors SchemaErrors(std::u16string_view text);
+
+// The control names a host publishes, each with its types ("button", "gallery", ...), read
+// from `file` in refs/.
+using PublishedControls = std::map<std::string, std::set<std::string>>;
+PublishedControls ReadPublishedControls(const std::string& file);
+
+// The types a built-in control may have to stand as `element` inside `parent`.
+std::set<std::string> TypesThatFit(std::string_view element, std::string_view parent);
+
+// Each reference to a built-in name (an attribute ending in "Mso") at or below `root` that
+// `published` lacks, or, for an idMso, lists with no type that fits its element, as
+// "element name"; `references` grows by every reference looked at.
+std::set<std::string> MisfitsOf(pugi::xml_node root, const PublishedControls& published, std::size_t& references);
 
 }  // namespace zorvane::ribbon::testing
