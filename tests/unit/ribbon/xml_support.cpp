@@ -1,8 +1,27 @@
 #include "xml_support.h"
 
+#include <libxml/parser.h>
+#include <libxml/xmlschemas.h>
+
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace zorvane::ribbon::testing {
+namespace {
+
+const std::string kRefs = ZORVANE_RIBBON_REFS_DIR;
+
+template <auto Free>
+struct LibxmlFree {
+  void operator()(auto* object) const noexcept { Free(object); }
+};
+using SchemaParser = std::unique_ptr<xmlSchemaParserCtxt, LibxmlFree<xmlSchemaFreeParserCtxt>>;
+using Schema = std::unique_ptr<xmlSchema, LibxmlFree<xmlSchemaFree>>;
+using Validator = std::unique_ptr<xmlSchemaValidCtxt, LibxmlFree<xmlSchemaFreeValidCtxt>>;
+using Document = std::unique_ptr<xmlDoc, LibxmlFree<xmlFreeDoc>>;
+
+}  // namespace
 
 std::unique_ptr<ParsedXml> ParseStrict(std::u16string_view text) {
   auto parsed = std::make_unique<ParsedXml>();
@@ -68,6 +87,53 @@ std::string StartTagOf(pugi::xml_node element) {
   }
   tag += element.first_child() ? ">" : "/>";
   return tag;
+}
+
+Errors SchemaErrors(std::u16string_view text) {
+  static const Schema schema = [] {
+    const SchemaParser parser(xmlSchemaNewParserCtxt((kRefs + "/customUI.libxml2.xsd").c_str()));
+    return Schema(parser ? xmlSchemaParse(parser.get()) : nullptr);
+  }();
+  if (!schema) return {"the schema in " + kRefs + " could not be read"};
+
+  const std::string utf8 = ToUtf8(text);
+  const Document document(xmlReadMemory(utf8.data(), static_cast<int>(utf8.size()), "markup.xml", "UTF-8",
+                                        XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
+  if (!document) return {"not well-formed XML"};
+  Errors errors;
+  const Validator validator(xmlSchemaNewValidCtxt(schema.get()));
+  // `auto`: the error's pointer type gained a const in later libxml2 versions.
+  xmlSchemaSetValidStructuredErrors(validator.get(), [](void* out, auto error) {
+    std::string message = error->message != nullptr ? error->message : "unnamed error";
+    while (!message.empty() && message.back() == '\n') message.pop_back();
+    static_cast<Errors*>(out)->push_back(message);
+  }, &errors);
+  if (xmlSchemaValidateDoc(validator.get(), document.get()) != 0 && errors.empty()) errors.push_back("invalid");
+  return errors;
+}
+
+PublishedControls ReadPublishedControls(const std::string& file) {
+  PublishedControls controls;
+  std::ifstream list(kRefs + "/" + file);
+  for (std::string line; std::getline(list, line);) {
+    const std::size_t tab = line.find('\t');
+    if (line.starts_with('#') || tab == std::string::npos) continue;
+    std::istringstream types(line.substr(tab + 1));
+    for (std::string type; std::getline(types, type, ',');) controls[line.substr(0, tab)].insert(type);
+  }
+  return controls;
+}
+
+std::set<std::string> TypesThatFit(std::string_view element, std::string_view parent) {
+  const std::set<std::string> buttons = {"button", "button (dialogBoxLauncher)"};
+  if (element == "button") return buttons;
+  if (element == "toggleButton" || element == "checkBox" || element == "menu" || element == "tab") {
+    return {std::string(element)};
+  }
+  std::set<std::string> any = {"button", "button (dialogBoxLauncher)", "toggleButton", "gallery", "menu",
+                               "splitButton", "control"};
+  if (parent != "buttonGroup") any.insert({"checkBox", "comboBox", "dropDown"});
+  return element == "control" ? any : std::set<std::string>{};
 }
 
 }  // namespace zorvane::ribbon::testing

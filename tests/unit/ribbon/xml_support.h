@@ -5,7 +5,9 @@
 #include <pugixml.hpp>
 
 #include <iterator>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,5 +55,19 @@ std::size_t CountOf(std::u16string_view text, std::u16string_view part);
 
 // The element's own start tag as the host reads it: `<name a="v" ...>` or `.../>`.
 std::string StartTagOf(pugi::xml_node element);
+
+// The published references in refs/ (see refs/README.md).
+using Errors = std::vector<std::string>;
+// What libxml2 finds wrong in `text` against the customUI schema; empty when it is valid.
+Errors SchemaErrors(std::u16string_view text);
+
+// The control names a host (or one of Outlook's ribbons) publishes, each with its types
+// ("button", "gallery", ...), read from `file` in refs/.
+using PublishedControls = std::map<std::string, std::set<std::string>>;
+PublishedControls ReadPublishedControls(const std::string& file);
+
+// The types a built-in control may have to stand as `element` inside `parent`: an element
+// names its kind, but `control` takes any kind of control, save what a button group cannot hold.
+std::set<std::string> TypesThatFit(std::string_view element, std::string_view parent);
 
 }  // namespace zorvane::ribbon::testing
