@@ -16,7 +16,6 @@ inline constexpr auto kEditHead = Concat(
     Control(u"Paste"),
     Control(u"PasteSpecialDialog"),
     Control(u"ShowClipboard"),
-    Control(u"ClearFormatting"),
     Control(u"SelectAll"),
     Separator(u"rxAuditMiscSeparator_MsgEditII"),
     Control(u"FindDialog"),

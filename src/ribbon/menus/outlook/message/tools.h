@@ -7,12 +7,14 @@
 namespace zorvane::ribbon::menus::outlook::message {
 using namespace controls;
 
-inline constexpr auto kProofing = Concat(
+// Proofing and finding, the same in both windows.
+inline constexpr auto kToolsHead = Concat(
     Control(u"SpellingAndGrammar"),
     Control(u"Thesaurus"),
     Control(u"TranslateMenu"),
     Control(u"LanguageCommands"),
-    Separator(u"rxAuditMiscSeparator_MsgToolsI"));
+    Separator(u"rxAuditMiscSeparator_MsgToolsI"),
+    Control(u"AdvancedFind"));
 
 // Forms ▸, Macro ▸, Customize and Options, the same in both windows. Captions come from the
 // language's table `T`.
@@ -35,14 +37,14 @@ inline constexpr auto kToolsTail = Concat(
 
 template <class T>
 inline constexpr auto kComposeToolsMenu = MenuAnswer(
-    kProofing,
+    kToolsHead,
     Control(u"AddressBook"),
     Control(u"CheckNames"),
     kToolsTail<T>);
 
 template <class T>
 inline constexpr auto kReadToolsMenu = MenuAnswer(
-    kProofing,
+    kToolsHead,
     Control(u"CreateMailRule"),
     Control(u"RulesAndAlerts"),
     kToolsTail<T>);
