@@ -59,6 +59,12 @@ struct English {
   static constexpr char16_t kPicture[] = u"Picture";
   static constexpr char16_t kTextBox[] = u"Text Box";
   static constexpr char16_t kAsianLayout[] = u"Asian Layout";
+  // Outlook's message windows.
+  static constexpr char16_t kMsgNew[] = u"New";
+  static constexpr char16_t kMsgFollowUp[] = u"Follow Up";
+  static constexpr char16_t kMsgJunkEmail[] = u"Junk E-mail";
+  static constexpr char16_t kMsgFindAll[] = u"Find All";
+  static constexpr char16_t kMsgForms[] = u"Forms";
   static constexpr char16_t kLanguage[] = u"Language";
   static constexpr char16_t kLettersAndMailings[] = u"Letters and Mailings";
   static constexpr char16_t kDelete[] = u"Delete";

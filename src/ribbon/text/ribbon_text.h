@@ -85,6 +85,11 @@ concept CompleteRibbonText = requires {
   requires NonEmpty(T::kPicture);
   requires NonEmpty(T::kTextBox);
   requires NonEmpty(T::kAsianLayout);
+  requires NonEmpty(T::kMsgNew);
+  requires NonEmpty(T::kMsgFollowUp);
+  requires NonEmpty(T::kMsgJunkEmail);
+  requires NonEmpty(T::kMsgFindAll);
+  requires NonEmpty(T::kMsgForms);
   requires NonEmpty(T::kLanguage);
   requires NonEmpty(T::kLettersAndMailings);
   requires NonEmpty(T::kDelete);

@@ -61,6 +61,12 @@ struct SimplifiedChinese {
   static constexpr char16_t kPicture[] = u"图片";
   static constexpr char16_t kTextBox[] = u"文本框";
   static constexpr char16_t kAsianLayout[] = u"中文版式";
+  // Outlook's message windows.
+  static constexpr char16_t kMsgNew[] = u"新建";
+  static constexpr char16_t kMsgFollowUp[] = u"后续标志";
+  static constexpr char16_t kMsgJunkEmail[] = u"垃圾邮件";
+  static constexpr char16_t kMsgFindAll[] = u"查找全部";
+  static constexpr char16_t kMsgForms[] = u"窗体";
   static constexpr char16_t kLanguage[] = u"语言";
   static constexpr char16_t kLettersAndMailings[] = u"信函与邮件";
   static constexpr char16_t kDelete[] = u"删除";

@@ -59,6 +59,12 @@ struct TraditionalChinese {
   static constexpr char16_t kPicture[] = u"圖片";
   static constexpr char16_t kTextBox[] = u"文字方塊";
   static constexpr char16_t kAsianLayout[] = u"亞洲方式配置";
+  // Outlook's message windows.
+  static constexpr char16_t kMsgNew[] = u"開新檔案";
+  static constexpr char16_t kMsgFollowUp[] = u"待處理";
+  static constexpr char16_t kMsgJunkEmail[] = u"垃圾郵件";
+  static constexpr char16_t kMsgFindAll[] = u"全部尋找";
+  static constexpr char16_t kMsgForms[] = u"表單";
   static constexpr char16_t kLanguage[] = u"語言";
   static constexpr char16_t kLettersAndMailings[] = u"信件與郵件";
   static constexpr char16_t kDelete[] = u"刪除";
