@@ -148,6 +148,7 @@ constexpr DocumentPlan kPlan = [] {
     const settings::HostSwitches& switches = settings::kHostSwitches[host];
     for (std::size_t version = 0; version < kOfficeVersionCount; ++version) {
       const auto current = static_cast<OfficeVersion>(version);
+      // A version has every tab of the one before it, so as many tabs means the same tabs.
       const bool sameAsBefore = version > 0 && settings::SwitchList(switches, static_cast<OfficeVersion>(version - 1)).size() ==
                                                    settings::SwitchList(switches, current).size();
       for (std::size_t language = 0; language < kUiLanguageCount; ++language) {
