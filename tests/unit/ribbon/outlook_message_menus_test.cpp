@@ -169,7 +169,8 @@ TEST(OutlookMessageTest, OwnIdsAreUniquePerFormAndNotAnotherHostsIds) {
 TEST(OutlookMessageTest, EachMenusLabelsArePresentInAllThreeLanguages) {
   const auto labelsOf = [](const std::u16string& menu) {
     std::map<std::string, std::string> byId;
-    for (pugi::xml_node element : ElementsOf(ParseStrict(menu)->Root())) {
+    const auto parsed = ParseStrict(menu);  // the nodes below live as long as it
+    for (pugi::xml_node element : ElementsOf(parsed->Root())) {
       if (element.attribute("label")) byId[ControlIdOf(element)] = element.attribute("label").value();
     }
     return byId;
