@@ -23,4 +23,14 @@ HRESULT GetPropertyByName(IDispatch* object, const wchar_t* name, std::span<cons
                         nullptr);
 }
 
+HRESULT GetTextPropertyByName(IDispatch* object, const wchar_t* name, UniqueBstr& text) noexcept {
+  text.reset();
+  UniqueVariant result;
+  ZV_RETURN_IF_FAILED(GetPropertyByName(object, name, {}, result));
+  ZV_RETURN_IF_FAILED(VariantChangeType(result.get(), result.get(), 0, VT_BSTR));
+  text.reset(V_BSTR(result.get()));  // ownership moves to `text`
+  V_VT(result.get()) = VT_EMPTY;
+  return S_OK;
+}
+
 }  // namespace zorvane::addin

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "common/unique_variant.h"
+#include "common/windows_handles.h"
 
 namespace zorvane::addin {
 
@@ -15,5 +16,9 @@ namespace zorvane::addin {
 // argument first) into `result`, which is cleared first.
 HRESULT GetPropertyByName(IDispatch* object, const wchar_t* name, std::span<const VARIANT> arguments,
                           UniqueVariant& result) noexcept;
+
+// Property `name` of `object` as text into `text`: a number as its decimal text, a failure
+// when it is neither text nor converts to it.
+HRESULT GetTextPropertyByName(IDispatch* object, const wchar_t* name, UniqueBstr& text) noexcept;
 
 }  // namespace zorvane::addin
