@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(AllMenus, MenuTest, ::testing::ValuesIn(kShapes),
 
 TEST(MenuContentsTest, EachHostAnswersExactlyItsNineTags) {
   std::size_t row = 0;
-  for (const OfficeHost host : kAllHosts) {
+  for (const OfficeHost host : kOneRibbonHosts) {
     const std::span<const std::u16string_view> tags = MenuTags(host);
     ASSERT_EQ(tags.size(), 9u);
     for (std::size_t i = 0; i < tags.size(); ++i, ++row) {
