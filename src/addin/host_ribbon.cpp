@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 
-#include <wrl/client.h>
 
 namespace zorvane::addin {
 namespace {
@@ -16,12 +15,15 @@ std::size_t g_nextPlace = 0;
 
 // COM's identity rule: two pointers are the same object when their IUnknowns are.
 bool SameObject(IUnknown* a, IUnknown* b) noexcept {
-  Microsoft::WRL::ComPtr<IUnknown> first;
-  Microsoft::WRL::ComPtr<IUnknown> second;
-  if (FAILED(a->QueryInterface(IID_PPV_ARGS(&first))) || FAILED(b->QueryInterface(IID_PPV_ARGS(&second)))) {
-    return a == b;
-  }
-  return first == second;
+  if (a == b) return true;
+  IUnknown* first = nullptr;
+  IUnknown* second = nullptr;
+  const bool asked = SUCCEEDED(a->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&first))) &&
+                     SUCCEEDED(b->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&second)));
+  const bool same = asked && first == second;
+  if (first != nullptr) first->Release();
+  if (second != nullptr) second->Release();
+  return same;
 }
 
 }  // namespace
@@ -34,15 +36,15 @@ dialogs::HostRibbons HostRibbonsHeld() noexcept {
 
 void KeepHostRibbon(IRibbonUI* ribbon, std::size_t places) noexcept {
   if (ribbon == nullptr) return ReleaseHostRibbons();
-  for (IRibbonUI* kept : g_hostRibbons) {
-    if (kept != nullptr && SameObject(kept, ribbon)) return;
-  }
   places = places == 0 || places > g_hostRibbons.size() ? g_hostRibbons.size() : places;
+  for (std::size_t i = 0; i < places; ++i) {
+    if (g_hostRibbons[i] != nullptr && SameObject(g_hostRibbons[i], ribbon)) return;
+  }
   ribbon->AddRef();
-  IRibbonUI*& place = g_hostRibbons[g_nextPlace % places];
-  g_nextPlace = (g_nextPlace + 1) % places;
-  IRibbonUI* previous = place;
-  place = ribbon;
+  const std::size_t place = g_nextPlace % places;
+  g_nextPlace = (place + 1) % places;
+  IRibbonUI* previous = g_hostRibbons[place];
+  g_hostRibbons[place] = ribbon;
   if (previous != nullptr) previous->Release();
 }
 

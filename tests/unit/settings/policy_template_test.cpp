@@ -219,7 +219,7 @@ TEST_F(PolicyTemplateTest, EachLaterTabsPolicySaysWhichVersionsHaveTheTab) {
       if (tab.since == OfficeVersion::k2007) continue;
       const std::string first = tab.since == OfficeVersion::k2010 ? "2010" : tab.since == OfficeVersion::k2013 ? "2013" : "2019";
       const pugi::xml_node policy = Definitions().child("policies").find_child_by_attribute(
-          "policy", "name", (host.namePrefix + Ascii(tab.idMso)).c_str());
+          "policy", "name", (host.namePrefix + Ascii(tab.name)).c_str());
       std::string explain = policy.attribute("explainText").value();  // "$(string.id)"
       ASSERT_TRUE(explain.starts_with("$(string.")) << explain;
       explain = explain.substr(9, explain.size() - 10);
