@@ -23,6 +23,7 @@ inline constexpr std::array<CheckedHost, kOfficeHostCount> kCheckedHosts{{
     {kOfficeHostNames[0], "", "powerpoint.installed"},
     {kOfficeHostNames[1], "word.", "word.installed"},
     {kOfficeHostNames[2], "excel.", "excel.installed"},
+    {kOfficeHostNames[3], "outlook.", "outlook.installed"},
 }};
 
 static_assert(InOfficeHostOrder(kCheckedHosts), "one row per host, in OfficeHost order");

@@ -35,6 +35,7 @@ constexpr std::array<HostClass, kOfficeHostCount> kClassIds{{
     {OfficeHost::PowerPoint, &CLSID_Connect},
     {OfficeHost::Word, &CLSID_WordConnect},
     {OfficeHost::Excel, &CLSID_ExcelConnect},
+    {OfficeHost::Outlook, &CLSID_OutlookConnect},
 }};
 static_assert(InOfficeHostOrder(kClassIds), "one class per host, in OfficeHost order");
 std::wstring Wide(std::u16string_view text) { return std::wstring(WideView(text)); }

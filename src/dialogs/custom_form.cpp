@@ -286,7 +286,7 @@ void CustomForm::SaveChoices(HWND dialog) noexcept {
   for (int item = 0; item < ItemCount(); ++item) {
     choices[SwitchOf(item)] = ListView_GetCheckState(list_, item) == 1;
   }
-  if (ApplyDisplayChoices(host_, version_, choices, locked_, ribbon_.Get())) return;
+  if (ApplyDisplayChoices(host_, version_, choices, locked_, ribbons_)) return;
 
   // The choice is in force until the program closes; the user learns that it will not last.
   // A message that cannot be shown leaves nothing more to do.

@@ -36,6 +36,7 @@ enum class BuildForm {
   kDigits,       // a text, the build alone: "17928" (PowerPoint)
   kVersionText,  // a text, version, build and revision: "16.0.17928.1000" (Word)
   kNumber,       // a number, VT_I4: 17928 (Excel)
+  kInVersion,    // no Build: Version carries it, "16.0.0.17928" (Outlook)
 };
 
 struct BuiltInTab {
@@ -105,6 +106,13 @@ inline constexpr BuiltInTab kExcelTabs[] = {
     {L"HelpTab", L"Help", kOffice2019},
 };
 
+// Outlook's main window (from 2010 on), as the mail module shows it.
+inline constexpr BuiltInTab kOutlookTabs[] = {
+    {L"TabMail", L"Home", kOffice2010},         {L"TabSendReceive", L"Send / Receive", kOffice2010},
+    {L"TabFolder", L"Folder", kOffice2010},     {L"TabView", L"View", kOffice2010},
+    {L"TabDeveloper", L"Developer", kOffice2010}, {L"HelpTab", L"Help", kOffice2019},
+};
+
 // The CLSIDs name the classes for good: never change them.
 inline constexpr HostDescription kHosts[] = {
     {OfficeHost::PowerPoint, L"powerpoint", L"Microsoft PowerPoint",
@@ -122,6 +130,11 @@ inline constexpr HostDescription kHosts[] = {
      L"Microsoft.Excel.Workbook",
      {0x8A9F4D16, 0xB2C3, 0x4A57, {0x8E, 0x0D, 0x6F, 0x1B, 0x2C, 0x3D, 0x4E, 0x59}},
      L"StandInExcelHost", L"Excel (stand-in host)", kExcelTabs},
+    {OfficeHost::Outlook, L"outlook", L"Outlook",
+     {0x00063001, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}}, BuildForm::kInVersion,
+     L"Microsoft.Outlook.Explorer",
+     {0xEEADC4F3, 0xED24, 0x4FE7, {0xB6, 0xF9, 0xA0, 0x7D, 0xAE, 0x71, 0x32, 0xA0}},
+     L"StandInOutlookHost", L"Outlook (stand-in host)", kOutlookTabs},
 };
 static_assert(InOfficeHostOrder(std::span<const HostDescription>(kHosts)), "one row per host, in OfficeHost order");
 

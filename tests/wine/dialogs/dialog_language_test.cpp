@@ -97,7 +97,7 @@ class DialogLanguageTest : public testing::Test {
     CustomDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     return ShowAndDrive(language.customCaption,
-                        [&] { return dialog.ShowModal(language.id, host, version, ComPtr<IRibbonUI>(&ribbon_)); }, drive);
+                        [&] { return dialog.ShowModal(language.id, host, version, HostRibbons{ComPtr<IRibbonUI>(&ribbon_)}); }, drive);
   }
   HRESULT ShowAbout(const Language& language, const std::function<void(HWND)>& drive,
                     OfficeHost host = OfficeHost::PowerPoint) {
