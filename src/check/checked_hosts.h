@@ -12,18 +12,28 @@
 
 namespace zorvane::check {
 
+// Whose the host's list of add-ins never to disable for slowness (2013 and later) is.
+enum class AlwaysEnableList {
+  // Holds 1 for each add-in, as "Always enable this add-in" writes it: the check writes ours.
+  kOnes,
+  // Outlook's: each value says what Outlook found slow, which only Outlook knows; with it Outlook
+  // keeps its own record of each add-in it disabled. The check reports both and writes neither.
+  kHostsOwn,
+};
+
 // The host's names (OfficeHostNames: "{h}" and "{x}" in the texts, Office's application key,
 // Zorvane's class) and what the check adds to them.
 struct CheckedHost : OfficeHostNames {
   std::string_view keyPrefix;     // before each finding's key: "" for the first host
   std::string_view installedKey;  // the finding that says whether the host is installed
+  AlwaysEnableList alwaysEnable;
 };
 
 inline constexpr std::array<CheckedHost, kOfficeHostCount> kCheckedHosts{{
-    {kOfficeHostNames[0], "", "powerpoint.installed"},
-    {kOfficeHostNames[1], "word.", "word.installed"},
-    {kOfficeHostNames[2], "excel.", "excel.installed"},
-    {kOfficeHostNames[3], "outlook.", "outlook.installed"},
+    {kOfficeHostNames[0], "", "powerpoint.installed", AlwaysEnableList::kOnes},
+    {kOfficeHostNames[1], "word.", "word.installed", AlwaysEnableList::kOnes},
+    {kOfficeHostNames[2], "excel.", "excel.installed", AlwaysEnableList::kOnes},
+    {kOfficeHostNames[3], "outlook.", "outlook.installed", AlwaysEnableList::kHostsOwn},
 }};
 
 static_assert(InOfficeHostOrder(kCheckedHosts), "one row per host, in OfficeHost order");

@@ -132,6 +132,23 @@ std::vector<Case> Cases() {
        [=](ObservedState& s) { s.resiliency[0].alwaysEnableMissing = alwaysEnable; },
        {{"resiliency.always_enable", Severity::kHint}},
        {{"resiliency.always_enable", RepairAction::kSetDword, u"Zorvane.Connect", 1}}},
+      // What a host found slow, in words; once always enabled, only what happened before.
+      {"disabled for loading slowly", [](ObservedState& s) { s.resiliency[0].slowDisabledReason = 1; },
+       {{"resiliency.slow_disabled", Severity::kProblem}}, {},
+       ExpectedText{"resiliency.slow_disabled", TextId::kSlowDisabledLoad, TextId::kAdviceSlowDisabled, u"16.0"}},
+      {"disabled for slow item opening, since always enabled",
+       [](ObservedState& s) { s.resiliency[0].slowDisabledReason = 6, s.resiliency[0].alwaysEnabled = true; },
+       {{"resiliency.slow_disabled", Severity::kHint}}, {},
+       ExpectedText{"resiliency.slow_disabled", TextId::kSlowDisabledItemOpen, TextId::kNone, u"16.0"}},
+      {"disabled for a reason of a number unknown", [](ObservedState& s) { s.resiliency[0].slowDisabledReason = 42; },
+       {{"resiliency.slow_disabled", Severity::kProblem}}, {},
+       ExpectedText{"resiliency.slow_disabled", TextId::kSlowDisabledOther, TextId::kAdviceSlowDisabled, u"16.0"}},
+      {"kept always enabled by a policy, nothing to write",
+       [=](ObservedState& s) {
+         s.resiliency[0].alwaysEnableMissing = alwaysEnable;
+         s.policies[0].addinListValue = u"1";
+       },
+       {}, {}, ExpectedText{"resiliency.always_enable", TextId::kAlwaysEnabledByPolicy, TextId::kNone, u"16.0"}},
       {"all add-ins disabled by policy", [](ObservedState& s) { s.policies[0].disableAllAddins = true; },
        {{"policy.disable_all_addins", Severity::kProblem}}, {}},
       {"signature required, DLL unsigned", [](ObservedState& s) { s.policies[0].requireAddinSignature = true; },
@@ -282,19 +299,24 @@ TEST(Diagnosis, DecidesFindingsAndRepairsFromStateInEveryHost) {
                   return e.second == Severity::kProblem;
                 }));
 
-      ASSERT_EQ(diagnosis.repairs.size(), c.repairs.size());
-      for (std::size_t i = 0; i < c.repairs.size(); ++i) {
+      // Outlook's list of add-ins never to disable is Outlook's own: reported, never written.
+      std::vector<ExpectedRepair> repairs = c.repairs;
+      if (checked.host == OfficeHost::Outlook) {
+        std::erase_if(repairs, [](const ExpectedRepair& r) { return r.findingKey == "resiliency.always_enable"; });
+      }
+      ASSERT_EQ(diagnosis.repairs.size(), repairs.size());
+      for (std::size_t i = 0; i < repairs.size(); ++i) {
         const Repair& repair = diagnosis.repairs[i];
-        EXPECT_EQ(repair.findingKey, keyIn(c.repairs[i].findingKey));
+        EXPECT_EQ(repair.findingKey, keyIn(repairs[i].findingKey));
         EXPECT_EQ(repair.host, checked.host);
-        EXPECT_EQ(repair.action, c.repairs[i].action);
+        EXPECT_EQ(repair.action, repairs[i].action);
         EXPECT_EQ(repair.action == RepairAction::kRegisterDll        ? repair.dll
                   : repair.action == RepairAction::kDeleteKey        ? repair.place.key
                   : repair.action == RepairAction::kReinstallProduct ? repair.product.productCode
                                                                      : repair.place.value,
-                  c.repairs[i].target);
+                  repairs[i].target);
         if (repair.action == RepairAction::kSetDword) {
-          EXPECT_EQ(repair.number, c.repairs[i].number);
+          EXPECT_EQ(repair.number, repairs[i].number);
         }
       }
       if (c.said) {
@@ -306,6 +328,24 @@ TEST(Diagnosis, DecidesFindingsAndRepairsFromStateInEveryHost) {
       }
     }
   }
+}
+
+// Outlook's list says what Outlook found slow: the user is told where Outlook sets it, and that
+// it is there once it is.
+TEST(Diagnosis, OutlooksAlwaysEnableListIsReportedAsItsOwn) {
+  ObservedState state = HealthyIn(OfficeHost::Outlook);
+  state.resiliency[0].alwaysEnableMissing =
+      RegistryPlace{Root::kCurrentUser, Bits::k32, u"DoNotDisableAddinList", u"Zorvane.OutlookConnect"};
+  const Diagnosis missing = Diagnose(state);
+  const Finding* hint = FindKey(missing, "outlook.resiliency.always_enable");
+  ASSERT_NE(hint, nullptr);
+  EXPECT_EQ(hint->advice, TextId::kAdviceAlwaysEnableInHost);
+  EXPECT_TRUE(missing.repairs.empty());
+  state.resiliency[0].alwaysEnableMissing.reset();
+  state.resiliency[0].alwaysEnabled = true;
+  const Diagnosis listed = Diagnose(state);
+  ASSERT_NE(FindKey(listed, "outlook.resiliency.always_enable"), nullptr);
+  EXPECT_EQ(FindKey(listed, "outlook.resiliency.always_enable")->text, TextId::kAlwaysEnabled);
 }
 
 TEST(Diagnosis, UserEntryDecidesForBothBitnessesAndIsReportedOnce) {
