@@ -284,7 +284,7 @@ class Decision {
     std::vector<std::u16string> args;
     if (deciding.loadBehavior) args.push_back(Decimal(*deciding.loadBehavior));
     if (!deciding.loadBehavior && deciding.loadBehaviorType) args.push_back(RegistryTypeName(*deciding.loadBehaviorType));
-    Add("addin.load_behavior", Severity::kProblem, text, kAdviceLoadBehavior, std::move(args));
+    Add("addin.load_behavior", Severity::kProblem, text, host_.dialogs.comAddins, std::move(args));
     AddRepair({"addin.load_behavior", RepairAction::kSetDword, deciding.loadBehaviorPlace, state_.loadAtStartup, {}, Bits::k32, {}});
   }
 
@@ -293,7 +293,7 @@ class Decision {
     for (const VersionResiliency& version : state_.resiliency) {
       if (!version.disabledItems.empty()) {
         Add("resiliency.disabled_items", Severity::kProblem, kDisabledItems,
-            version.version == u"12.0" ? kAdviceDisabledItems2007 : kAdviceDisabledItems, {version.version});
+            version.version == u"12.0" ? host_.dialogs.disabledItems2007 : kAdviceDisabledItems, {version.version});
         for (const RegistryPlace& place : version.disabledItems) {
           AddRepair({"resiliency.disabled_items", RepairAction::kDeleteValue, place, 0, {}, Bits::k32, {}});
         }
@@ -396,7 +396,7 @@ class Decision {
     if (perUserInstall_) {
       Add("info.run_as_administrator", Severity::kHint, kRunAsAdministrator, kAdviceRunAsAdministrator);
     }
-    Add("info.ui_errors", Severity::kHint, kUiErrors, kAdviceUiErrors);
+    Add("info.ui_errors", Severity::kHint, kUiErrors, host_.dialogs.uiErrors);
   }
 
   const ObservedState& state_;

@@ -262,21 +262,16 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
       {"restrict-to-list", [] { SetPolicy(L"\\Resiliency", L"RestrictToList"); }, 1, {policyList}, 1, {policyList},
        kAlwaysEnableWritten},
   };
-  // Each host under its own keys; the others with PowerPoint not installed. Outlook's "always
-  // enable" list is Outlook's own: said, never written.
+  // Each host under its own keys; the others with PowerPoint not installed.
   for (const Host* host : kHosts) {
     const std::wstring& p = host->prefix;
-    const bool outlooks = host == &kOutlook;
+    const bool outlooks = host == &kOutlook;  // Outlook's "always enable" list is said, never written
     const std::wstring resiliency = L"[" + host->Resiliency() + L"]|";
     const std::wstring always = L"[" + host->Resiliency() + L"\\DoNotDisableAddinList]|";
     const std::wstring disabled = host->Resiliency() + L"\\DisabledItems";
-    const std::set<std::wstring> alwaysWritten =
-        outlooks ? std::set<std::wstring>{} : std::set<std::wstring>{resiliency, always, always + host->progId};
-    const auto with = [&](std::wstring item) {
-      std::set<std::wstring> changed = alwaysWritten;
-      changed.insert(std::move(item));
-      return changed;
-    };
+    std::set<std::wstring> alwaysWritten{resiliency, always, always + host->progId};
+    if (outlooks) alwaysWritten.clear();
+    const auto with = [&](const std::wstring& item) { auto changed = alwaysWritten; return changed.insert(item), changed; };
     const std::string name = ToUtf8(host->app) + "-";
     scenarios.push_back({name + "healthy", [] {}, 0,
                          {p + L"addin.load_behavior [正常]", p + L"addin.registration [正常]", L"powerpoint.installed [正常]",
@@ -298,8 +293,7 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
                          },
                          1, {p + L"resiliency.disabled_items [问题] " + host->app + L" 16.0"}, 0, {},
                          outlooks ? std::set<std::wstring>{L"[" + disabled + L"]|7c2e"}
-                                  : std::set<std::wstring>{always, always + host->progId, L"[" + disabled + L"]|7c2e"},
-                         host});
+                                  : std::set<std::wstring>{always, always + host->progId, L"[" + disabled + L"]|7c2e"}, host});
     scenarios.push_back({name + "lock", [=] { SetText(HKEY_CURRENT_USER, host->PolicyKey(), L"TabHome", L"0"); }, 0,
                          {p + L"policy.zorvane_locks [提示] 管理员用组策略锁定了 " + host->app + L" 中 Zorvane 的 1 项"}, 0,
                          {}, alwaysWritten, host});
@@ -307,21 +301,10 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
   // Outlook's record of disabling Zorvane for slowness is said in words and left as it is.
   const std::wstring slowRecord = kOutlook.Resiliency() + L"\\NotificationReminderAddinData";
   const std::wstring slowReason = kOutlook.progId + L"\\dtype";
-  scenarios.push_back(
-      {"Outlook-slow-disabled",
-       [=] { SetRawValue(HKEY_CURRENT_USER, slowRecord, slowReason.c_str(), REG_DWORD, Dword(1)); }, 1,
-       {L"outlook.resiliency.slow_disabled [问题] Outlook 16.0 因 Zorvane 加载过慢（超过 1000 毫秒）而禁用了它"}, 1,
-       {L"repair.none"}, {}, &kOutlook});
-  scenarios.push_back({"Outlook-always-enabled-after-slow-item-open",
-                       [=] {
-                         SetRawValue(HKEY_CURRENT_USER, slowRecord, slowReason.c_str(), REG_DWORD, Dword(6));
-                         SetRawValue(HKEY_CURRENT_USER, kOutlook.Resiliency() + L"\\DoNotDisableAddinList",
-                                     kOutlook.progId.c_str(), REG_DWORD, Dword(6));
-                       },
-                       0,
-                       {L"outlook.resiliency.slow_disabled [提示] Outlook 16.0 因 Zorvane 使打开项目变慢",
-                        L"outlook.resiliency.always_enable [正常]"},
-                       0, {L"repair.none"}, {}, &kOutlook});
+  scenarios.push_back({"Outlook-slow-disabled",
+                       [=] { SetRawValue(HKEY_CURRENT_USER, slowRecord, slowReason.c_str(), REG_DWORD, Dword(1)); }, 1,
+                       {L"outlook.resiliency.slow_disabled [问题] Outlook 16.0 因 Zorvane 加载过慢（超过 1000 毫秒）"}, 1,
+                       {L"repair.none"}, {}, &kOutlook});
   scenarios.push_back({"Outlook-class-missing",
                        [] { DeleteKeyTree(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + kOutlook.progId); }, 1,
                        {L"outlook.addin.registration [问题]"}, 0,
@@ -358,13 +341,12 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
 TEST_F(CheckScenario, RefusesOutlooksRepairsWhileOutlookRuns) {
   ASSERT_NO_FATAL_FAILURE(Fresh(kOutlook));
   SetRawValue(HKEY_CURRENT_USER, kOutlook.Entry(), L"LoadBehavior", REG_DWORD, Dword(2));
-  const std::wstring running = kFolder + L"\\Running";
-  CreateDirectoryW(running.c_str(), nullptr);
-  ASSERT_TRUE(CopyFileW(kCheck.c_str(), (running + L"\\" + kOutlook.program).c_str(), FALSE));
+  const std::wstring program = kFolder + L"\\" + kOutlook.program;  // any program that waits, so named
+  ASSERT_TRUE(CopyFileW(kCheck.c_str(), program.c_str(), FALSE));
   const auto before = Snapshot();
   DWORD code = 0;
   {
-    dialogs::test::ChildProcess outlook(L"\"" + running + L"\\" + kOutlook.program + L"\"");
+    dialogs::test::ChildProcess outlook(L"\"" + program + L"\"");
     ASSERT_TRUE(outlook.Started());
     const std::wstring refused = Run(L"--repair", code, "Outlook running");
     EXPECT_EQ(code, 1u);
