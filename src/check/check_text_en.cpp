@@ -53,7 +53,7 @@ struct English {
       TextEntry{kAdviceCrashing, u"Click \"Repair\" to delete this record."},
       TextEntry{kAlwaysEnable, u"{h} {0} does not list Zorvane under \"Always enable this add-in\": after a slow start it may turn it off again."},
       TextEntry{kAdviceAlwaysEnable, u"Click \"Repair\" to write the setting that {h}'s \"Always enable this add-in\" writes."},
-      TextEntry{kAdviceAlwaysEnableInHost, u"In {h}, open File > Info > Manage COM Add-ins and choose \"Always enable this add-in\" for Zorvane; this program does not write {h}'s own list."},
+      TextEntry{kAdviceAlwaysEnableInHost, u"If {h} disables Zorvane for being slow, choose \"Always enable this add-in\" in File > Info > Manage COM Add-ins; this program does not write {h}'s own list."},
       TextEntry{kAlwaysEnabled, u"{h} {0} lists Zorvane under \"Always enable this add-in\"."},
       TextEntry{kAlwaysEnabledByPolicy, u"Group Policy ({h} {0}) keeps Zorvane always enabled."},
       TextEntry{kSlowDisabledLoad, u"{h} {0} disabled Zorvane because it took too long to load (over 1000 ms)."},

@@ -53,7 +53,7 @@ struct SimplifiedChinese {
     TextEntry{kAdviceCrashing, u"点击“修复”删除这条记录。"},
     TextEntry{kAlwaysEnable, u"{h} {0} 没有把 Zorvane 列为“始终启用此加载项”，启动较慢时可能再次关闭它。"},
     TextEntry{kAdviceAlwaysEnable, u"点击“修复”写入与 {h} 的“始终启用此加载项”相同的设置。"},
-    TextEntry{kAdviceAlwaysEnableInHost, u"在 {h} 中打开 文件 > 信息 > 管理 COM 加载项，为 Zorvane 选择“始终启用此加载项”；本程序不改写 {h} 自己的列表。"},
+    TextEntry{kAdviceAlwaysEnableInHost, u"如果 {h} 因 Zorvane 过慢而禁用了它，请在 文件 > 信息 > 管理 COM 加载项 中选择“始终启用此加载项”；本程序不改写 {h} 自己的列表。"},
     TextEntry{kAlwaysEnabled, u"{h} {0} 已把 Zorvane 列为“始终启用此加载项”。"},
     TextEntry{kAlwaysEnabledByPolicy, u"组策略（{h} {0}）使 Zorvane 始终启用。"},
     TextEntry{kSlowDisabledLoad, u"{h} {0} 因 Zorvane 加载过慢（超过 1000 毫秒）而禁用了它。"},

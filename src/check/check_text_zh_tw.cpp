@@ -53,7 +53,7 @@ struct TraditionalChinese {
       TextEntry{kAdviceCrashing, u"按一下「修復」刪除這筆記錄。"},
       TextEntry{kAlwaysEnable, u"{h} {0} 沒有將 Zorvane 設為「一律啟用此增益集」，啟動較慢時可能會再次關閉它。"},
       TextEntry{kAdviceAlwaysEnable, u"按一下「修復」寫入與 {h} 的「一律啟用此增益集」相同的設定。"},
-      TextEntry{kAdviceAlwaysEnableInHost, u"在 {h} 中開啟 檔案 > 資訊 > 管理 COM 增益集，為 Zorvane 選擇「一律啟用此增益集」；本程式不改寫 {h} 自己的清單。"},
+      TextEntry{kAdviceAlwaysEnableInHost, u"如果 {h} 因 Zorvane 過慢而停用了它，請在 檔案 > 資訊 > 管理 COM 增益集 中選擇「一律啟用此增益集」；本程式不改寫 {h} 自己的清單。"},
       TextEntry{kAlwaysEnabled, u"{h} {0} 已將 Zorvane 設為「一律啟用此增益集」。"},
       TextEntry{kAlwaysEnabledByPolicy, u"群組原則（{h} {0}）讓 Zorvane 一律啟用。"},
       TextEntry{kSlowDisabledLoad, u"{h} {0} 因 Zorvane 載入過慢（超過 1000 毫秒）而停用了它。"},

@@ -340,7 +340,7 @@ class Decision {
   // "always enable" list.
   static TextId SlowDisabledText(std::uint32_t reason) {
     constexpr std::pair<std::uint32_t, TextId> kReasons[] = {
-        {1, kSlowDisabledLoad},         {2, kSlowDisabledLoad},     {3, kSlowDisabledCrash},
+        {1, kSlowDisabledLoad},         {2, kSlowDisabledLoad},         {3, kSlowDisabledCrash},
         {4, kSlowDisabledFolderSwitch}, {5, kSlowDisabledFolderSwitch}, {6, kSlowDisabledItemOpen},
         {7, kSlowDisabledCalls},        {8, kSlowDisabledShutdown}};
     for (const auto& [number, text] : kReasons) {
