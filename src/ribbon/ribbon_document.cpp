@@ -71,7 +71,7 @@ struct OutlookDocument {
 // Before the Home tab of every module of the main window.
 struct OutlookExplorerDocument : OutlookDocument {
   static constexpr RibbonWindow kWindow = RibbonWindow::kMain;
-  static constexpr const auto& kInsertBefore = u"TabMail";
+  static constexpr const auto& kInsertBefore = settings::kOutlookMailTabName;
   static constexpr const auto& kMenuIdPrefix = menu_id_prefix::kOutlookExplorer;
   template <class H, class T> static constexpr const auto& MenuBarOf() { return document::kExplorerMenuBar<H, T>; }
   template <class T> static constexpr const auto& Toolbars() { return document::outlook::explorer::kToolbars; }
@@ -79,7 +79,7 @@ struct OutlookExplorerDocument : OutlookDocument {
 
 struct OutlookComposeDocument : OutlookDocument {
   static constexpr RibbonWindow kWindow = RibbonWindow::kCompose;
-  static constexpr const auto& kInsertBefore = u"TabNewMailMessage";
+  static constexpr const auto& kInsertBefore = settings::kNewMailMessageTabName;
   static constexpr const auto& kMenuIdPrefix = menu_id_prefix::kOutlookCompose;
   template <class H, class T> static constexpr const auto& MenuBarOf() { return document::kMessageMenuBar<H, T>; }
   template <class T> static constexpr const auto& Toolbars() { return document::outlook::message::kComposeToolbars; }
@@ -87,7 +87,7 @@ struct OutlookComposeDocument : OutlookDocument {
 
 struct OutlookReadDocument : OutlookDocument {
   static constexpr RibbonWindow kWindow = RibbonWindow::kRead;
-  static constexpr const auto& kInsertBefore = u"TabReadMessage";
+  static constexpr const auto& kInsertBefore = settings::kReadMessageTabName;
   static constexpr const auto& kMenuIdPrefix = menu_id_prefix::kOutlookRead;
   template <class H, class T> static constexpr const auto& MenuBarOf() { return document::kMessageMenuBar<H, T>; }
   template <class T> static constexpr const auto& Toolbars() { return document::outlook::message::kReadToolbars; }

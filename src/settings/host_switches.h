@@ -96,6 +96,12 @@ inline constexpr char16_t kShowAllMenuName[] = u"ShowAllMenu";
 // tab the add-in's own tab stands before.
 inline constexpr char16_t kHomeTabName[] = u"TabHome";
 
+// The tabs the add-in's own tab stands before in Outlook's windows: the mail module's Home tab
+// (the main window keeps the tab before each module's Home tab) and the message windows' Message tabs.
+inline constexpr char16_t kOutlookMailTabName[] = u"TabMail";
+inline constexpr char16_t kNewMailMessageTabName[] = u"TabNewMailMessage";
+inline constexpr char16_t kReadMessageTabName[] = u"TabReadMessage";
+
 // The only two texts the add-in writes.
 inline constexpr char16_t kTextOn[] = u"1";
 inline constexpr char16_t kTextOff[] = u"0";
@@ -130,14 +136,14 @@ inline constexpr SwitchableTab kExcelTabs[] = {
 
 // Outlook's main window has a ribbon from 2010 on, with a Home tab of each module's own.
 inline constexpr GovernedTab kOutlookHomeTabs[] = {
-    {u"TabMail", k2010, kMainWindow},        {u"TabCalendar", k2010, kMainWindow},
+    {kOutlookMailTabName, k2010, kMainWindow}, {u"TabCalendar", k2010, kMainWindow},
     {u"TabContacts", k2010, kMainWindow},    {u"TabTasks", k2010, kMainWindow},
     {u"TabNotes", k2010, kMainWindow},       {u"TabJournals", k2010, kMainWindow},
     {u"TabCalendarTableView", k2013, kMainWindow}, {u"TabHomeGroup", k2016, kMainWindow},
 };
 inline constexpr GovernedTab kOutlookMessageTabs[] = {
-    {u"TabNewMailMessage", k2007, WindowBit(RibbonWindow::kCompose)},
-    {u"TabReadMessage", k2007, WindowBit(RibbonWindow::kRead)},
+    {kNewMailMessageTabName, k2007, WindowBit(RibbonWindow::kCompose)},
+    {kReadMessageTabName, k2007, WindowBit(RibbonWindow::kRead)},
 };
 inline constexpr SwitchableTab kOutlookTabs[] = {
     {kHomeTabName, k2010, kHome, kMainWindow, kOutlookHomeTabs},
