@@ -55,11 +55,17 @@ inline constexpr auto kOwnId = Concat(u"rxMenu_", H::kOwnTag, u"I");
 template <class H>
 inline constexpr auto kOwnInnerId = Concat(u"rxMenu_", H::kOwnTag, u"II");
 
+template <class H, class T, TextPart... Menus>
+consteval auto CombinedMenuOf(const Menus&... menus) {
+  return Element(u"menu",
+      Attributes(Attr(u"id", id::kMenuAll), Attr(u"label", Caption(T::kAllLabel)),
+                 Attr(u"screentip", Caption(T::kAllScreentip)), Attr(u"getVisible", callback::kGetVisible)),
+      menus...);
+}
+
 // The combined menu: all nine menus in one, shown or hidden by the user's switch.
 template <class H, class T>
-inline constexpr auto kCombinedMenu = Element(u"menu",
-    Attributes(Attr(u"id", id::kMenuAll), Attr(u"label", Caption(T::kAllLabel)),
-               Attr(u"screentip", Caption(T::kAllScreentip)), Attr(u"getVisible", callback::kGetVisible)),
+inline constexpr auto kCombinedMenu = CombinedMenuOf<H, T>(
     DynamicMenu(u"rxMenu_wenjianII", kFile<H, T>),
     DynamicMenu(u"rxMenu_bianjiII", kEdit<H, T>),
     DynamicMenu(u"rxMenu_shituII", kView<H, T>),
@@ -108,13 +114,6 @@ consteval auto CombinedMenuId(const Tag& tag) {
   return Concat(H::kMenuIdPrefix, tag, u"II");
 }
 
-template <class H, class T, TextPart... Menus>
-consteval auto CombinedMenuOf(const Menus&... menus) {
-  return Element(u"menu",
-      Attributes(Attr(u"id", id::kMenuAll), Attr(u"label", Caption(T::kAllLabel)),
-                 Attr(u"screentip", Caption(T::kAllScreentip)), Attr(u"getVisible", callback::kGetVisible)),
-      menus...);
-}
 
 // The main window's menu bar: File, Edit, View, Go, Tools, Actions, Help.
 template <class H, class T>
