@@ -21,7 +21,9 @@ bool SameObject(IUnknown* a, IUnknown* b) noexcept {
   if (FAILED(a->QueryInterface(IID_PPV_ARGS(&first))) || FAILED(b->QueryInterface(IID_PPV_ARGS(&second)))) {
     return a == b;
   }
-  return first == second;
+  // The raw pointers: MinGW's ComPtr has no ==, and two smart pointers compare through their
+  // truth value, equal whenever both are set.
+  return first.Get() == second.Get();
 }
 
 }  // namespace
