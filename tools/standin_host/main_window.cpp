@@ -10,9 +10,18 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create(HINSTANCE instance, const HostDescription& host) {
+  return Create(instance, host.windowClass, host.windowCaption, SIZE{960, 640});
+}
+
+// Smaller than the main window, so that both can be seen.
+bool MainWindow::Create(HINSTANCE instance, const HostRibbon& itemWindow) {
+  return Create(instance, itemWindow.windowClass, itemWindow.windowCaption, SIZE{800, 560});
+}
+
+bool MainWindow::Create(HINSTANCE instance, std::wstring_view classText, std::wstring_view captionText, SIZE size) {
   instance_ = instance;
-  const std::wstring className(host.windowClass);
-  const std::wstring caption(host.windowCaption);
+  const std::wstring className(classText);
+  const std::wstring caption(captionText);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   windowClass.lpfnWndProc = DefWindowProcW;
@@ -23,7 +32,7 @@ bool MainWindow::Create(HINSTANCE instance, const HostDescription& host) {
   class_ = RegisterClassExW(&windowClass);
   if (class_ == 0) return false;
   window_ = CreateWindowExW(0, MAKEINTATOM(class_), caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 960, 640, nullptr, nullptr, instance, nullptr);
+                            CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, nullptr);
   if (window_ == nullptr) return false;
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);

@@ -116,7 +116,7 @@ TEST_P(ConnectObjectOfEachHost, DocumentIsTheHostsForEveryRibbon) {
     if (&other == &Host()) continue;
     EXPECT_NE(DocumentText(other.host), expected);
   }
-  for (const wchar_t* id : {Host().ribbonId.data(), L"Microsoft.PowerPoint.Presentation", L"", L"anything else"}) {
+  for (const wchar_t* id : {Host().mainRibbon().ribbonId.data(), L"Microsoft.PowerPoint.Presentation", L"", L"anything else"}) {
     BSTR ribbonId = SysAllocString(id);
     BSTR xml = nullptr;
     ASSERT_EQ(ribbon_->GetCustomUI(ribbonId, &xml), S_OK);

@@ -43,7 +43,7 @@ TEST_F(FakeAddinTest, EachHostLoadsTheAddinsOfItsKeyWithItsApplicationRibbonAndT
     const std::wstring caption(host.windowCaption);
     EXPECT_TRUE(HasLine(result.out, caption + L": add-ins of HKCU\\" + key + L" and HKLM\\" + key)) << Output();
     EXPECT_TRUE(Contains(result.out, L"host window: " + caption + L", application: " + std::wstring(host.displayName()) +
-                                         L", ribbon: " + std::wstring(host.ribbonId))) << Output();
+                                         L", ribbon: " + std::wstring(host.mainRibbon().ribbonId))) << Output();
     for (const zorvane::standin::BuiltInTab& tab : host.tabsOf(zorvane::standin::kOffice2007)) {
       EXPECT_TRUE(Contains(result.out, L" " + std::wstring(tab.idMso))) << ToUtf8(std::wstring(tab.idMso));
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host_description.h"
 #include "host_run.h"
 #include "test_registry.h"
 #include "test_text.h"
@@ -53,7 +54,7 @@ class ZorvaneTest : public ::testing::Test {
  private:
   static inline bool registered_ = false;
   std::optional<KeySnapshot> addins_;
-  std::optional<KeySnapshot> settings_[3];  // every host's
+  std::optional<KeySnapshot> settings_[std::size(zorvane::standin::kHosts)];  // every host's
   std::wstring last_;
 };
 
