@@ -34,6 +34,9 @@ inline constexpr TabSwitch kTabSwitches[] = {
     {L"TabDeveloper", L"  Developer       TabDeveloper"},
 };
 
+// The summary lines of the dynamic menus: tag and number of items, in order.
+std::vector<std::pair<std::wstring, int>> MenuSummary(const std::wstring& out);
+
 // The add-in's settings key under HKCU, from the settings library.
 std::wstring SettingsKeyPath();
 std::wstring ZorvaneDllPath();
