@@ -10,15 +10,16 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create(HINSTANCE instance, const HostDescription& host) {
-  return Create(instance, host.windowClass, host.windowCaption, SIZE{960, 640});
+  return Create(instance, host.windowClass, host.windowCaption, {CW_USEDEFAULT, CW_USEDEFAULT, 960, 640});
 }
 
-// Smaller than the main window, so that both can be seen.
+// Smaller than the main window and off its corner, so that both can be seen.
 bool MainWindow::Create(HINSTANCE instance, const HostRibbon& itemWindow) {
-  return Create(instance, itemWindow.windowClass, itemWindow.windowCaption, SIZE{800, 560});
+  return Create(instance, itemWindow.windowClass, itemWindow.windowCaption, {96, 72, 800, 560});
 }
 
-bool MainWindow::Create(HINSTANCE instance, std::wstring_view classText, std::wstring_view captionText, SIZE size) {
+bool MainWindow::Create(HINSTANCE instance, std::wstring_view classText, std::wstring_view captionText,
+                        Placement placement) {
   instance_ = instance;
   const std::wstring className(classText);
   const std::wstring caption(captionText);
@@ -31,8 +32,8 @@ bool MainWindow::Create(HINSTANCE instance, std::wstring_view classText, std::ws
   windowClass.lpszClassName = className.c_str();
   class_ = RegisterClassExW(&windowClass);
   if (class_ == 0) return false;
-  window_ = CreateWindowExW(0, MAKEINTATOM(class_), caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                            CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, nullptr);
+  window_ = CreateWindowExW(0, MAKEINTATOM(class_), caption.c_str(), WS_OVERLAPPEDWINDOW, placement.x,
+                            placement.y, placement.width, placement.height, nullptr, nullptr, instance, nullptr);
   if (window_ == nullptr) return false;
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);

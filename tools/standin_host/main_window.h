@@ -28,7 +28,10 @@ class MainWindow {
   bool IsForeground() const noexcept { return window_ != nullptr && GetForegroundWindow() == window_; }
 
  private:
-  bool Create(HINSTANCE instance, std::wstring_view className, std::wstring_view caption, SIZE size);
+  struct Placement {
+    int x, y, width, height;
+  };
+  bool Create(HINSTANCE instance, std::wstring_view className, std::wstring_view caption, Placement placement);
 
   HINSTANCE instance_ = nullptr;
   ATOM class_ = 0;
