@@ -232,11 +232,12 @@ Options:
                       its own add-in key (Office\Word\Addins, ...), ribbon id, tabs and
                       application
   --ribbon WINDOW     (outlook) show the ribbon of WINDOW: explorer, the main window (the
-                      default; Outlook 2010 and later), or the item window compose (a new
+                      default; it has a ribbon from Outlook 2010 on, so it needs
+                      --office-version 14 or later), or the item window compose (a new
                       message), read (a received message) or appointment. An item window is
                       opened after the main window's ribbon has loaded, as the user opens one,
-                      and its ribbon id (Microsoft.Outlook.Mail.Compose, ...) is asked for then;
-                      its commands' dialogs belong to it
+                      and its ribbon id (Microsoft.Outlook.Mail.Compose, ...) is asked for
+                      then; the dialogs of its commands belong to it
   --menus             print the items of every dynamic menu (by default one line each)
   --menu NAME         print the items of the dynamic menus whose label, id or tag is NAME;
                       may be given more than once

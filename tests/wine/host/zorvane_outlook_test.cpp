@@ -17,13 +17,13 @@ struct Window {
   const wchar_t* menuIdPrefix;
   const wchar_t* menuBar;
 };
+constexpr wchar_t kMessageBar[] =
+    L"      [全部 ▾]   [文件 ▾]   [编辑 ▾]   [视图 ▾]   [插入 ▾]   [格式 ▾]   [工具 ▾]   [动作 ▾]   [帮助 ▾]";
 constexpr Window kWindows[] = {
     {L"explorer", L"  Home            TabMail", L" rxOlMain_",
      L"      [全部 ▾]   [文件 ▾]   [编辑 ▾]   [视图 ▾]   [转到 ▾]   [工具 ▾]   [动作 ▾]   [帮助 ▾]"},
-    {L"compose", L"  Message         TabNewMailMessage", L" rxOlCompose_",
-     L"      [全部 ▾]   [文件 ▾]   [编辑 ▾]   [视图 ▾]   [插入 ▾]   [格式 ▾]   [工具 ▾]   [动作 ▾]   [帮助 ▾]"},
-    {L"read", L"  Message         TabReadMessage", L" rxOlRead_",
-     L"      [全部 ▾]   [文件 ▾]   [编辑 ▾]   [视图 ▾]   [插入 ▾]   [格式 ▾]   [工具 ▾]   [动作 ▾]   [帮助 ▾]"},
+    {L"compose", L"  Message         TabNewMailMessage", L" rxOlCompose_", kMessageBar},
+    {L"read", L"  Message         TabReadMessage", L" rxOlRead_", kMessageBar},
 };
 
 class ZorvaneOutlookTest : public ZorvaneTest {
