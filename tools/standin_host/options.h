@@ -40,7 +40,7 @@ struct Options {
   std::optional<OfficeRelease> officeVersion;  // --office-version; without it no Version member
   const HostDescription* host = &kDefaultHost;  // --host
   std::wstring ribbonName;                      // --ribbon; empty: the main window's
-  const HostRibbon* ribbon = nullptr;           // the window the run shows, from the two above
+  const HostRibbon* ribbon = &kDefaultHost.mainRibbon();  // the window the run shows, from the two above
 };
 
 struct ParsedOptions {
