@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <compare>
 #include <span>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "addin/addin_names.h"
 #include "common/office_host.h"
+#include "ribbon/ribbon_windows.h"
 #include "settings/host_switches.h"
 
 namespace zorvane::standin {
@@ -229,6 +231,20 @@ static_assert([] {
   }
   return true;
 }(), "each host: its main window's ribbon first, every ribbon named once, no tab before its ribbon");
+
+// Every ribbon id that the add-in gives a document for names a window the stand-in opens, in the
+// same host: where the add-in names none (a host of one ribbon), any id will do.
+static_assert([] {
+  for (const ribbon::HostRibbon& document : ribbon::kHostRibbons) {
+    bool found = document.ribbonId.empty();
+    for (const HostRibbon& window : kHosts[HostIndex(document.host)].ribbons) {
+      found = found || std::equal(window.ribbonId.begin(), window.ribbonId.end(), document.ribbonId.begin(),
+                                  document.ribbonId.end());
+    }
+    if (!found) return false;
+  }
+  return true;
+}(), "a window of the stand-in's for every ribbon the add-in has a document for");
 
 // The host a run plays unless told otherwise.
 inline constexpr const HostDescription& kDefaultHost = kHosts[0];
