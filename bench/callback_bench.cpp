@@ -110,7 +110,7 @@ bool MeasureCallbacks(IDispatch* addin, const zorvane::standin::HostDescription&
               largest.size());
 
   const double documentFloor = allocFloor(document);
-  BSTR ribbonId = SysAllocString(std::wstring(host.ribbonId).c_str());
+  BSTR ribbonId = SysAllocString(std::wstring(host.mainRibbon().ribbonId).c_str());
   // The figures are this language's only if the add-in answers in it.
   BSTR answer = nullptr;
   extensibility->GetCustomUI(ribbonId, &answer);

@@ -127,7 +127,7 @@ TEST_P(ConnectObjectOfEachHost, DocumentIsTheRibbonsOwnAndEmptyForAnotherRibbon)
     const std::wstring expected = DocumentText(host, row.window);
     ASSERT_FALSE(expected.empty());
     if (row.ribbonId.empty()) {
-      for (const wchar_t* id : {Host().ribbonId.data(), L"Microsoft.PowerPoint.Presentation", L"", L"anything else"}) {
+      for (const wchar_t* id : {Host().mainRibbon().ribbonId.data(), L"Microsoft.PowerPoint.Presentation", L"", L"anything else"}) {
         cases.emplace_back(id, expected);
       }
     } else {

@@ -209,7 +209,7 @@ TEST_P(ConnectionSettings, EachVersionRedeclaresLoadsAndAnswersExactlyItsTabs) {
     ASSERT_EQ(extensibility->OnConnection(&application, ext_cm_Startup, nullptr, nullptr), S_OK);
 
     BSTR xml = nullptr;
-    const std::wstring ribbonId(host_.ribbonId);
+    const std::wstring ribbonId(host_.mainRibbon().ribbonId);
     ASSERT_EQ(ribbon->GetCustomUI(const_cast<BSTR>(ribbonId.c_str()), &xml), S_OK);
     const std::wstring document(xml, SysStringLen(xml));
     SysFreeString(xml);

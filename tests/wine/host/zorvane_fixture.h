@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host_description.h"
 #include "host_run.h"
 #include "test_registry.h"
 #include "test_text.h"
@@ -32,6 +33,9 @@ inline constexpr TabSwitch kTabSwitches[] = {
     {L"TabView", L"  View            TabView"},
     {L"TabDeveloper", L"  Developer       TabDeveloper"},
 };
+
+// The summary lines of the dynamic menus: tag and number of items, in order.
+std::vector<std::pair<std::wstring, int>> MenuSummary(const std::wstring& out);
 
 // The add-in's settings key under HKCU, from the settings library.
 std::wstring SettingsKeyPath();
