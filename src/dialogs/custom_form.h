@@ -56,6 +56,8 @@ class CustomForm final : public DialogForm {
   std::size_t SwitchOf(int item) const noexcept { return switches_[static_cast<std::size_t>(item) + 1]; }
   void FillList() noexcept;
   void GrowListToShowEveryItem(HWND dialog) noexcept;
+  void FitColumnToList() noexcept;
+  void WidenListToFitEveryItem(HWND dialog) noexcept;
   void ShowLocks(const settings::PolicySettings& policies) noexcept;
   bool ItemLocked(int item) const noexcept;
   void CheckAllItems(bool checked) noexcept;

@@ -188,7 +188,8 @@ TEST_P(ZorvaneHostTest, ShowsItsTabAndMenusAndCustomizesItsOwnSwitches) {
   EXPECT_EQ(GetString(settingsKey, review), L"0");
   EXPECT_EQ(GetString(settingsKey, L"ShowAllMenu"), L"1");
   for (const zorvane::standin::HostDescription& other : zorvane::standin::kHosts) {
-    EXPECT_TRUE(&other == &host || !GetString(std::wstring(other.settingsKeyPath()), L"ShowAllMenu")) << "touched";
+    EXPECT_TRUE(&other == &host || !GetString(std::wstring(other.settingsKeyPath()), L"ShowAllMenu"))
+        << "touched " << ToUtf8(other.displayName());
   }
 }
 
