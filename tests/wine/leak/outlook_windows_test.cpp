@@ -11,27 +11,18 @@
 #include <string>
 #include <vector>
 
-#include "host_objects.h"
-#include "ribbon/menu_contents.h"
-#include "ribbon/ribbon_document.h"
 #include "support/addin_loader.h"
 #include "support/host_params.h"
 #include "support/load_cycles.h"
+#include "support/outlook_driver.h"
 
 namespace {
 
 using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
 using namespace zorvane::standin;
-using zorvane::settings::RibbonWindow;
 
-const HostDescription& OutlookHost() { return kHosts[zorvane::HostIndex(zorvane::OfficeHost::Outlook)]; }
-constexpr auto kOutlook = zorvane::OfficeHost::Outlook;
-constexpr auto kVersionRead = zorvane::OfficeVersion::k2019;  // what "16.0.0.17928" is
-constexpr auto kLanguage = zorvane::UiLanguage::kEnglish;     // what LCID 1033 gives
 constexpr int kWindows = 1000;
-
-std::wstring Wide(std::u16string_view text) { return {text.begin(), text.end()}; }
 
 enum class Planted { kNothing, kControlReference, kHeapBlock };  // in every window, on purpose
 
@@ -39,8 +30,7 @@ enum Leak : unsigned { kNone = 0, kHeap = 1, kHandles = 2, kTls = 4, kThreadWind
 
 struct Session {
   ProcessCounters before, after;
-  long controlsHeld = 0;  // controls with a reference beyond Outlook's at their window's close
-  long wrongAnswers = 0;  // failed calls included
+  long controlsHeld = 0, wrongAnswers = 0;  // as the driver counts them
   long applicationConnected = -1, applicationAfter = -1;
   std::array<long, 3> ribbonsConnected{}, ribbonsAfter{};  // by RibbonWindow
   HRESULT canUnload = E_FAIL;
@@ -53,87 +43,38 @@ struct Session {
   }
 };
 
-// One Outlook session, counted from before the connection to the module's leave to unload: the
-// explorer's ribbon, then `windows` message windows, compose and read in turn.
+// One Outlook session, counted from before the connection to the module's leave to unload.
 void RunSession(HMODULE module, int windows, Planted planted, Session& out) {
-  StandInApplication application(OutlookHost());
-  application.AnswerLanguage(1033);
-  application.AnswerVersion(L"16.0.0.17928", std::nullopt);
-  std::array<StandInRibbon, 3> ribbons;
+  OutlookDriver outlook;
   std::vector<IUnknown*> plantedReferences;
   std::vector<void*> plantedBlocks;
   plantedReferences.reserve(windows);
   plantedBlocks.reserve(windows);
-  std::array<bool, 3> loaded{};
   out.before = SampleCounters();
   {
     ComPtr<IDispatch> addin;
-    ComPtr<_IDTExtensibility2> connection;
-    ComPtr<IRibbonExtensibility> extensibility;
     ASSERT_EQ(CreateAddinObject(module, IID_IDispatch, reinterpret_cast<void**>(addin.GetAddressOf()),
-                                OutlookHost().classId), S_OK);
-    ASSERT_EQ(addin.As(&connection), S_OK);
-    ASSERT_EQ(addin.As(&extensibility), S_OK);
-    ASSERT_EQ(connection->OnConnection(&application, ext_cm_Startup, nullptr, nullptr), S_OK);
-    auto invoke = [&](const wchar_t* name, IDispatch* argument, const std::wstring& expected) {
-      InvokeResult result;
-      InvokeByName(addin.Get(), name, {DispatchArgument(argument)}, result);
-      const bool right = result.hr == S_OK && (V_VT(&result.value) == VT_BOOL ? V_BOOL(&result.value) == VARIANT_TRUE
-                                                                                : result.Text() == expected);
-      out.wrongAnswers += right ? 0 : 1;
-    };
-    // Outlook asks for a ribbon's document once, when the first window of its kind opens.
-    auto open = [&](RibbonWindow window) {
-      const auto index = static_cast<std::size_t>(window);
-      if (loaded[index]) return;
-      loaded[index] = true;
-      const zorvane::ribbon::HostRibbon& row = zorvane::ribbon::kHostRibbons[*zorvane::ribbon::DocumentOf(kOutlook, window)];
-      BSTR id = SysAllocString(Wide(row.ribbonId).c_str());
-      BSTR document = nullptr;
-      const bool right = extensibility->GetCustomUI(id, &document) == S_OK &&
-                         Wide(zorvane::ribbon::RibbonDocument(kOutlook, kVersionRead, kLanguage, window)) ==
-                             std::wstring(document, SysStringLen(document));
-      out.wrongAnswers += right ? 0 : 1;
-      SysFreeString(document);
-      SysFreeString(id);
-      invoke(L"rxcustomUI_onLoad", &ribbons[index], L"");
-    };
-    open(RibbonWindow::kMain);
-    for (int i = 0; i < windows; ++i) {
-      const RibbonWindow window = i % 2 == 0 ? RibbonWindow::kCompose : RibbonWindow::kRead;
-      open(window);
-      std::vector<ComPtr<StandInControl>> controls;  // Outlook's, released at the window's close
-      for (const zorvane::settings::SwitchableTab& tab : zorvane::settings::SwitchesOf(kOutlook).tabs) {
-        for (const zorvane::settings::GovernedTab& governed : tab.Governed()) {
-          if ((governed.windows & zorvane::settings::WindowBit(window)) == 0 || governed.since > kVersionRead) continue;
-          controls.push_back(StandInControl::Create(Wide(governed.idMso), L""));
-          invoke(L"GetVisible", controls.back().Get(), L"");
-        }
-      }
-      controls.push_back(StandInControl::Create(Wide(zorvane::ribbon::id::kMenuAll), L""));
-      invoke(L"GetVisible", controls.back().Get(), L"");
-      const std::wstring prefix(Wide(zorvane::ribbon::kHostRibbons[*zorvane::ribbon::DocumentOf(kOutlook, window)].menuIdPrefix));
-      for (const std::u16string_view tag : zorvane::ribbon::MenuTags(kOutlook, window)) {
-        for (const wchar_t* copy : {L"I", L"II"}) {
-          controls.push_back(StandInControl::Create(prefix + Wide(tag) + copy, Wide(tag)));
-          invoke(L"rxQuelby_get", controls.back().Get(), Wide(zorvane::ribbon::MenuContent(kOutlook, tag, kLanguage, window)));
-        }
-      }
+                                kHosts[zorvane::HostIndex(zorvane::OfficeHost::Outlook)].classId), S_OK);
+    ASSERT_TRUE(outlook.Connect(addin));
+  }
+  for (int i = 0; i < windows; ++i) {
+    outlook.OpenAndClose(i, [&](const OutlookDriver::Controls& controls) {
       if (planted == Planted::kControlReference) {
         controls.back()->AddRef();
         plantedReferences.push_back(controls.back().Get());
       }
-      if (planted == Planted::kHeapBlock) plantedBlocks.push_back(HeapAlloc(GetProcessHeap(), 0, 64));
-      for (const ComPtr<StandInControl>& control : controls) out.controlsHeld += control->outstanding() != 0 ? 1 : 0;
-    }
-    out.applicationConnected = application.outstanding();
-    for (std::size_t k = 0; k < ribbons.size(); ++k) out.ribbonsConnected[k] = ribbons[k].outstanding();
-    EXPECT_EQ(connection->OnDisconnection(ext_dm_HostShutdown, nullptr), S_OK);
+    });
+    if (planted == Planted::kHeapBlock) plantedBlocks.push_back(HeapAlloc(GetProcessHeap(), 0, 64));
   }
+  out.applicationConnected = outlook.application.outstanding();
+  for (std::size_t k = 0; k < 3; ++k) out.ribbonsConnected[k] = outlook.ribbons[k].outstanding();
+  EXPECT_TRUE(outlook.Disconnect());
   // The module keeps the ribbons until it is asked whether it may go.
   out.canUnload = CanUnloadNow(module);
-  out.applicationAfter = application.outstanding();
-  for (std::size_t k = 0; k < ribbons.size(); ++k) out.ribbonsAfter[k] = ribbons[k].outstanding();
+  out.applicationAfter = outlook.application.outstanding();
+  for (std::size_t k = 0; k < 3; ++k) out.ribbonsAfter[k] = outlook.ribbons[k].outstanding();
+  out.controlsHeld = outlook.controlsHeld();
+  out.wrongAnswers = outlook.wrongAnswers();
   out.after = SampleCounters();
   for (IUnknown* control : plantedReferences) control->Release();
   for (void* block : plantedBlocks) HeapFree(GetProcessHeap(), 0, block);
