@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host_description.h"
 #include "host_run.h"
 #include "test_registry.h"
 #include "test_text.h"
