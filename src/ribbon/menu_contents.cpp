@@ -148,7 +148,7 @@ static_assert(kHostMenus.size() == kDocumentCount && [] {
   for (std::size_t i = 0; i < kHostMenus.size(); ++i) {
     if (kHostMenus[i]->host != kHostRibbons[i].host || kHostMenus[i]->window != kHostRibbons[i].window) return false;
     for (std::size_t menu = 0; menu < kMenusPerHost; ++menu) {
-      if ((menu < kHostMenus[i]->count) != (kHostMenus[i]->menus[menu].content != nullptr)) return false;
+      if ((menu < kHostMenus[i]->count) == kHostMenus[i]->menus[menu].tag.empty()) return false;
     }
   }
   return true;
@@ -160,8 +160,7 @@ constexpr auto kTexts = [] {
   std::array<const LocalizedSource*, kHostMenus.size() * kMenusPerHost> sources{};
   for (std::size_t host = 0; host < kHostMenus.size(); ++host) {
     for (std::size_t menu = 0; menu < kMenusPerHost; ++menu) {
-      const LocalizedSource* content = kHostMenus[host]->menus[menu].content;
-      sources[host * kMenusPerHost + menu] = content != nullptr ? content : &kNone;
+      sources[host * kMenusPerHost + menu] = menu < kHostMenus[host]->count ? kHostMenus[host]->menus[menu].content : &kNone;
     }
   }
   return LocalizedTexts(sources);
