@@ -129,7 +129,7 @@ HRESULT Connect::ShowDialog(FormInputs&&... formInputs) noexcept {
 HRESULT Connect::AboutMenu(IRibbonControl**) noexcept {
   return ShowDialog<dialogs::AboutDialog>(language_, host_.host);
 }
-// The dialog holds its own reference to the ribbon it refreshes: the host may replace the kept
+// The dialog holds its own references to the ribbons it refreshes: the host may replace a kept
 // one while the dialog is open.
 HRESULT Connect::CustomMenu(IRibbonControl**) noexcept {
   return ShowDialog<dialogs::CustomDialog>(language_, host_.host, version_, HostRibbonsHeld());
