@@ -4,7 +4,8 @@
 // which Wine reports as 0). First it leaks each of those on purpose, to show that the
 // counters see a leak on this system, and measures their noise over an idle pass.
 //   soak.exe <path of Zorvane.dll> [calls per callback] [module cycles] [dialog openings]
-// Defaults: 100000 1000 200. The module is registered for the run (COM loads and unloads
+//            [Outlook message windows]
+// Defaults: 100000 1000 200 10000. The module is registered for the run (COM loads and unloads
 // it) and unregistered at the end.
 #include <windows.h>
 
@@ -22,6 +23,7 @@
 #include "ribbon/menu_contents.h"
 #include "ribbon/visibility.h"
 #include "support/addin_loader.h"
+#include "support/outlook_driver.h"
 #include "host_objects.h"
 #include "support/proc_address.h"
 #include "support/process_counters.h"
@@ -276,6 +278,41 @@ bool DialogLoop(long openings) {
   return session.Close() && allClosed;
 }
 
+// Outlook up for a long day: one connection, its explorer's ribbon, then message windows opened
+// and closed, compose and read in turn, each asking what Outlook asks of a window.
+bool OutlookWindowLoop(long windows) {
+  zorvane::test::OutlookDriver outlook;
+  ComPtr<IDispatch> addin;
+  const CLSID& outlookClass = zorvane::standin::kHosts[zorvane::HostIndex(zorvane::OfficeHost::Outlook)].classId;
+  if (FAILED(CoCreateInstance(outlookClass, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                              reinterpret_cast<void**>(addin.GetAddressOf()))) ||
+      !outlook.Connect(addin)) {
+    return false;
+  }
+  addin.Reset();
+  outlook.OpenAndClose(0);  // the first of each kind loads its ribbon
+  outlook.OpenAndClose(1);
+  const ProcessCounters before = SampleCounters();
+  const double start = Seconds();
+  for (long i = 0; i < windows; ++i) outlook.OpenAndClose(static_cast<int>(i));
+  const ProcessCounters after = SampleCounters();
+  const double seconds = Seconds() - start;
+  const long held[] = {outlook.application.outstanding(), outlook.ribbons[0].outstanding(),
+                       outlook.ribbons[1].outstanding(), outlook.ribbons[2].outstanding()};
+  char title[320];
+  std::snprintf(title, sizeof title,
+                "Loop 4: Outlook, %ld message windows opened and closed (%.1f us each), %ld wrong answers,\n"
+                "        %ld controls held at their window's close; held: application %ld, ribbons %ld %ld %ld",
+                windows, seconds * 1e6 / static_cast<double>(windows), outlook.wrongAnswers(), outlook.controlsHeld(),
+                held[0], held[1], held[2], held[3]);
+  PrintChange(title, before, after, seconds);
+  const bool disconnected = outlook.Disconnect();
+  CoFreeUnusedLibrariesEx(0, 0);  // the module lets go of the ribbons before they go
+  return disconnected && outlook.wrongAnswers() == 0 && outlook.controlsHeld() == 0 && held[0] == 1 && held[1] == 1 &&
+         held[2] == 1 && held[3] == 1 && outlook.ribbons[0].outstanding() == 0 && outlook.ribbons[1].outstanding() == 0 &&
+         outlook.ribbons[2].outstanding() == 0;
+}
+
 // The module's own registration, so that COM can load and unload it by its class.
 bool CallEntry(const std::wstring& dllPath, const char* entry) {
   HMODULE module = LoadLibraryW(dllPath.c_str());
@@ -290,7 +327,7 @@ bool CallEntry(const std::wstring& dllPath, const char* entry) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: soak <Zorvane.dll> [calls per callback] [module cycles] [dialog openings]\n");
+    std::fprintf(stderr, "usage: soak <Zorvane.dll> [calls per callback] [module cycles] [dialog openings] [Outlook windows]\n");
     return 2;
   }
   // Full paths: the module is found again by the path COM registered.
@@ -300,6 +337,7 @@ int wmain(int argc, wchar_t** argv) {
   const long calls = argc > 2 ? std::max(1, _wtoi(argv[2])) : 100000;
   const long cycles = argc > 3 ? std::max(1, _wtoi(argv[3])) : 1000;
   const long openings = argc > 4 ? std::max(1, _wtoi(argv[4])) : 200;
+  const long messageWindows = argc > 5 ? std::max(1, _wtoi(argv[5])) : 10000;
   ::testing::InitGoogleTest(&argc, argv);  // the dialog driver reports through GoogleTest
 
   CoInitialize(nullptr);
@@ -307,12 +345,13 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "soak: cannot register %ls\n", dllPath.c_str());
     return 1;
   }
-  std::printf("Soak of %ls: %ld calls per callback, %ld module cycles, %ld openings per dialog.\n\n",
-              dllPath.c_str(), calls, cycles, openings);
+  std::printf("Soak of %ls: %ld calls per callback, %ld module cycles, %ld openings per dialog, %ld Outlook windows.\n\n",
+              dllPath.c_str(), calls, cycles, openings, messageWindows);
   ShowCountersSeeLeaks();
   bool ok = CallbackLoop(calls);
   ok = ModuleCycleLoop(dllPath, cycles) && ok;
   ok = DialogLoop(openings) && ok;
+  ok = OutlookWindowLoop(messageWindows) && ok;
   CallEntry(dllPath, "DllUnregisterServer");
   CoUninitialize();
   const bool driverFailed = ::testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed();

@@ -141,13 +141,14 @@ def registry_xml(rows, prefix, updates, keypath):
 # own, the x64 package with both DLLs.
 LAYOUT = "3"
 
-# The features, one a host, in the order the selection tree lists them (Display 2, 4, 6: even,
-# collapsed, as a feature without children is): the host's name as the title, a description
-# in the package's language (and English, as its other texts).
+# The features, one a host, in the order the selection tree lists them (Display 2, 4, 6, 8:
+# even, collapsed, as a feature without children is): the host's name as the title, a
+# description in the package's language (and English, as its other texts).
 FEATURES = (
     ("PowerPoint", "为 PowerPoint 增加“Quelby”选项卡：经典菜单和工具栏。Adds the Quelby tab, with the classic menus and toolbars, to PowerPoint."),
     ("Word", "为 Word 增加“Quelby”选项卡：经典菜单和工具栏。Adds the Quelby tab, with the classic menus and toolbars, to Word."),
     ("Excel", "为 Excel 增加“Quelby”选项卡：经典菜单和工具栏。Adds the Quelby tab, with the classic menus and toolbars, to Excel."),
+    ("Outlook", "为 Outlook 的主窗口和邮件窗口增加“Quelby”选项卡：经典菜单和工具栏。Adds the Quelby tab, with the classic menus and toolbars, to the main window and the message windows of Outlook."),
 )
 FEATURE_DISALLOW_ADVERTISE = 8  # a COM add-in cannot be installed on first use
 

@@ -5,7 +5,7 @@
 #   Zorvane-<version>-x64.msi   x64/Zorvane.dll   for 64-bit Windows: holds both DLLs, for
 #                                                 32-bit and 64-bit Office alike
 # Either package replaces the other where that is installed. Each has a feature a host
-# (PowerPoint, Word, Excel), all installed by default.
+# (PowerPoint, Word, Excel, Outlook), all installed by default.
 #   ZorvaneCheck.exe            the check program (32-bit, for either Windows), which both
 #   ZorvaneCheck.com            and its console twin, for the command prompt: both
 #                               packages install with a Start-menu shortcut "Zorvane 诊断"

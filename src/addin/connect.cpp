@@ -15,6 +15,7 @@
 #include "dialogs/custom_dialog.h"
 #include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
+#include "ribbon/ribbon_windows.h"
 #include "ribbon/visibility.h"
 #include "settings/advapi32_registry_store.h"
 #include "settings/ui_language_choice.h"
@@ -82,17 +83,24 @@ HRESULT Connect::OnBeginShutdown(SAFEARRAY**) noexcept { return S_OK; }
 
 // --- Ribbon --------------------------------------------------------------------------------
 
-HRESULT Connect::GetCustomUI(BSTR, BSTR* ribbonXml) noexcept {
-  // One document for every ribbon the host names, in the language of the connection.
-  return GetRibbonXML(ribbonXml);
+HRESULT Connect::GetCustomUI(BSTR ribbonId, BSTR* ribbonXml) noexcept {
+  if (ribbonXml == nullptr) return E_POINTER;
+  *ribbonXml = nullptr;
+  // The document of the window the ribbon is of, in the language of the connection; for a
+  // ribbon of no document (another kind of Outlook item), the empty text: no customization.
+  const std::optional<settings::RibbonWindow> window = ribbon::WindowOfRibbon(host_.host, TextOf(ribbonId));
+  if (!window) return S_OK;
+  return CopyToBstr(ribbon::RibbonDocument(host_.host, version_, language_, *window), ribbonXml);
 }
 
 HRESULT Connect::GetRibbonXML(BSTR* ribbonXml) noexcept {
   return CopyToBstr(ribbon::RibbonDocument(host_.host, version_, language_), ribbonXml);
 }
 
+// Every document names this one callback: each ribbon loaded is kept, so that OK in the
+// dialog has all of them asked again.
 HRESULT Connect::rxcustomUI_onLoad(IRibbonUI** ribbon) noexcept {
-  SetHostRibbon(ribbon != nullptr ? *ribbon : nullptr);
+  KeepHostRibbon(ribbon != nullptr ? *ribbon : nullptr, ribbon::RibbonCount(host_.host));
   return S_OK;
 }
 
@@ -121,11 +129,10 @@ HRESULT Connect::ShowDialog(FormInputs&&... formInputs) noexcept {
 HRESULT Connect::AboutMenu(IRibbonControl**) noexcept {
   return ShowDialog<dialogs::AboutDialog>(language_, host_.host);
 }
-// The dialog holds its own reference to the ribbon it refreshes: the host may replace the kept
+// The dialog holds its own references to the ribbons it refreshes: the host may replace a kept
 // one while the dialog is open.
 HRESULT Connect::CustomMenu(IRibbonControl**) noexcept {
-  return ShowDialog<dialogs::CustomDialog>(language_, host_.host, version_,
-                                           Microsoft::WRL::ComPtr<IRibbonUI>(HostRibbon()));
+  return ShowDialog<dialogs::CustomDialog>(language_, host_.host, version_, HostRibbonsHeld());
 }
 
 }  // namespace zorvane::addin

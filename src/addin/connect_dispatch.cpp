@@ -4,6 +4,7 @@
 #include <wrl/client.h>
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "addin/bstr.h"
@@ -15,6 +16,7 @@
 #include "addin/module.h"
 #include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_names.h"
+#include "ribbon/ribbon_windows.h"
 #include "ribbon/visibility.h"
 #include "settings/display_settings.h"
 
@@ -95,9 +97,17 @@ HRESULT Connect::ContentOf(IDispatch* control, BSTR* content) noexcept {
   if (content == nullptr) return E_POINTER;
   *content = nullptr;
   Microsoft::WRL::ComPtr<IDispatch> keep(control);  // held for the whole call
+  // A host of several ribbons has one tag in each window: the menu's id tells the window.
+  std::optional<settings::RibbonWindow> window = settings::RibbonWindow::kMain;
+  if (ribbon::RibbonCount(host_.host) > 1) {
+    UniqueBstr id;
+    ZV_RETURN_IF_FAILED(ReadControlProperty(keep.Get(), ControlProperty::Id, id));
+    window = ribbon::WindowOfMenu(host_.host, TextOf(id.get()));
+    if (!window) return CopyToBstr({}, content);
+  }
   UniqueBstr tag;
   ZV_RETURN_IF_FAILED(ReadControlProperty(keep.Get(), ControlProperty::Tag, tag));
-  return CopyToBstr(ribbon::MenuContent(host_.host, TextOf(tag.get()), language_), content);
+  return CopyToBstr(ribbon::MenuContent(host_.host, TextOf(tag.get()), language_, *window), content);
 }
 
 HRESULT Connect::GetTypeInfoCount(UINT* count) noexcept {

@@ -23,10 +23,11 @@ struct ClassEntry {
 };
 
 // Every class the module serves.
-const std::array<ClassEntry, 3> kClasses{{
+const std::array<ClassEntry, 4> kClasses{{
     {kHostDescriptions[0], &zorvane::addin::Connect::Create},
     {kHostDescriptions[1], &zorvane::addin::Connect::Create},
     {kHostDescriptions[2], &zorvane::addin::Connect::Create},
+    {kHostDescriptions[3], &zorvane::addin::Connect::Create},
 }};
 static_assert(kClasses.size() == kHostDescriptions.size(), "one class per host");
 
@@ -54,13 +55,13 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) noexcept {
   return CLASS_E_CLASSNOTAVAILABLE;
 }
 
-// The host's ribbon is let go here, when COM is about to unload the module and no add-in
+// The host's ribbons are let go here, when COM is about to unload the module and no add-in
 // object is left to need it, rather than in DllMain: calling into the host under the
 // loader lock could deadlock or meet an object already torn down. At process exit it is
 // simply left, as the host is going too.
 STDAPI DllCanUnloadNow() noexcept {
   if (!CanUnloadNow()) return S_FALSE;
-  SetHostRibbon(nullptr);
+  ReleaseHostRibbons();
   return S_OK;
 }
 

@@ -1,4 +1,4 @@
-// What sets the add-in's three classes apart: one row per Office host. The class factory
+// What sets the add-in's classes apart: one row per Office host. The class factory
 // hands a row to the object it creates, registration writes one class and add-in entry per
 // row, and code asks the row, never which host it is.
 #pragma once
@@ -15,10 +15,11 @@
 
 namespace zorvane::addin {
 
-// Word's and Excel's _Application, by their published identifiers. The add-in only queries
+// Word's, Excel's and Outlook's _Application, by their published identifiers. The add-in only queries
 // for them and holds the reference, as for PowerPoint's (declared in office/powerpoint.idl).
 inline constexpr IID kWordApplicationIid = {0x00020970, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 inline constexpr IID kExcelApplicationIid = {0x000208D5, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr IID kOutlookApplicationIid = {0x00063001, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 struct HostDescription {
   OfficeHost host;            // picks the host's names, ribbon, menus, switches and dialog texts
@@ -33,6 +34,7 @@ inline constexpr std::array<HostDescription, kOfficeHostCount> kHostDescriptions
     {OfficeHost::PowerPoint, &CLSID_Connect, &IID__Application},
     {OfficeHost::Word, &CLSID_WordConnect, &kWordApplicationIid},
     {OfficeHost::Excel, &CLSID_ExcelConnect, &kExcelApplicationIid},
+    {OfficeHost::Outlook, &CLSID_OutlookConnect, &kOutlookApplicationIid},
 }};
 static_assert(InOfficeHostOrder(kHostDescriptions), "one row per host, in OfficeHost order");
 

@@ -14,8 +14,8 @@ struct English {
       TextEntry{kHostFound, u"Found {h} {0} ({1}-bit) in {2}."},
       TextEntry{kHostExeMissing, u"The registry places {h} {0} in {1}, but {x} there cannot be read; taken as {2}-bit."},
       TextEntry{kAdviceHostExeMissing, u"If {h} starts normally, ignore this; otherwise repair Office."},
-      TextEntry{kNoHost, u"No PowerPoint, Word or Excel found (2007 to 2016 and later)."},
-      TextEntry{kAdviceNoHost, u"Zorvane needs PowerPoint, Word or Excel 2007 or later."},
+      TextEntry{kNoHost, u"No PowerPoint, Word, Excel or Outlook found (2007 to 2016 and later)."},
+      TextEntry{kAdviceNoHost, u"Zorvane needs PowerPoint, Word, Excel or Outlook 2007 or later."},
       TextEntry{kHostNotInstalled, u"No {h} found (2007 or later); {h} is not checked."},
       TextEntry{kRegistrationOk, u"{0}-bit {h} finds Zorvane: {1}."},
       TextEntry{kRegistrationMissing, u"The registry that {0}-bit {h} reads holds no complete registration of Zorvane ({1})."},
@@ -53,6 +53,20 @@ struct English {
       TextEntry{kAdviceCrashing, u"Click \"Repair\" to delete this record."},
       TextEntry{kAlwaysEnable, u"{h} {0} does not list Zorvane under \"Always enable this add-in\": after a slow start it may turn it off again."},
       TextEntry{kAdviceAlwaysEnable, u"Click \"Repair\" to write the setting that {h}'s \"Always enable this add-in\" writes."},
+      TextEntry{kAdviceAlwaysEnableInHost, u"If {h} disables Zorvane for being slow, choose \"Always enable this add-in\" in File > Info > Manage COM Add-ins; this program does not write {h}'s own list."},
+      TextEntry{kAlwaysEnabled, u"{h} {0} lists Zorvane under \"Always enable this add-in\"."},
+      TextEntry{kAlwaysEnabledByPolicy, u"Group Policy ({h} {0}) keeps Zorvane always enabled."},
+      TextEntry{kSlowDisabledLoad, u"{h} {0} disabled Zorvane because it took too long to load (over 1000 ms)."},
+      TextEntry{kSlowDisabledCrash, u"{h} {0} disabled Zorvane after a crash it put down to Zorvane."},
+      TextEntry{kSlowDisabledFolderSwitch, u"{h} {0} disabled Zorvane because it slowed down switching folders (over 500 ms)."},
+      TextEntry{kSlowDisabledItemOpen, u"{h} {0} disabled Zorvane because it slowed down opening items (over 500 ms)."},
+      TextEntry{kSlowDisabledCalls, u"{h} {0} disabled Zorvane because it made too many calls in a short time."},
+      TextEntry{kSlowDisabledShutdown, u"{h} {0} disabled Zorvane because it slowed down closing {h}."},
+      TextEntry{kSlowDisabledOther, u"{h} {0} disabled Zorvane; its record gives the reason as number {1}."},
+      TextEntry{kAdviceSlowDisabled, u"In {h}, open File > Info > Manage COM Add-ins (Slow and Disabled COM Add-ins), enable Zorvane and choose \"Always enable this add-in\"; this program does not change {h}'s records."},
+      TextEntry{kAdviceLoadBehaviorOutlook, u"Click \"Repair\" to set LoadBehavior back to 3, or select Zorvane in File > Options > Add-ins > Manage: COM Add-ins ({h} 2007: Tools > Trust Center > Add-ins)."},
+      TextEntry{kAdviceDisabledItemsOutlook2007, u"Click \"Repair\" to delete this record, or enable Zorvane in Help > Disabled Items."},
+      TextEntry{kAdviceUiErrorsOutlook, u"Select \"Show add-in user interface errors\" in File > Options > Advanced > Developers ({h} 2007: Tools > Options > Other > Advanced Options), then start {h}."},
       TextEntry{kPolicyDisableAll, u"Group Policy ({h} {0}) disables all application add-ins."},
       TextEntry{kPolicyRequireSignature, u"Group Policy ({h} {0}) requires add-ins to be signed, and {1} is not signed."},
       TextEntry{kPolicyRestrictToList, u"Group Policy ({h} {0}) allows only the add-ins on its list, and the list does not allow {1}."},
@@ -99,8 +113,8 @@ struct English {
                 u"\n"
                 u"Exit code: 0 = nothing wrong (after --repair: nothing left); 1 = problems found or left (for example a\n"
                 u"policy); 2 = the check itself could not run.\n"
-                u"Repairs change only Zorvane's own entries, never a policy or another add-in; nothing of PowerPoint, Word or\n"
-                u"Excel is repaired while it runs.\n"},
+                u"Repairs change only Zorvane's own entries, never a policy or another add-in; nothing of PowerPoint, Word,\n"
+                u"Excel or Outlook is repaired while it runs.\n"},
       TextEntry{kWindowCaption, u"Zorvane Diagnostics"},
       TextEntry{kColumnResult, u"Result"},
       TextEntry{kColumnText, u"Explanation"},

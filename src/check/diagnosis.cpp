@@ -284,15 +284,16 @@ class Decision {
     std::vector<std::u16string> args;
     if (deciding.loadBehavior) args.push_back(Decimal(*deciding.loadBehavior));
     if (!deciding.loadBehavior && deciding.loadBehaviorType) args.push_back(RegistryTypeName(*deciding.loadBehaviorType));
-    Add("addin.load_behavior", Severity::kProblem, text, kAdviceLoadBehavior, std::move(args));
+    Add("addin.load_behavior", Severity::kProblem, text, host_.dialogs.comAddins, std::move(args));
     AddRepair({"addin.load_behavior", RepairAction::kSetDword, deciding.loadBehaviorPlace, state_.loadAtStartup, {}, Bits::k32, {}});
   }
 
   void Resiliency() {
+    const OfficePolicy* keeping = AlwaysEnablingPolicy();
     for (const VersionResiliency& version : state_.resiliency) {
       if (!version.disabledItems.empty()) {
         Add("resiliency.disabled_items", Severity::kProblem, kDisabledItems,
-            version.version == u"12.0" ? kAdviceDisabledItems2007 : kAdviceDisabledItems, {version.version});
+            version.version == u"12.0" ? host_.dialogs.disabledItems2007 : kAdviceDisabledItems, {version.version});
         for (const RegistryPlace& place : version.disabledItems) {
           AddRepair({"resiliency.disabled_items", RepairAction::kDeleteValue, place, 0, {}, Bits::k32, {}});
         }
@@ -307,12 +308,45 @@ class Decision {
           AddRepair({"resiliency.crashing", RepairAction::kDeleteValue, place, 0, {}, Bits::k32, {}});
         }
       }
-      if (version.alwaysEnableMissing) {
+      if (version.slowDisabledReason) {
+        // Once Zorvane is always enabled, the record only tells what happened before.
+        const bool kept = version.alwaysEnabled || keeping != nullptr;
+        Add("resiliency.slow_disabled", kept ? Severity::kHint : Severity::kProblem,
+            SlowDisabledText(*version.slowDisabledReason), kept ? kNone : kAdviceSlowDisabled,
+            {version.version, Decimal(*version.slowDisabledReason)});
+      }
+      if (version.alwaysEnabled) {
+        Add("resiliency.always_enable", Severity::kOk, kAlwaysEnabled, kNone, {version.version});
+      } else if (version.alwaysEnableMissing && keeping != nullptr) {
+        Add("resiliency.always_enable", Severity::kOk, kAlwaysEnabledByPolicy, kNone, {keeping->label});
+      } else if (version.alwaysEnableMissing && host_.alwaysEnable == AlwaysEnableList::kHostsOwn) {
+        Add("resiliency.always_enable", Severity::kHint, kAlwaysEnable, kAdviceAlwaysEnableInHost, {version.version});
+      } else if (version.alwaysEnableMissing) {
         Add("resiliency.always_enable", Severity::kHint, kAlwaysEnable, kAdviceAlwaysEnable, {version.version});
         AddRepair({"resiliency.always_enable", RepairAction::kSetDword, *version.alwaysEnableMissing, state_.alwaysEnable, {},
                    Bits::k32, {}});
       }
     }
+  }
+
+  // A policy that lists Zorvane as always on ("1"): the host then never disables it.
+  const OfficePolicy* AlwaysEnablingPolicy() const {
+    const auto found = std::find_if(state_.policies.begin(), state_.policies.end(),
+                                    [](const OfficePolicy& policy) { return policy.addinListValue == u"1"; });
+    return found == state_.policies.end() ? nullptr : &*found;
+  }
+
+  // What a host's record of a disabled slow add-in says was slow, by the numbers of its
+  // "always enable" list.
+  static TextId SlowDisabledText(std::uint32_t reason) {
+    constexpr std::pair<std::uint32_t, TextId> kReasons[] = {
+        {1, kSlowDisabledLoad},         {2, kSlowDisabledLoad},         {3, kSlowDisabledCrash},
+        {4, kSlowDisabledFolderSwitch}, {5, kSlowDisabledFolderSwitch}, {6, kSlowDisabledItemOpen},
+        {7, kSlowDisabledCalls},        {8, kSlowDisabledShutdown}};
+    for (const auto& [number, text] : kReasons) {
+      if (number == reason) return text;
+    }
+    return kSlowDisabledOther;
   }
 
   // Whether a DLL that the host would load carries no signature.
@@ -362,7 +396,7 @@ class Decision {
     if (perUserInstall_) {
       Add("info.run_as_administrator", Severity::kHint, kRunAsAdministrator, kAdviceRunAsAdministrator);
     }
-    Add("info.ui_errors", Severity::kHint, kUiErrors, kAdviceUiErrors);
+    Add("info.ui_errors", Severity::kHint, kUiErrors, host_.dialogs.uiErrors);
   }
 
   const ObservedState& state_;

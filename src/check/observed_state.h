@@ -69,6 +69,8 @@ struct VersionResiliency {
   std::size_t unreadableDisabledItems = 0;    // values that are no record at all
   std::vector<RegistryPlace> crashingItems;   // our CrashingAddinList values
   std::optional<RegistryPlace> alwaysEnableMissing;  // where "always enable" would go, when absent
+  bool alwaysEnabled = false;                        // ... and when there: the host lists us
+  std::optional<std::uint32_t> slowDisabledReason = std::nullopt;  // the host disabled us for slowness: what was slow
 };
 
 // Office's add-in policies in one policy key (a version's, or the cloud policy's).

@@ -21,6 +21,10 @@ inline constexpr wchar_t kInstallRootPath[] = L"Path";
 inline constexpr wchar_t kDisabledItemsSubkey[] = L"\\Resiliency\\DisabledItems";
 inline constexpr wchar_t kCrashingSubkey[] = L"\\Resiliency\\CrashingAddinList";
 inline constexpr wchar_t kAlwaysEnableSubkey[] = L"\\Resiliency\\DoNotDisableAddinList";
+// Outlook's record of an add-in it disabled for slowness: a DWORD named by the ProgID and this
+// suffix, saying what was slow (the numbers of its "always enable" list).
+inline constexpr wchar_t kSlowDisabledSubkey[] = L"\\Resiliency\\NotificationReminderAddinData";
+inline constexpr wchar_t kSlowDisabledReasonSuffix[] = L"\\dtype";
 // Below kOfficeKey\<application>: the host's list of add-ins, one key per ProgID.
 inline constexpr wchar_t kAddinsSubkey[] = ZV_ADDINS_SUBKEY;
 inline constexpr DWORD kAlwaysEnable = 1;  // what the host's "always enable this add-in" writes

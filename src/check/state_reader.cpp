@@ -35,6 +35,7 @@ constexpr std::array<HostClass, kOfficeHostCount> kClassIds{{
     {OfficeHost::PowerPoint, &CLSID_Connect},
     {OfficeHost::Word, &CLSID_WordConnect},
     {OfficeHost::Excel, &CLSID_ExcelConnect},
+    {OfficeHost::Outlook, &CLSID_OutlookConnect},
 }};
 static_assert(InOfficeHostOrder(kClassIds), "one class per host, in OfficeHost order");
 std::wstring Wide(std::u16string_view text) { return std::wstring(WideView(text)); }
@@ -322,6 +323,10 @@ class Reader {
           present = RegQueryValueExW(key.get(), progId_.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
         }
         if (!present) found.alwaysEnableMissing = RegistryPlace{Root::kCurrentUser, Bits::k32, ToU16(alwaysPath), std::u16string(host_.progId)};
+        found.alwaysEnabled = present;
+      }
+      if (OpenKey(Root::kCurrentUser, Bits::k32, base + kSlowDisabledSubkey, KEY_QUERY_VALUE, key) == ERROR_SUCCESS) {
+        found.slowDisabledReason = ReadDword(key.get(), progId_ + kSlowDisabledReasonSuffix);
       }
       state_.resiliency.push_back(std::move(found));
     }

@@ -8,8 +8,8 @@
 
 namespace zorvane {
 
-enum class OfficeHost : unsigned char { PowerPoint, Word, Excel };
-inline constexpr std::size_t kOfficeHostCount = 3;
+enum class OfficeHost : unsigned char { PowerPoint, Word, Excel, Outlook };
+inline constexpr std::size_t kOfficeHostCount = 4;
 
 // The names by which Windows, Office and COM know each host and Zorvane's class for it: the
 // one place they are written. UTF-16 text for the portable code; Windows code takes a
@@ -26,6 +26,7 @@ inline constexpr std::array<OfficeHostNames, kOfficeHostCount> kOfficeHostNames{
     {OfficeHost::PowerPoint, u"PowerPoint", u"POWERPNT.EXE", u"Zorvane.Connect"},
     {OfficeHost::Word, u"Word", u"WINWORD.EXE", u"Zorvane.WordConnect"},
     {OfficeHost::Excel, u"Excel", u"EXCEL.EXE", u"Zorvane.ExcelConnect"},
+    {OfficeHost::Outlook, u"Outlook", u"OUTLOOK.EXE", u"Zorvane.OutlookConnect"},
 }};
 
 // Whether a table of rows with a `host` has one row per host, in OfficeHost order.

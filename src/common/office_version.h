@@ -60,6 +60,17 @@ constexpr std::optional<std::uint32_t> BuildFromText(std::u16string_view text) n
   return detail::DecimalNumber(detail::UpTo(text, u'.'));
 }
 
+// The build that a `Version` text of four dotted groups carries in its last
+// ("16.0.0.<build>", Outlook's form, which has no `Build`); nothing for any other text.
+constexpr std::optional<std::uint32_t> BuildInVersion(std::u16string_view version) noexcept {
+  for (int group = 0; group < 3; ++group) {
+    const std::size_t dot = version.find(u'.');
+    if (dot == std::u16string_view::npos) return std::nullopt;
+    version.remove_prefix(dot + 1);
+  }
+  return detail::DecimalNumber(version);
+}
+
 // The version that a host's `Version` text ("<major>.<minor>", more dotted groups allowed)
 // and build name. A text that does not read so is 2007; a version past 16 is the newest known.
 constexpr OfficeVersion OfficeVersionFrom(std::u16string_view version, std::optional<std::uint32_t> build) noexcept {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
 #include <cstddef>
 #include <span>
 
@@ -243,10 +244,49 @@ void CustomForm::FillList() noexcept {
     ListView_InsertItem(list_, &entry);
   }
   GrowListToShowEveryItem(GetParent(list_));
-  // One column as wide as the list inside its border and scroll bar; the second has no width.
+  FitColumnToList();
+  WidenListToFitEveryItem(GetParent(list_));
+}
+
+// One column as wide as the list inside its border and scroll bar; the second has no width.
+void CustomForm::FitColumnToList() noexcept {
   RECT inside{};
   GetClientRect(list_, &inside);
   ListView_SetColumnWidth(list_, 0, inside.right - inside.left);
+}
+
+// Before the window shows: where an item's text is wider than its label (a long name beside
+// the scroll bar), the list widens by the difference, the frames around it with it, what
+// stands to its right moves right, and the window grows by as much. Texts that fit change
+// nothing.
+void CustomForm::WidenListToFitEveryItem(HWND dialog) noexcept {
+  RECT label{};
+  if (ItemCount() == 0 || !ListView_GetItemRect(list_, 0, &label, LVIR_LABEL)) return;
+  int widest = 0;
+  for (int item = 0; item < ItemCount(); ++item) {
+    wchar_t text[128] = {};
+    ListView_GetItemText(list_, item, 0, text, static_cast<int>(std::size(text)));
+    widest = std::max(widest, ListView_GetStringWidth(list_, text));
+  }
+  // The space the list leaves either side of a label's text.
+  const int padding = MulDiv(8, dpi_, USER_DEFAULT_SCREEN_DPI);
+  const int grow = widest + padding - (label.right - label.left);
+  if (grow <= 0) return;
+
+  const RECT list = RectIn(dialog, list_);
+  constexpr UINT kOnly = SWP_NOZORDER | SWP_NOACTIVATE;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    const RECT at = RectIn(dialog, child);
+    if (at.left <= list.left && at.right >= list.right) {
+      SetWindowPos(child, nullptr, 0, 0, at.right - at.left + grow, at.bottom - at.top, kOnly | SWP_NOMOVE);
+    } else if (at.right >= list.right) {
+      SetWindowPos(child, nullptr, at.left + grow, at.top, 0, 0, kOnly | SWP_NOSIZE);
+    }
+  }
+  RECT client{};
+  GetClientRect(dialog, &client);
+  SetClientSize(dialog, {client.right - client.left + grow, client.bottom - client.top});
+  FitColumnToList();
 }
 
 // Before the window shows: the list grows by what its items need, the frame around it with it,
@@ -286,7 +326,7 @@ void CustomForm::SaveChoices(HWND dialog) noexcept {
   for (int item = 0; item < ItemCount(); ++item) {
     choices[SwitchOf(item)] = ListView_GetCheckState(list_, item) == 1;
   }
-  if (ApplyDisplayChoices(host_, version_, choices, locked_, ribbon_.Get())) return;
+  if (ApplyDisplayChoices(host_, version_, choices, locked_, ribbons_)) return;
 
   // The choice is in force until the program closes; the user learns that it will not last.
   // A message that cannot be shown leaves nothing more to do.

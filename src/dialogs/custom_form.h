@@ -19,6 +19,7 @@
 #include "dialogs/dialog_form.h"
 #include "dialogs/dialog_host.h"
 #include "dialogs/dialog_text.h"
+#include "dialogs/display_choices.h"
 #include "office.h"
 #include "settings/display_settings.h"
 #include "settings/host_switches.h"
@@ -27,16 +28,16 @@ namespace zorvane::dialogs {
 
 class CustomForm final : public DialogForm {
  public:
-  // The switches that `version` of `host` has are shown and saved; `ribbon` is what OK
+  // The switches that `version` of `host` has are shown and saved; `ribbons` are what OK
   // invalidates; none, and OK only saves.
   CustomForm(UiLanguage language, OfficeHost host, OfficeVersion version = OfficeVersion::k2007,
-             Microsoft::WRL::ComPtr<IRibbonUI> ribbon = nullptr) noexcept
+             HostRibbons ribbons = {}) noexcept
       : language_(language),
         host_(host),
         version_(version),
         switches_(settings::SwitchesIn(host, version)),
         text_(TextFor(language)),
-        ribbon_(std::move(ribbon)) {}
+        ribbons_(std::move(ribbons)) {}
 
   std::wstring_view Caption() const noexcept override;
   TwipSize ClientSize() const noexcept override;
@@ -55,6 +56,8 @@ class CustomForm final : public DialogForm {
   std::size_t SwitchOf(int item) const noexcept { return switches_[static_cast<std::size_t>(item) + 1]; }
   void FillList() noexcept;
   void GrowListToShowEveryItem(HWND dialog) noexcept;
+  void FitColumnToList() noexcept;
+  void WidenListToFitEveryItem(HWND dialog) noexcept;
   void ShowLocks(const settings::PolicySettings& policies) noexcept;
   bool ItemLocked(int item) const noexcept;
   void CheckAllItems(bool checked) noexcept;
@@ -66,7 +69,7 @@ class CustomForm final : public DialogForm {
   OfficeVersion version_;
   settings::SwitchList switches_;
   const DialogText& text_;
-  Microsoft::WRL::ComPtr<IRibbonUI> ribbon_;
+  HostRibbons ribbons_;
   settings::PolicySettings locked_{};  // what policy set at this opening's load
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   UniqueFont font_;

@@ -18,11 +18,13 @@ struct DialogHost {
 
 // In OfficeHost order. Word gives every document a top-level window of its own, and so does
 // Excel from 2013 on (before, its one main window is also the active one): the dialog goes
-// to the window the command came from. PowerPoint's dialogs keep to its main window.
+// to the window the command came from, as in Outlook, whose message windows each have a ribbon
+// of their own. PowerPoint's dialogs keep to its main window.
 inline constexpr std::array<DialogHost, kOfficeHostCount> kDialogHosts{{
     {OfficeHost::PowerPoint, OwnerRule::kMainWindow},
     {OfficeHost::Word, OwnerRule::kCommandWindow},
     {OfficeHost::Excel, OwnerRule::kCommandWindow},
+    {OfficeHost::Outlook, OwnerRule::kCommandWindow},
 }};
 static_assert(InOfficeHostOrder(kDialogHosts), "one row per host, in OfficeHost order");
 

@@ -8,7 +8,7 @@
 namespace zorvane::dialogs {
 
 bool ApplyDisplayChoices(OfficeHost host, OfficeVersion version, const DisplayChoices& choices,
-                         const settings::PolicySettings& locked, IRibbonUI* ribbon) noexcept {
+                         const settings::PolicySettings& locked, const HostRibbons& ribbons) noexcept {
   using namespace zorvane::settings;
   const HostSwitches& switches = SwitchesOf(host);
   DisplaySettingsRecord& record = DisplaySettingsOf(host);
@@ -20,7 +20,9 @@ bool ApplyDisplayChoices(OfficeHost host, OfficeVersion version, const DisplayCh
     saved = SaveSettingText(HKEY_CURRENT_USER, switches.settingsKeyPath, switches.Name(index), TextFromSwitch(on)) && saved;
   }
   // The host may refuse to refresh now; it asks again at its next refresh, so nothing is lost.
-  if (ribbon != nullptr) static_cast<void>(ribbon->Invalidate());
+  for (const Microsoft::WRL::ComPtr<IRibbonUI>& ribbon : ribbons) {
+    if (ribbon) static_cast<void>(ribbon->Invalidate());
+  }
   return saved;
 }
 

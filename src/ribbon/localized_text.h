@@ -30,7 +30,7 @@ consteval auto Caption(const Text& text) {
 
 // One text in every language.
 struct LocalizedSource {
-  std::string_view skeleton;                               // '\x01' where a caption goes
+  std::string_view skeleton;                               // '\x01' where a caption goes, packed (below)
   std::array<const char16_t*, kUiLanguageCount> captions;  // in order, each followed by a zero
   std::array<std::size_t, kUiLanguageCount> lengths;
   std::size_t distinctLanguages;                           // 1 for a text without captions
@@ -87,6 +87,100 @@ class LocalizedTexts {
 namespace detail {
 
 inline constexpr char kCaptionMark = '\x01';
+
+// Markup that the texts repeat hundreds of times, each kept in a skeleton as one byte, 0x80 plus
+// its index: the markup is ASCII, so those bytes are free. Packing the skeletons so keeps the
+// module a third of the size it would be. Where one entry begins with another, the longer
+// stands first: the first that matches is taken.
+inline constexpr std::string_view kFrequentMarkup[] = {
+    R"(<menu xmlns="http://schemas.microsoft.com/office/2006/01/customui">)",
+    R"("/><menuSeparator id="rxAuditMiscSeparator_)",
+    R"(<menuSeparator id="rxAuditMiscSeparator_)",
+    R"(" getContent="rxQuelby_get")",
+    R"(" getVisible="GetVisible")",
+    R"(<toggleButton idMso=")",
+    R"("/><control idMso=")",
+    R"(" showLabel="false")",
+    R"("/><button idMso=")",
+    R"(" itemSize="large")",
+    R"(<labelControl id=")",
+    R"(<dynamicMenu id=")",
+    R"(<checkBox idMso=")",
+    R"(<buttonGroup id=")",
+    R"(<control idMso=")",
+    R"(<button idMso=")",
+    R"(</buttonGroup>)",
+    R"(" screentip=")",
+    R"(<menu idMso=")",
+    R"(<button id=")",
+    R"(<tab idMso=")",
+    R"(" supertip=")",
+    R"(" onAction=")",
+    R"(" imageMso=")",
+    R"(<menu id=")",
+    R"("/></menu>)",
+    R"(" label=")",
+    R"(<box id=")",
+    R"(</menu>)",
+    R"(" tag=")",
+    R"(</box>)",
+    R"(Insert)",
+    R"(Format)",
+    R"(Dialog)",
+    R"(rxMenu_)",
+    R"(Outlook)",
+    R"(Message)",
+    R"(File)",
+    R"(View)",
+    R"(Table)",
+    R"("/>)",
+};
+static_assert(std::size(kFrequentMarkup) <= 0x7F, "one byte of 0x80 and above for each");
+static_assert([] {
+  for (std::size_t a = 0; a < std::size(kFrequentMarkup); ++a) {
+    for (std::size_t b = a + 1; b < std::size(kFrequentMarkup); ++b) {
+      if (kFrequentMarkup[b].starts_with(kFrequentMarkup[a])) return false;
+    }
+  }
+  return true;
+}(), "an entry that begins with another stands before it");
+
+// The entry of kFrequentMarkup that `text` starts with, as its index; none: the count.
+constexpr std::size_t FrequentMarkupAt(std::string_view text) {
+  for (std::size_t i = 0; i < std::size(kFrequentMarkup); ++i) {
+    if (text.starts_with(kFrequentMarkup[i])) return i;
+  }
+  return std::size(kFrequentMarkup);
+}
+
+// Calls `emit` with each byte of the packed form of `plain`; its first byte stays as it is
+// (it is published last, as the text's first unit).
+template <class Emit>
+constexpr void Pack(std::string_view plain, Emit emit) {
+  for (std::size_t at = 0; at < plain.size();) {
+    const std::size_t entry = at == 0 ? std::size(kFrequentMarkup) : FrequentMarkupAt(std::string_view(plain.data() + at, plain.size() - at));
+    if (entry == std::size(kFrequentMarkup)) {
+      emit(plain[at++]);
+    } else {
+      emit(static_cast<char>(0x80 + entry));
+      at += kFrequentMarkup[entry].size();
+    }
+  }
+}
+
+constexpr std::size_t PackedLength(std::string_view plain) {
+  std::size_t length = 0;
+  Pack(plain, [&length](char) { ++length; });
+  return length;
+}
+
+template <std::size_t N>
+constexpr std::array<char, N> Packed(std::string_view plain) {
+  std::array<char, N> packed{};
+  std::size_t pos = 0;
+  Pack(plain, [&](char c) { packed[pos++] = c; });
+  return packed;
+}
 
 // Never defined: reached while compiling, they stop the build and name the fault.
 void MarkupOutsideCaptionsMustBeAscii();
@@ -179,7 +273,9 @@ struct Localized {
   }();
   static constexpr std::size_t kAllCaptionUnits = kCounts[0].captionUnits + kCounts[1].captionUnits +
                                                   kCounts[2].captionUnits;
-  static constexpr std::array<char, kCounts[0].skeleton> kSkeleton = SkeletonOf<kCounts[0].skeleton>(kMarked);
+  static constexpr std::array<char, kCounts[0].skeleton> kPlainSkeleton = SkeletonOf<kCounts[0].skeleton>(kMarked);
+  static constexpr std::size_t kPackedLength = PackedLength({kPlainSkeleton.data(), kPlainSkeleton.size()});
+  static constexpr std::array<char, kPackedLength> kSkeleton = Packed<kPackedLength>({kPlainSkeleton.data(), kPlainSkeleton.size()});
   static constexpr std::array<char16_t, kAllCaptionUnits> kCaptions = CaptionsOf<kAllCaptionUnits>(kMarked);
   static constexpr LocalizedSource kSource{
       {kSkeleton.data(), kSkeleton.size()},

@@ -18,7 +18,7 @@ inline constexpr char16_t kAboutMenu[] = u"AboutMenu";
 inline constexpr char16_t kGetRibbonXml[] = u"GetRibbonXML";
 }  // namespace callback
 
-// Tags of the dynamic menus, nine per host: the key by which the content callback picks a menu.
+// Tags of the dynamic menus, nine per host (seven and eight in Outlook's windows): the key by which the content callback picks a menu.
 namespace tag {
 inline constexpr char16_t kFile[] = u"File";
 inline constexpr char16_t kEdit[] = u"Edit";
@@ -31,7 +31,24 @@ inline constexpr char16_t kTable[] = u"Table";  // Word's
 inline constexpr char16_t kData[] = u"Data";    // Excel's
 inline constexpr char16_t kWindows[] = u"Windows";  // plural, unlike the menu's ids
 inline constexpr char16_t kHelp[] = u"Help";
+inline constexpr char16_t kGo[] = u"Go";            // Outlook's
+inline constexpr char16_t kActions[] = u"Actions";  // Outlook's
 }  // namespace tag
+
+// The ribbons Outlook asks a document for, by window; other ribbon ids get none.
+namespace ribbon_id {
+inline constexpr char16_t kOutlookExplorer[] = u"Microsoft.Outlook.Explorer";
+inline constexpr char16_t kOutlookCompose[] = u"Microsoft.Outlook.Mail.Compose";
+inline constexpr char16_t kOutlookRead[] = u"Microsoft.Outlook.Mail.Read";
+}  // namespace ribbon_id
+
+// How the ids of Outlook's dynamic menus begin in each window's document: the content callback
+// tells the window from the id, as one tag stands in every window with other items.
+namespace menu_id_prefix {
+inline constexpr char16_t kOutlookExplorer[] = u"rxOlMain_";
+inline constexpr char16_t kOutlookCompose[] = u"rxOlCompose_";
+inline constexpr char16_t kOutlookRead[] = u"rxOlRead_";
+}  // namespace menu_id_prefix
 
 // Ids of the add-in's own elements that the visibility callback answers for.
 namespace id {

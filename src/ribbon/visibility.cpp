@@ -1,5 +1,6 @@
 #include "ribbon/visibility.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -17,15 +18,26 @@ void IdIsLongerThanARowHolds();
 
 namespace {
 
-// The combined menu's gap, the combined menu, then one id per tab switch: every tab of the
-// host in any version (a version's document declares only its own tabs, so the others are
-// never asked for; their switches stay false).
-constexpr std::size_t kMaxGovernedCount = settings::kMaxSwitchCount + 1;
+// The combined menu's gap, the combined menu, then every tab that a switch governs, in any
+// version and window (a document declares only its own version's and window's tabs, so the
+// others are never asked for; their switches stay false).
+constexpr std::size_t GovernedCount(const settings::HostSwitches& host) {
+  std::size_t count = 2;
+  for (const settings::SwitchableTab& tab : host.tabs) {
+    for ([[maybe_unused]] const settings::GovernedTab& governed : tab.Governed()) ++count;
+  }
+  return count;
+}
+constexpr std::size_t kMaxGovernedCount = [] {
+  std::size_t most = 0;
+  for (const settings::HostSwitches& host : settings::kHostSwitches) most = std::max(most, GovernedCount(host));
+  return most;
+}();
 
 // Each id has a slot of its own, found from its fourth and its last unit: a lookup reads one
 // row and compares one id. The multiplier is each host's own, the first that keeps its ids apart.
 constexpr std::size_t kShortestId = 4;
-constexpr std::size_t kSlotCount = 32;
+constexpr std::size_t kSlotCount = 64;
 constexpr std::size_t SlotOf(std::size_t multiplier, char16_t fourth, char16_t last) noexcept {
   return (fourth * multiplier + last) & (kSlotCount - 1);
 }
@@ -39,6 +51,7 @@ struct Row {
 
 struct HostLookup {
   std::array<std::u16string_view, kMaxGovernedCount> ids{};
+  std::array<std::uint8_t, kMaxGovernedCount> switches{};  // the switch of each id
   std::size_t idCount = 0;
   std::size_t multiplier = 0;
   std::array<Row, kSlotCount> slots{};
@@ -51,18 +64,23 @@ constexpr bool Place(HostLookup& lookup, std::size_t multiplier) {
     const std::u16string_view id = lookup.ids[i];
     Row& slot = lookup.slots[SlotOf(multiplier, id[3], id.back())];
     if (slot.length != 0) return false;
-    // The first two ids, the combined menu's gap and the menu, share the combined menu's switch.
-    slot = Row{id.data(), static_cast<std::uint8_t>(id.size()),
-               static_cast<std::uint8_t>(i < 2 ? settings::kShowAllMenu : i - 1)};
+    slot = Row{id.data(), static_cast<std::uint8_t>(id.size()), lookup.switches[i]};
   }
   return true;
 }
 
 constexpr HostLookup LookupOf(const settings::HostSwitches& host) {
   HostLookup lookup;
-  lookup.ids[lookup.idCount++] = id::kLabelAll;
-  lookup.ids[lookup.idCount++] = id::kMenuAll;
-  for (std::size_t k = 1; k < host.Count(); ++k) lookup.ids[lookup.idCount++] = host.Name(k);
+  const auto add = [&lookup](std::u16string_view id, std::size_t governedBy) {
+    lookup.switches[lookup.idCount] = static_cast<std::uint8_t>(governedBy);
+    lookup.ids[lookup.idCount++] = id;
+  };
+  // The combined menu's gap and the menu share the combined menu's switch.
+  add(id::kLabelAll, settings::kShowAllMenu);
+  add(id::kMenuAll, settings::kShowAllMenu);
+  for (std::size_t k = 0; k < host.tabs.size(); ++k) {
+    for (const settings::GovernedTab& governed : host.tabs[k].Governed()) add(governed.idMso, k + 1);
+  }
   for (std::size_t i = 0; i < lookup.idCount; ++i) {
     if (lookup.ids[i].size() < kShortestId) detail::IdIsShorterThanTheLookupReads();
     if (lookup.ids[i].size() > UINT8_MAX) detail::IdIsLongerThanARowHolds();

@@ -17,7 +17,9 @@
 # Installer's bookkeeping and the user's own settings.
 # Per user (ALLUSERS="", given again to maintenance and /x), with the features of PowerPoint and
 # Word only: their classes and add-in entries land under HKCU, Excel's nowhere, until a
-# maintenance install adds Excel's feature; the uninstall takes all of them.
+# maintenance install adds Excel's feature; the uninstall takes all of them. Then Outlook's
+# feature alone, every feature, all but Outlook's (feature_runs): each time exactly the hosts
+# chosen are registered, and the shared files stay for the others.
 # Both ways the check program runs from the top of the install folder and has its Start-menu
 # shortcut. On Windows Vista (Windows Installer 4.5) a per-user install is refused.
 # Wine's msiexec reports a failed install (1603) as exit status 67.
@@ -51,13 +53,27 @@ installed_dll32="$drive_c/$program_files/$folder/x86/Zorvane.dll"
 installed_win32="C:\\$program_files\\$folder\\x86\\Zorvane.dll"
 clsid_key='Software\Classes\CLSID\{BAC75E0D-0684-4250-B64C-5E74A365F970}\InprocServer32'
 addin_key='Software\Microsoft\Office\PowerPoint\Addins\Zorvane.Connect'
-# Each host's feature: the stand-in's --host, the class and the add-in entry.
+# Each host's feature, in the order the package lists them: the stand-in's --host (none for
+# Outlook), the class and the add-in entry.
 hosts_table() {
   cat <<'HOSTS'
 PowerPoint powerpoint Zorvane.Connect {BAC75E0D-0684-4250-B64C-5E74A365F970}
 Word word Zorvane.WordConnect {5E0B7C2A-3F4D-4E8B-9A61-2C7D18E4B3F5}
 Excel excel Zorvane.ExcelConnect {8A9F4D16-B2C3-4A57-8E0D-6F1B2C3D4E59}
+Outlook - Zorvane.OutlookConnect {EEADC4F3-ED24-4FE7-B6F9-A07DAE7132A0}
 HOSTS
+}
+all_hosts=$(hosts_table | cut -d' ' -f1 | paste -s -d' ')
+host_names=${all_hosts// /|}  # for the patterns below
+# Feature choices on the command line, per user: the properties of one install or maintenance
+# run a line, then the hosts registered after it. A host alone brings the shared files; a host
+# removed takes only its own class and entry.
+feature_runs() {
+  cat <<'RUNS'
+ADDLOCAL=Outlook	Outlook
+ADDLOCAL=ALL	PowerPoint Word Excel Outlook
+REMOVE=Outlook	PowerPoint Word Excel
+RUNS
 }
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
@@ -88,7 +104,7 @@ snapshot() {
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\Software\\(Wow6432Node\\)?Microsoft\\Windows NT\\CurrentVersion\\NetworkCards[]\\]' |
     grep -v -i -E '^\[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Video[]\\]' |
     grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Shared Tools(\\Quelby)?[]\\]' |
-    grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Office(\\16\.0(\\(PowerPoint|Word|Excel)(\\Resiliency(\\DoNotDisableAddinList)?)?)?|\\(PowerPoint|Word|Excel)(\\Addins)?)?\]' >"$out.reg"
+    grep -v -i -E '^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Office(\\16\.0(\\('"$host_names"')(\\Resiliency(\\DoNotDisableAddinList)?)?)?|\\('"$host_names"')(\\Addins)?)?\]' >"$out.reg"
   (cd "$drive_c" && find . -mindepth 1 \( -path ./windows/Installer -o -path ./windows/temp -o -path './users/*/Temp' -o -path './users/*/AppData/Roaming/Microsoft/Installer' \
      -o -name '*.log' \) -prune -o -printf '%y %p\n' | sort) >"$out.files"
 }
@@ -218,7 +234,7 @@ if [ "$arch" = x64 ]; then
   [ "$(reg_value "HKLM\\$clsid_key" '' /reg:32)" = "$installed_win32" ] ||
     fail "the class in the 32-bit view does not point at $installed_win32"
 fi
-hosts_registered HKLM PowerPoint Word Excel
+hosts_registered HKLM $all_hosts
 hosts_run installed HKLM
 check_program_runs installed
 ! grep -q -E 'addin\.feature' "$state/check-installed.txt" || fail "the check program finds a host left out of a full install"
@@ -313,6 +329,17 @@ msiexec /x "$new_msi" uninstall-user.log 'ALLUSERS=""' || fail "per-user uninsta
 snapshot "$state/after-user"
 diff -u "$state/before.reg" "$state/after-user.reg" >&2 || fail "the registry differs from before the per-user install"
 diff -u "$state/before.files" "$state/after-user.files" >&2 || fail "drive C: differs from before the per-user install"
+step "per user: Outlook alone, then every host, then Outlook removed"
+runs=0
+while IFS=$'\t' read -r properties registered; do
+  msiexec /i "$new_msi" "features-$((++runs)).log" 'ALLUSERS=""' $properties || fail "$properties failed with $?"
+  hosts_registered HKCU $registered
+done < <(feature_runs)
+host_runs outlook-removed HKCU
+msiexec /x "$new_msi" uninstall-features.log 'ALLUSERS=""' || fail "uninstall after removing Outlook failed with $?"
+snapshot "$state/after-features"
+diff -u "$state/before.reg" "$state/after-features.reg" >&2 || fail "the registry differs from before, Outlook's feature installed and removed"
+diff -u "$state/before.files" "$state/after-features.files" >&2 || fail "drive C: differs from before, Outlook's feature installed and removed"
 if [ -n "$other_arch" ]; then
   # The developers' way, side by side as well: each DLL registered by the regsvr32 of its
   # bitness; unregistering this package's bitness leaves the other's working. Registration
@@ -329,7 +356,7 @@ if [ -n "$other_arch" ]; then
   host_runs regsvr32-other-left HKCU "$other_host"
   run "$(regsvr32_of "$other_arch")" /u /s "$(dll_of "$other_arch")" || fail "regsvr32 /u of the $other_arch DLL failed"
   snapshot "$state/after-regsvr32"
-  grep -v -x -E '\[HKEY_CURRENT_USER\\Software\\(Classes|Microsoft\\Office(\\(PowerPoint|Word|Excel)(\\Addins)?)?)\]' "$state/after-regsvr32.reg" |
+  grep -v -x -E '\[HKEY_CURRENT_USER\\Software\\(Classes|Microsoft\\Office(\\('"$host_names"')(\\Addins)?)?)\]' "$state/after-regsvr32.reg" |
     diff -u "$state/before.reg" - >&2 || fail "the registry differs from before the registrations"
 fi
 # Add/Remove Programs' Change: the package's dialog in a maintenance run shows the installed
@@ -340,12 +367,18 @@ fi
 step "per user: Excel added in Add/Remove Programs' Change dialog"
 msiexec /i "$new_msi" install-change.log 'ALLUSERS=""' ADDLOCAL=PowerPoint,Word || fail "per-user install failed with $?"
 dialog() { run "$installer_dialog" Zorvane "$@" | tr -d '\r'; }
+boxes() {  # boxes TICKED...: the dialog's check boxes as it lists them, one a host, those of TICKED ticked
+  local feature rest
+  while read -r feature rest; do
+    [[ " $* " == *" $feature "* ]] && printf '%s\tticked\n' "$feature" || printf '%s\tunticked\n' "$feature"
+  done < <(hosts_table)
+}
 change_dialog() {  # change_dialog LOG: the package run again in full UI, in the background
   run msiexec /i "$(winpath "$new_msi")" 'ALLUSERS=""' /l*v "C:\\$1" >/dev/null 2>&1 &
   dialog_pid=$!
 }
 change_dialog change-cancelled.log
-[ "$(dialog)" = $'PowerPoint\tticked\nWord\tticked\nExcel\tunticked\n更改 Change\tenabled\n取消 Cancel\tenabled' ] ||
+[ "$(dialog)" = "$(boxes PowerPoint Word)"$'\n更改 Change\tenabled\n取消 Cancel\tenabled' ] ||
   fail "the Change dialog does not show the installed hosts ticked: $(dialog)"
 import -display "$(cat "$state/display")" -window root "$state/change-dialog.png" 2>/dev/null || true
 dialog '取消 Cancel'
@@ -354,7 +387,7 @@ status=0; wait $dialog_pid || status=$?
 hosts_registered HKCU PowerPoint Word
 change_dialog change.log
 dialog PowerPoint Word
-[ "$(dialog | grep -v Cancel)" = $'PowerPoint\tunticked\nWord\tunticked\nExcel\tunticked\n更改 Change\tdisabled' ] ||
+[ "$(dialog | grep -v Cancel)" = "$(boxes)"$'\n更改 Change\tdisabled' ] ||
   fail "with no host ticked, the Change dialog's button can still be pressed: $(dialog)"
 dialog PowerPoint Word Excel '更改 Change'
 status=0; wait $dialog_pid || status=$?

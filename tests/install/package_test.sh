@@ -33,7 +33,8 @@ capture() {
       $1 == "-1" && $2 ~ /^Software\\Microsoft\\Office\\[^\\]+\\Addins\\/ { split($2, part, /\\/); host[$5] = part[4] }
       END { for (i = 1; i <= NR; i++) { $0 = row[i]; $5 = host[$5]; print } }'
 }
-hosts="Excel PowerPoint Word"
+# The hosts, one feature each, in the order the features are listed.
+hosts="PowerPoint Word Excel Outlook"
 for arch in x86 x64; do
   msi=$dist/Zorvane-$version-$arch.msi
   view=32
@@ -65,7 +66,7 @@ for arch in x86 x64; do
   # The features: one a host, in this order, installed by default, with a description, not
   # to be advertised.
   msiinfo export "$msi" Feature | tr -d '\r' | tail -n +4 | awk -F'\t' '$4 ~ /Quelby/ { print $1, $2, $3, $5, $6, $8 }' |
-    diff -u <(echo "PowerPoint  PowerPoint 2 1 8"; echo "Word  Word 4 1 8"; echo "Excel  Excel 6 1 8") - >&2 ||
+    diff -u <(display=0; for host in $hosts; do echo "$host  $host $((display += 2)) 1 8"; done) - >&2 ||
     fail "$arch: the Feature table is not one feature a host (title, description, level 1, not advertised)"
   tree=build/default/windows
   [ $arch = x64 ] && tree=build/windows-x64

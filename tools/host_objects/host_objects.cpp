@@ -78,7 +78,7 @@ void StandInApplication::UpdateMembers() noexcept {
   members_[memberCount_++] = {L"Name", kName};
   if (languageSettings_) members_[memberCount_++] = {L"LanguageSettings", kLanguageSettings};
   if (version_) members_[memberCount_++] = {L"Version", kVersion};
-  if (version_ && build_) members_[memberCount_++] = {L"Build", kBuild};
+  if (version_ && build_ && host_->answersBuild()) members_[memberCount_++] = {L"Build", kBuild};
 }
 
 HRESULT StandInApplication::InvokeMember(DISPID id, WORD flags, const DISPPARAMS& params, VARIANT* result) noexcept {
@@ -89,7 +89,7 @@ HRESULT StandInApplication::InvokeMember(DISPID id, WORD flags, const DISPPARAMS
     if (params.cArgs != 0) return DISP_E_BADPARAMCOUNT;
     return ReturnString(*version_, result);
   }
-  if (id == kBuild && version_ && build_) {
+  if (id == kBuild && version_ && build_ && host_->answersBuild()) {
     Bump(buildReads_);
     if (params.cArgs != 0) return DISP_E_BADPARAMCOUNT;
     if (host_->buildForm == BuildForm::kNumber) {

@@ -193,15 +193,17 @@ class StandInApplication final : public DispatchObject<_Application> {
   const StandInLanguageSettings* languageSettings() const noexcept { return languageSettings_.Get(); }
 
   // Version answers `version` (a text, "16.0") from now on and, given a build, Build answers it
-  // in the host's own form (BuildForm); without a build there is no Build member.
+  // in the host's own form (BuildForm); without a build, or in a host whose Version carries the
+  // build, there is no Build member.
   void AnswerVersion(std::wstring version, std::optional<unsigned long> build) {
     version_ = std::move(version);
     build_ = build;
     UpdateMembers();
   }
-  // The same for a release: its Version, and its Build when it has one.
+  // The same for a release: its Version in the host's form, and its Build when it has one.
   void AnswerVersion(OfficeRelease release) {
-    AnswerVersion(VersionText(release), release.build != 0 ? std::optional(release.build) : std::nullopt);
+    AnswerVersion(host_->versionText(release),
+                  release.build != 0 ? std::optional(release.build) : std::nullopt);
   }
   // Reads of Version and of Build, refused ones included.
   int versionReads() const noexcept { return versionReads_.load(); }

@@ -24,17 +24,21 @@ std::wstring ClassName(HWND window) {
 }
 
 struct WindowSearch {
-  HWND exclude;
+  const std::vector<HWND>* hostWindows;
   const std::vector<HWND>* answered;
   HWND found = nullptr;
 };
 
-// The modal dialog: a visible, enabled top-level window of this thread other than the
-// main window (which a modal dialog disables anyway).
+bool Holds(const std::vector<HWND>& windows, HWND window) {
+  return std::find(windows.begin(), windows.end(), window) != windows.end();
+}
+
+// The modal dialog: a visible, enabled top-level window of this thread other than the host's
+// windows (a modal dialog disables its owner, but not the host's other windows).
 BOOL CALLBACK FindDialog(HWND window, LPARAM context) {
   auto& search = *reinterpret_cast<WindowSearch*>(context);
-  if (window == search.exclude || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
-  if (std::find(search.answered->begin(), search.answered->end(), window) != search.answered->end()) return TRUE;
+  if (Holds(*search.hostWindows, window) || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+  if (Holds(*search.answered, window)) return TRUE;
   search.found = window;
   return FALSE;
 }
@@ -95,8 +99,9 @@ HWND ButtonWithCaption(HWND dialog, const std::wstring& caption) {
 
 }  // namespace
 
-DialogAnswerer::DialogAnswerer(DialogAnswer answer, std::wstring button, unsigned delayMs, HWND mainWindow)
-    : answer_(answer), button_(std::move(button)), mainWindow_(mainWindow) {
+DialogAnswerer::DialogAnswerer(DialogAnswer answer, std::wstring button, unsigned delayMs,
+                               std::vector<HWND> hostWindows)
+    : answer_(answer), button_(std::move(button)), hostWindows_(std::move(hostWindows)) {
   if (answer_ == DialogAnswer::kWait || g_armed != nullptr) return;
   timer_ = SetTimer(nullptr, 0, std::max(delayMs, 1u), OnTimer);
   if (timer_ != 0) g_armed = this;
@@ -114,11 +119,15 @@ void CALLBACK DialogAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD) noexcept {
 
 void DialogAnswerer::AnswerDialogs() noexcept {
   try {
-    WindowSearch search{mainWindow_, &answered_};
+    WindowSearch search{&hostWindows_, &answered_};
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr) return;
     HWND dialog = search.found;
     answered_.push_back(dialog);
+    // The window the user finds blocked behind the dialog.
+    const HWND owner = GetWindow(dialog, GW_OWNER);
+    const std::wstring ownerEvent = L"dialog " + Quoted(WindowText(dialog)) +
+                                    (owner != nullptr ? L" is owned by " + Quoted(WindowText(owner)) : L" has no owner");
     std::wstring event = L"dialog " + Quoted(WindowText(dialog)) + L" opened; ";
     HWND button = nullptr;
     if (answer_ == DialogAnswer::kDefaultButton) button = DefaultButton(dialog);
@@ -127,12 +136,14 @@ void DialogAnswerer::AnswerDialogs() noexcept {
       event += (answer_ == DialogAnswer::kDefaultButton ? L"pressed its default button " : L"pressed its button ") +
                Quoted(Readable(WindowText(button)));
       events_.push_back(std::move(event));
+      events_.push_back(ownerEvent);
       SendMessageW(button, BM_CLICK, 0, 0);
     } else {
       if (answer_ == DialogAnswer::kDefaultButton) event += L"it has no default button, so ";
       if (answer_ == DialogAnswer::kPressButton) event += L"it has no button " + Quoted(button_) + L", so ";
       event += L"closed it";
       events_.push_back(std::move(event));
+      events_.push_back(ownerEvent);
       SendMessageW(dialog, WM_CLOSE, 0, 0);
     }
   } catch (...) {

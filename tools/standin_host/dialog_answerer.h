@@ -14,13 +14,14 @@ namespace zorvane::standin {
 
 class DialogAnswerer {
  public:
-  // Does nothing for DialogAnswer::kWait. `button` is the caption for kPressButton.
-  DialogAnswerer(DialogAnswer answer, std::wstring button, unsigned delayMs, HWND mainWindow);
+  // Does nothing for DialogAnswer::kWait. `button` is the caption for kPressButton. The host's
+  // own windows are never taken for the dialog.
+  DialogAnswerer(DialogAnswer answer, std::wstring button, unsigned delayMs, std::vector<HWND> hostWindows);
   DialogAnswerer(const DialogAnswerer&) = delete;
   DialogAnswerer& operator=(const DialogAnswerer&) = delete;
   ~DialogAnswerer();
 
-  // What was answered, one line per dialog.
+  // What was answered, one line per dialog, and the window that owned it.
   const std::vector<std::wstring>& events() const noexcept { return events_; }
 
  private:
@@ -29,7 +30,7 @@ class DialogAnswerer {
 
   DialogAnswer answer_;
   std::wstring button_;
-  HWND mainWindow_;
+  std::vector<HWND> hostWindows_;
   UINT_PTR timer_ = 0;
   std::vector<HWND> answered_;
   std::vector<std::wstring> events_;

@@ -64,13 +64,22 @@ std::vector<AddinUi*> Host::Uis() const {
   return uis;
 }
 
-std::vector<BuiltInTab> Host::BuiltInTabs() const {
-  return options_.host->tabsOf(options_.officeVersion.value_or(kOffice2007));
+void Host::ShowAll(const HostRibbon& ribbon) {
+  for (const auto& addin : addins_) addin->Show(ribbon);
+}
+
+std::vector<const HostRibbon*> Host::LoadedRibbons() const {
+  std::vector<const HostRibbon*> loaded;
+  for (const HostRibbon& ribbon : options_.host->ribbons) {
+    if (&ribbon == options_.ribbon || (ribbon.inMainWindow() && ribbon.in(Release()))) loaded.push_back(&ribbon);
+  }
+  return loaded;
 }
 
 void Host::Run() {
   LoadAddins();
   if (addins_.empty()) return;
+  if (!OpenItemWindow()) return;
   if (options_.dumpXml) {
     for (const auto& addin : addins_) {
       if (!addin->documentXml().empty()) report_.Line(addin->documentXml());
@@ -103,8 +112,8 @@ void Host::LoadAddins() {
   };
   std::wstring played(host.windowCaption);
   if (const std::optional<OfficeRelease>& release = options_.officeVersion) {
-    played += L", Version " + VersionText(*release);
-    if (release->build != 0) played += L" Build " + std::to_wstring(release->build);
+    played += L", Version " + host.versionText(*release);
+    if (release->build != 0 && host.answersBuild()) played += L" Build " + std::to_wstring(release->build);
   }
   listLine(played + L": add-ins of " + keyName + L" and " + machineKeyName);
   bool listed = false;
@@ -120,7 +129,8 @@ void Host::LoadAddins() {
         options_.controlByReference ? ArgumentPassing::kByReference : ArgumentPassing::kByValue, options_.language,
         options_.officeVersion);
     const bool connected = addin->Connect();
-    if (connected) addin->LoadRibbon();
+    // The main window's ribbon loads at start-up, where the release gives it one.
+    if (connected && host.mainRibbon().in(Release())) addin->LoadRibbon(host.mainRibbon());
     listLine(EntryLine(entry) + (connected ? L", connected" : L", failed to load"));
     if (connected) addins_.push_back(std::move(addin));
   }
@@ -132,10 +142,32 @@ void Host::LoadAddins() {
   }
 }
 
-void Host::PrintTabs() {
+bool Host::OpenItemWindow() {
+  const HostRibbon& ribbon = *options_.ribbon;
+  if (ribbon.inMainWindow()) return true;
+  if (!itemWindow_.Create(GetModuleHandleW(nullptr), ribbon)) {
+    report_.Problem(ExitCode::kHostFailed, L"could not create the window " + Quoted(ribbon.windowCaption) +
+                                               L": error " + std::to_wstring(GetLastError()));
+    return false;
+  }
+  report_.Trace(Quoted(ribbon.windowCaption) + (itemWindow_.IsForeground() ? L" is" : L" is not") +
+                L" the foreground window");
+  for (const auto& addin : addins_) addin->LoadRibbon(ribbon);
+  return true;
+}
+
+void Host::PrintTabs(const HostRibbon& ribbon) {
+  ShowAll(ribbon);
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis, BuiltInTabs());
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, ribbon.tabsOf(Release()));
   report_.Line();
+  report_.Line(L"Window " + Quoted(ribbon.inMainWindow() ? options_.host->windowCaption : ribbon.windowCaption) +
+               L", ribbon " + std::wstring(ribbon.ribbonId) + L":");
+  for (const auto& addin : addins_) {
+    if (addin->answeredNoDocument()) {
+      report_.Line(L"  " + addin->progId() + L" answered GetCustomUI with the empty text: nothing of its own here");
+    }
+  }
   PrintTabStrip(report_, tabs);
   for (const TabSlot& tab : tabs) {
     if (tab.owner.addin == nullptr || !VisibilityOf(tab).visible) continue;
@@ -145,9 +177,9 @@ void Host::PrintTabs() {
 }
 
 void Host::ShowRibbon() {
-  PrintTabs();
+  PrintTabs(*options_.ribbon);
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis, BuiltInTabs());
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.ribbon->tabsOf(Release()));
   const std::vector<MenuPlace> menus = ReachableMenus(tabs);
   if (menus.empty()) return;
   report_.Line();
@@ -178,7 +210,7 @@ void Host::Click() {
   FoundButton found;
   // The add-in's own commands live in its menus' content, so the menus are opened first.
   const std::vector<AddinUi*> uis = Uis();
-  const std::vector<TabSlot> tabs = ArrangeTabs(uis, BuiltInTabs());
+  const std::vector<TabSlot> tabs = ArrangeTabs(uis, options_.ribbon->tabsOf(Release()));
   for (const MenuPlace& menu : ReachableMenus(tabs)) {
     const MenuContent& content = menu.addin->OpenMenu(*menu.element);
     if (content.root == nullptr) continue;
@@ -204,19 +236,29 @@ void Host::Click() {
 
   report_.Line();
   report_.Line(L"Click " + Describe(*found.element) + L" of " + found.addin->progId() + L": onAction " + Quoted(*action));
-  const unsigned generation = found.addin->ribbonGeneration();
+  const std::vector<const HostRibbon*> loaded = LoadedRibbons();
+  std::vector<unsigned> generations;
+  for (const HostRibbon* ribbon : loaded) generations.push_back(found.addin->ribbonGeneration(*ribbon));
   HRESULT hr = S_OK;
   {
-    DialogAnswerer answerer(options_.dialogAnswer, options_.dialogButton, options_.dialogDelayMs, mainWindow_);
+    std::vector<HWND> hostWindows{mainWindow_};
+    if (itemWindow_.handle() != nullptr) hostWindows.push_back(itemWindow_.handle());
+    DialogAnswerer answerer(options_.dialogAnswer, options_.dialogButton, options_.dialogDelayMs,
+                            std::move(hostWindows));
     hr = found.addin->Click(*found.element);
     for (const std::wstring& event : answerer.events()) report_.Line(L"  " + event);
   }
   PumpWaitingMessages();
   report_.Line(L"  " + *action + L" returned " + HresultText(hr));
-  if (found.addin->ribbonGeneration() != generation) {
-    report_.Line(L"  the add-in invalidated the ribbon; the host asks its callbacks again:");
-    PrintTabs();
+  // Each ribbon invalidated is asked again; where several are loaded, each says which it is.
+  for (std::size_t i = 0; i < loaded.size(); ++i) {
+    const HostRibbon& ribbon = *loaded[i];
+    if (found.addin->ribbonGeneration(ribbon) == generations[i]) continue;
+    const std::wstring which = loaded.size() == 1 ? L"" : L" " + std::wstring(ribbon.ribbonId);
+    report_.Line(L"  the add-in invalidated the ribbon" + which + L"; the host asks its callbacks again:");
+    PrintTabs(ribbon);
   }
+  ShowAll(*options_.ribbon);
 }
 
 void Host::Shutdown() {

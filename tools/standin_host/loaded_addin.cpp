@@ -146,26 +146,32 @@ bool LoadedAddin::Connect() {
   return true;
 }
 
-void LoadedAddin::LoadRibbon() {
+void LoadedAddin::LoadRibbon(const HostRibbon& ribbon) {
   ComPtr<IRibbonExtensibility> extensibility;
   if (FAILED(object_.As(&extensibility))) {
     report_.Trace(entry_.progId + L": no IRibbonExtensibility, so no ribbon markup");
     return;
   }
+  auto loaded = std::make_unique<LoadedRibbon>();
+  loaded->ribbon = &ribbon;
+  shown_ = ribbons_.emplace_back(std::move(loaded)).get();
+  LoadedRibbon& state = *shown_;
+
   UniqueBstr xml;
-  const UniqueBstr ribbonId = NewBstr(host_.ribbonId);
+  const UniqueBstr ribbonId = NewBstr(ribbon.ribbonId);
   const HRESULT hr = extensibility->GetCustomUI(ribbonId.get(), xml.put());
-  report_.Trace(entry_.progId + L": GetCustomUI(" + Quoted(host_.ribbonId) + L") -> " + HresultText(hr) + L", " +
+  report_.Trace(entry_.progId + L": GetCustomUI(" + Quoted(ribbon.ribbonId) + L") -> " + HresultText(hr) + L", " +
                 std::to_wstring(TextOf(xml.get()).size()) + L" characters");
   if (FAILED(hr)) {
-    report_.Problem(ExitCode::kBadRibbon, entry_.progId + L": GetCustomUI(" + Quoted(host_.ribbonId) +
+    report_.Problem(ExitCode::kBadRibbon, entry_.progId + L": GetCustomUI(" + Quoted(ribbon.ribbonId) +
                                               L") failed with " + HresultText(hr));
     return;
   }
-  documentXml_ = TextOf(xml.get());
-  if (documentXml_.empty()) return;  // no markup for this ribbon
+  state.documentXml = TextOf(xml.get());
+  state.answeredEmpty = state.documentXml.empty();
+  if (state.answeredEmpty) return;  // no markup for this ribbon
 
-  XmlParseResult parsed = ParseXml(documentXml_);
+  XmlParseResult parsed = ParseXml(state.documentXml);
   if (!parsed.root) {
     report_.Problem(parsed.parserMissing ? ExitCode::kHostFailed : ExitCode::kBadRibbon,
                     entry_.progId + L": the ribbon document from GetCustomUI is unusable: " + parsed.error);
@@ -175,15 +181,34 @@ void LoadedAddin::LoadRibbon() {
     report_.Problem(ExitCode::kBadRibbon, entry_.progId + L": the ribbon document is no customUI document: " + wrong);
     return;
   }
-  document_ = std::move(parsed.root);
-  ResolveCallbacks(*document_);
+  state.document = std::move(parsed.root);
+  ResolveCallbacks(*state.document);
 
-  if (const std::wstring* onLoad = document_->Attribute(L"onLoad"); onLoad && callbacks_) {
-    ribbon_ = StandInRibbon::Create();
-    seenGeneration_ = ribbon_->generation();
+  if (const std::wstring* onLoad = state.document->Attribute(L"onLoad"); onLoad && callbacks_) {
+    state.ui = StandInRibbon::Create();
+    state.seenGeneration = state.ui->generation();
     UniqueVariant result;
-    callbacks_->Call(*onLoad, L"onLoad", static_cast<IRibbonUI*>(ribbon_.Get()), passing_, result);
+    callbacks_->Call(*onLoad, L"onLoad", static_cast<IRibbonUI*>(state.ui.Get()), passing_, result);
   }
+}
+
+const LoadedAddin::LoadedRibbon* LoadedAddin::Find(const HostRibbon& ribbon) const noexcept {
+  for (const auto& loaded : ribbons_) {
+    if (loaded->ribbon == &ribbon) return loaded.get();
+  }
+  return nullptr;
+}
+
+void LoadedAddin::Show(const HostRibbon& ribbon) noexcept { shown_ = const_cast<LoadedRibbon*>(Find(ribbon)); }
+
+const std::wstring& LoadedAddin::documentXml() const noexcept {
+  static const std::wstring kNone;
+  return shown_ != nullptr ? shown_->documentXml : kNone;
+}
+
+unsigned LoadedAddin::ribbonGeneration(const HostRibbon& ribbon) const noexcept {
+  const LoadedRibbon* loaded = Find(ribbon);
+  return loaded != nullptr && loaded->ui ? loaded->ui->generation() : 0;
 }
 
 void LoadedAddin::ResolveCallbacks(const XmlElement& root) {
@@ -197,18 +222,19 @@ void LoadedAddin::ResolveCallbacks(const XmlElement& root) {
   }
 }
 
-void LoadedAddin::ForgetAnswersIfInvalidated() {
-  if (!ribbon_ || ribbon_->generation() == seenGeneration_) return;
-  seenGeneration_ = ribbon_->generation();
-  visibility_.clear();
-  for (auto& [element, menu] : menus_) staleMenus_.push_back(std::move(menu));
-  menus_.clear();
+void LoadedAddin::ForgetAnswersIfInvalidated(LoadedRibbon& ribbon) {
+  if (!ribbon.ui || ribbon.ui->generation() == ribbon.seenGeneration) return;
+  ribbon.seenGeneration = ribbon.ui->generation();
+  ribbon.visibility.clear();
+  for (auto& [element, menu] : ribbon.menus) ribbon.staleMenus.push_back(std::move(menu));
+  ribbon.menus.clear();
 }
 
 bool LoadedAddin::IsVisible(const XmlElement& element) {
   if (const std::optional<bool> fixed = StaticVisibility(element)) return *fixed;
-  ForgetAnswersIfInvalidated();
-  if (const auto cached = visibility_.find(&element); cached != visibility_.end()) return cached->second;
+  if (shown_ == nullptr) return true;
+  ForgetAnswersIfInvalidated(*shown_);
+  if (const auto cached = shown_->visibility.find(&element); cached != shown_->visibility.end()) return cached->second;
 
   bool visible = true;  // what the host shows when the add-in does not answer
   const std::wstring callback = element.AttributeOr(L"getVisible");
@@ -227,7 +253,7 @@ bool LoadedAddin::IsVisible(const XmlElement& element) {
       report_.Trace(entry_.progId + L": " + what + L" -> " + (visible ? L"shown" : L"hidden"));
     }
   }
-  visibility_[&element] = visible;
+  shown_->visibility[&element] = visible;
   return visible;
 }
 
@@ -264,15 +290,18 @@ bool LoadedAddin::ReadContent(const XmlElement& element, const std::wstring& cal
 }
 
 const MenuContent& LoadedAddin::OpenMenu(const XmlElement& element) {
-  ForgetAnswersIfInvalidated();
-  if (const auto opened = menus_.find(&element); opened != menus_.end()) return opened->second->content;
+  // Only the elements of the shown document reach here: the views take them from it.
+  static const MenuContent kNothing;
+  if (shown_ == nullptr) return kNothing;
+  ForgetAnswersIfInvalidated(*shown_);
+  if (const auto opened = shown_->menus.find(&element); opened != shown_->menus.end()) return opened->second->content;
   auto menu = std::make_unique<OpenedMenu>();
   if (const std::wstring* callback = element.Attribute(L"getContent")) {
     menu->content.answered = ReadContent(element, *callback, *menu);
   } else {
     menu->content.answered = true;  // a dynamic menu without content callback stays empty
   }
-  return menus_.emplace(&element, std::move(menu)).first->second->content;
+  return shown_->menus.emplace(&element, std::move(menu)).first->second->content;
 }
 
 HRESULT LoadedAddin::Click(const XmlElement& button) {

@@ -24,7 +24,7 @@ namespace zorvane::standin {
 
 class LoadedAddin final : public AddinUi {
  public:
-  // Loaded into `host`, whose application it gets and whose ribbon it is asked for.
+  // Loaded into `host`, whose application it gets and whose ribbons it is asked for.
   LoadedAddin(AddinEntry entry, const HostDescription& host, Report& report, ArgumentPassing passing,
               const LanguageAnswer& language = {}, std::optional<OfficeRelease> release = {});
   LoadedAddin(const LoadedAddin&) = delete;
@@ -34,24 +34,34 @@ class LoadedAddin final : public AddinUi {
   // Creates the object and connects it (OnConnection, OnStartupComplete). False when it
   // is not connected; the reason is reported.
   bool Connect();
-  // Asks for the ribbon document, checks it, binds its callbacks and calls onLoad.
-  void LoadRibbon();
+  // Asks for the document of `ribbon` (a window of the host), checks it, binds its callbacks
+  // and calls onLoad with a ribbon object of the window's own; the add-in's view is of this
+  // ribbon from now on.
+  void LoadRibbon(const HostRibbon& ribbon);
+  // The add-in's view (document, visibility, menus) is of `ribbon`, loaded before; of nothing
+  // when it was not.
+  void Show(const HostRibbon& ribbon) noexcept;
   void BeginShutdown();
   // OnDisconnection, then releases the add-in and checks that it let go of the
   // application object.
   void Disconnect();
 
   bool connected() const noexcept { return connected_; }
-  const std::wstring& documentXml() const noexcept { return documentXml_; }
-  // Invalidate and InvalidateControl calls so far.
-  unsigned ribbonGeneration() const noexcept { return ribbon_ ? ribbon_->generation() : 0; }
+  // The document of the ribbon shown, as returned; and whether the add-in answered the empty
+  // text for it (no customization of that ribbon).
+  const std::wstring& documentXml() const noexcept;
+  bool answeredNoDocument() const noexcept { return shown_ != nullptr && shown_->answeredEmpty; }
+  // Invalidate and InvalidateControl calls so far on the ribbon object of `ribbon`.
+  unsigned ribbonGeneration(const HostRibbon& ribbon) const noexcept;
 
   // Presses `button` (an element with onAction) as the host does on a click: the control
   // goes by reference. Returns the callback's status.
   HRESULT Click(const XmlElement& button);
 
   const std::wstring& progId() const override { return entry_.progId; }
-  const XmlElement* document() const override { return document_ ? &*document_ : nullptr; }
+  const XmlElement* document() const override {
+    return shown_ != nullptr && shown_->document ? &*shown_->document : nullptr;
+  }
   bool IsVisible(const XmlElement& element) override;
   const MenuContent& OpenMenu(const XmlElement& element) override;
 
@@ -60,13 +70,26 @@ class LoadedAddin final : public AddinUi {
     MenuContent content;
     std::optional<XmlElement> tree;
   };
+  // One ribbon loaded: its document, the ribbon object onLoad got, the answers given for it.
+  struct LoadedRibbon {
+    const HostRibbon* ribbon = nullptr;
+    std::wstring documentXml;
+    bool answeredEmpty = false;
+    std::optional<XmlElement> document;
+    Microsoft::WRL::ComPtr<StandInRibbon> ui;
+    std::map<const XmlElement*, bool> visibility;
+    std::map<const XmlElement*, std::unique_ptr<OpenedMenu>> menus;
+    std::vector<std::unique_ptr<OpenedMenu>> staleMenus;
+    unsigned seenGeneration = 0;
+  };
 
   bool CreateObject();
   void ResolveCallbacks(const XmlElement& root);
   // After Invalidate the host asks again: cached answers are dropped (menus are kept
   // alive, as the views may still hold them).
-  void ForgetAnswersIfInvalidated();
+  void ForgetAnswersIfInvalidated(LoadedRibbon& ribbon);
   bool ReadContent(const XmlElement& element, const std::wstring& callback, OpenedMenu& menu);
+  const LoadedRibbon* Find(const HostRibbon& ribbon) const noexcept;
 
   AddinEntry entry_;
   const HostDescription& host_;
@@ -77,13 +100,8 @@ class LoadedAddin final : public AddinUi {
   Microsoft::WRL::ComPtr<IUnknown> object_;
   Microsoft::WRL::ComPtr<_IDTExtensibility2> extensibility_;
   std::optional<CallbackCaller> callbacks_;
-  Microsoft::WRL::ComPtr<StandInRibbon> ribbon_;
-  std::wstring documentXml_;
-  std::optional<XmlElement> document_;
-  std::map<const XmlElement*, bool> visibility_;
-  std::map<const XmlElement*, std::unique_ptr<OpenedMenu>> menus_;
-  std::vector<std::unique_ptr<OpenedMenu>> staleMenus_;
-  unsigned seenGeneration_ = 0;
+  std::vector<std::unique_ptr<LoadedRibbon>> ribbons_;
+  LoadedRibbon* shown_ = nullptr;
   bool connected_ = false;
 };
 

@@ -2,7 +2,9 @@
 
 #include <cwchar>
 #include <optional>
+#include <span>
 #include <string_view>
+#include <vector>
 
 namespace zorvane::standin {
 namespace {
@@ -61,6 +63,50 @@ std::optional<OfficeRelease> ParseOfficeVersion(const std::wstring& text) {
   return release;
 }
 
+// "a, b or c", the names of `items` as `name` gives them.
+template <typename Item, typename Name>
+std::wstring NameList(std::span<const Item> items, Name name) {
+  std::wstring list;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) list += i + 1 == items.size() ? L" or " : L", ";
+    list += name(items[i]);
+  }
+  return list;
+}
+
+// The window --ribbon names, in the host and release the run plays; the reason when there is none.
+std::wstring ChooseRibbon(Options& options) {
+  const HostDescription& host = *options.host;
+  const auto ribbonName = [](const HostRibbon& ribbon) { return std::wstring(ribbon.name); };
+  if (options.ribbonName.empty()) {
+    options.ribbon = &host.mainRibbon();
+  } else if (host.ribbons.size() < 2) {
+    std::vector<HostDescription> several;
+    for (const HostDescription& other : kHosts) {
+      if (other.ribbons.size() > 1) several.push_back(other);
+    }
+    return L"--ribbon is for a host whose item windows have ribbons of their own (" +
+           NameList(std::span<const HostDescription>(several),
+                    [](const HostDescription& other) { return std::wstring(other.name); }) +
+           L"); " + std::wstring(host.name) + L" has only its main window's";
+  } else if (!(options.ribbon = host.findRibbon(options.ribbonName))) {
+    return L"--ribbon takes " + NameList(host.ribbons, ribbonName) + L", not \"" + options.ribbonName + L"\"";
+  }
+  const OfficeRelease release = options.officeVersion.value_or(kOffice2007);
+  if (options.ribbon->in(release)) return {};
+  const std::wstring since = std::to_wstring(options.ribbon->since.majorVersion);
+  std::vector<HostRibbon> others;
+  for (const HostRibbon& ribbon : host.ribbons) {
+    if (ribbon.in(release)) others.push_back(ribbon);
+  }
+  return std::wstring(host.displayName()) + L" " + VersionText(release) +
+         (options.officeVersion ? L"" : L" (played without --office-version)") + L" has no ribbon in its " +
+         (options.ribbon->inMainWindow() ? L"main" : L"\"" + std::wstring(options.ribbon->name) + L"\"") +
+         L" window: " + std::wstring(options.ribbon->ribbonId) + L" came with version " + since +
+         L".0; give --office-version " + since + L" or later" +
+         (others.empty() ? L"" : L", or --ribbon " + NameList(std::span<const HostRibbon>(others), ribbonName));
+}
+
 }  // namespace
 
 ParsedOptions ParseOptions(std::span<const std::wstring> args) {
@@ -112,8 +158,14 @@ ParsedOptions ParseOptions(std::span<const std::wstring> args) {
       if (const HostDescription* host = FindHost(text)) {
         options.host = host;
       } else if (!valueMissing) {
-        parsed.error = L"--host takes word, excel or powerpoint, not \"" + text + L"\"";
+        parsed.error = L"--host takes " +
+                       NameList(std::span<const HostDescription>(kHosts),
+                                [](const HostDescription& host) { return std::wstring(host.name); }) +
+                       L", not \"" + text + L"\"";
       }
+    } else if (name == L"--ribbon") {
+      options.ribbonName = value();
+      if (!valueMissing && options.ribbonName.empty()) parsed.error = L"--ribbon needs the name of a window";
     } else if (name == L"--language") {
       const std::wstring text = value();
       if (text == L"fail") {
@@ -158,15 +210,17 @@ ParsedOptions ParseOptions(std::span<const std::wstring> args) {
   }
   if (options.dialogAnswer != DialogAnswer::kWait && options.click.empty()) {
     parsed.error = L"--dismiss only applies to --click";
+    return parsed;
   }
+  parsed.error = ChooseRibbon(options);
   return parsed;
 }
 
 std::wstring HelpText() {
   return LR"(Usage: standin_host [options]
 
-A stand-in for PowerPoint 2007 (or Word or Excel 2007, see --host; or a later version, see
---office-version) that loads the COM add-ins registered for the current user or for all
+A stand-in for PowerPoint 2007 (or Word, Excel or Outlook, see --host; or a later version,
+see --office-version) that loads the COM add-ins registered for the current user or for all
 users (HKCU or HKLM\Software\Microsoft\Office\PowerPoint\Addins, LoadBehavior 3; the
 user's entry first) the way the host does at start-up, and prints the ribbon a user would
 see: the tabs in order, each add-in tab with its groups, menu bar and toolbars, and the
@@ -174,8 +228,16 @@ items of every dynamic menu, opened through the add-in's callbacks. Run it under
 after `regsvr32 Zorvane.dll`.
 
 Options:
-  --host HOST         play HOST: powerpoint (the default), word or excel; each has its own
-                      add-in key (Office\Word\Addins, ...), ribbon id, tabs and application
+  --host HOST         play HOST: powerpoint (the default), word, excel or outlook; each has
+                      its own add-in key (Office\Word\Addins, ...), ribbon id, tabs and
+                      application
+  --ribbon WINDOW     (outlook) show the ribbon of WINDOW: explorer, the main window (the
+                      default; it has a ribbon from Outlook 2010 on, so it needs
+                      --office-version 14 or later), or the item window compose (a new
+                      message), read (a received message) or appointment. An item window is
+                      opened after the main window's ribbon has loaded, as the user opens one,
+                      and its ribbon id (Microsoft.Outlook.Mail.Compose, ...) is asked for
+                      then; the dialogs of its commands belong to it
   --menus             print the items of every dynamic menu (by default one line each)
   --menu NAME         print the items of the dynamic menus whose label, id or tag is NAME;
                       may be given more than once
@@ -195,9 +257,11 @@ Options:
                       2013, 2016 and later) and, after 16, optionally Build (16.BUILD, e.g.
                       16.4266 for Office 2016, 16.17928 for Microsoft 365: 10000 and above is
                       2019 or later), in the host's own form: PowerPoint's a text "BUILD",
-                      Word's a text "16.0.BUILD.1000", Excel's a number. The tab strip shows
-                      that version's built-in tabs. Without it the application has no Version
-                      (nor Build), and the tabs are 2007's
+                      Word's a text "16.0.BUILD.1000", Excel's a number. Outlook has no Build:
+                      its Version carries the build, "V.0.0.BUILD" (without a build, the one
+                      the version first shipped with). The tab strip shows that version's
+                      built-in tabs. Without it the application has no Version (nor Build),
+                      and the tabs are 2007's
   --byref             pass the ribbon and the controls to onLoad, getVisible and getContent
                       by reference (VT_BYREF|VT_DISPATCH) instead of by value (VT_DISPATCH);
                       onAction always gets them by reference

@@ -39,6 +39,8 @@ struct Options {
   LanguageAnswer language;              // --language
   std::optional<OfficeRelease> officeVersion;  // --office-version; without it no Version member
   const HostDescription* host = &kDefaultHost;  // --host
+  std::wstring ribbonName;                      // --ribbon; empty: the main window's
+  const HostRibbon* ribbon = &kDefaultHost.mainRibbon();  // the window the run shows, from the two above
 };
 
 struct ParsedOptions {

@@ -37,11 +37,16 @@ inline constexpr DialogText kEnglish{
         L"Show the View tab",  // View
         L"Show the Developer tab",  // Developer
         L"Show the Help tab",  // Help
+        L"Show the Send / Receive tab",  // SendReceive
+        L"Show the Folder tab",  // Folder
+        L"Show the Message tab",  // Message
+        L"Show the Options tab",  // Options
+        L"Show the Format Text tab",  // FormatText
     },
 
     .aboutCaption = L"About Quelby",
     .logoName = L"Quelby logo",
-    .subtitles = {L"PowerPoint 2007 Menus", L"Word 2007 Menus", L"Excel 2007 Menus"},
+    .subtitles = {L"PowerPoint 2007 Menus", L"Word 2007 Menus", L"Excel 2007 Menus", L"Outlook Menus"},
     .description = L"    I made this menu add-in for fun. My skills are limited, so please forgive any mistakes "
                    L"you find. Do keep in touch, so that we can all get better together.",
     .authorPrefix = L"Made by:              ",

@@ -37,11 +37,16 @@ inline constexpr DialogText kSimplifiedChinese{
         L"显示视图选项卡",  // View
         L"显示开发工具选项卡",  // Developer
         L"显示帮助选项卡",  // Help
+        L"显示发送/接收选项卡",  // SendReceive
+        L"显示文件夹选项卡",  // Folder
+        L"显示邮件选项卡",  // Message
+        L"显示选项选项卡",  // Options
+        L"显示设置文本格式选项卡",  // FormatText
     },
 
     .aboutCaption = L"关于Quelby",
     .logoName = L"Quelby 标志",
-    .subtitles = {L"PowerPoint2007菜单", L"Word2007菜单", L"Excel2007菜单"},
+    .subtitles = {L"PowerPoint2007菜单", L"Word2007菜单", L"Excel2007菜单", L"Outlook菜单"},
     .description =
         L"    本人制作此菜单插件纯属娱乐，加之能力有限，人又比较笨，所以出现错误请大家原谅。希望大家多联系我，共同进步。",
     .authorPrefix = L"代码制作:            ",

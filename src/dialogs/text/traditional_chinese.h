@@ -37,11 +37,16 @@ inline constexpr DialogText kTraditionalChinese{
         L"顯示檢視索引標籤",  // View
         L"顯示開發人員索引標籤",  // Developer
         L"顯示說明索引標籤",  // Help
+        L"顯示傳送/接收索引標籤",  // SendReceive
+        L"顯示資料夾索引標籤",  // Folder
+        L"顯示訊息索引標籤",  // Message
+        L"顯示選項索引標籤",  // Options
+        L"顯示設定文字格式索引標籤",  // FormatText
     },
 
     .aboutCaption = L"關於Quelby",
     .logoName = L"Quelby 標誌",
-    .subtitles = {L"PowerPoint2007功能表", L"Word2007功能表", L"Excel2007功能表"},
+    .subtitles = {L"PowerPoint2007功能表", L"Word2007功能表", L"Excel2007功能表", L"Outlook功能表"},
     .description =
         L"    本人製作此功能表增益集純屬娛樂，加之能力有限，人又比較笨，所以出現錯誤請大家原諒。希望大家多聯絡我，共同進步。",
     .authorPrefix = L"程式製作:            ",

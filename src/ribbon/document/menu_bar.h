@@ -43,6 +43,11 @@ inline constexpr auto kWindow =
     MenuCaption<H, T>(T::kWindowLabel, T::kWindowScreentip, T::kWindowSupertip, tag::kWindows);
 template <class H, class T>
 inline constexpr auto kHelp = MenuCaption<H, T>(T::kHelpLabel, T::kHelpScreentip, T::kHelpSupertip, tag::kHelp);
+template <class H, class T>
+inline constexpr auto kGo = MenuCaption<H, T>(T::kGoLabel, T::kGoScreentip, T::kGoSupertip, tag::kGo);
+template <class H, class T>
+inline constexpr auto kActions =
+    MenuCaption<H, T>(T::kActionsLabel, T::kActionsScreentip, T::kActionsSupertip, tag::kActions);
 
 // The own menu's ids carry its tag.
 template <class H>
@@ -50,11 +55,17 @@ inline constexpr auto kOwnId = Concat(u"rxMenu_", H::kOwnTag, u"I");
 template <class H>
 inline constexpr auto kOwnInnerId = Concat(u"rxMenu_", H::kOwnTag, u"II");
 
+template <class H, class T, TextPart... Menus>
+consteval auto CombinedMenuOf(const Menus&... menus) {
+  return Element(u"menu",
+      Attributes(Attr(u"id", id::kMenuAll), Attr(u"label", Caption(T::kAllLabel)),
+                 Attr(u"screentip", Caption(T::kAllScreentip)), Attr(u"getVisible", callback::kGetVisible)),
+      menus...);
+}
+
 // The combined menu: all nine menus in one, shown or hidden by the user's switch.
 template <class H, class T>
-inline constexpr auto kCombinedMenu = Element(u"menu",
-    Attributes(Attr(u"id", id::kMenuAll), Attr(u"label", Caption(T::kAllLabel)),
-               Attr(u"screentip", Caption(T::kAllScreentip)), Attr(u"getVisible", callback::kGetVisible)),
+inline constexpr auto kCombinedMenu = CombinedMenuOf<H, T>(
     DynamicMenu(u"rxMenu_wenjianII", kFile<H, T>),
     DynamicMenu(u"rxMenu_bianjiII", kEdit<H, T>),
     DynamicMenu(u"rxMenu_shituII", kView<H, T>),
@@ -91,5 +102,72 @@ inline constexpr auto kMenuBar = Box(u"Quelby_menu",
     DynamicMenu(u"rxMenu_WindowI", kWindow<H, T>),
     LabelControl(u"rxlable8", kMenuBarGap),
     DynamicMenu(u"rxMenu_HelpI", kHelp<H, T>));
+
+// Outlook's windows: each document's menus have ids of their own, its prefix, the tag and the
+// copy ("I" on the bar, "II" in the combined menu).
+template <class H, TextPart Tag>
+consteval auto BarMenuId(const Tag& tag) {
+  return Concat(H::kMenuIdPrefix, tag, u"I");
+}
+template <class H, TextPart Tag>
+consteval auto CombinedMenuId(const Tag& tag) {
+  return Concat(H::kMenuIdPrefix, tag, u"II");
+}
+
+
+// The main window's menu bar: File, Edit, View, Go, Tools, Actions, Help.
+template <class H, class T>
+inline constexpr auto kExplorerMenuBar = Box(u"Quelby_menu",
+    CombinedMenuOf<H, T>(
+        DynamicMenu(CombinedMenuId<H>(tag::kFile), kFile<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kEdit), kEdit<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kView), kView<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kGo), kGo<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kTools), kTools<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kActions), kActions<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kHelp), kHelp<H, T>)),
+    kCombinedMenuGap,
+    DynamicMenu(BarMenuId<H>(tag::kFile), kFile<H, T>),
+    LabelControl(u"rxlable1", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kEdit), kEdit<H, T>),
+    LabelControl(u"rxlable2", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kView), kView<H, T>),
+    LabelControl(u"rxlable3", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kGo), kGo<H, T>),
+    LabelControl(u"rxlable4", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kTools), kTools<H, T>),
+    LabelControl(u"rxlable5", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kActions), kActions<H, T>),
+    LabelControl(u"rxlable6", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kHelp), kHelp<H, T>));
+
+// A message window's menu bar: File, Edit, View, Insert, Format, Tools, Actions, Help.
+template <class H, class T>
+inline constexpr auto kMessageMenuBar = Box(u"Quelby_menu",
+    CombinedMenuOf<H, T>(
+        DynamicMenu(CombinedMenuId<H>(tag::kFile), kFile<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kEdit), kEdit<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kView), kView<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kInsert), kInsert<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kFormat), kFormat<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kTools), kTools<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kActions), kActions<H, T>),
+        DynamicMenu(CombinedMenuId<H>(tag::kHelp), kHelp<H, T>)),
+    kCombinedMenuGap,
+    DynamicMenu(BarMenuId<H>(tag::kFile), kFile<H, T>),
+    LabelControl(u"rxlable1", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kEdit), kEdit<H, T>),
+    LabelControl(u"rxlable2", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kView), kView<H, T>),
+    LabelControl(u"rxlable3", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kInsert), kInsert<H, T>),
+    LabelControl(u"rxlable4", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kFormat), kFormat<H, T>),
+    LabelControl(u"rxlable5", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kTools), kTools<H, T>),
+    LabelControl(u"rxlable6", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kActions), kActions<H, T>),
+    LabelControl(u"rxlable7", kMenuBarGap),
+    DynamicMenu(BarMenuId<H>(tag::kHelp), kHelp<H, T>));
 
 }  // namespace zorvane::ribbon::document

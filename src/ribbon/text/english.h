@@ -9,6 +9,7 @@ struct English {
   static constexpr const auto& kPowerPointName = product::kPowerPoint2007;
   static constexpr const auto& kWordName = product::kWord2007;
   static constexpr const auto& kExcelName = product::kExcel2007;
+  static constexpr char16_t kOutlookName[] = u"Outlook";
   static constexpr char16_t kAllLabel[] = u"All";
   static constexpr char16_t kAllScreentip[] = u"All Menus";
   static constexpr char16_t kFileLabel[] = u"File";
@@ -41,6 +42,12 @@ struct English {
   static constexpr char16_t kWindowLabel[] = u"Window";
   static constexpr char16_t kWindowScreentip[] = u"Window Menu";
   static constexpr char16_t kWindowSupertip[] = u"% commands for arranging windows.";
+  static constexpr char16_t kGoLabel[] = u"Go";
+  static constexpr char16_t kGoScreentip[] = u"Go Menu";
+  static constexpr char16_t kGoSupertip[] = u"% commands for going to folders and modules.";
+  static constexpr char16_t kActionsLabel[] = u"Actions";
+  static constexpr char16_t kActionsScreentip[] = u"Actions Menu";
+  static constexpr char16_t kActionsSupertip[] = u"% commands for messages and items: reply, forward, flag and the like.";
   static constexpr char16_t kHelpLabel[] = u"Help";
   static constexpr char16_t kHelpScreentip[] = u"Help Menu";
   static constexpr char16_t kHelpSupertip[] = u"Information about %.";

@@ -35,6 +35,7 @@ concept CompleteRibbonText = requires {
   requires NonEmpty(T::kPowerPointName);
   requires NonEmpty(T::kWordName);
   requires NonEmpty(T::kExcelName);
+  requires NonEmpty(T::kOutlookName);
   requires NonEmpty(T::kAllLabel);
   requires NonEmpty(T::kAllScreentip);
   requires NonEmpty(T::kFileLabel);
@@ -67,6 +68,12 @@ concept CompleteRibbonText = requires {
   requires NonEmpty(T::kWindowLabel);
   requires NonEmpty(T::kWindowScreentip);
   requires NamesTheHost(T::kWindowSupertip);
+  requires NonEmpty(T::kGoLabel);
+  requires NonEmpty(T::kGoScreentip);
+  requires NamesTheHost(T::kGoSupertip);
+  requires NonEmpty(T::kActionsLabel);
+  requires NonEmpty(T::kActionsScreentip);
+  requires NamesTheHost(T::kActionsSupertip);
   requires NonEmpty(T::kHelpLabel);
   requires NonEmpty(T::kHelpScreentip);
   requires NamesTheHost(T::kHelpSupertip);

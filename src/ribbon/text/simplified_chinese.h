@@ -8,6 +8,7 @@ struct SimplifiedChinese {
   static constexpr char16_t kPowerPointName[] = u"Power Point2007";
   static constexpr char16_t kWordName[] = u"Word2007";
   static constexpr char16_t kExcelName[] = u"Excel2007";
+  static constexpr char16_t kOutlookName[] = u"Outlook";
   // The combined menu.
   static constexpr char16_t kAllLabel[] = u"全部";
   static constexpr char16_t kAllScreentip[] = u"全部菜单";
@@ -42,6 +43,12 @@ struct SimplifiedChinese {
   static constexpr char16_t kWindowLabel[] = u"窗口";
   static constexpr char16_t kWindowScreentip[] = u"窗口菜单";
   static constexpr char16_t kWindowSupertip[] = u"获取和%窗口布局有关的操作。";
+  static constexpr char16_t kGoLabel[] = u"转到";
+  static constexpr char16_t kGoScreentip[] = u"转到菜单";
+  static constexpr char16_t kGoSupertip[] = u"获取在%各文件夹和模块之间转到的操作。";
+  static constexpr char16_t kActionsLabel[] = u"动作";
+  static constexpr char16_t kActionsScreentip[] = u"动作菜单";
+  static constexpr char16_t kActionsSupertip[] = u"获取对%邮件和项目进行答复、转发和标记等的操作。";
   static constexpr char16_t kHelpLabel[] = u"帮助";
   static constexpr char16_t kHelpScreentip[] = u"帮助菜单";
   static constexpr char16_t kHelpSupertip[] = u"获取和%有关的信息。";

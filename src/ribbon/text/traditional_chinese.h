@@ -9,6 +9,7 @@ struct TraditionalChinese {
   static constexpr const auto& kPowerPointName = product::kPowerPoint2007;
   static constexpr const auto& kWordName = product::kWord2007;
   static constexpr const auto& kExcelName = product::kExcel2007;
+  static constexpr char16_t kOutlookName[] = u"Outlook";
   static constexpr char16_t kAllLabel[] = u"全部";
   static constexpr char16_t kAllScreentip[] = u"全部功能表";
   static constexpr char16_t kFileLabel[] = u"檔案";
@@ -41,6 +42,12 @@ struct TraditionalChinese {
   static constexpr char16_t kWindowLabel[] = u"視窗";
   static constexpr char16_t kWindowScreentip[] = u"視窗功能表";
   static constexpr char16_t kWindowSupertip[] = u"取得 % 視窗排列的有關操作。";
+  static constexpr char16_t kGoLabel[] = u"移至";
+  static constexpr char16_t kGoScreentip[] = u"移至功能表";
+  static constexpr char16_t kGoSupertip[] = u"取得在 % 各資料夾和模組之間移動的有關操作。";
+  static constexpr char16_t kActionsLabel[] = u"執行";
+  static constexpr char16_t kActionsScreentip[] = u"執行功能表";
+  static constexpr char16_t kActionsSupertip[] = u"取得對 % 郵件和項目回覆、轉寄及標幟的有關操作。";
   static constexpr char16_t kHelpLabel[] = u"說明";
   static constexpr char16_t kHelpScreentip[] = u"說明功能表";
   static constexpr char16_t kHelpSupertip[] = u"取得 % 的有關資訊。";

@@ -27,6 +27,24 @@ TEST(OfficeVersionTest, BuildIsTheNumberOrTheThirdDottedGroup) {
   }
 }
 
+// Outlook's Version carries the build in its fourth group; the others' Version has none.
+TEST(OfficeVersionTest, BuildInVersionIsTheFourthGroupOfFour) {
+  const struct {
+    std::u16string_view text;
+    std::optional<std::uint32_t> build;
+  } kCases[] = {
+      {u"16.0.0.17928", 17928u}, {u"15.0.0.4420", 4420u},   {u"16.0.0.9126", 9126u},
+      {u"16.0", std::nullopt},   {u"16.0.17928", std::nullopt}, {u"16.0.0.", std::nullopt},
+      {u"16.0.0.1.2", std::nullopt}, {u"16.0.0.x", std::nullopt}, {u"", std::nullopt},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(BuildInVersion(c.text), c.build) << std::string(c.text.begin(), c.text.end());
+  }
+  EXPECT_EQ(OfficeVersionFrom(u"16.0.0.17928", BuildInVersion(u"16.0.0.17928")), OfficeVersion::k2019);
+  EXPECT_EQ(OfficeVersionFrom(u"16.0.0.9126", BuildInVersion(u"16.0.0.9126")), OfficeVersion::k2016);
+  EXPECT_EQ(OfficeVersionFrom(u"14.0.0.7268", BuildInVersion(u"14.0.0.7268")), OfficeVersion::k2010);
+}
+
 TEST(OfficeVersionTest, VersionTextAndBuildNameTheRelease) {
   using enum OfficeVersion;
   constexpr std::optional<std::uint32_t> kNone;

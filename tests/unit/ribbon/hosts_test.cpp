@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "powerpoint_texts.h"
 #include "ribbon/menu_contents.h"
@@ -71,7 +73,7 @@ std::vector<std::string> RedeclaredTabs(std::u16string_view document) {
 
 // Each version's document re-declares its tabs, and only in that differs from the 2007 one.
 TEST(HostsTest, EachVersionsDocumentRedeclaresExactlyItsTabs) {
-  for (const OfficeHost host : kAllHosts) {
+  for (const OfficeHost host : kOneRibbonHosts) {
     for (const OfficeVersion version : kAllVersions) {
       for (const UiLanguage language : kAllLanguages) {
         SCOPED_TRACE(::testing::Message() << "host " << static_cast<int>(host) << " version "
@@ -92,6 +94,52 @@ TEST(HostsTest, EachVersionsDocumentRedeclaresExactlyItsTabs) {
         EXPECT_EQ(withoutTabs(document), withoutTabs(RibbonDocument(host, OfficeVersion::k2007, language)));
         EXPECT_EQ(document.data()[document.size()], u'\0');
       }
+    }
+  }
+}
+
+// Outlook's windows re-declare the tabs each has in each version, whichever switch governs
+// them; its main window has a ribbon from 2010 on.
+TEST(HostsTest, EachOutlookWindowRedeclaresItsTabsInEachVersion) {
+  using enum OfficeVersion;
+  using settings::RibbonWindow;
+  using Tabs = std::vector<std::string>;
+  const Tabs home2010{"TabMail", "TabCalendar", "TabContacts", "TabTasks", "TabNotes", "TabJournals"};
+  const auto explorer = [&home2010](Tabs homeAfter2010, Tabs last) {
+    Tabs tabs = home2010;
+    tabs.insert(tabs.end(), homeAfter2010.begin(), homeAfter2010.end());
+    for (const char* tab : {"TabSendReceive", "TabFolder", "TabView", "TabDeveloper"}) tabs.push_back(tab);
+    tabs.insert(tabs.end(), last.begin(), last.end());
+    return tabs;
+  };
+  const auto message = [](const char* messageTab, bool review, bool help) {
+    Tabs tabs{messageTab, "TabInsert", "TabOptions", "TabFormatText"};
+    if (review) tabs.push_back("TabReviewWord");
+    tabs.push_back("TabDeveloper");
+    if (help) tabs.push_back("HelpTab");
+    return tabs;
+  };
+  const struct {
+    RibbonWindow window;
+    OfficeVersion version;
+    Tabs tabs;
+  } kCases[] = {
+      {RibbonWindow::kMain, k2007, {}},
+      {RibbonWindow::kMain, k2010, explorer({}, {})},
+      {RibbonWindow::kMain, k2013, explorer({"TabCalendarTableView"}, {})},
+      {RibbonWindow::kMain, k2016, explorer({"TabCalendarTableView", "TabHomeGroup"}, {})},
+      {RibbonWindow::kMain, k2019, explorer({"TabCalendarTableView", "TabHomeGroup"}, {"HelpTab"})},
+      {RibbonWindow::kCompose, k2007, message("TabNewMailMessage", false, false)},
+      {RibbonWindow::kCompose, k2016, message("TabNewMailMessage", true, false)},
+      {RibbonWindow::kCompose, k2019, message("TabNewMailMessage", true, true)},
+      {RibbonWindow::kRead, k2007, message("TabReadMessage", false, false)},
+      {RibbonWindow::kRead, k2013, message("TabReadMessage", true, false)},
+      {RibbonWindow::kRead, k2019, message("TabReadMessage", true, true)},
+  };
+  for (const auto& row : kCases) {
+    for (const UiLanguage language : kAllLanguages) {
+      EXPECT_EQ(RedeclaredTabs(RibbonDocument(OfficeHost::Outlook, row.version, language, row.window)), row.tabs)
+          << static_cast<int>(row.window) << " " << static_cast<int>(row.version);
     }
   }
 }

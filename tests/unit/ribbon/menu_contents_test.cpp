@@ -1,4 +1,5 @@
 #include "ribbon/menu_contents.h"
+#include "ribbon/ribbon_windows.h"
 #include "powerpoint_texts.h"
 
 #include <gtest/gtest.h>
@@ -179,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(AllMenus, MenuTest, ::testing::ValuesIn(kShapes),
 
 TEST(MenuContentsTest, EachHostAnswersExactlyItsNineTags) {
   std::size_t row = 0;
-  for (const OfficeHost host : kAllHosts) {
+  for (const OfficeHost host : kOneRibbonHosts) {
     const std::span<const std::u16string_view> tags = MenuTags(host);
     ASSERT_EQ(tags.size(), 9u);
     for (std::size_t i = 0; i < tags.size(); ++i, ++row) {
@@ -206,11 +207,11 @@ TEST(MenuContentsTest, NearMissTagsAndOtherHostsTagsAnswerNothing) {
   EXPECT_TRUE(MenuContent(OfficeHost::Excel, u"Table", UiLanguage::kSimplifiedChinese).empty());
 }
 
-TEST(MenuContentsTest, IdsAreDistinctAcrossEachHostsMenus) {
-  for (const OfficeHost host : kAllHosts) {
+TEST(MenuContentsTest, IdsAreDistinctAcrossEachDocumentsMenus) {
+  for (const HostRibbon& document : kHostRibbons) {
     std::map<std::string, std::string> owner;
-    for (std::u16string_view tag : MenuTags(host)) {
-      auto parsed = ParseStrict(MenuContent(host, tag, UiLanguage::kSimplifiedChinese));
+    for (std::u16string_view tag : MenuTags(document.host, document.window)) {
+      auto parsed = ParseStrict(MenuContent(document.host, tag, UiLanguage::kSimplifiedChinese, document.window));
       ASSERT_TRUE(parsed->result);
       for (const std::string& id : IdsOf(parsed->Root())) {
         const auto [it, inserted] = owner.emplace(id, ToUtf8(tag));
@@ -242,9 +243,10 @@ TEST(MenuContentsTest, RepeatedBuiltInControlsAreEmittedEachTime) {
   EXPECT_STREQ(view->Root().first_child().next_sibling().name(), "toggleButton");
 }
 
-TEST(MenuContentsTest, EveryHostsHelpEndsWithTheTwoOwnCommands) {
-  for (const OfficeHost host : kAllHosts) {
-    auto help = ParseStrict(MenuContent(host, tag::kHelp, UiLanguage::kSimplifiedChinese));
+TEST(MenuContentsTest, EveryDocumentsHelpEndsWithTheTwoOwnCommands) {
+  for (const HostRibbon& document : kHostRibbons) {
+    const OfficeHost host = document.host;
+    auto help = ParseStrict(MenuContent(host, tag::kHelp, UiLanguage::kSimplifiedChinese, document.window));
     pugi::xml_node about = help->Root().last_child();
     pugi::xml_node customize = about.previous_sibling();
     EXPECT_EQ(StartTagOf(customize), "<button id=\"Dingzhi\" label=\"自定义...\" onAction=\"CustomMenu\"/>");
@@ -255,8 +257,8 @@ TEST(MenuContentsTest, EveryHostsHelpEndsWithTheTwoOwnCommands) {
     EXPECT_EQ(ToUtf8(id::kAboutButton), about.attribute("id").value());
     EXPECT_EQ(ToUtf8(callback::kAboutMenu), about.attribute("onAction").value());
     // Three full stops, not one ellipsis character.
-    EXPECT_NE(MenuContent(host, tag::kHelp, {}).find(u"自定义...\""), std::u16string_view::npos);
-    EXPECT_EQ(MenuContent(host, tag::kHelp, {}).find(u'\u2026'), std::u16string_view::npos);
+    EXPECT_NE(MenuContent(host, tag::kHelp, {}, document.window).find(u"自定义...\""), std::u16string_view::npos);
+    EXPECT_EQ(MenuContent(host, tag::kHelp, {}, document.window).find(u'\u2026'), std::u16string_view::npos);
   }
 }
 

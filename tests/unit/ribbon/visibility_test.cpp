@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 #include <string_view>
 
 #include "ribbon/ribbon_names.h"
@@ -33,17 +34,26 @@ std::vector<std::u16string_view> SwitchNames(OfficeHost host) {
   return zorvane::testing::SwitchNamesIn(host, OfficeVersion::k2019);
 }
 
+// Each tab of the host in any version and window, with the index of the switch that governs it.
+std::vector<std::pair<std::u16string_view, std::size_t>> GovernedTabs(OfficeHost host) {
+  std::vector<std::pair<std::u16string_view, std::size_t>> tabs;
+  const settings::HostSwitches& switches = settings::SwitchesOf(host);
+  for (std::size_t k = 0; k < switches.tabs.size(); ++k) {
+    for (const settings::GovernedTab& tab : switches.tabs[k].Governed()) tabs.emplace_back(tab.idMso, k + 1);
+  }
+  return tabs;
+}
+
 TEST(VisibilityTest, EachHostKnowsTheCombinedMenuItsGapAndEveryTabSwitch) {
   for (const OfficeHost host : kAllHosts) {
     const std::span<const std::u16string_view> ids = VisibilityIds(host);
     const std::set<std::u16string_view> known(ids.begin(), ids.end());
-    const std::vector<std::u16string_view> names = SwitchNames(host);
-    EXPECT_EQ(ids.size(), names.size() + 1);
+    const auto tabs = GovernedTabs(host);
+    EXPECT_EQ(ids.size(), tabs.size() + 2);
     EXPECT_EQ(known.size(), ids.size());
     EXPECT_TRUE(known.contains(id::kMenuAll));
     EXPECT_TRUE(known.contains(id::kLabelAll));
-    // Each tab switch is named after the tab it governs.
-    for (std::size_t k = 1; k < names.size(); ++k) EXPECT_TRUE(known.contains(names[k])) << ToUtf8(names[k]);
+    for (const auto& [tab, governedBy] : tabs) EXPECT_TRUE(known.contains(tab)) << ToUtf8(tab);
     const DisplaySettingsRecord on = AllSwitches(kHostTrue);
     for (std::u16string_view id : ids) EXPECT_EQ(ControlVisibility(host, id, on), kHostTrue) << ToUtf8(id);
   }
@@ -60,15 +70,16 @@ TEST(VisibilityTest, CombinedMenuAndItsGapFollowShowAllMenuTogether) {
   }
 }
 
+// One switch may govern several tabs (Outlook's Home tab of each module); each tab reads it only.
 TEST(VisibilityTest, EachTabReadsItsOwnSwitchOnly) {
   for (const OfficeHost host : kAllHosts) {
-    const std::vector<std::u16string_view> names = SwitchNames(host);
-    for (std::size_t off = 1; off < names.size(); ++off) {
+    const auto tabs = GovernedTabs(host);
+    for (std::size_t off = 1; off < settings::SwitchesOf(host).Count(); ++off) {
       DisplaySettingsRecord record = AllSwitches(kHostTrue);
       record.switches[off] = kHostFalse;
-      for (std::size_t tab = 1; tab < names.size(); ++tab) {
-        EXPECT_EQ(ControlVisibility(host, names[tab], record), tab == off ? kHostFalse : kHostTrue)
-            << ToUtf8(names[tab]) << " with switch " << off << " off";
+      for (const auto& [tab, governedBy] : tabs) {
+        EXPECT_EQ(ControlVisibility(host, tab, record), governedBy == off ? kHostFalse : kHostTrue)
+            << ToUtf8(tab) << " with switch " << off << " off";
       }
       EXPECT_EQ(ControlVisibility(host, u"MenuAll", record), kHostTrue);
     }
@@ -79,12 +90,16 @@ TEST(VisibilityTest, EachTabReadsItsOwnSwitchOnly) {
 TEST(VisibilityTest, OtherHostsTabsAreHidden) {
   const DisplaySettingsRecord on = AllSwitches(kHostTrue);
   for (const OfficeHost host : kAllHosts) {
-    const std::vector<std::u16string_view> own = SwitchNames(host);
+    const auto own = GovernedTabs(host);
     for (const OfficeHost other : kAllHosts) {
-      for (std::u16string_view tab : SwitchNames(other)) {
-        const bool mine = std::find(own.begin() + 1, own.end(), tab) != own.end();
+      for (const auto& [tab, governedBy] : GovernedTabs(other)) {
+        const bool mine = std::ranges::any_of(own, [&](const auto& entry) { return entry.first == tab; });
         EXPECT_EQ(ControlVisibility(host, tab, on), mine ? kHostTrue : kHostFalse) << ToUtf8(tab);
       }
+    }
+    // A concept's name is no tab: Outlook's TabHome governs the modules' Home tabs.
+    if (host == OfficeHost::Outlook) {
+      EXPECT_EQ(ControlVisibility(host, settings::kHomeTabName, on), kHostFalse);
     }
   }
 }

@@ -20,8 +20,11 @@
 
 namespace zorvane::ribbon::testing {
 
-inline constexpr OfficeHost kAllHosts[] = {OfficeHost::PowerPoint, OfficeHost::Word, OfficeHost::Excel};
+inline constexpr OfficeHost kAllHosts[] = {OfficeHost::PowerPoint, OfficeHost::Word, OfficeHost::Excel,
+                                           OfficeHost::Outlook};
 static_assert(std::size(kAllHosts) == kOfficeHostCount);
+// The hosts of one ribbon, the main window's: all but Outlook.
+inline constexpr OfficeHost kOneRibbonHosts[] = {OfficeHost::PowerPoint, OfficeHost::Word, OfficeHost::Excel};
 using zorvane::testing::kAllVersions;
 inline constexpr UiLanguage kAllLanguages[] = {UiLanguage::kSimplifiedChinese, UiLanguage::kTraditionalChinese,
                                                UiLanguage::kEnglish};

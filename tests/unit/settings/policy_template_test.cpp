@@ -1,5 +1,5 @@
 // The administrative template read back: four well-formed files of their kinds, every
-// reference resolved in every language, and for each host nine switch policies and the
+// reference resolved in every language, and for each host its switch policies and the
 // language policy that write exactly the key, value names and texts that the add-in reads.
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
@@ -20,17 +20,6 @@ namespace {
 constexpr char kNamespace[] = "http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions";
 const std::vector<std::string> kLanguages = {"en-US", "zh-CN", "zh-TW"};
 
-// Each host's policies, ten in a row in OfficeHost order, in a category of its own; PowerPoint's
-// keep the names they had when it was the only host.
-struct HostPolicies {
-  OfficeHost host;
-  std::string namePrefix;
-  std::string category;
-};
-const HostPolicies kHostPolicies[] = {{OfficeHost::PowerPoint, "", "Zorvane_PowerPoint"},
-                                      {OfficeHost::Word, "Word_", "Zorvane_Word"},
-                                      {OfficeHost::Excel, "Excel_", "Zorvane_Excel"}};
-
 // The names here are ASCII; anything else would not be a name the add-in reads.
 std::string Ascii(std::u16string_view text) {
   std::string narrow;
@@ -39,6 +28,23 @@ std::string Ascii(std::u16string_view text) {
     narrow.push_back(static_cast<char>(unit));
   }
   return narrow;
+}
+
+// Each host's policies, in a row in OfficeHost order, in a category named after the host;
+// PowerPoint's keep the names they had when it was the only host, the others' start with the
+// host's name.
+struct HostPolicies {
+  OfficeHost host;
+  std::string namePrefix;
+  std::string category;
+};
+std::vector<HostPolicies> AllHostPolicies() {
+  std::vector<HostPolicies> hosts;
+  for (const OfficeHostNames& names : kOfficeHostNames) {
+    const std::string name = Ascii(names.name);
+    hosts.push_back({names.host, names.host == OfficeHost::PowerPoint ? "" : name + "_", "Zorvane_" + name});
+  }
+  return hosts;
 }
 
 std::vector<std::string> ChildNames(const pugi::xml_node& node) {
@@ -167,14 +173,15 @@ TEST_F(PolicyTemplateTest, EachHostsSwitchPoliciesWriteWhatTheAddInReads) {
   std::vector<pugi::xml_node> policies;
   for (const pugi::xml_node& policy : definitions.child("policies").children("policy")) policies.push_back(policy);
   // Each host's switches of every version in their order, then its language policy.
+  const std::vector<HostPolicies> hosts = AllHostPolicies();
   std::vector<std::pair<const HostPolicies*, std::size_t>> expected;
-  for (const HostPolicies& host : kHostPolicies) {
+  for (const HostPolicies& host : hosts) {
     for (std::size_t i = 0; i <= SwitchesOf(host.host).Count(); ++i) expected.emplace_back(&host, i);
   }
   ASSERT_EQ(policies.size(), expected.size());  // and each language, checked below
   // Each host's category sits in the product's.
   const std::string product = definitions.child("categories").child("category").attribute("name").value();
-  for (const HostPolicies& host : kHostPolicies) {
+  for (const HostPolicies& host : hosts) {
     const pugi::xml_node category = definitions.child("categories").find_child_by_attribute("category", "name",
                                                                                            host.category.c_str());
     EXPECT_EQ(category.child("parentCategory").attribute("ref").value(), product) << host.category;
@@ -207,12 +214,12 @@ TEST_F(PolicyTemplateTest, EachHostsSwitchPoliciesWriteWhatTheAddInReads) {
 
 // A tab that came after 2007 says, in every language, from which release on the host has it.
 TEST_F(PolicyTemplateTest, EachLaterTabsPolicySaysWhichVersionsHaveTheTab) {
-  for (const HostPolicies& host : kHostPolicies) {
+  for (const HostPolicies& host : AllHostPolicies()) {
     for (const SwitchableTab& tab : SwitchesOf(host.host).tabs) {
       if (tab.since == OfficeVersion::k2007) continue;
       const std::string first = tab.since == OfficeVersion::k2010 ? "2010" : tab.since == OfficeVersion::k2013 ? "2013" : "2019";
       const pugi::xml_node policy = Definitions().child("policies").find_child_by_attribute(
-          "policy", "name", (host.namePrefix + Ascii(tab.idMso)).c_str());
+          "policy", "name", (host.namePrefix + Ascii(tab.name)).c_str());
       std::string explain = policy.attribute("explainText").value();  // "$(string.id)"
       ASSERT_TRUE(explain.starts_with("$(string.")) << explain;
       explain = explain.substr(9, explain.size() - 10);
@@ -228,7 +235,7 @@ TEST_F(PolicyTemplateTest, EachLaterTabsPolicySaysWhichVersionsHaveTheTab) {
 // A drop-down of the three names the add-in reads and one that names no language, which makes
 // the add-in follow the host; disabling it removes the value, so the user decides again.
 TEST_F(PolicyTemplateTest, EachHostsLanguagePolicyWritesTheNamesTheAddInReads) {
-  for (const HostPolicies& host : kHostPolicies) {
+  for (const HostPolicies& host : AllHostPolicies()) {
     SCOPED_TRACE(host.category);
     const pugi::xml_node policy = Definitions().child("policies").find_child_by_attribute(
         "policy", "name", (host.namePrefix + "Language").c_str());

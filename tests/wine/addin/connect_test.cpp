@@ -4,10 +4,15 @@
 #include <windows.h>
 #include <wrl/client.h>
 
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/addin_loader.h"
+#include "ribbon/menu_contents.h"
 #include "ribbon/ribbon_document.h"
+#include "ribbon/ribbon_windows.h"
 #include "host_objects.h"
 #include "support/host_params.h"
 #include "support/registry_snapshot.h"
@@ -18,8 +23,10 @@ using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
 using namespace zorvane::standin;
 
-std::wstring DocumentText(zorvane::OfficeHost host) {
-  const auto document = zorvane::ribbon::RibbonDocument(host, zorvane::OfficeVersion::k2007, zorvane::UiLanguage::kSimplifiedChinese);
+std::wstring DocumentText(zorvane::OfficeHost host,
+                         zorvane::settings::RibbonWindow window = zorvane::settings::RibbonWindow::kMain) {
+  const auto document =
+      zorvane::ribbon::RibbonDocument(host, zorvane::OfficeVersion::k2007, zorvane::UiLanguage::kSimplifiedChinese, window);
   return std::wstring(reinterpret_cast<const wchar_t*>(document.data()), document.size());
 }
 
@@ -109,15 +116,33 @@ TEST_F(ConnectObject, OtherConnectionEventsSucceedAndChangeNothing) {
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettingsKey));
 }
 
-TEST_P(ConnectObjectOfEachHost, DocumentIsTheHostsForEveryRibbon) {
-  const std::wstring expected = DocumentText(Host().host);
-  ASSERT_FALSE(expected.empty());
-  for (const HostDescription& other : kHosts) {
-    if (&other == &Host()) continue;
-    EXPECT_NE(DocumentText(other.host), expected);
+// A host of one ribbon is given its document for every ribbon id; Outlook each of its three
+// ribbons' own, and the empty text (no customization) for any other id, none included.
+TEST_P(ConnectObjectOfEachHost, DocumentIsTheRibbonsOwnAndEmptyForAnotherRibbon) {
+  const zorvane::OfficeHost host = Host().host;
+  std::vector<std::pair<std::wstring, std::wstring>> cases;  // ribbon id, document
+  bool several = false;
+  for (const zorvane::ribbon::HostRibbon& row : zorvane::ribbon::kHostRibbons) {
+    if (row.host != host) continue;
+    const std::wstring expected = DocumentText(host, row.window);
+    ASSERT_FALSE(expected.empty());
+    if (row.ribbonId.empty()) {
+      for (const wchar_t* id : {Host().mainRibbon().ribbonId.data(), L"Microsoft.PowerPoint.Presentation", L"", L"anything else"}) {
+        cases.emplace_back(id, expected);
+      }
+    } else {
+      several = true;
+      cases.emplace_back(std::wstring(row.ribbonId.begin(), row.ribbonId.end()), expected);
+    }
   }
-  for (const wchar_t* id : {Host().ribbonId.data(), L"Microsoft.PowerPoint.Presentation", L"", L"anything else"}) {
-    BSTR ribbonId = SysAllocString(id);
+  if (several) {
+    for (const wchar_t* id : {L"Microsoft.Outlook.Appointment", L"Microsoft.Outlook.Contact", L"microsoft.outlook.explorer",
+                              L"Microsoft.Outlook.Mail.Read ", L""}) {
+      cases.emplace_back(id, L"");
+    }
+  }
+  for (const auto& [id, expected] : cases) {
+    BSTR ribbonId = SysAllocString(id.c_str());
     BSTR xml = nullptr;
     ASSERT_EQ(ribbon_->GetCustomUI(ribbonId, &xml), S_OK);
     EXPECT_EQ(std::wstring(xml, SysStringLen(xml)), expected) << id;
@@ -126,8 +151,75 @@ TEST_P(ConnectObjectOfEachHost, DocumentIsTheHostsForEveryRibbon) {
   }
   BSTR xml = nullptr;
   EXPECT_EQ(ribbon_->GetCustomUI(nullptr, &xml), S_OK) << "a null identifier is the empty one";
+  EXPECT_EQ(SysStringLen(xml) == 0, several);
   SysFreeString(xml);
   EXPECT_EQ(ribbon_->GetCustomUI(nullptr, nullptr), E_POINTER);
+}
+
+// Outlook loads a ribbon per window kind: each is kept once, however often it loads, and OK
+// can ask them all again; a host of one ribbon keeps only its latest.
+TEST(OutlookRibbons, EachRibbonIsKeptOnceAndAllGoWhenTheModuleMayUnload) {
+  const HostDescription& outlook = kHosts[zorvane::HostIndex(zorvane::OfficeHost::Outlook)];
+  auto object = AddinModule::Instance().CreateObject(outlook.classId);
+  ASSERT_TRUE(object);
+  const auto load = [&object](StandInRibbon* ribbon) {
+    InvokeResult result;
+    InvokeByName(object.Get(), L"rxcustomUI_onLoad", {DispatchArgument(ribbon)}, result);
+    return result.hr;
+  };
+  const ComPtr<StandInRibbon> ribbons[] = {StandInRibbon::Create(), StandInRibbon::Create(), StandInRibbon::Create(),
+                                           StandInRibbon::Create()};
+  for (const auto& ribbon : ribbons) ASSERT_EQ(ribbon->outstanding(), 0);
+  for (int i = 0; i < 3; ++i) ASSERT_EQ(load(ribbons[i].Get()), S_OK);
+  ASSERT_EQ(load(ribbons[1].Get()), S_OK);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(ribbons[i]->outstanding(), 1) << i;
+  // A ribbon the host gives anew takes the place of the longest kept.
+  ASSERT_EQ(load(ribbons[3].Get()), S_OK);
+  EXPECT_EQ(ribbons[0]->outstanding(), 0);
+  EXPECT_EQ(ribbons[3]->outstanding(), 1);
+  object.Reset();
+  EXPECT_EQ(AddinModule::Instance().CanUnloadNow(), S_OK);
+  for (const auto& ribbon : ribbons) EXPECT_EQ(ribbon->outstanding(), 0);
+}
+
+// The content callback tells Outlook's windows apart by the menu's id: one tag, each window's
+// own menu; an id of no window of ours gets no menu.
+TEST(OutlookRibbons, MenusAreTheWindowsOwnByTheMenusId) {
+  const HostDescription& outlook = kHosts[zorvane::HostIndex(zorvane::OfficeHost::Outlook)];
+  DeleteHostKeys();
+  auto object = AddinModule::Instance().CreateObject(outlook.classId);
+  ComPtr<_IDTExtensibility2> extensibility;
+  ASSERT_EQ(object.As(&extensibility), S_OK);
+  StandInApplication application(outlook);
+  ASSERT_EQ(extensibility->OnConnection(&application, ext_cm_Startup, nullptr, nullptr), S_OK);
+  std::set<std::wstring> answers;
+  for (const zorvane::ribbon::HostRibbon& row : zorvane::ribbon::kHostRibbons) {
+    if (row.host != zorvane::OfficeHost::Outlook) continue;
+    for (const std::u16string_view tag : zorvane::ribbon::MenuTags(row.host, row.window)) {
+      for (const wchar_t* copy : {L"I", L"II"}) {
+        StandInControl control(std::wstring(row.menuIdPrefix.begin(), row.menuIdPrefix.end()) +
+                                   std::wstring(tag.begin(), tag.end()) + copy,
+                               std::wstring(tag.begin(), tag.end()));
+        InvokeResult result;
+        InvokeByName(object.Get(), L"rxQuelby_get", {DispatchArgument(&control)}, result);
+        ASSERT_EQ(result.hr, S_OK);
+        const auto expected = zorvane::ribbon::MenuContent(row.host, tag, zorvane::UiLanguage::kSimplifiedChinese, row.window);
+        EXPECT_EQ(result.Text(), std::wstring(expected.begin(), expected.end()));
+        answers.insert(result.Text());
+      }
+    }
+  }
+  EXPECT_GT(answers.size(), 20u) << "File, Edit... differ from window to window";
+  for (const wchar_t* id : {L"rxMenu_HelpI", L"HelpI", L"", L"rxOlmain_HelpI"}) {
+    StandInControl control(id, L"Help");
+    InvokeResult result;
+    InvokeByName(object.Get(), L"rxQuelby_get", {DispatchArgument(&control)}, result);
+    EXPECT_EQ(result.hr, S_OK) << id;
+    EXPECT_EQ(result.Text(), L"") << id;
+  }
+  extensibility.Reset();
+  object.Reset();
+  DeleteHostKeys();
 }
 
 TEST_F(ConnectObject, SecondRibbonLoadReleasesTheFirstAndDisconnectionKeepsIt) {

@@ -61,7 +61,7 @@ void ConnectionLanguage::ExpectLanguage(StandInApplication& application, UiLangu
   InvokeByName(object.Get(), L"GetRibbonXML", {}, document);
   ASSERT_EQ(document.hr, S_OK);
   EXPECT_EQ(document.Text(), Wide(zorvane::ribbon::RibbonDocument(hostId_, zorvane::OfficeVersion::k2007, expected)));
-  StandInControl help(L"rxMenu_HelpI", L"Help");
+  StandInControl help(MenuControlId(hostId_, L"Help"), L"Help");
   InvokeResult menu;
   InvokeByName(object.Get(), L"rxQuelby_get", {DispatchArgument(&help)}, menu);
   ASSERT_EQ(menu.hr, S_OK);

@@ -10,6 +10,7 @@
 #include <set>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/addin_loader.h"
@@ -208,7 +209,7 @@ TEST_P(ConnectionSettings, EachVersionRedeclaresLoadsAndAnswersExactlyItsTabs) {
     ASSERT_EQ(extensibility->OnConnection(&application, ext_cm_Startup, nullptr, nullptr), S_OK);
 
     BSTR xml = nullptr;
-    const std::wstring ribbonId(host_.ribbonId);
+    const std::wstring ribbonId(host_.mainRibbon().ribbonId);
     ASSERT_EQ(ribbon->GetCustomUI(const_cast<BSTR>(ribbonId.c_str()), &xml), S_OK);
     const std::wstring document(xml, SysStringLen(xml));
     SysFreeString(xml);
@@ -240,6 +241,68 @@ TEST_P(ConnectionSettings, EachVersionRedeclaresLoadsAndAnswersExactlyItsTabs) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Hosts, ConnectionSettings, ::testing::ValuesIn(HostPointers()), HostParamName);
+INSTANTIATE_TEST_SUITE_P(Hosts, ConnectionSettings, ::testing::ValuesIn(OneRibbonHostPointers()), HostParamName);
+
+// Outlook's version is its Version alone ("16.0.0.<build>", no Build); each window's ribbon
+// re-declares that version's tabs of the window, and a switch hides every tab it governs.
+TEST(OutlookSettings, EachVersionsWindowsRedeclareTheirTabsAndOneSwitchHidesEach) {
+  const HostDescription& outlook = kHosts[zorvane::HostIndex(zorvane::OfficeHost::Outlook)];
+  const struct {
+    const wchar_t* version;
+    std::vector<std::wstring> explorer, compose;  // the tabs re-declared first and last
+    std::size_t values;  // the version's switches, ShowAllMenu first, and TabHome stored before
+  } kTold[] = {
+      {L"12.0.0.6691", {}, {L"TabNewMailMessage", L"TabDeveloper"}, 7},
+      {L"14.0.0.7268", {L"TabMail", L"TabDeveloper"}, {L"TabNewMailMessage", L"TabDeveloper"}, 11},
+      {L"16.0.0.4266", {L"TabMail", L"TabDeveloper"}, {L"TabNewMailMessage", L"TabDeveloper"}, 11},
+      {L"16.0.0.17928", {L"TabMail", L"HelpTab"}, {L"TabNewMailMessage", L"HelpTab"}, 12},
+  };
+  for (const auto& told : kTold) {
+    SCOPED_TRACE(told.version);
+    DeleteHostKeys();
+    SetRawValueA(HKEY_CURRENT_USER, std::wstring(outlook.settingsKeyPath()), "TabHome", REG_SZ, {'0', 0});
+    auto object = AddinModule::Instance().CreateObject(outlook.classId);
+    ComPtr<_IDTExtensibility2> extensibility;
+    ComPtr<IRibbonExtensibility> ribbon;
+    ASSERT_EQ(object.As(&extensibility), S_OK);
+    ASSERT_EQ(object.As(&ribbon), S_OK);
+    StandInApplication application(outlook);
+    application.AnswerVersion(told.version, std::nullopt);
+    ASSERT_EQ(extensibility->OnConnection(&application, ext_cm_Startup, nullptr, nullptr), S_OK);
+    EXPECT_EQ(application.versionReads(), 1);
+    EXPECT_EQ(application.buildReads(), 0) << "Outlook's Version carries the build";
+    EXPECT_EQ(ValueNames(std::wstring(outlook.settingsKeyPath())).size(), told.values);
+
+    for (const auto& [ribbonId, ends] : {std::pair{L"Microsoft.Outlook.Explorer", &told.explorer},
+                                         std::pair{L"Microsoft.Outlook.Mail.Compose", &told.compose}}) {
+      BSTR xml = nullptr;
+      BSTR id = SysAllocString(ribbonId);
+      ASSERT_EQ(ribbon->GetCustomUI(id, &xml), S_OK);
+      const std::wstring document(xml, SysStringLen(xml));
+      SysFreeString(xml);
+      SysFreeString(id);
+      const std::size_t first = document.find(L"<tab idMso=\"");
+      const std::size_t last = document.rfind(L"<tab idMso=\"");
+      if (ends->empty()) {
+        EXPECT_EQ(first, std::wstring::npos) << ribbonId;
+        continue;
+      }
+      ASSERT_NE(first, std::wstring::npos) << ribbonId;
+      EXPECT_EQ(document.compare(first + 12, ends->front().size(), ends->front()), 0) << ribbonId;
+      EXPECT_EQ(document.compare(last + 12, ends->back().size(), ends->back()), 0) << ribbonId;
+    }
+    // TabHome governs the Home tab of every module; the message windows' tabs stay.
+    for (const auto& [tab, visible] : {std::pair{L"TabMail", false}, std::pair{L"TabCalendar", false},
+                                       std::pair{L"TabNewMailMessage", true}, std::pair{L"TabReadMessage", true},
+                                       std::pair{L"TabHome", false}}) {
+      StandInControl control(tab, L"");
+      InvokeResult result;
+      InvokeByName(object.Get(), L"GetVisible", {DispatchArgument(&control)}, result);
+      ASSERT_EQ(result.hr, S_OK);
+      EXPECT_EQ(V_BOOL(&result.value), visible ? VARIANT_TRUE : VARIANT_FALSE) << tab;
+    }
+  }
+  DeleteHostKeys();
+}
 
 }  // namespace

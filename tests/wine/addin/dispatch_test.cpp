@@ -116,7 +116,7 @@ class DispatchOfEachHost : public ::testing::TestWithParam<const HostDescription
   void SetUp() override { DeleteHostKeys(); }  // no settings yet: all of the host's switches are on
   void TearDown() override { DeleteHostKeys(); }
 };
-INSTANTIATE_TEST_SUITE_P(Hosts, DispatchOfEachHost, ::testing::ValuesIn(HostPointers()), HostParamName);
+INSTANTIATE_TEST_SUITE_P(Hosts, DispatchOfEachHost, ::testing::ValuesIn(OneRibbonHostPointers()), HostParamName);
 
 // Each class answers its own host's nine menus, and its eight tabs from its own switches.
 TEST_P(DispatchOfEachHost, CallbacksAnswerTheHostsOwnMenusAndTabs) {

@@ -28,6 +28,8 @@ const HostClass kClasses[] = {
      L"Software\\Microsoft\\Office\\Word\\Addins\\Zorvane.WordConnect"},
     {L"{8A9F4D16-B2C3-4A57-8E0D-6F1B2C3D4E59}", L"Zorvane.ExcelConnect",
      L"Software\\Microsoft\\Office\\Excel\\Addins\\Zorvane.ExcelConnect"},
+    {L"{EEADC4F3-ED24-4FE7-B6F9-A07DAE7132A0}", L"Zorvane.OutlookConnect",
+     L"Software\\Microsoft\\Office\\Outlook\\Addins\\Zorvane.OutlookConnect"},
 };
 const std::wstring kClsid = kClasses[0].clsid;
 const std::wstring kLibid = L"{4C1639D9-252B-49D7-B854-7B773BE363E0}";
@@ -387,7 +389,7 @@ TEST_F(Registration, MachineWideRegistrationCreatesTheObjectByProgId) {
     ASSERT_EQ(LoadRegTypeLib(GuidFromString(kLibid), 1, 0, 0, &library), S_OK);
     // Only our own types, _Connect and one class per host: Office's interfaces are referenced,
     // never defined here.
-    EXPECT_EQ(library->GetTypeInfoCount(), 4u);
+    EXPECT_EQ(library->GetTypeInfoCount(), std::size(kClasses) + 1);
     for (const HostClass& host : kClasses) {
       ITypeInfo* connectInfo = nullptr;
       EXPECT_EQ(library->GetTypeInfoOfGuid(GuidFromString(host.clsid), &connectInfo), S_OK);

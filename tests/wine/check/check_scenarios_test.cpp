@@ -63,7 +63,8 @@ Host MakeHost(OfficeHost id, std::wstring classId, std::wstring prefix) {
 const Host kPowerPoint = MakeHost(OfficeHost::PowerPoint, L"{BAC75E0D-0684-4250-B64C-5E74A365F970}", L"");
 const Host kWord = MakeHost(OfficeHost::Word, L"{5E0B7C2A-3F4D-4E8B-9A61-2C7D18E4B3F5}", L"word.");
 const Host kExcel = MakeHost(OfficeHost::Excel, L"{8A9F4D16-B2C3-4A57-8E0D-6F1B2C3D4E59}", L"excel.");
-const Host* const kHosts[] = {&kPowerPoint, &kWord, &kExcel};
+const Host kOutlook = MakeHost(OfficeHost::Outlook, L"{EEADC4F3-ED24-4FE7-B6F9-A07DAE7132A0}", L"outlook.");
+const Host* const kHosts[] = {&kPowerPoint, &kWord, &kExcel, &kOutlook};
 
 // The trees a check or repair could touch, compared before and after.
 const std::pair<HKEY, const wchar_t*> kWatched[] = {{HKEY_CURRENT_USER, L"Software\\Microsoft\\Office"},
@@ -178,6 +179,7 @@ class CheckScenario : public ::testing::Test {
     }
     DeleteFileW((kFolder + L"\\Office16\\" + kWord.program).c_str());
     DeleteFileW((kFolder + L"\\Office16\\" + kExcel.program).c_str());
+    DeleteFileW((kFolder + L"\\Office16\\" + kOutlook.program).c_str());
   }
 
   // Runs the check with `option`: its standard output (also printed), exit code in `code`.
@@ -260,22 +262,27 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
       {"restrict-to-list", [] { SetPolicy(L"\\Resiliency", L"RestrictToList"); }, 1, {policyList}, 1, {policyList},
        kAlwaysEnableWritten},
   };
-  // Each host under its own keys; Word and Excel with PowerPoint not installed.
+  // Each host under its own keys; the others with PowerPoint not installed.
   for (const Host* host : kHosts) {
     const std::wstring& p = host->prefix;
+    const bool outlooks = host == &kOutlook;  // Outlook's "always enable" list is said, never written
     const std::wstring resiliency = L"[" + host->Resiliency() + L"]|";
     const std::wstring always = L"[" + host->Resiliency() + L"\\DoNotDisableAddinList]|";
     const std::wstring disabled = host->Resiliency() + L"\\DisabledItems";
-    const std::set<std::wstring> alwaysWritten{resiliency, always, always + host->progId};
+    std::set<std::wstring> alwaysWritten{resiliency, always, always + host->progId};
+    if (outlooks) alwaysWritten.clear();
+    const auto with = [&](const std::wstring& item) { auto changed = alwaysWritten; return changed.insert(item), changed; };
     const std::string name = ToUtf8(host->app) + "-";
     scenarios.push_back({name + "healthy", [] {}, 0,
-                         {p + L"addin.load_behavior [正常]", p + L"addin.registration [正常]", L"powerpoint.installed [正常]"},
-                         0, {L"repair." + p + L"resiliency.always_enable 已修改"}, alwaysWritten, host});
+                         {p + L"addin.load_behavior [正常]", p + L"addin.registration [正常]", L"powerpoint.installed [正常]",
+                          p + L"resiliency.always_enable [提示]"},
+                         0, {outlooks ? L"repair.none" : L"repair." + p + L"resiliency.always_enable 已修改"}, alwaysWritten,
+                         host});
     scenarios.push_back({name + "load-behavior-2",
                          [=] { SetRawValue(HKEY_CURRENT_USER, host->Entry(), L"LoadBehavior", REG_DWORD, Dword(2)); }, 1,
                          {p + L"addin.load_behavior [问题] " + host->app + L" 在一次启动失败或过慢后关闭了 Zorvane"}, 0,
                          {L"repair." + p + L"addin.load_behavior 已修改", p + L"addin.load_behavior [正常]"},
-                         {resiliency, always, always + host->progId, L"[" + host->Entry() + L"]|LoadBehavior"}, host});
+                         with(L"[" + host->Entry() + L"]|LoadBehavior"), host});
     // Only our record goes: another add-in's stays as it was.
     scenarios.push_back({name + "disabled-items",
                          [=] {
@@ -285,11 +292,23 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
                            SetRawValue(HKEY_CURRENT_USER, disabled, L"7c2e", REG_BINARY, ours);
                          },
                          1, {p + L"resiliency.disabled_items [问题] " + host->app + L" 16.0"}, 0, {},
-                         {always, always + host->progId, L"[" + disabled + L"]|7c2e"}, host});
+                         outlooks ? std::set<std::wstring>{L"[" + disabled + L"]|7c2e"}
+                                  : std::set<std::wstring>{always, always + host->progId, L"[" + disabled + L"]|7c2e"}, host});
     scenarios.push_back({name + "lock", [=] { SetText(HKEY_CURRENT_USER, host->PolicyKey(), L"TabHome", L"0"); }, 0,
                          {p + L"policy.zorvane_locks [提示] 管理员用组策略锁定了 " + host->app + L" 中 Zorvane 的 1 项"}, 0,
                          {}, alwaysWritten, host});
   }
+  // Outlook's record of disabling Zorvane for slowness is said in words and left as it is.
+  const std::wstring slowRecord = kOutlook.Resiliency() + L"\\NotificationReminderAddinData";
+  const std::wstring slowReason = kOutlook.progId + L"\\dtype";
+  scenarios.push_back({"Outlook-slow-disabled",
+                       [=] { SetRawValue(HKEY_CURRENT_USER, slowRecord, slowReason.c_str(), REG_DWORD, Dword(1)); }, 1,
+                       {L"outlook.resiliency.slow_disabled [问题] Outlook 16.0 因 Zorvane 加载过慢（超过 1000 毫秒）"}, 1,
+                       {L"repair.none"}, {}, &kOutlook});
+  scenarios.push_back({"Outlook-class-missing",
+                       [] { DeleteKeyTree(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + kOutlook.progId); }, 1,
+                       {L"outlook.addin.registration [问题]"}, 0,
+                       {L"repair.outlook.addin.registration 已修改", L"outlook.addin.registration [正常]"}, {}, &kOutlook});
   for (const auto& row : scenarios) {
     SCOPED_TRACE(row.name);
     ASSERT_NO_FATAL_FAILURE(Fresh(*row.host));
@@ -316,6 +335,21 @@ TEST_F(CheckScenario, ReportsAndRepairsEachState) {
           << ToUtf8(line);
     }
   }
+}
+
+// Outlook rewrites its entries when it exits: while an OUTLOOK.EXE runs, its repairs wait.
+TEST_F(CheckScenario, RefusesOutlooksRepairsWhileOutlookRuns) {
+  ASSERT_NO_FATAL_FAILURE(Fresh(kOutlook));
+  SetRawValue(HKEY_CURRENT_USER, kOutlook.Entry(), L"LoadBehavior", REG_DWORD, Dword(2));
+  const std::wstring program = kFolder + L"\\" + kOutlook.program;  // any program that waits, so named
+  ASSERT_TRUE(CopyFileW(kCheck.c_str(), program.c_str(), FALSE));
+  const auto before = Snapshot();
+  DWORD code = 0;
+  dialogs::test::ChildProcess outlook(L"\"" + program + L"\"");
+  ASSERT_TRUE(outlook.Started());
+  EXPECT_TRUE(Has(Run(L"--repair", code, "Outlook running"), L"repair.outlook.refused Outlook 正在运行"));
+  EXPECT_EQ(code, 1u);
+  EXPECT_EQ(Changed(before, Snapshot()), std::set<std::wstring>{});
 }
 
 // Each finding's key, the first word of its line.

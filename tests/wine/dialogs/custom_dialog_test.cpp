@@ -136,7 +136,7 @@ class CustomDialogTest : public testing::Test {
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     dialog.SetHostWindow(hostWindow);
     return ShowAndDrive(
-        kCaption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, host, version, ComPtr<IRibbonUI>(givenRibbon_)); },
+        kCaption, [&] { return dialog.ShowModal(UiLanguage::kSimplifiedChinese, host, version, HostRibbons{ComPtr<IRibbonUI>(givenRibbon_)}); },
         drive);
   }
 

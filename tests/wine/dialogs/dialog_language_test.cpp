@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "child_process.h"
@@ -97,7 +98,7 @@ class DialogLanguageTest : public testing::Test {
     CustomDialog dialog;
     dialog.SetHostApplication(ComPtr<_Application>(&application_));
     return ShowAndDrive(language.customCaption,
-                        [&] { return dialog.ShowModal(language.id, host, version, ComPtr<IRibbonUI>(&ribbon_)); }, drive);
+                        [&] { return dialog.ShowModal(language.id, host, version, HostRibbons{ComPtr<IRibbonUI>(&ribbon_)}); }, drive);
   }
   HRESULT ShowAbout(const Language& language, const std::function<void(HWND)>& drive,
                     OfficeHost host = OfficeHost::PowerPoint) {
@@ -211,10 +212,52 @@ TEST_F(DialogLanguageTest, LaterTabsAreNamedAsTheHostNamesThemAndFit) {
   }
 }
 
+// Outlook's list names its tabs as Outlook does, the main window's and the message windows'
+// in one list (2007: the message windows' alone); its About names Outlook.
+TEST_F(DialogLanguageTest, OutlooksDialogsNameItsTabsAndItself) {
+  const std::vector<std::vector<std::wstring>> k365[] = {
+      {{L"开始", L"发送/接收", L"文件夹", L"视图", L"邮件", L"插入", L"选项", L"设置文本格式", L"审阅", L"开发工具", L"帮助"},
+       {L"邮件", L"插入", L"选项", L"设置文本格式", L"开发工具"}},
+      {{L"常用", L"傳送/接收", L"資料夾", L"檢視", L"訊息", L"插入", L"選項", L"設定文字格式", L"校閱", L"開發人員", L"說明"},
+       {L"訊息", L"插入", L"選項", L"設定文字格式", L"開發人員"}},
+      {{L"Home", L"Send / Receive", L"Folder", L"View", L"Message", L"Insert", L"Options", L"Format Text", L"Review",
+        L"Developer", L"Help"},
+       {L"Message", L"Insert", L"Options", L"Format Text", L"Developer"}},
+  };
+  const wchar_t* const kSubtitles[] = {L"Outlook菜单", L"Outlook功能表", L"Outlook Menus"};
+  for (std::size_t l = 0; l < std::size(kLanguages); ++l) {
+    const Language& language = kLanguages[l];
+    for (const auto& [version, tabs] : {std::pair{OfficeVersion::k2019, &k365[l][0]}, std::pair{OfficeVersion::k2007, &k365[l][1]}}) {
+      const std::string name = std::string("outlook-") + (version == OfficeVersion::k2019 ? "365-" : "2007-") + language.tag;
+      EXPECT_EQ(ShowCustom(language,
+                           [&](HWND dialog) {
+                             const HWND list = FindWindowExW(dialog, nullptr, WC_LISTVIEWW, nullptr);
+                             ASSERT_EQ(Send(list, LVM_GETITEMCOUNT), static_cast<LRESULT>(tabs->size())) << name;
+                             for (std::size_t i = 0; i < tabs->size(); ++i) {
+                               const std::wstring text = ListItemText(list, static_cast<int>(i));
+                               EXPECT_NE(text.find((*tabs)[i]), std::wstring::npos) << name << " " << i;
+                             }
+                             ExpectTextsFit(dialog, language, "custom-dialog-" + name);
+                             PressButton(GetDlgItem(dialog, IDCANCEL));
+                           },
+                           OfficeHost::Outlook, version),
+                S_OK);
+    }
+    EXPECT_EQ(ShowAbout(language,
+                        [&](HWND dialog) {
+                          EXPECT_NE(FindControl(dialog, L"Static", kSubtitles[l]), nullptr) << language.tag;
+                          PressButton(GetDlgItem(dialog, IDOK));
+                        },
+                        OfficeHost::Outlook),
+              S_OK);
+  }
+}
+
 TEST_F(DialogLanguageTest, FitEveryTextInEveryHostAndLanguageAt120And144Dpi) {
   for (const int dpi : {120, 144}) {
     EXPECT_TRUE(RunTestsAtDpi(dpi, L"DialogLanguageTest.FitEveryTextInEveryHostAndLanguage:"
-                                   L"DialogLanguageTest.LaterTabsAreNamedAsTheHostNamesThemAndFit"))
+                                   L"DialogLanguageTest.LaterTabsAreNamedAsTheHostNamesThemAndFit:"
+                                   L"DialogLanguageTest.OutlooksDialogsNameItsTabsAndItself"))
         << dpi;
   }
 }

@@ -33,6 +33,7 @@ inline constexpr HostKeys kHostKeys[] = {
     kPowerPointKeys,
     {L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Word", L"SOFTWARE\\Policies\\Quelby\\Word"},
     {L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Excel", L"SOFTWARE\\Policies\\Quelby\\Excel"},
+    {L"SOFTWARE\\Microsoft\\Shared Tools\\Quelby\\Outlook", L"SOFTWARE\\Policies\\Quelby\\Outlook"},
 };
 
 struct StoredValue {

@@ -81,6 +81,20 @@ TEST(StandInObjects, ApplicationAnswersVersionAndBuildOnlyWhenTold) {
   }
 }
 
+// Outlook's Version carries the build, the one named or the release's first; it has no Build.
+TEST(StandInObjects, OutlookTellsTheBuildInVersionAndHasNoBuild) {
+  const struct { OfficeRelease release; const wchar_t* version; } cases[] = {
+      {{16, 17928}, L"16.0.0.17928"}, {kOffice2016, L"16.0.0.4266"}, {kOffice2010, L"14.0.0.4760"}};
+  for (const auto& c : cases) {
+    ComPtr<StandInApplication> application = StandInApplication::Create(*FindHost(L"outlook"));
+    application->AnswerVersion(c.release);
+    UniqueVariant version, build;
+    ASSERT_EQ(ReadByName(application.Get(), L"Version", version), S_OK);
+    EXPECT_STREQ(V_BSTR(version.get()), c.version);
+    EXPECT_EQ(ReadByName(application.Get(), L"Build", build), DISP_E_UNKNOWNNAME);
+  }
+}
+
 TEST(StandInObjects, ControlReportsIdAndTagThroughItsInterfaceAndByName) {
   ComPtr<IRibbonControl> control = StandInControl::Create(L"rxMenu_wenjianI", L"File");
   UniqueBstr id;

@@ -75,6 +75,11 @@ TEST(Options, ReadsEveryOptionWithSeparateOrInlineValues) {
   for (const HostDescription& host : kHosts) {
     EXPECT_EQ(Parse({L"--host", std::wstring(host.name)}).options.host, &host);
   }
+  // The main window's ribbon unless told; Outlook's item windows have one from 2007 on.
+  const HostDescription& outlook = *FindHost(L"outlook");
+  EXPECT_EQ(Parse({}).options.ribbon, &kDefaultHost.mainRibbon());
+  EXPECT_EQ(Parse({L"--host", L"outlook", L"--office-version", L"14"}).options.ribbon, &outlook.mainRibbon());
+  EXPECT_EQ(Parse({L"--ribbon=read", L"--host", L"outlook"}).options.ribbon, outlook.findRibbon(L"read"));
 }
 
 TEST(Options, RejectsBadCommandLines) {
@@ -89,7 +94,15 @@ TEST(Options, RejectsBadCommandLines) {
   EXPECT_FALSE(Parse({L"--dismiss-delay", L"-1"}).error.empty());
   EXPECT_FALSE(Parse({L"--dismiss-delay", L"600001"}).error.empty());
   EXPECT_TRUE(Parse({L"--dismiss-delay", L"600000"}).error.empty());
-  EXPECT_FALSE(Parse({L"--host", L"outlook"}).error.empty());
+  // A ribbon of a host that has several, that the release has: Outlook's main window has none
+  // before 2010, and without --office-version the release is 2007.
+  for (const std::vector<std::wstring>& ribbon : std::vector<std::vector<std::wstring>>{
+           {L"--host", L"outlook"}, {L"--host", L"outlook", L"--office-version", L"12", L"--ribbon", L"explorer"},
+           {L"--host", L"outlook", L"--ribbon", L"nope"}, {L"--host", L"word", L"--ribbon", L"compose"},
+           {L"--ribbon", L"main"}, {L"--host", L"outlook", L"--ribbon="}}) {
+    EXPECT_FALSE(Parse(ribbon).error.empty()) << ribbon.size() << " arguments";
+  }
+  EXPECT_NE(Parse({L"--host", L"outlook"}).error.find(L"has no ribbon in its main window"), std::wstring::npos);
   EXPECT_FALSE(Parse({L"--host", L"Word"}).error.empty());  // the names are lower case, as documented
   for (const wchar_t* lcid : {L"", L"en-US", L"0x", L"0x100000000", L"4294967296", L"-1"}) {
     EXPECT_FALSE(Parse({L"--language", lcid}).error.empty()) << std::string(lcid, lcid + wcslen(lcid));
@@ -103,7 +116,8 @@ TEST(Options, RejectsBadCommandLines) {
 TEST(Options, HelpDocumentsEveryOptionAndExitCode) {
   const std::wstring help = HelpText();
   for (const wchar_t* option : {L"--menus", L"--menu NAME", L"--click ID", L"--dismiss ANSWER", L"--dismiss-delay",
-                                L"--progid", L"--language LCID", L"--office-version V", L"--host HOST", L"--byref",
+                                L"--progid", L"--language LCID", L"--office-version V", L"--host HOST",
+                                L"--ribbon WINDOW", L"--byref",
                                 L"--dump-xml", L"--trace", L"--help"}) {
     EXPECT_NE(help.find(option), std::wstring::npos) << std::string(option, option + wcslen(option));
   }

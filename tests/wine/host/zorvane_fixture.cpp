@@ -1,9 +1,28 @@
 #include "zorvane_fixture.h"
 
+#include <regex>
+
 #include "host_description.h"
 #include "settings/display_settings.h"
 
 namespace standin_test {
+
+std::vector<std::pair<std::wstring, int>> MenuSummary(const std::wstring& out) {
+  std::vector<std::pair<std::wstring, int>> menus;
+  const std::wregex line(L"^  .*tag (\\w+) +(\\d+) items.*$");
+  bool inSummary = false;
+  for (const std::wstring& text : Lines(out)) {
+    if (text == L"Dynamic menus, each opened as the host does (getContent):") {
+      inSummary = true;
+      continue;
+    }
+    std::wsmatch match;
+    if (!inSummary || text.starts_with(L"trace: ")) continue;
+    if (!std::regex_match(text, match, line)) break;
+    menus.emplace_back(match[1].str(), std::stoi(match[2].str()));
+  }
+  return menus;
+}
 
 std::wstring SettingsKeyPath() {
   const std::u16string_view path = zorvane::settings::SwitchesOf(zorvane::OfficeHost::PowerPoint).settingsKeyPath;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host_description.h"
 #include "host_run.h"
 #include "test_registry.h"
 #include "test_text.h"
@@ -33,6 +34,9 @@ inline constexpr TabSwitch kTabSwitches[] = {
     {L"TabDeveloper", L"  Developer       TabDeveloper"},
 };
 
+// The summary lines of the dynamic menus: tag and number of items, in order.
+std::vector<std::pair<std::wstring, int>> MenuSummary(const std::wstring& out);
+
 // The add-in's settings key under HKCU, from the settings library.
 std::wstring SettingsKeyPath();
 std::wstring ZorvaneDllPath();
@@ -53,7 +57,7 @@ class ZorvaneTest : public ::testing::Test {
  private:
   static inline bool registered_ = false;
   std::optional<KeySnapshot> addins_;
-  std::optional<KeySnapshot> settings_[3];  // every host's
+  std::optional<KeySnapshot> settings_[std::size(zorvane::standin::kHosts)];  // every host's
   std::wstring last_;
 };
 

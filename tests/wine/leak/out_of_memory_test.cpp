@@ -23,6 +23,7 @@
 #include <string>
 
 #include "host_objects.h"
+#include "portable/switch_names.h"
 #include "support/addin_loader.h"
 #include "support/child_process.h"
 #include "support/host_params.h"
@@ -38,18 +39,25 @@ using namespace zorvane::standin;
 
 const wchar_t kForeignRuntime[] = L"tests/wine/leak/foreign-runtime/libgcc_s_dw2-1.dll";
 
-// The review tab of each host (its sixth), which the user has hidden.
-std::wstring ReviewTab(const HostDescription& host) { return std::wstring(host.tabsOf(kOffice2007)[5].idMso); }
+// The switches of each host's first version, the last of which (the Developer tab's in every
+// host, a tab of its own name) the user has hidden.
+std::vector<std::wstring> SwitchNames(const HostDescription& host) {
+  std::vector<std::wstring> names;
+  for (const std::u16string_view name : zorvane::testing::SwitchNamesIn(host.host, zorvane::OfficeVersion::k2007)) {
+    names.emplace_back(name.begin(), name.end());
+  }
+  return names;
+}
+std::wstring HiddenTab(const HostDescription& host) { return SwitchNames(host).back(); }
 
-// Every host's switches stored, its review tab hidden by the user: a load that writes anything
+// Every host's switches stored, one tab hidden by the user: a load that writes anything
 // changes this. Each is stored as the add-in stores it: a REG_SZ with its NUL counted.
 void StoreUserSettings() {
   for (const HostDescription& host : kHosts) {
     const std::wstring key(host.settingsKeyPath());
-    SetRawValue(HKEY_CURRENT_USER, key, L"ShowAllMenu", REG_SZ, {'1', 0, 0, 0});
-    for (const BuiltInTab& tab : host.tabsOf(kOffice2007)) {
-      const BYTE text = tab.idMso == ReviewTab(host) ? '0' : '1';
-      SetRawValue(HKEY_CURRENT_USER, key, std::wstring(tab.idMso), REG_SZ, {text, 0, 0, 0});
+    for (const std::wstring& name : SwitchNames(host)) {
+      const BYTE text = name == HiddenTab(host) ? '0' : '1';
+      SetRawValue(HKEY_CURRENT_USER, key, name, REG_SZ, {text, 0, 0, 0});
     }
   }
 }
@@ -138,8 +146,8 @@ LRESULT CALLBACK CloseEveryDialog(int code, WPARAM wParam, LPARAM lParam) {
 // The host's objects outlive the module's unload, which lets the ribbon go.
 // One application per host (PowerPoint's first), and the ribbon.
 struct HostObjects {
-  StandInApplication applications[3] = {StandInApplication(kHosts[0]), StandInApplication(kHosts[1]),
-                                        StandInApplication(kHosts[2])};
+  StandInApplication applications[4] = {StandInApplication(kHosts[0]), StandInApplication(kHosts[1]),
+                                        StandInApplication(kHosts[2]), StandInApplication(kHosts[3])};
   StandInRibbon ribbon;
   bool Held() const {
     return ribbon.outstanding() != 0 ||
@@ -165,7 +173,8 @@ VARIANT_BOOL RunHostSession(HMODULE addin, const HostDescription& host, StandInA
   check(L"OnConnection", object->OnConnection(&application, ext_cm_Startup, nullptr, &custom));
   ComPtr<IDispatch> dispatch;
   object.As(&dispatch);
-  StandInControl review(ReviewTab(host), L""), menu(L"TabHome", L"File"), button(L"Dingzhi", L"");
+  StandInControl review(HiddenTab(host), L""), menu(MenuControlId(host.host, L"File"), L"File"),
+      button(L"Dingzhi", L"");
   const std::pair<const wchar_t*, IDispatch*> callbacks[] = {
       {L"GetRibbonXML", nullptr}, {L"rxcustomUI_onLoad", &ribbon}, {L"GetVisible", &review}, {L"rxQuelby_get", &menu}};
   InvokeResult results[std::size(callbacks)];

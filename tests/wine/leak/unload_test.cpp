@@ -18,9 +18,6 @@ using Microsoft::WRL::ComPtr;
 using namespace zorvane::test;
 using namespace zorvane::standin;
 
-// Noise allowed over a whole loop (measured: none once the loop has warmed up).
-constexpr long kHandleNoise = 2;
-constexpr std::int64_t kHeapNoise = 16 * 1024;
 // What the system's loader itself takes in the process heap for a module while it is loaded.
 constexpr std::int64_t kLoaderHeap = 8 * 1024;
 

@@ -5,12 +5,17 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 
 #include "support/process_counters.h"
 #include "support/test_paths.h"
 
 namespace zorvane::test {
+
+// Noise allowed over a whole loop (measured: none once the loop has warmed up).
+inline constexpr long kHandleNoise = 2;
+inline constexpr std::int64_t kHeapNoise = 16 * 1024;
 
 // Keeps what the add-in's first load brings in loaded for good, as a host does.
 inline void PinWhatTheAddinLoads() {
